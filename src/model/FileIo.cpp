@@ -1,0 +1,54 @@
+#include "model/FileIo.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string data;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        data.append(buffer, static_cast<size_t>(in.gcount()));
+        if (data.size() > maxBytes) return std::nullopt;
+    }
+    if (in.bad()) return std::nullopt;
+    return data;
+}
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    std::error_code ec;
+    if (written && closed) {
+        const auto perms = std::filesystem::status(path, ec).permissions();
+        std::filesystem::permissions(
+            temp, ec ? std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                           std::filesystem::perms::group_read | std::filesystem::perms::others_read
+                     : perms,
+            ec);
+        if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
+    }
+    std::filesystem::remove(temp, ec);
+    return false;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Reads a whole file of at most `maxBytes`; nothing when it cannot be read or is larger.
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes);
+
+// Writes a file atomically: a temporary file beside it is written, flushed to
+// disk and renamed over the target, so a failure leaves the old file whole.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);

@@ -1,0 +1,50 @@
+#include "model/ZrtFile.h"
+
+#include "model/FileIo.h"
+#include "model/Format.h"
+#include "model/ModelMessages.h"
+#include "model/ZrtCodec.h"
+
+namespace {
+
+// Far above any configuration this program writes, low enough to refuse a
+// wrong file before it fills the memory.
+constexpr size_t kMaxZrtFileBytes = 64u * 1024u * 1024u;
+
+}  // namespace
+
+bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
+    doc.m_bLoadFailed = 0;
+    const auto bytes = ReadWholeFile(path, kMaxZrtFileBytes);
+    if (!bytes) {
+        prompter.Message(ModelMessages::kFailedToOpen, PromptButtons::Ok, PromptIcon::Error);
+        return false;
+    }
+    CZRTConfig fresh;
+    const ZrtReadResult result = DecodeZrt(*bytes, fresh);
+    switch (result.m_status) {
+        case ZrtStatus::BadVersion:
+            prompter.Message(StrFormat(ModelMessages::kBadVersion, path.c_str(), result.m_nVersion));
+            doc.m_bLoadFailed = 1;
+            return false;
+        case ZrtStatus::BadFormat:
+            prompter.Message(ModelMessages::kUnexpectedFormat, PromptButtons::Ok,
+                             PromptIcon::Error);
+            return false;
+        case ZrtStatus::Ok:
+            break;
+    }
+    static_cast<CZRTConfig&>(doc) = std::move(fresh);
+    doc.SetModifiedFlag(false);
+    return true;
+}
+
+bool SaveZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
+    doc.m_bLoadFailed = 0;
+    if (!WriteFileAtomically(path, EncodeZrt(doc))) {
+        prompter.Message(ModelMessages::kFailedToSave, PromptButtons::Ok, PromptIcon::Error);
+        return false;
+    }
+    doc.SetModifiedFlag(false);
+    return true;
+}

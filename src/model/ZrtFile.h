@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "model/CZRTProDoc.h"
+#include "model/Prompter.h"
+
+// Reads the configuration file at `path` into the document. The whole file is
+// read into a fresh configuration first; only a complete, consistent one
+// replaces the document's, and every failure is shown through `prompter`.
+// A wrong version sets m_bLoadFailed. On success the modified flag is cleared.
+bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter);
+
+// Writes the document's configuration atomically; on success the modified flag
+// is cleared. A failure shows "Failed to save document." and leaves any old file whole.
+bool SaveZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter);

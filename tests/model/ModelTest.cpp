@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "support/Configs.h"
+
+TEST(Model, NodeCountsAndInputCodes) {
+    struct Case {
+        int ports, ciu, nodes, inputs, lastCode;
+    };
+    for (const Case c : {Case{4, 0, 7, 4, 96}, Case{8, 8, 203, 192, 247}, Case{8, 2, 59, 54, 224}}) {
+        CZRTProDoc doc;
+        MemoryTree tree;
+        BuildNumbered(doc, tree, c.ports, c.ciu, 10);
+        EXPECT_EQ(doc.NodeCount(), c.nodes);
+        int inputs = 0;
+        for (int i = 0; i < doc.NodeCount(); ++i) inputs += doc.IsInput(i);
+        EXPECT_EQ(inputs, c.inputs);
+        EXPECT_EQ(doc.m_nodes.back().m_nInputCode, c.lastCode);
+    }
+}
+
+TEST(Model, TogglingPageabilityKeepsTheInputCode) {
+    CConfigNode n;
+    for (int code : {0, 32, 247}) {
+        n.m_nSignedCode = n.m_nInputCode = code;
+        n.MakeNonPageable();
+        EXPECT_EQ(n.m_nSignedCode, code == 0 ? -3000 : -code);
+        EXPECT_EQ(CConfigNode::DerivedInputCode(n.m_nSignedCode), code);
+        n.MakePageable();
+        EXPECT_EQ(n.m_nSignedCode, code);
+    }
+}
+
+TEST(Model, CheckArchConflictsComparesInputsOnly) {
+    CZRTProDoc doc;
+    MemoryTree tree;
+    BuildNumbered(doc, tree, 8, 1, 100);
+    EXPECT_TRUE(doc.CheckArchConflicts());
+    EXPECT_EQ(doc.m_bConflicts, 0);
+
+    // A camera interface unit's port node and the fixed nodes take no part.
+    doc.m_nodes[3].m_strArch = doc.m_nodes[4].m_strArch;
+    doc.m_nodes[0].m_strArch = doc.m_nodes[5].m_strArch;
+    EXPECT_TRUE(doc.CheckArchConflicts());
+
+    // One pageable and one non-pageable input sharing a number conflict.
+    doc.m_nodes[6].MakeNonPageable();
+    doc.m_nodes[6].m_strArch = doc.m_nodes[7].m_strArch;
+    EXPECT_FALSE(doc.CheckArchConflicts());
+    EXPECT_EQ(doc.m_bConflicts, 1);
+
+    // The check never clears the flag.
+    doc.m_nodes[6].m_strArch = "7777";
+    EXPECT_TRUE(doc.CheckArchConflicts());
+    EXPECT_EQ(doc.m_bConflicts, 1);
+}
+
+TEST(Model, SystemLabelCutsAtTheLastFullStop) {
+    EXPECT_EQ(SystemLabel("school.zrt"), "school System");
+    EXPECT_EQ(SystemLabel("plant.east.zrt"), "plant.east System");
+    EXPECT_EQ(SystemLabel("untitled"), "untitled System");
+}
