@@ -2,9 +2,9 @@
 
 #include "model/CZRTProDoc.h"
 #include "model/ZrtCodec.h"
+#include "support/ScriptedPrompter.h"
 #include "tree/BuildTree.h"
 #include "tree/MemoryTree.h"
-#include "support/ScriptedPrompter.h"
 
 namespace {
 

@@ -17,3 +17,27 @@ inline constexpr const char* kArchHelp =
     "in length.  Spaces will be added to the right if your entry is less than 15 characters in "
     "length.";
 }  // namespace PageMessages
+
+namespace PageMessages {
+inline constexpr const char* kSelectionNotMade =
+    "Selection not made, click on the item text to select.";
+inline constexpr const char* kTreeItemNotFoundInit =
+    "Error, could not find matching tree item.(init)";
+inline constexpr const char* kTreeItemNotFoundSetData =
+    "Error, couldnt find matching tree item.(setdata)";
+inline constexpr const char* kTreeItemNotFoundButton =
+    "Error, couldnt find matching tree item.(ZRTform button)";
+inline constexpr const char* kTreeItemNotFoundEnterArch =
+    "Error, couldnt find matching tree item.(enter arch, first)";
+
+inline constexpr const char* kIdleEndMarker = "<end of list>";
+inline constexpr const char* kIdleLimit =
+    "Idle loop list limit of 255 items has been reached.  The item was not added.";
+inline constexpr const char* kIdleLastEntry =
+    "You must leave at least one valid entry\r\nin the idle list.";
+inline constexpr const char* kIdleDelayInvalid =
+    "Idle Loop Delay has not been updated.  It contains invalid digits or is not from 1 to 100.";
+
+inline constexpr const char* kSelectAdministrator = "Please select an Administrator number.";
+inline constexpr const char* kLunettaOnly = "This feature is only available with Lunetta.";
+}  // namespace PageMessages

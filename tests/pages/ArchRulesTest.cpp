@@ -98,7 +98,9 @@ TEST_F(ArchRulesTest, EntryValidation) {
         {"11", true, {}},  // the input's own number
         {"5A", false, {badChar}},
         {"1 2", false, {badChar}},
-        {"12", false, {"The arch number 12 is already assigned at Input 2,  Please choose a different one."}},
+        {"12",
+         false,
+         {"The arch number 12 is already assigned at Input 2,  Please choose a different one."}},
         {"77", false, {"The arch number 77 is already in use. Please choose a different one."}},
     };
     for (const Case& c : cases) {
@@ -113,10 +115,11 @@ TEST_F(ArchRulesTest, EveryDuplicateGivesItsOwnMessage) {
     SetArch(4, "40");
     m_doc.m_zones.push_back({"40", "Spare", 4});
     EXPECT_FALSE(ValidateArchEntry(m_doc, "40", 2 + 2, m_prompter));
-    EXPECT_EQ(m_prompter.Texts(),
-              (std::vector<std::string>{
-                  "The arch number 40 is already assigned at Input 4,  Please choose a different one.",
-                  "The arch number 40 is already in use. Please choose a different one."}));
+    EXPECT_EQ(
+        m_prompter.Texts(),
+        (std::vector<std::string>{
+            "The arch number 40 is already assigned at Input 4,  Please choose a different one.",
+            "The arch number 40 is already in use. Please choose a different one."}));
 }
 
 TEST(Names, PaddedToFifteenAndTrimmedForEditing) {

@@ -1,0 +1,128 @@
+#include "pages/ArchAssign.h"
+
+#include <algorithm>
+
+#include "pages/ArchRules.h"
+#include "pages/PageMessages.h"
+#include "tree/BuildTree.h"
+
+namespace {
+
+int FindNodeFrom(const CZRTProDoc& doc, TreeItem item, int first) {
+    if (!item) return -1;
+    for (int i = first; i < doc.NodeCount(); ++i)
+        if (doc.m_nodes[i].m_hItem == item) return i;
+    return -1;
+}
+
+std::string TrimSpace(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r\n\v\f");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t\r\n\v\f") - first + 1);
+}
+
+}  // namespace
+
+void AssignArch(CZRTProDoc& doc, TreeSink& tree, int n, const std::string& arch,
+                const std::string& name, int32_t zoneId) {
+    CConfigNode& node = doc.m_nodes[n];
+    bool kept = false;
+    for (int j = kFixedNodeCount; j < doc.NodeCount() && !kept; ++j)
+        kept = j != n && doc.m_nodes[j].m_strArch == node.m_strArch;
+    if (!kept)
+        doc.m_zones.push_back(
+            {node.m_strArch, node.m_strName, node.IsNonPageable() ? -1 : node.m_nZoneId});
+
+    const std::string newArch = TrimSpace(arch);
+    node.m_strArch = newArch;
+    node.m_strName = name;
+    node.m_nZoneId = zoneId;
+    if (node.IsNonPageable() && zoneId >= 0) {
+        node.MakePageable();
+        node.m_nInputCode = node.m_nSignedCode;
+        node.m_pPageClass = PageKind::CZRTForm;
+    } else if (!node.IsNonPageable() && zoneId < 0) {
+        node.MakeNonPageable();
+        node.m_nInputCode = CConfigNode::DerivedInputCode(node.m_nSignedCode);
+        node.m_pPageClass = PageKind::CZRTForm;
+    }
+    std::erase_if(doc.m_zones, [&](const CZoneEntry& z) { return z.m_strArch == newArch; });
+    doc.SetModifiedFlag();
+    SetNodeItemText(doc, tree, n);
+}
+
+ApplyOutcome ApplyArchSelection(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter, TreeItem item,
+                                const ArchRow* row) {
+    if (!row) {
+        prompter.SetStatusText(PageMessages::kSelectionNotMade);
+        return ApplyOutcome::NoSelection;
+    }
+    prompter.SetStatusText(" ");
+    const int n = FindNodeFrom(doc, item, kFixedNodeCount);
+    if (n < 0) {
+        prompter.Message(PageMessages::kTreeItemNotFoundSetData);
+        return ApplyOutcome::NodeNotFound;
+    }
+    if (row->m_strArch == doc.m_nodes[n].m_strArch) return ApplyOutcome::Unchanged;
+    AssignArch(doc, tree, n, row->m_strArch, row->m_strName, row->m_nData);
+    return ApplyOutcome::Assigned;
+}
+
+bool ResetCurrentArch(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter) {
+    const int n = FindNodeFrom(doc, tree.SelectedItem(), 0);
+    if (n < 0) {
+        prompter.Message(PageMessages::kTreeItemNotFoundButton);
+        return false;
+    }
+    const CConfigNode& node = doc.m_nodes[n];
+    if (node.m_strOrigArch != node.m_strArch)
+        AssignArch(doc, tree, n, node.m_strOrigArch, node.m_strOrigName, node.m_nOrigZoneId);
+    return true;
+}
+
+bool IsResetEnabled(const CZRTProDoc& doc, const TreeSink& tree, Prompter& prompter,
+                    const std::string& text) {
+    const int n = FindNodeFrom(doc, tree.SelectedItem(), kFixedNodeCount);
+    if (n < 0) {
+        prompter.Message(PageMessages::kTreeItemNotFoundSetData);
+        return false;
+    }
+    return text != doc.m_nodes[n].m_strOrigArch;
+}
+
+int ResetAllArchNumbers(CZRTProDoc& doc, TreeSink& tree) {
+    int reset = 0;
+    for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i) {
+        const CConfigNode& node = doc.m_nodes[i];
+        if (node.m_strArch == node.m_strOrigArch) continue;
+        // Copies: the assignment changes the node.
+        const std::string arch = node.m_strOrigArch;
+        const std::string name = node.m_strOrigName;
+        AssignArch(doc, tree, i, arch, name, node.m_nOrigZoneId);
+        ++reset;
+    }
+    doc.SetModifiedFlag();
+    return reset;
+}
+
+std::optional<ArchEdit> BeginArchEdit(const CZRTProDoc& doc, const TreeSink& tree,
+                                      Prompter& prompter) {
+    const int n = FindNodeFrom(doc, tree.SelectedItem(), kFixedNodeCount);
+    if (n < 0) {
+        prompter.Message(PageMessages::kTreeItemNotFoundEnterArch);
+        return std::nullopt;
+    }
+    const CConfigNode& node = doc.m_nodes[n];
+    return ArchEdit{n, node.m_strArch, TrimTrailingSpace(node.m_strName), node.IsNonPageable()};
+}
+
+void ApplyArchEdit(CZRTProDoc& doc, TreeSink& tree, int index, const std::string& arch,
+                   const std::string& name) {
+    CConfigNode& node = doc.m_nodes[index];
+    const std::string oldArch = node.m_strArch;
+    node.m_strArch = node.m_strOrigArch = arch;
+    node.m_strName = node.m_strOrigName = PadName(name);
+    SetNodeItemText(doc, tree, index);
+    if (arch != oldArch) std::replace(doc.m_idleLoop.begin(), doc.m_idleLoop.end(), oldArch, arch);
+    doc.SetModifiedFlag();
+}

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include "pages/ArchAssign.h"
+#include "pages/ArchRules.h"
+#include "support/Configs.h"
+
+namespace {
+
+// Four inputs 21-24 from a paging system with two spare zones.
+class ArchAssignTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BuildFromRecords(m_doc, m_tree,
+                         {{0, "21", PadName("Hall")},
+                          {1, "22", PadName("Gym")},
+                          {2, "23", PadName("Yard")},
+                          {3, "24", PadName("Dock")}},
+                         4, 0);
+        m_doc.m_zones = {{"30", PadName("Spare"), 4}, {"100", PadName("Roof"), 5}};
+        m_doc.SetModifiedFlag(false);
+    }
+    CConfigNode& Input(int k) { return m_doc.m_nodes[2 + k]; }
+    std::vector<std::string> Arches(const std::vector<ArchRow>& rows) {
+        std::vector<std::string> a;
+        for (const auto& r : rows) a.push_back(r.m_strArch);
+        return a;
+    }
+    ArchRow RowOf(const std::string& arch) {
+        for (const auto& r : FillArchList(m_doc, 0, true))
+            if (r.m_strArch == arch) return r;
+        ADD_FAILURE() << arch;
+        return {};
+    }
+
+    CZRTProDoc m_doc;
+    MemoryTree m_tree;
+    ScriptedPrompter m_prompter;
+};
+
+}  // namespace
+
+TEST_F(ArchAssignTest, ListRowsByCategory) {
+    Input(4).MakeNonPageable();
+    const auto rows = FillArchList(m_doc, 0, true);
+    const std::vector<ArchRow> expected = {
+        {"100", PadName("Roof"), kListIconUnassigned, kListStateNone, 5},
+        {"21", PadName("Hall"), kListIconAssigned, kListStateNone, 0},
+        {"22", PadName("Gym"), kListIconAssigned, kListStateNone, 1},
+        {"23", PadName("Yard"), kListIconAssigned, kListStateNone, 2},
+        {"24", PadName("Dock"), kListIconNonPageable, kListStateNone, -1},
+        {"30", PadName("Spare"), kListIconUnassigned, kListStateNone, 4},
+    };
+    EXPECT_EQ(rows, expected);
+}
+
+TEST_F(ArchAssignTest, HeaderClicksShareOneDirection) {
+    // From the default order each header click inverts the stored direction.
+    EXPECT_EQ(Arches(FillArchList(m_doc, 0, !m_doc.m_bSortAscending)),
+              (std::vector<std::string>{"30", "24", "23", "22", "21", "100"}));
+    EXPECT_EQ(Arches(FillArchList(m_doc, 0, !m_doc.m_bSortAscending)),
+              (std::vector<std::string>{"100", "21", "22", "23", "24", "30"}));
+    EXPECT_EQ(Arches(FillArchList(m_doc, 1, !m_doc.m_bSortAscending)),
+              (std::vector<std::string>{"23", "30", "100", "21", "22", "24"}));
+    EXPECT_EQ(m_doc.m_nSortColumn, 1);
+    EXPECT_EQ(m_doc.m_bSortAscending, 0);
+}
+
+TEST_F(ArchAssignTest, ClickingAPoolNumberMovesItAndReleasesTheOldOne) {
+    const ArchRow row = RowOf("30");
+    EXPECT_EQ(ApplyArchSelection(m_doc, m_tree, m_prompter, Input(2).m_hItem, &row),
+              ApplyOutcome::Assigned);
+    EXPECT_EQ(Input(2).m_strArch, "30");
+    EXPECT_EQ(Input(2).m_strName, PadName("Spare"));
+    EXPECT_EQ(Input(2).m_nZoneId, 4);
+    EXPECT_EQ(Input(2).m_strOrigArch, "22");
+    EXPECT_EQ(m_doc.m_zones,
+              (std::vector<CZoneEntry>{{"100", PadName("Roof"), 5}, {"22", PadName("Gym"), 1}}));
+    EXPECT_EQ(m_tree.ItemText(Input(2).m_hItem), "Input 2, 30  Spare          ");
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_prompter.m_statusTexts, std::vector<std::string>{" "});
+}
+
+TEST_F(ArchAssignTest, ClickingAnotherInputsNumberMakesOneConflictRow) {
+    const ArchRow row = RowOf("23");
+    ApplyArchSelection(m_doc, m_tree, m_prompter, Input(1).m_hItem, &row);
+    // 21 was carried by no one else: it returns to the pool.
+    EXPECT_EQ(m_doc.m_zones.back(), (CZoneEntry{"21", PadName("Hall"), 0}));
+    const auto rows = FillArchList(m_doc, 0, true);
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                            [](const ArchRow& r) { return r.m_strArch == "23"; }),
+              1);
+    EXPECT_EQ(RowOf("23").m_nState, kListStateConflict);
+    EXPECT_EQ(RowOf("23").m_strName, PadName("Yard"));
+
+    // Taking the shared number away from one of them returns nothing to the pool.
+    const size_t poolSize = m_doc.m_zones.size();
+    const ArchRow spare = RowOf("30");
+    ApplyArchSelection(m_doc, m_tree, m_prompter, Input(1).m_hItem, &spare);
+    EXPECT_EQ(m_doc.m_zones.size(), poolSize - 1);
+}
+
+TEST_F(ArchAssignTest, PageabilityFollowsTheZoneId) {
+    Input(4).MakeNonPageable();
+    const ArchRow nonPageable = RowOf("24");
+    ApplyArchSelection(m_doc, m_tree, m_prompter, Input(1).m_hItem, &nonPageable);
+    EXPECT_EQ(Input(1).m_nSignedCode, -3000);
+    EXPECT_EQ(Input(1).m_nInputCode, 0);
+
+    const ArchRow pageable = RowOf("30");
+    ApplyArchSelection(m_doc, m_tree, m_prompter, Input(1).m_hItem, &pageable);
+    EXPECT_EQ(Input(1).m_nSignedCode, 0);
+    EXPECT_EQ(Input(1).m_nInputCode, 0);
+}
+
+TEST_F(ArchAssignTest, ClicksThatChangeNothing) {
+    EXPECT_EQ(ApplyArchSelection(m_doc, m_tree, m_prompter, Input(1).m_hItem, nullptr),
+              ApplyOutcome::NoSelection);
+    EXPECT_EQ(m_prompter.m_statusTexts.back(),
+              "Selection not made, click on the item text to select.");
+    const ArchRow own = RowOf("21");
+    EXPECT_EQ(ApplyArchSelection(m_doc, m_tree, m_prompter, Input(1).m_hItem, &own),
+              ApplyOutcome::Unchanged);
+    EXPECT_EQ(ApplyArchSelection(m_doc, m_tree, m_prompter, m_doc.m_nodes[1].m_hItem, &own),
+              ApplyOutcome::NodeNotFound);
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{"Error, couldnt find matching tree item.(setdata)"});
+    EXPECT_EQ(Input(1).m_strArch, "21");
+    EXPECT_EQ(m_doc.m_zones.size(), 2u);
+}
+
+TEST_F(ArchAssignTest, ResetPutsTheOriginalBack) {
+    const ArchRow row = RowOf("100");
+    ApplyArchSelection(m_doc, m_tree, m_prompter, Input(3).m_hItem, &row);
+    m_tree.SelectItem(Input(3).m_hItem);
+    EXPECT_TRUE(IsResetEnabled(m_doc, m_tree, m_prompter, Input(3).m_strArch));
+    EXPECT_TRUE(ResetCurrentArch(m_doc, m_tree, m_prompter));
+    EXPECT_EQ(Input(3).m_strArch, "23");
+    EXPECT_EQ(Input(3).m_nZoneId, 2);
+    EXPECT_FALSE(IsResetEnabled(m_doc, m_tree, m_prompter, Input(3).m_strArch));
+    EXPECT_EQ(m_doc.m_zones,
+              (std::vector<CZoneEntry>{{"30", PadName("Spare"), 4}, {"100", PadName("Roof"), 5}}));
+
+    m_tree.SelectItem(nullptr);
+    EXPECT_FALSE(ResetCurrentArch(m_doc, m_tree, m_prompter));
+    EXPECT_EQ(m_prompter.Texts().back(), "Error, couldnt find matching tree item.(ZRTform button)");
+}
+
+TEST_F(ArchAssignTest, ResetAllRestoresEveryChangedInput) {
+    for (int k : {1, 3}) {
+        const ArchRow row = RowOf(k == 1 ? "30" : "100");
+        ApplyArchSelection(m_doc, m_tree, m_prompter, Input(k).m_hItem, &row);
+    }
+    EXPECT_EQ(ResetAllArchNumbers(m_doc, m_tree), 2);
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(Input(k).m_strArch, std::to_string(20 + k));
+    EXPECT_EQ(m_doc.m_zones.size(), 2u);
+}
+
+TEST_F(ArchAssignTest, EditingANonPageableNumberRenamesIdleEntries) {
+    CZRTProDoc doc;
+    MemoryTree tree;
+    BuildFromRecords(doc, tree, {{0, "21", PadName("Hall")}}, 4, 0);
+    doc.m_idleLoop = {"9999", "21", "9999"};
+    tree.SelectItem(doc.m_nodes[4].m_hItem);
+    const auto edit = BeginArchEdit(doc, tree, m_prompter);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->m_strArch, "9999");
+    EXPECT_TRUE(edit->m_bArchEditable);
+    ASSERT_TRUE(ValidateArchEntry(doc, "4001", edit->m_nIndex, m_prompter));
+    ApplyArchEdit(doc, tree, edit->m_nIndex, "4001", "Stairs");
+    EXPECT_EQ(doc.m_idleLoop, (std::vector<std::string>{"4001", "21", "4001"}));
+    EXPECT_EQ(doc.m_nodes[4].m_strOrigArch, "4001");
+    EXPECT_EQ(doc.m_nodes[4].m_strOrigName, PadName("Stairs"));
+    EXPECT_EQ(doc.m_nodes[4].m_nSignedCode, -32);
+    EXPECT_TRUE(doc.m_zones.empty());
+
+    // A pageable input offers only its name, without trailing blanks.
+    tree.SelectItem(doc.m_nodes[3].m_hItem);
+    const auto pageable = BeginArchEdit(doc, tree, m_prompter);
+    EXPECT_FALSE(pageable->m_bArchEditable);
+    EXPECT_EQ(pageable->m_strName, "Hall");
+}
