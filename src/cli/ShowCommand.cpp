@@ -1,25 +1,109 @@
 #include "cli/ShowCommand.h"
 
+#include <iostream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliDocument.h"
+#include "cli/Json.h"
 #include "tree/BuildTree.h"
 
+namespace {
+
+const char* PagingSystemName(int system) {
+    switch (system) {
+        case kPagingQuillon:
+            return "Quillon";
+        case kPagingLunetta:
+            return "Lunetta";
+        case kPagingM7700:
+            return "M-7700";
+        default:
+            return "unknown";
+    }
+}
+
+template <typename T, typename F>
+void JsonArray(std::ostream& out, const T& items, F each) {
+    out << '[';
+    bool first = true;
+    for (const auto& item : items) {
+        out << (first ? "" : ",");
+        first = false;
+        each(item);
+    }
+    out << ']';
+}
+
+int RunShow(const CliArgs& args) {
+    if (args.Positionals().size() != 1) return kExitUsage;
+    CliDocument cli;
+    if (!cli.Open(args.Positionals()[0])) return kExitFailed;
+    if (args.Has("json"))
+        PrintConfigurationJson(cli.m_doc, std::cout);
+    else
+        PrintConfiguration(cli.m_doc, std::cout);
+    return kExitOk;
+}
+
+}  // namespace
+
 void PrintConfiguration(const CZRTProDoc& doc, std::ostream& out) {
-    out << "System: " << doc.m_nPortCount << " ports, " << doc.m_nCiuCount
-        << " camera interface units, paging system " << doc.m_nPagingSystem << ", "
-        << doc.m_nDialDigits << " digits, source " << doc.m_nConfigSource << '\n';
-    out << "Priority: " << doc.m_nPriority << "  Time refresh: "
-        << static_cast<int>(doc.m_byTimeRefresh) << "  Admin:";
+    out << "System: " << (doc.m_nPortCount == 8 ? "M-4800" : "M-4400") << ", " << doc.m_nPortCount
+        << " ports, " << doc.m_nCiuCount << " camera interface units; paging system "
+        << PagingSystemName(doc.m_nPagingSystem) << ", " << doc.m_nDialDigits << " digits\n";
+    out << "Priority: " << doc.m_nPriority
+        << "  Time refresh: " << static_cast<int>(doc.m_byTimeRefresh) << "  Admin:";
     for (int a : doc.m_adminArch) out << ' ' << a;
     out << "\nIdle loop (" << doc.m_nIdleDelay << " s" << (doc.m_bIdleNoVideo ? ", no video" : "")
         << "):";
     for (const auto& arch : doc.m_idleLoop) out << ' ' << arch;
     out << "\nInputs:\n";
-    for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i)
-        out << "  " << NodeItemText(doc, i) << (doc.m_nodes[i].IsNonPageable() && doc.IsInput(i)
-                                                     ? "  (non-pageable)"
-                                                     : "")
-            << '\n';
-    out << "Unassigned zones:\n";
+    for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i) {
+        const bool nonPageable = doc.IsInput(i) && doc.m_nodes[i].IsNonPageable();
+        out << "  " << NodeItemText(doc, i) << (nonPageable ? "  (non-pageable)" : "") << '\n';
+    }
+    out << "Unassigned Arch Numbers:\n";
     for (const auto& z : doc.m_zones)
-        out << "  " << z.m_strArch << "  " << z.m_strName << (z.IsNonPageable() ? "  (non-pageable)" : "")
-            << '\n';
+        out << "  " << z.m_strArch << "  " << z.m_strName
+            << (z.IsNonPageable() ? "  (non-pageable)" : "") << '\n';
 }
+
+void PrintConfigurationJson(const CZRTProDoc& doc, std::ostream& out) {
+    out << "{\"m_nPortCount\":" << doc.m_nPortCount << ",\"m_nCiuCount\":" << doc.m_nCiuCount
+        << ",\"m_nPagingSystem\":" << doc.m_nPagingSystem
+        << ",\"m_nConfigSource\":" << doc.m_nConfigSource
+        << ",\"m_nDialDigits\":" << doc.m_nDialDigits << ",\"m_nPriority\":" << doc.m_nPriority
+        << ",\"m_nIdleDelay\":" << doc.m_nIdleDelay << ",\"m_bIdleNoVideo\":" << doc.m_bIdleNoVideo
+        << ",\"m_byTimeRefresh\":" << static_cast<int>(doc.m_byTimeRefresh)
+        << ",\"m_strImportPath\":" << JsonString(doc.m_strImportPath)
+        << ",\"m_strWizardFile\":" << JsonString(doc.m_strWizardFile) << ",\"m_adminArch\":";
+    JsonArray(out, doc.m_adminArch, [&](int32_t a) { out << a; });
+    out << ",\"m_idleLoop\":";
+    JsonArray(out, doc.m_idleLoop, [&](const std::string& a) { out << JsonString(a); });
+    out << ",\"m_nodes\":";
+    JsonArray(out, doc.m_nodes, [&](const CConfigNode& n) {
+        out << "{\"m_strArch\":" << JsonString(n.m_strArch)
+            << ",\"m_strName\":" << JsonString(n.m_strName) << ",\"m_nZoneId\":" << n.m_nZoneId
+            << ",\"m_strOrigArch\":" << JsonString(n.m_strOrigArch)
+            << ",\"m_nOrigZoneId\":" << n.m_nOrigZoneId
+            << ",\"m_strOrigName\":" << JsonString(n.m_strOrigName)
+            << ",\"m_nInputCode\":" << n.m_nInputCode << ",\"m_nSignedCode\":" << n.m_nSignedCode
+            << ",\"m_strLabel\":" << JsonString(n.m_strLabel) << '}';
+    });
+    out << ",\"m_zones\":";
+    JsonArray(out, doc.m_zones, [&](const CZoneEntry& z) {
+        out << "{\"m_strArch\":" << JsonString(z.m_strArch)
+            << ",\"m_strName\":" << JsonString(z.m_strName) << ",\"m_nZoneId\":" << z.m_nZoneId
+            << '}';
+    });
+    out << "}\n";
+}
+
+const CliCommand kShowCommand{
+    "show",
+    "FILE.zrt [--json]",
+    "Prints the whole configuration: system, settings, idle loop, every node and the\n"
+    "unassigned Arch Numbers. --json prints one object keyed by the model's member names.",
+    {},
+    {"json"},
+    RunShow};

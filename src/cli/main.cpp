@@ -1,36 +1,54 @@
 #include <iostream>
 #include <string>
+#include <vector>
 
-#include "cli/CliPrompter.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCommand.h"
+#include "cli/ConflictsCommand.h"
 #include "cli/ShowCommand.h"
-#include "model/ZrtFile.h"
-#include "tree/BuildTree.h"
-#include "tree/MemoryTree.h"
 
 namespace {
 
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
+const std::vector<const CliCommand*> kCommands = {&kShowCommand, &kConflictsCommand};
 
-int Usage() {
-    std::cerr << "usage: zrtpro-cli show FILE.zrt\n";
-    return kExitUsage;
+void PrintOverview(std::ostream& out) {
+    out << "usage: zrtpro-cli COMMAND [ARGS...]   (zrtpro-cli COMMAND --help for more)\n\n";
+    for (const CliCommand* c : kCommands)
+        out << "  zrtpro-cli " << c->m_name << ' ' << c->m_usage << '\n';
 }
 
-int Show(const std::string& path) {
-    CliPrompter prompter;
-    CZRTProDoc doc;
-    doc.SetPathName(path);
-    if (!LoadZrtFile(doc, path, prompter)) return kExitFailed;
-    MemoryTree tree;
-    BuildTree(doc, tree, prompter, nullptr, true, -1, -1, doc.m_nCiuCount, doc.m_nPortCount);
-    PrintConfiguration(doc, std::cout);
-    return 0;
+int UsageError(const CliCommand& c, const std::string& hint) {
+    std::cerr << "zrtpro-cli " << c.m_name << ": " << hint << " (usage: zrtpro-cli " << c.m_name
+              << ' ' << c.m_usage << ")\n";
+    return kExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "show") return Show(argv[2]);
-    return Usage();
+    if (argc < 2) {
+        PrintOverview(std::cerr);
+        return kExitUsage;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "help") {
+        PrintOverview(std::cout);
+        return kExitOk;
+    }
+    for (const CliCommand* c : kCommands) {
+        if (name != c->m_name) continue;
+        for (int i = 2; i < argc; ++i)
+            if (std::string(argv[i]) == "--help") {
+                std::cout << "usage: zrtpro-cli " << c->m_name << ' ' << c->m_usage << "\n\n"
+                          << c->m_help << '\n';
+                return kExitOk;
+            }
+        std::string error;
+        const auto args = CliArgs::Parse(argc, argv, 2, c->m_valued, c->m_flags, error);
+        if (!args) return UsageError(*c, error);
+        const int status = c->m_run(*args);
+        return status == kExitUsage ? UsageError(*c, "wrong arguments") : status;
+    }
+    std::cerr << "zrtpro-cli: unknown command \"" << name << "\" (zrtpro-cli --help lists them)\n";
+    return kExitUsage;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+class CliArgs;
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// One subcommand of zrtpro-cli.
+struct CliCommand {
+    const char* m_name;
+    const char* m_usage;  // the words after the command name
+    const char* m_help;   // what it does, one or more lines
+    std::set<std::string> m_valued;
+    std::set<std::string> m_flags;
+    int (*m_run)(const CliArgs& args);
+};
