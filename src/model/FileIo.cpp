@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -33,22 +35,30 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason) {
+    const auto fail = [reason](int error) {
+        if (reason) *reason = std::strerror(error);
+        return false;
+    };
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
+    if (fd < 0) return fail(errno);
     const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = written ? 0 : errno;
     const bool closed = ::close(fd) == 0;
+    if (!closed && error == 0) error = errno;
     std::error_code ec;
     if (written && closed) {
         const auto perms = std::filesystem::status(path, ec).permissions();
         std::filesystem::permissions(
-            temp, ec ? std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                           std::filesystem::perms::group_read | std::filesystem::perms::others_read
-                     : perms,
+            temp,
+            ec ? std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                     std::filesystem::perms::group_read | std::filesystem::perms::others_read
+               : perms,
             ec);
         if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
+        error = errno;
     }
     std::filesystem::remove(temp, ec);
-    return false;
+    return fail(error);
 }

@@ -17,6 +17,6 @@ std::string StrFormat(const char* format, Args... args) {
 // Replaces "%1" in a framework-style template.
 inline std::string ReplaceArg1(std::string text, const std::string& value) {
     const auto at = text.find("%1");
-    if (at != std::string::npos) text.replace(at, 2, value);
-    return text;
+    if (at == std::string::npos) return text;
+    return text.substr(0, at) + value + text.substr(at + 2);
 }

@@ -13,4 +13,7 @@ inline constexpr const char* kConflictsCannotSave =
 inline constexpr const char* kConflictsCloseWithoutSaving =
     "Arch number conflicts exist, This may include the Non-Pageable Arch numbers, cannot "
     "save.\n\nClose without Saving?  The current data will be lost.";
+inline constexpr const char* kModified = "Modified";
+inline constexpr const char* kNotModified = "        ";
+inline constexpr const char* kUntitled = "untitled";
 }  // namespace ModelMessages

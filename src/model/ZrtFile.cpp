@@ -24,7 +24,8 @@ bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
     const ZrtReadResult result = DecodeZrt(*bytes, fresh);
     switch (result.m_status) {
         case ZrtStatus::BadVersion:
-            prompter.Message(StrFormat(ModelMessages::kBadVersion, path.c_str(), result.m_nVersion));
+            prompter.Message(
+                StrFormat(ModelMessages::kBadVersion, path.c_str(), result.m_nVersion));
             doc.m_bLoadFailed = 1;
             return false;
         case ZrtStatus::BadFormat:
@@ -41,8 +42,10 @@ bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
 
 bool SaveZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
     doc.m_bLoadFailed = 0;
-    if (!WriteFileAtomically(path, EncodeZrt(doc))) {
-        prompter.Message(ModelMessages::kFailedToSave, PromptButtons::Ok, PromptIcon::Error);
+    std::string reason;
+    if (!WriteFileAtomically(path, EncodeZrt(doc), &reason)) {
+        prompter.Message(std::string(ModelMessages::kFailedToSave) + "\n\n" + reason,
+                         PromptButtons::Ok, PromptIcon::Error);
         return false;
     }
     doc.SetModifiedFlag(false);

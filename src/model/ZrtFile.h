@@ -12,5 +12,6 @@
 bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter);
 
 // Writes the document's configuration atomically; on success the modified flag
-// is cleared. A failure shows "Failed to save document." and leaves any old file whole.
+// is cleared. A failure shows "Failed to save document." with the
+// system's reason and leaves any old file whole.
 bool SaveZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter);

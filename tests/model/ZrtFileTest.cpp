@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -49,8 +51,8 @@ TEST_F(ZrtFileTest, WrongVersionShowsTheVersionMessageAndKeepsTheModel) {
     EXPECT_FALSE(LoadZrtFile(m_doc, path, m_prompter));
     ASSERT_EQ(m_prompter.Texts().size(), 1u);
     EXPECT_EQ(m_prompter.Texts()[0], "Cannot open file:" + path +
-                                          ",version #:12345, is illegal.\r\nIt may not be a "
-                                          "valid NEXIL system file.");
+                                         ",version #:12345, is illegal.\r\nIt may not be a "
+                                         "valid NEXIL system file.");
     EXPECT_EQ(m_doc.m_bLoadFailed, 1);
     ExpectDocumentUntouched();
 }
@@ -62,8 +64,8 @@ TEST_F(ZrtFileTest, DamagedFilesAreRefusedAndKeepTheModel) {
     const std::string good = EncodeZrt(other);
     CZRTConfig wrongShape = other;
     wrongShape.m_nodes.pop_back();
-    for (const std::string& bytes : {good.substr(0, good.size() / 2), good.substr(0, 2),
-                                     EncodeZrt(wrongShape)}) {
+    for (const std::string& bytes :
+         {good.substr(0, good.size() / 2), good.substr(0, 2), EncodeZrt(wrongShape)}) {
         ScriptedPrompter prompter;
         EXPECT_FALSE(LoadZrtFile(m_doc, Write("bad.zrt", bytes), prompter));
         EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Unexpected file format."});
@@ -96,7 +98,8 @@ TEST_F(ZrtFileTest, SaveThenLoadGivesTheSameConfiguration) {
 TEST_F(ZrtFileTest, FailedSaveReportsAndLeavesNoFile) {
     const std::string path = (m_dir / "missing" / "site.zrt").string();
     EXPECT_FALSE(SaveZrtFile(m_doc, path, m_prompter));
-    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Failed to save document."});
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Failed to save document.\n\n" +
+                                                           std::string(std::strerror(ENOENT))});
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_FALSE(std::filesystem::exists(path));
 }

@@ -1,0 +1,27 @@
+#include "model/CommandEnabling.h"
+
+#include "model/CommandIds.h"
+#include "model/ModelMessages.h"
+
+std::optional<bool> DocumentCommandEnabled(int command, const CZRTProDoc& doc, bool busy) {
+    const bool configured = doc.NodeCount() > 0;
+    switch (command) {
+        case kCmdFileNew:
+        case kCmdFileOpen:
+        case kCmdReadUnit:
+            return !busy;
+        case kCmdFileSave:
+        case kCmdFileSaveAs:
+        case kCmdPrint:
+        case kCmdWriteUnit:
+            return !busy && configured;
+        case kCmdImportQuillon:
+            return false;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::string ModifiedIndicatorText(const CZRTProDoc& doc) {
+    return doc.IsModified() ? ModelMessages::kModified : ModelMessages::kNotModified;
+}

@@ -1,0 +1,18 @@
+#include "tree/TreeCommands.h"
+
+#include "pages/ArchRules.h"
+
+bool ExpandConflictsEnabled(const CZRTProDoc& doc) { return doc.NodeCount() > 4; }
+
+void ExpandTreeToShowConflicts(const CZRTProDoc& doc, TreeSink& tree) {
+    for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i) {
+        const TreeItem item = doc.m_nodes[i].m_hItem;
+        if (!item || !IsInputInConflict(doc, i)) continue;
+        if (const TreeItem parent = tree.ParentItem(item)) tree.Expand(parent);
+    }
+}
+
+bool ResetAllEnabled(const CZRTProDoc& doc, PageKind shownPage) {
+    return shownPage == PageKind::CZRTForm && doc.NodeCount() > kFixedNodeCount;
+}
+
