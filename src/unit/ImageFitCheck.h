@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/CZRTConfig.h"
+#include "model/Prompter.h"
+
+// True when the unit's memory can hold the whole configuration as it stands.
+// Otherwise shows one message naming the first input, zone or setting that
+// does not fit and returns false, so that nothing is ever cut silently:
+//   - more Arch Numbers with names than the recon region holds;
+//   - an input's Arch Number without a value, a zone's longer than 4 characters
+//     or holding another character than 0-9, * and #;
+//   - a name longer than 15 characters;
+//   - an administrator Arch Number outside 0 to 9999;
+//   - an idle loop that would run into the settings block;
+//   - two inputs whose Arch Numbers differ as text but have the same value
+//     ("012" and "12"), which would share one cell of the Arch table.
+bool CheckUnitImageFits(const CZRTConfig& config, Prompter& prompter);

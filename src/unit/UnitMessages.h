@@ -1,0 +1,125 @@
+#pragma once
+
+// The words of the unit operations, exactly as the user sees them.
+namespace UnitMessages {
+
+// Reading and writing the memory image.
+inline constexpr const char* kIdleNotInTree = "Error, Idle list has content not in the tree.";
+inline constexpr const char* kNoDialDigits =
+    "Error, number of digits in the dial plan is not available.";
+inline constexpr const char* kImageTooLarge =
+    "Unable to add data to the application, the total data size was reported too large.";
+inline constexpr const char* kTooManyExpansionUnits =
+    "The M-4400 unit reports the number of expansion units to be %d\nThe number entered for rows "
+    "on the M-4400 main unit is %d\n\n  Since 1 row allows only 4 expansion units, unable to "
+    "continue.";
+inline constexpr const char* kPortsUnmatched =
+    "Unable to match the corresponding port numbers. M-4400 data may be corrupt";
+inline constexpr const char* kBadAdminArch = "Error, improperly formed Administrator Arch Number.";
+inline constexpr const char* kReconMissing = "Error, unable to find all recon structs.";
+
+// Configurations the unit's memory cannot hold; refused before anything is sent.
+inline constexpr const char* kTooManyRecords =
+    "Cannot write to the M-4400 unit: it holds at most %d Arch Numbers with their names, and this "
+    "configuration has %d.\nThe first that does not fit is %s.";
+inline constexpr const char* kInputArchUnfit =
+    "Cannot write to the M-4400 unit: %s has the Arch Number \"%s\".\nThe unit holds Arch Numbers "
+    "of 1 to 4 characters, each a digit, * or #.";
+inline constexpr const char* kZoneArchUnfit =
+    "Cannot write to the M-4400 unit: the unassigned Arch Number \"%s\" (%s) cannot be held.\nThe "
+    "unit holds Arch Numbers of at most 4 characters, each a digit, * or #.";
+inline constexpr const char* kInputNameUnfit =
+    "Cannot write to the M-4400 unit: the name \"%s\" of %s is longer than %d characters.";
+inline constexpr const char* kZoneNameUnfit =
+    "Cannot write to the M-4400 unit: the name \"%s\" of the unassigned Arch Number %s is longer "
+    "than %d characters.";
+inline constexpr const char* kAdminArchUnfit =
+    "Cannot write to the M-4400 unit: the administrator Arch Number %d of Video Out %d cannot be "
+    "held.\nThe unit holds administrator Arch Numbers from 0 to 9999.";
+inline constexpr const char* kIdleLoopUnfit =
+    "Cannot write to the M-4400 unit: the idle loop has %d entries and the unit holds at most %d.";
+inline constexpr const char* kSameArchValue =
+    "Cannot write to the M-4400 unit: %s (Arch Number %s) and %s (Arch Number %s) would be the "
+    "same number in the unit, and one of them could not be called.\nGive one of them another Arch "
+    "Number.";
+inline constexpr const char* kUnassignedArch = "the unassigned Arch Number %s";
+
+// Connecting.
+inline constexpr const char* kAttemptingConnect = "Attempting connect to M-4400 . . .";
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kConnectFailed = "Error - Failed to connect to unit\n";
+
+// Write.
+inline constexpr const char* kConflictsCannotWrite =
+    "Arch number conflicts exist, cannot save to M-4400 unit.";
+inline constexpr const char* kWriteEnterMode = "Write M-4400 failed to enter programming mode.\n";
+inline constexpr const char* kWriteSendSwitches =
+    "Write M-4400 failed sending\nReadEEProm (switches) command.\n";
+inline constexpr const char* kWriteNoReplySwitches =
+    "Write M-4400 received no/bad reply\nto ReadEEProm (switches) command.\n";
+inline constexpr const char* kWriteLengthSwitches =
+    "Write M-4400 received a reply of incorrect length\n to ReadEEProm (switches) command.\n";
+inline constexpr const char* kClearingEeprom = "Clearing EEProm %d";
+inline constexpr const char* kWriteSendClear = "Write M-4400 failed sending ClearEEProm command.\n";
+inline constexpr const char* kWriteNoReplyClear =
+    "Write M-4400 received no/bad reply\nto ClearEEProm command.\n";
+inline constexpr const char* kWriteLengthClear =
+    "Write M-4400 received a reply of incorrect length\n to ClearEEProm command.\n";
+inline constexpr const char* kWriting = "Writing...   %2.2d%%";
+inline constexpr const char* kWriteSendWrite = "Write M-4400 failed sending WriteEEProm command.\n";
+inline constexpr const char* kWriteNoReplyWrite =
+    "Write M-4400 received no/bad reply\nto WriteEEProm command.\n";
+inline constexpr const char* kWriteLengthWrite =
+    "Write M-4400 received a reply of incorrect length\n to WriteEEProm command.\n";
+inline constexpr const char* kWriteExitMode = "Write M-4400 failed to exit program mode.\n";
+inline constexpr const char* kTimerCreateFailed = "Timer create failed";
+
+// Read and verify.
+inline constexpr const char* kReadEnterMode = "Read M-4400 failed to enter programming mode.\n";
+inline constexpr const char* kVerifying = "Verifying...   %2.2d%%";
+inline constexpr const char* kReading = "Reading...   %2.2d%%";
+inline constexpr const char* kReadSend = "Read M-4400 failed sending EEPROM read command.\n";
+inline constexpr const char* kReadNoReply =
+    "Read M-4400 received no/bad reply\nto ReadEEProm command.\n";
+inline constexpr const char* kReadExitMode = "Read M-4400 failed to exit program mode.\n";
+inline constexpr const char* kVerifyFailed =
+    "Error, Write operation failed verification.  Please retry write.";
+inline constexpr const char* kVerifyFailedStatus = "Write verification failed.";
+inline constexpr const char* kVerifyPassedStatus = "Write operation completed and Verified";
+inline constexpr const char* kUntitled = "untitled";
+
+// Set Time.
+inline constexpr const char* kTimeEnterMode =
+    "Set M-4400 time failed to enter\n programming mode.  (Time NOT set)\n";
+inline constexpr const char* kSettingTime = "Set M-4400 time";
+inline constexpr const char* kTimeSend =
+    "Set M-4400 time failed sending\ntime SMDR.  (Time may not have been set)\n";
+inline constexpr const char* kTimeNoReply =
+    "Set M-4400 time received no/bad reply after\nsending time SMDR.  (Time may not have been "
+    "set)\n";
+inline constexpr const char* kTimeLength =
+    "Set M-4400 time received a reply of incorrect\nlength after sending time SMDR.\n(Time may "
+    "not have been set)\n";
+inline constexpr const char* kTimeExitMode = "Set M-4400 time failed to exit programming mode.\n";
+
+// The lines the link's error bits add to a message.
+inline constexpr const char* kHardwareUnavailable = "\nHardware Unavailable";
+inline constexpr const char* kNoDialtone = "\nNo dialtone (Modem) or no LAN";
+inline constexpr const char* kNoUnitFound = "\nNo unit found";
+inline constexpr const char* kPasswordRejected = "\nPassword rejected by unit";
+inline constexpr const char* kAddressBookError = "\nError in address book entry";
+inline constexpr const char* kBadAcknowledgement = "\nBad acknowledgement data from unit";
+inline constexpr const char* kTimedOut = "\nCommunication timed out";
+inline constexpr const char* kUserCancelled = "\nUser Cancelled";
+
+// Command prompts.
+inline constexpr const char* kReadPrompt = "Read the configuration from the M-4400 unit.";
+inline constexpr const char* kWritePrompt = "Write the current setup to the M-4400 unit.";
+inline constexpr const char* kVerifyPrompt =
+    "Write the M-4400 unit then Verify by reading and comparing.";
+inline constexpr const char* kSetTimePrompt =
+    "Set M-4400 time of day and date from PC clock\nSet Time";
+inline constexpr const char* kCannotClose =
+    "Cannot close, Currently Communicating with the M-4400 unit.";
+
+}  // namespace UnitMessages
