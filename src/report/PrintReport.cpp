@@ -1,0 +1,52 @@
+#include "report/PrintReport.h"
+
+#include <array>
+
+#include "model/Format.h"
+#include "report/CReportLayout.h"
+#include "report/ReportGeometry.h"
+#include "report/ReportMessages.h"
+
+namespace {
+
+std::string FormatDateTime(const std::tm& time) {
+    std::array<char, 64> text{};
+    const size_t n = std::strftime(text.data(), text.size(), kReportDateFormat, &time);
+    return std::string(text.data(), n);
+}
+
+}  // namespace
+
+std::string ReportTitle(const CZRTProDoc& doc) {
+    std::string title = doc.GetPathName().empty() ? kReportUnsavedFile : doc.GetPathName();
+    if (doc.IsModified()) title += kReportModifiedMark;
+    return title;
+}
+
+std::tm CurrentLocalTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+ReportResult PrintReport(const CZRTProDoc& doc, ReportCanvas& canvas, Prompter& prompter,
+                         const ReportOptions& options) {
+    canvas.SetPortrait();
+    const ReportPageMetrics page = canvas.PageMetrics();
+    if (!canvas.StartJob(kReportJobName)) return ReportResult::JobNotStarted;
+    if (!canvas.SelectFont(kReportFontFace, kReportFontPoints)) {
+        prompter.Message(StrFormat(kReportFontFailed, kReportFontFace), PromptButtons::Ok,
+                         PromptIcon::Error, kReportFontFailedCaption);
+        canvas.AbortJob();
+        return ReportResult::FontFailed;
+    }
+    const ReportGeometry geometry =
+        ComputeReportGeometry(page, canvas.CharHeight(), canvas.AverageCharWidth());
+    CReportLayout layout(doc, geometry, canvas);
+    layout.SetHeader(ReportTitle(doc), FormatDateTime(options.m_time));
+    layout.SetPageRange(options.m_nFirstPage, options.m_nLastPage);
+    layout.Run();
+    canvas.EndJob();
+    return ReportResult::Printed;
+}
