@@ -43,7 +43,10 @@ ImportStatus CLunettaImporter::Read(const std::string& path) {
 
     bool anyBoard = false;
     for (int32_t present : m_boardPresent) anyBoard = anyBoard || present;
-    if (!anyBoard) return IMPORT_NO_BOARDS;
+    if (!anyBoard) {
+        m_prompter.Message(StrFormat(ImportMessages::kNoBoards, m_strFolder.c_str()));
+        return IMPORT_NO_BOARDS;
+    }
 
     for (int board = 1; board <= kBoards; ++board)
         if (m_boardPresent[board - 1] && !ReadBoard(board)) return IMPORT_FAILED;
@@ -67,8 +70,9 @@ void CLunettaImporter::ReadAdministrators() {
 }
 
 bool CLunettaImporter::ReadBoardPresence() {
-    std::ifstream in(FindIgnoringCase(m_strFolder, "TDX_FILE.DAT"), std::ios::binary);
-    if (!in) return false;
+    const std::string path = FindIgnoringCase(m_strFolder, "TDX_FILE.DAT");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return CannotOpen(path);
     // Only lines 5 to 19 matter; scanning character by character keeps a
     // huge or line-less file from being held in memory.
     int line = 1;
@@ -83,11 +87,16 @@ bool CLunettaImporter::ReadBoardPresence() {
 
 bool CLunettaImporter::ReadBoard(int board) {
     const std::string name = StrFormat("tdx_bd%02d.usr", board);
-    const auto bytes =
-        ReadFilePrefix(FindIgnoringCase(m_strFolder, name), kSlotsPerBoard * kSlotBytes);
-    if (!bytes) return false;
+    const std::string path = FindIgnoringCase(m_strFolder, name);
+    const auto bytes = ReadFilePrefix(path, kSlotsPerBoard * kSlotBytes);
+    if (!bytes) return CannotOpen(path);
     for (int slot = 0; slot < kSlotsPerBoard; ++slot) AppendSlot(*bytes, slot);
     return true;
+}
+
+bool CLunettaImporter::CannotOpen(const std::string& path) {
+    m_prompter.Message(StrFormat(ImportMessages::kUnableToOpenFile, path.c_str()));
+    return false;
 }
 
 void CLunettaImporter::AppendSlot(const std::string& bytes, int slot) {

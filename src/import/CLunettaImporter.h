@@ -9,7 +9,8 @@
 // Reads a Lunetta intercom folder: "TDX_FILE.DAT" says which station boards
 // are installed, tdx_bdNN.usr holds each board's 24 stations and
 // "tdx_admn.usr" the four administrator stations. Any file of the folder may
-// be picked; only its folder is used.
+// be picked; only its folder is used. A folder that cannot be read says why,
+// so that nothing is built from half an export without the user knowing.
 class CLunettaImporter : public CPagingImporter {
 public:
     using CPagingImporter::CPagingImporter;
@@ -25,10 +26,11 @@ public:
 
 private:
     void ReadAdministrators();
-    // False when TDX_FILE.DAT cannot be opened.
+    // False, after saying so, when TDX_FILE.DAT cannot be opened.
     bool ReadBoardPresence();
-    // False when the board's file cannot be opened.
+    // False, after saying so, when the board's file cannot be opened.
     bool ReadBoard(int board);
+    bool CannotOpen(const std::string& path);
     void AppendSlot(const std::string& bytes, int slot);
 
     int m_nEmptyCounter = 999;

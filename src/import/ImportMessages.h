@@ -6,6 +6,7 @@ inline constexpr const char* kAdminFileMissing =
     "Error   unable to open Lunetta administrator file.  The default values were used for the "
     "administrator arch number order.";
 inline constexpr const char* kUnableToOpenFile = "unable to open file %s";
+inline constexpr const char* kNoBoards = "The Lunetta files in %s name no installed station board.";
 inline constexpr const char* kUnsupportedVersion =
     "Unsupported file version -- terminating file read";
 inline constexpr const char* kDbOpenError = "db open error";
@@ -41,3 +42,14 @@ inline constexpr const char* kTreeInitFileNew =
 inline constexpr const char* kTreeInitRunWizard =
     "Error, unable to initialize the tree view.(left tree runwizard)";
 }  // namespace ImportMessages
+
+// What the database engine reports, shown after the program's own message.
+namespace EngineMessages {
+inline constexpr const char* kFileNotFound = "Could not find file '%s'.";
+inline constexpr const char* kNotADatabase = "'%s' is not a Jet/Access database that can be read.";
+inline constexpr const char* kNoTable = "The database has no table '%s'.";
+inline constexpr const char* kNoColumn = "The table '%s' has no column '%s'.";
+inline constexpr const char* kNoCurrentRecord = "No current record: the table '%s' holds no rows.";
+inline constexpr const char* kNotAByte =
+    "The value '%s' of column '%s' is not a number from 0 to 255.";
+}  // namespace EngineMessages

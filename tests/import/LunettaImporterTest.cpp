@@ -157,7 +157,9 @@ TEST_F(LunettaImporterTest, MissingTdxFileFailsAfterTheAdministratorsWereRead) {
     WriteBoard(1, BoardFile({}));
     EXPECT_EQ(Read("tdx_bd01.usr"), IMPORT_FAILED);
     EXPECT_TRUE(m_importer.m_records.empty());
-    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{ImportMessages::kAdminFileMissing});
+    EXPECT_EQ(m_prompter.Texts(),
+              (std::vector<std::string>{ImportMessages::kAdminFileMissing,
+                                        "unable to open file " + m_dir.PathOf("TDX_FILE.DAT")}));
     EXPECT_EQ(m_importer.m_adminArch, kDefaultAdmins);
 }
 
@@ -167,7 +169,9 @@ TEST_F(LunettaImporterTest, NoInstalledBoardGivesNoBoards) {
     WriteBoard(1, BoardFile({}));
     EXPECT_EQ(Read(), IMPORT_NO_BOARDS);
     EXPECT_TRUE(m_importer.m_records.empty());
-    EXPECT_TRUE(m_prompter.m_shown.empty());
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{"The Lunetta files in " + m_dir.Folder() +
+                                       " name no installed station board."});
 }
 
 TEST_F(LunettaImporterTest, MissingBoardFileFailsKeepingEarlierBoards) {
@@ -178,7 +182,8 @@ TEST_F(LunettaImporterTest, MissingBoardFileFailsKeepingEarlierBoards) {
     EXPECT_EQ(Read(), IMPORT_FAILED);
     ASSERT_EQ(m_importer.m_records.size(), 24u);
     EXPECT_EQ(m_importer.m_records[0].m_strArch, " 101");
-    EXPECT_TRUE(m_prompter.m_shown.empty());
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{"unable to open file " + m_dir.PathOf("tdx_bd03.usr")});
 }
 
 TEST_F(LunettaImporterTest, AShortBoardFileGivesEmptySlotsForWhatIsMissing) {

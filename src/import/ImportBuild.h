@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include "import/CPagingImporter.h"
+#include "model/DocumentOps.h"
+#include "model/Profile.h"
+
+// Puts every record from index ports + 23 x ciuCount on (those no input
+// takes) into the document's unassigned zones, Arch Numbers trimmed.
+void FillUnassignedZones(CZRTProDoc& doc, const std::vector<CImportRecord>& records, int ports,
+                         int ciuCount);
+
+// Asks for the master unit and its camera interface units (again until the
+// dialog is closed with OK), then lays the importer's records onto the inputs
+// of a new untitled configuration without a file path.
+void BuildFromImport(DocumentContext& ctx, const CPagingImporter& importer);
+
+enum class ImportKind { Lunetta, M7700 };
+
+// File > Import: choose the export, read it and build from it. A file that
+// cannot be read shows why and leaves the configuration as it was. True when
+// a configuration was built.
+bool ImportPagingFile(DocumentContext& ctx, Profile& profile, ImportKind kind);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "import/CWizardAnswers.h"
+#include "model/DocumentOps.h"
+
+inline constexpr int WIZARD_CANCELLED = static_cast<int>(0x80000099u);
+
+// The numbering of a paging system described in the wizard: zones
+// m_nOffset + 1 to m_nOffset + m_nZones.
+struct GeneratedNumbering {
+    int m_nZones = 0;
+    int m_nOffset = 0;
+};
+
+// Nothing for a system type or digit count the wizard never lets through.
+std::optional<GeneratedNumbering> GeneratedNumberingFor(int systemType, int expansionCount,
+                                                        int dialDigits);
+
+enum class PagingFileKind { Database, Quillon, Lunetta };
+
+// Decided on the name alone, ignoring case: ".mdb", then "qpx", else a Lunetta folder.
+PagingFileKind PagingFileKindOf(const std::string& name);
+
+// Runs the setup wizard and builds or opens the configuration it describes:
+// 0 when built or opened, 1 when nothing could be built (the configuration
+// stays as it was), WIZARD_CANCELLED when the page was not finished.
+int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard);
+
+// File > New: the save question, then the wizard.
+void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard);
+
+// Posted once after start-up: the wizard, while the tree is still empty.
+void StartupWizardCommand(DocumentContext& ctx, WizardDialog& wizard);

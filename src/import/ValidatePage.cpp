@@ -1,0 +1,104 @@
+#include "import/ValidatePage.h"
+
+#include <climits>
+#include <optional>
+
+#include "import/ImportMessages.h"
+#include "import/WizardControls.h"
+
+namespace {
+
+using namespace ImportMessages;
+namespace WC = WizardControl;
+
+WizardCheck Accept() { return {}; }
+WizardCheck Refuse(const char* message, int focus = WC::kNone) { return {1, message, focus}; }
+
+// Digits only; a value too large for the program is kept at INT_MAX so that
+// it fails the range checks instead of wrapping round.
+std::optional<int> ParseDigits(const std::string& text) {
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = std::min<long long>(value * 10 + (c - '0'), INT_MAX);
+    }
+    return static_cast<int>(value);
+}
+
+// The camera interface unit count, then the master unit.
+WizardCheck CheckHardware(const CWizardEntries& e, CWizardAnswers& a) {
+    const auto ciu = ParseDigits(e.m_strCiuCount);
+    if (!ciu) return Refuse(kSpecifyInteger, WC::kCiuCount);
+    a.m_nCiuCount = *ciu;
+    if (a.m_nCiuCount > 8) return Refuse(kCiuRange, WC::kCiuCount);
+    if (e.m_bFourPort) {
+        a.m_nRows = 1;
+        if (a.m_nCiuCount > 4) return Refuse(kOneRowCiuLimit, WC::kCiuCount);
+        return Accept();
+    }
+    if (e.m_bEightPort) {
+        a.m_nRows = 2;
+        return Accept();
+    }
+    return Refuse(kSelectM4400Rows);
+}
+
+WizardCheck CheckFileNamed(const CWizardEntries& e, CWizardAnswers& a) {
+    a.m_nInputMethod = 4;
+    a.m_strPagingFile = e.m_strPagingFile;
+    a.m_strConfigFile = e.m_strConfigFile;
+    if (a.m_strPagingFile.empty() && a.m_strConfigFile.empty()) return Refuse(kChooseFilename);
+    if (!a.m_strPagingFile.empty() && !a.m_strConfigFile.empty()) return Refuse(kChooseOneFilename);
+    if (a.m_strPagingFile.empty()) return Accept();
+    return CheckHardware(e, a);
+}
+
+const char* ExpansionRangeProblem(const CWizardAnswers& a) {
+    const int n = a.m_nExpansionCount;
+    switch (a.m_nSystemType) {
+        case 1:
+            if (a.m_nDialDigits == 2 && n > 3) return kQuillonTwoDigitPorts;
+            return n > 8 ? kQuillonPortsRange : nullptr;
+        case 2:
+            return n < 1 || n > 15 ? kLunettaCardsRange : nullptr;
+        default:
+            return n > 3 ? kM7700UnitsRange : nullptr;
+    }
+}
+
+WizardCheck CheckDescribed(const CWizardEntries& e, CWizardAnswers& a) {
+    a.m_nInputMethod = 5;
+    if (e.m_bQuillon)
+        a.m_nSystemType = 1;
+    else if (e.m_bLunetta)
+        a.m_nSystemType = 2;
+    else if (e.m_bM7700)
+        a.m_nSystemType = 3;
+    else
+        return Refuse(kSelectSystemType);
+
+    if (a.m_nSystemType == 2) {
+        a.m_nDialDigits = 3;
+    } else {
+        if (e.m_strDialDigits.empty()) return Refuse(kEnterValue, WC::kDialDigits);
+        const auto digits = ParseDigits(e.m_strDialDigits);
+        if (!digits) return Refuse(kSpecifyInteger, WC::kDialDigits);
+        a.m_nDialDigits = *digits;
+        if (a.m_nDialDigits != 2 && a.m_nDialDigits != 3)
+            return Refuse(kDialDigitsRange, WC::kDialDigits);
+    }
+
+    const auto expansion = ParseDigits(e.m_strExpansionCount);
+    if (!expansion) return Refuse(kSpecifyInteger, WC::kExpansionCount);
+    a.m_nExpansionCount = *expansion;
+    if (const char* problem = ExpansionRangeProblem(a)) return Refuse(problem, WC::kExpansionCount);
+    return CheckHardware(e, a);
+}
+
+}  // namespace
+
+WizardCheck ValidatePage(const CWizardEntries& entries, CWizardAnswers& answers) {
+    if (entries.m_bSpecifyFilename) return CheckFileNamed(entries, answers);
+    if (entries.m_bSpecifyConfiguration) return CheckDescribed(entries, answers);
+    return Refuse(kSelectInputMethod);
+}
