@@ -6,11 +6,13 @@ std::optional<CliArgs> CliArgs::Parse(int argc, char** argv, int first,
     CliArgs args;
     for (int i = first; i < argc; ++i) {
         const std::string word = argv[i];
-        if (word.size() < 3 || word.compare(0, 2, "--") != 0) {
+        const bool longOption = word.size() >= 3 && word.compare(0, 2, "--") == 0;
+        const bool shortOption = word.size() == 2 && word[0] == '-' && word[1] != '-';
+        if (!longOption && !shortOption) {
             args.m_positionals.push_back(word);
             continue;
         }
-        const std::string name = word.substr(2);
+        const std::string name = word.substr(longOption ? 2 : 1);
         if (flags.count(name)) {
             args.m_options[name] = "1";
         } else if (valued.count(name)) {

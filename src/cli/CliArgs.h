@@ -7,8 +7,8 @@
 #include <vector>
 
 // The words after a command name: positional arguments, "--name value"
-// options and "--flag" switches. Anything the command does not know is a
-// usage error.
+// options (or "-n value" for a one-letter name) and "--flag" switches. Anything the command does
+// not know is a usage error.
 class CliArgs {
 public:
     // Parses argv[first..argc); `valued` and `flags` name the options without "--".

@@ -5,11 +5,13 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCommand.h"
 #include "cli/ConflictsCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
 
 namespace {
 
-const std::vector<const CliCommand*> kCommands = {&kShowCommand, &kConflictsCommand};
+const std::vector<const CliCommand*> kCommands = {&kShowCommand, &kConflictsCommand,
+                                                  &kReportCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "usage: zrtpro-cli COMMAND [ARGS...]   (zrtpro-cli COMMAND --help for more)\n\n";

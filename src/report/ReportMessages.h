@@ -36,3 +36,9 @@ inline constexpr const char* kReportPortContinued = " continued,";
 inline constexpr const char* kReportDirectInput = ", Direct:";
 inline constexpr const char* kReportCiuInput = ":";
 inline constexpr const char* kReportDirectLabelWord = "Input";
+
+// Writing the report to a PDF file.
+inline constexpr const char* kReportPdfCreator = "NEXIL Programming Tool";
+inline constexpr const char* kReportPdfFailed = "Cannot write the report to %s: %s";
+inline constexpr const char* kReportPdfNoFont = "no font is installed";
+inline constexpr const char* kReportPdfNoStart = "the PDF could not be started";

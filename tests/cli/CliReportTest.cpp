@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "model/ZrtFile.h"
+#include "support/Configs.h"
+#include "support/RunProgram.h"
+
+namespace {
+
+class CliReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("zrtreport-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    // An 8-port system with two camera interface units, numbered from 101.
+    std::string SaveEightPorts() {
+        CZRTProDoc doc;
+        MemoryTree tree;
+        BuildNumbered(doc, tree, 8, 2, 100);
+        doc.m_nodes[4].m_strName = "Lobby          ";
+        doc.m_nodes[52].m_strName = "Loading dock   ";  // exp 2, inp 24
+        doc.m_nodes[58].m_strName = "Gate           ";  // Input 8
+        doc.m_idleLoop = {"101", "148", "999"};
+        const std::string path = (m_dir / "plant.zrt").string();
+        ScriptedPrompter prompter;
+        EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
+        return path;
+    }
+
+    ProgramRun Cli(const std::string& args) {
+        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
+    }
+
+    std::filesystem::path m_dir;
+};
+
+// The text of each page of a PDF, as pdftotext reads it back.
+std::vector<std::string> PdfPages(const std::string& pdf) {
+    const ProgramRun run = RunProgram("pdftotext -layout '" + pdf + "' -");
+    std::vector<std::string> pages;
+    std::string page;
+    for (char c : run.m_strOut) {
+        if (c == '\f') {
+            pages.push_back(page);
+            page.clear();
+        } else {
+            page += c;
+        }
+    }
+    return pages;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST_F(CliReportTest, EightPortReportAsPdf) {
+    const std::string zrt = SaveEightPorts();
+    const std::string pdf = (m_dir / "plant.pdf").string();
+    const ProgramRun run = Cli("report " + zrt + " -o " + pdf);
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+
+    const auto pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    for (size_t p = 0; p < pages.size(); ++p) {
+        EXPECT_TRUE(Contains(pages[p], "NEXIL Program Data For: " + zrt)) << pages[p];
+        EXPECT_TRUE(Contains(pages[p], "Page " + std::to_string(p + 1))) << pages[p];
+    }
+    for (const char* part :
+         {"System:", "M-7700X Installed?: Yes", "Number of EM-4500 Video Camera Interface Units: 2",
+          "Settings:", "Priority, highest first: PC,Phone", "Video Out 1: 501", "Video Out 4: 504",
+          "Idle Loop:", "Delay: 3 Seconds", "ArchNumbers:", "Input 1", "exp 1, inp 1:", "Lobby"})
+        EXPECT_TRUE(Contains(pages[0], part)) << part << "\n" << pages[0];
+    for (const char* part :
+         {"Input 2 continued,", "exp 2, inp 24:", "Loading dock", "Input 8, Direct:", "Gate"})
+        EXPECT_TRUE(Contains(pages[1], part)) << part << "\n" << pages[1];
+}
+
+TEST_F(CliReportTest, FailedReportLeavesTheOldFile) {
+    const std::string zrt = SaveEightPorts();
+    const std::string pdf = (m_dir / "missing-folder" / "plant.pdf").string();
+    ProgramRun run = Cli("report " + zrt + " -o " + pdf);
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_TRUE(Contains(run.m_strErr, "Cannot write the report to " + pdf)) << run.m_strErr;
+
+    const std::string old = (m_dir / "old.pdf").string();
+    std::ofstream(old) << "old";
+    run = Cli("report " + (m_dir / "absent.zrt").string() + " -o " + old);
+    EXPECT_EQ(run.m_nStatus, 1);
+    std::ifstream in(old);
+    std::string kept;
+    in >> kept;
+    EXPECT_EQ(kept, "old");
+}
+
+TEST_F(CliReportTest, UsageErrors) {
+    const std::string zrt = SaveEightPorts();
+    for (const std::string& args :
+         std::vector<std::string>{"report " + zrt, "report -o x.pdf", "report " + zrt + " -o",
+                                  "report " + zrt + " -o x.pdf --paper B5"})
+        EXPECT_EQ(Cli(args).m_nStatus, 2) << args;
+}
