@@ -5,12 +5,14 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCommand.h"
 #include "cli/ConflictsCommand.h"
+#include "cli/ImageCommands.h"
 #include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
 
 namespace {
 
 const std::vector<const CliCommand*> kCommands = {&kShowCommand, &kConflictsCommand,
+                                                  &kImageCommand, &kDecodeCommand,
                                                   &kReportCommand};
 
 void PrintOverview(std::ostream& out) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
+#include "model/FileIo.h"
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
 #include "support/RunProgram.h"
@@ -73,4 +75,81 @@ TEST_F(CliTest, FailuresAndUsageErrors) {
     }
     run = Cli("show --json");
     EXPECT_EQ(std::count(run.m_strErr.begin(), run.m_strErr.end(), '\n'), 1);
+}
+
+namespace {
+
+// The unit image of SaveSite's configuration with a spare zone and input 4
+// non-pageable, worked out cell by cell.
+std::string ExpectedSiteImage() {
+    std::string image(65536, '\xFF');
+    auto put = [&](size_t at, const std::string& bytes) { image.replace(at, bytes.size(), bytes); };
+    using std::string_literals::operator""s;
+    // Arch table: 11, 12, 13, 14 have the values 13, 14, 15, 16.
+    put(13, "\x00\x20\x40\x60"s);
+    // Recon records: the pageable inputs, the spare zone, the non-pageable input.
+    const std::string noName(16, '\0');
+    put(0x5208, "\x00\x00\x00  11\0"s + noName);
+    put(0x5208 + 24, "\x01\x00\x20  12\0"s + "Caf\xE9" + std::string(12, '\0'));
+    put(0x5208 + 48, "\x02\x00\x40  13\0"s + noName);
+    put(0x5208 + 72, "\x09\x00\xFF  40\0"s + "Spare \"A\"" + std::string(7, '\0'));
+    put(0x5208 + 96, "\x00\x80\x60  14\0"s + noName);
+    // Idle loop 11, then the terminator.
+    put(0x8000, "\x00\x21  11\0"s + "\xFF\x00INVL\0"s);
+    // Settings: time refresh, Quillon with 2 digits, no units, admin 501-504,
+    // priority 2, delay 3, the Quillon signature.
+    put(0xFFCF, "\x02"s);
+    put(0xFFDE, "\x01\x00"s);
+    put(0xFFE0, " 501\0 502\0 503\0 504\0"s);
+    put(0xFFF5, "\x03\x02\x03\x00\xBA\xFF\xAF\xFF"s);
+    return image;
+}
+
+}  // namespace
+
+TEST_F(CliTest, ImageOfAConfigurationCellByCell) {
+    CZRTProDoc doc;
+    MemoryTree tree;
+    BuildNumbered(doc, tree, 4, 0, 10);
+    doc.m_nodes[4].m_strName = "Caf\xE9";
+    doc.m_nodes[6].MakeNonPageable();
+    doc.m_zones.push_back({"40", "Spare \"A\"", 9});
+    doc.m_nPagingSystem = kPagingQuillon;
+    doc.m_nDialDigits = 2;
+    doc.m_byTimeRefresh = 2;
+    ScriptedPrompter prompter;
+    const std::string site = (m_dir / "site.zrt").string();
+    ASSERT_TRUE(SaveZrtFile(doc, site, prompter));
+
+    const std::string image = (m_dir / "site.bin").string();
+    ProgramRun run = Cli("image " + site + " -o " + image);
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    const auto bytes = ReadWholeFile(image, 1 << 20);
+    ASSERT_TRUE(bytes);
+    const std::string expected = ExpectedSiteImage();
+    ASSERT_EQ(bytes->size(), expected.size());
+    for (size_t a = 0; a < expected.size(); ++a)
+        ASSERT_EQ(static_cast<uint8_t>((*bytes)[a]), static_cast<uint8_t>(expected[a]))
+            << "cell 0x" << std::hex << a;
+
+    // Read back as a 4-port unit: the same inputs, names and pool.
+    const std::string back = (m_dir / "back.zrt").string();
+    run = Cli("decode " + image + " --ports 4 -o " + back);
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    run = Cli("show " + back);
+    EXPECT_NE(run.m_strOut.find("Input 2, 12  Caf\xE9\n"), std::string::npos) << run.m_strOut;
+    EXPECT_NE(run.m_strOut.find("Input 4, 14    (non-pageable)"), std::string::npos);
+    EXPECT_NE(run.m_strOut.find("  40  Spare \"A\"\n"), std::string::npos);
+}
+
+TEST_F(CliTest, ImageCommandsRefuseWrongInput) {
+    const std::string notImage = (m_dir / "short.bin").string();
+    std::ofstream(notImage) << "short";
+    ProgramRun run = Cli("decode " + notImage + " --ports 4 -o " + (m_dir / "x.zrt").string());
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "x.zrt"));
+    for (const std::string& args :
+         std::vector<std::string>{"decode " + notImage + " --ports 5 -o x.zrt", "image a.zrt",
+                                  "decode " + notImage + " -o x.zrt"})
+        EXPECT_EQ(Cli(args).m_nStatus, 2) << args;
 }
