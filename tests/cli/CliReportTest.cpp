@@ -5,6 +5,7 @@
 
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
+#include "support/PdfText.h"
 #include "support/RunProgram.h"
 
 namespace {
@@ -40,22 +41,6 @@ protected:
 
     std::filesystem::path m_dir;
 };
-
-// The text of each page of a PDF, as pdftotext reads it back.
-std::vector<std::string> PdfPages(const std::string& pdf) {
-    const ProgramRun run = RunProgram("pdftotext -layout '" + pdf + "' -");
-    std::vector<std::string> pages;
-    std::string page;
-    for (char c : run.m_strOut) {
-        if (c == '\f') {
-            pages.push_back(page);
-            page.clear();
-        } else {
-            page += c;
-        }
-    }
-    return pages;
-}
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

@@ -1,0 +1,59 @@
+#include "report/widgets/ReportPrinter.h"
+
+#include <QAbstractPrintDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <filesystem>
+
+#include "report/widgets/CPrinterReportCanvas.h"
+#include "report/widgets/ReportPdf.h"
+
+ReportPrinter::ReportPrinter(QWidget* parent, Prompter& prompter)
+    : m_pParent(parent), m_prompter(prompter) {}
+
+ReportResult ReportPrinter::PrintOn(QPrinter& printer, const CZRTProDoc& doc, Prompter& prompter) {
+    CPrinterReportCanvas canvas(printer);
+    ReportOptions options;
+    options.m_time = CurrentLocalTime();
+    if (printer.printRange() == QPrinter::PageRange) {
+        options.m_nFirstPage = printer.fromPage();
+        options.m_nLastPage = printer.toPage();
+    }
+    return PrintReport(doc, canvas, prompter, options);
+}
+
+void ReportPrinter::Print(const CZRTProDoc& doc) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(1);
+    QPrintDialog dialog(&printer, m_pParent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintOn(printer, doc, m_prompter);
+}
+
+void ReportPrinter::Preview(const CZRTProDoc& doc) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, m_pParent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&](QPrinter* target) { PrintOn(*target, doc, m_prompter); });
+    preview.exec();
+}
+
+void ReportPrinter::ExportPdf(const CZRTProDoc& doc) {
+    std::string path = ProposedPdfPath(doc);
+    if (!m_prompter.ChooseFile(FileChoice::SaveReportPdf, path)) return;
+    // The paper of the default printer, or of the user's locale without one.
+    const QPrinter defaults(QPrinter::HighResolution);
+    std::string error;
+    if (!WriteReportPdf(doc, path, defaults.pageLayout().pageSize(), CurrentLocalTime(), m_prompter,
+                        error))
+        m_prompter.Message(error, PromptButtons::Ok, PromptIcon::Error);
+}
+
+std::string ReportPrinter::ProposedPdfPath(const CZRTProDoc& doc) {
+    if (doc.GetPathName().empty()) return doc.GetTitle() + ".pdf";
+    return std::filesystem::path(doc.GetPathName()).replace_extension(".pdf").string();
+}
