@@ -12,14 +12,14 @@
 #include <fstream>
 
 #include "model/CommandIds.h"
-#include "report/widgets/CReportCommands.h"
+#include "report/widgets/CReportActions.h"
 #include "report/widgets/ReportPrinter.h"
 #include "support/Configs.h"
 #include "support/PdfText.h"
 
 namespace {
 
-class ReportCommandsTest : public ::testing::Test {
+class ReportActionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_dir = std::filesystem::temp_directory_path() /
@@ -51,8 +51,8 @@ bool Contains(const std::string& text, const std::string& part) {
 
 }  // namespace
 
-TEST_F(ReportCommandsTest, CommandsAreEnabledWhenConfiguredAndNotBusy) {
-    CReportCommands commands(&m_window, m_doc, m_prompter);
+TEST_F(ReportActionsTest, CommandsAreEnabledWhenConfiguredAndNotBusy) {
+    CReportActions commands(&m_window, m_doc, m_prompter);
     const QList<QAction*> actions = {commands.PrintAction(), commands.PreviewAction(),
                                      commands.ExportAction()};
     for (QAction* a : actions) EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
@@ -64,8 +64,8 @@ TEST_F(ReportCommandsTest, CommandsAreEnabledWhenConfiguredAndNotBusy) {
     for (QAction* a : actions) EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
 }
 
-TEST_F(ReportCommandsTest, MenuTextsShortcutAndPrompts) {
-    CReportCommands commands(&m_window, m_doc, m_prompter);
+TEST_F(ReportActionsTest, MenuTextsShortcutAndPrompts) {
+    CReportActions commands(&m_window, m_doc, m_prompter);
     QMenu file;
     QAction* exit = file.addAction(QStringLiteral("E&xit"));
     commands.AddToMenu(&file, exit);
@@ -83,7 +83,7 @@ TEST_F(ReportCommandsTest, MenuTextsShortcutAndPrompts) {
     EXPECT_EQ(items[2]->text(), QStringLiteral("E&xport Report as PDF..."));
 }
 
-TEST_F(ReportCommandsTest, PrinterPrintsOnlyTheChosenPages) {
+TEST_F(ReportActionsTest, PrinterPrintsOnlyTheChosenPages) {
     BuildEightPorts();
     struct Case {
         int from, to;
@@ -113,10 +113,10 @@ TEST_F(ReportCommandsTest, PrinterPrintsOnlyTheChosenPages) {
     }
 }
 
-TEST_F(ReportCommandsTest, ExportWritesTheChosenPdf) {
+TEST_F(ReportActionsTest, ExportWritesTheChosenPdf) {
     BuildEightPorts();
     m_doc.SetModifiedFlag(true);
-    CReportCommands commands(&m_window, m_doc, m_prompter);
+    CReportActions commands(&m_window, m_doc, m_prompter);
     m_prompter.m_files = {Path("export.pdf")};
     commands.ExportAction()->trigger();
 
@@ -129,9 +129,9 @@ TEST_F(ReportCommandsTest, ExportWritesTheChosenPdf) {
     EXPECT_TRUE(Contains(pages.back(), "Gate"));
 }
 
-TEST_F(ReportCommandsTest, ExportCancelledOrFailing) {
+TEST_F(ReportActionsTest, ExportCancelledOrFailing) {
     BuildEightPorts();
-    CReportCommands commands(&m_window, m_doc, m_prompter);
+    CReportActions commands(&m_window, m_doc, m_prompter);
     commands.ExportAction()->trigger();  // the file dialog is cancelled
     EXPECT_TRUE(m_prompter.m_shown.empty());
 
@@ -144,16 +144,16 @@ TEST_F(ReportCommandsTest, ExportCancelledOrFailing) {
     EXPECT_FALSE(std::filesystem::exists(bad));
 }
 
-TEST_F(ReportCommandsTest, ProposedPdfNameFollowsTheDocument) {
+TEST_F(ReportActionsTest, ProposedPdfNameFollowsTheDocument) {
     BuildEightPorts();
     EXPECT_EQ(ReportPrinter::ProposedPdfPath(m_doc), Path("plant.pdf"));
     m_doc.SetUntitled("untitled");
     EXPECT_EQ(ReportPrinter::ProposedPdfPath(m_doc), "untitled.pdf");
 }
 
-TEST_F(ReportCommandsTest, PreviewShowsEveryPage) {
+TEST_F(ReportActionsTest, PreviewShowsEveryPage) {
     BuildEightPorts();
-    CReportCommands commands(&m_window, m_doc, m_prompter);
+    CReportActions commands(&m_window, m_doc, m_prompter);
     int previewPages = -1;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());

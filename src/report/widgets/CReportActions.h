@@ -13,9 +13,9 @@ class QWidget;
 // The report's commands of the main window: Print (command 32785), Print
 // Preview and Export Report as PDF, acting on the open document. All three
 // are enabled as Print is: when the window is not busy and a configuration exists.
-class CReportCommands : public QObject {
+class CReportActions : public QObject {
 public:
-    CReportCommands(QWidget* window, const CZRTProDoc& doc, Prompter& prompter);
+    CReportActions(QWidget* window, const CZRTProDoc& doc, Prompter& prompter);
 
     QAction* PrintAction() const { return m_pPrint; }
     QAction* PreviewAction() const { return m_pPreview; }

@@ -1,4 +1,4 @@
-#include "report/widgets/CReportCommands.h"
+#include "report/widgets/CReportActions.h"
 
 #include <QAction>
 #include <QIcon>
@@ -25,7 +25,7 @@ QAction* MakeAction(QObject* owner, const char* menu, const char* prompt) {
 
 }  // namespace
 
-CReportCommands::CReportCommands(QWidget* window, const CZRTProDoc& doc, Prompter& prompter)
+CReportActions::CReportActions(QWidget* window, const CZRTProDoc& doc, Prompter& prompter)
     : QObject(window),
       m_doc(doc),
       m_printer(window, prompter),
@@ -42,11 +42,11 @@ CReportCommands::CReportCommands(QWidget* window, const CZRTProDoc& doc, Prompte
     UpdateEnabled(false);
 }
 
-void CReportCommands::AddToMenu(QMenu* menu, QAction* before) const {
+void CReportActions::AddToMenu(QMenu* menu, QAction* before) const {
     menu->insertActions(before, {m_pPrint, m_pPreview, m_pExport});
 }
 
-void CReportCommands::UpdateEnabled(bool busy) {
+void CReportActions::UpdateEnabled(bool busy) {
     const bool enabled = DocumentCommandEnabled(kCmdPrint, m_doc, busy).value_or(false);
     for (QAction* action : {m_pPrint, m_pPreview, m_pExport}) action->setEnabled(enabled);
 }
