@@ -12,6 +12,4 @@ public:
     using CPagingImporter::CPagingImporter;
 
     ImportStatus Read(const std::string& path) override;
-
-    static constexpr int kStationsPerUnit = 24;
 };

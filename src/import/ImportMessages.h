@@ -52,4 +52,8 @@ inline constexpr const char* kNoColumn = "The table '%s' has no column '%s'.";
 inline constexpr const char* kNoCurrentRecord = "No current record: the table '%s' holds no rows.";
 inline constexpr const char* kNotAByte =
     "The value '%s' of column '%s' is not a number from 0 to 255.";
+inline constexpr const char* kEngineStopped =
+    "The database engine stopped while reading '%s': the file is damaged.";
+inline constexpr const char* kEngineUnavailable =
+    "The database engine could not be started to read '%s'.";
 }  // namespace EngineMessages

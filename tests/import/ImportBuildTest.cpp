@@ -6,6 +6,7 @@
 #include "import/ImportBuild.h"
 #include "import/ImportMessages.h"
 #include "import/LunettaFolder.h"
+#include "import/M7700Database.h"
 #include "import/QpxFile.h"
 #include "import/SetupWizardBuild.h"
 #include "model/MemoryProfile.h"
@@ -364,6 +365,43 @@ TEST_F(ImportBuildTest, LunettaImportCommandBuildsFromTheChosenFolder) {
     EXPECT_EQ(m_doc.m_strImportPath, m_dir.PathOf("TDX_FILE.DAT"));
     EXPECT_EQ(m_doc.GetPathName(), "");
     EXPECT_FALSE(m_doc.IsModified());
+}
+
+TEST_F(ImportBuildTest, M7700ImportCommandBuildsFromTheDatabase) {
+    const std::string path =
+        m_dir.Write("site.mdb", M7700Database::Site(0, M7700Database::Stations(30)).Bytes());
+    MemoryProfile profile;
+    m_prompter.m_files.push_back(path);
+    m_doc.m_adminArch = {1, 2, 3, 4};
+    AnswerUnitModel(1, 0);
+
+    ASSERT_TRUE(ImportPagingFile(m_ctx, profile, ImportKind::M7700));
+    EXPECT_EQ(m_prompter.m_fileChoices, std::vector<FileChoice>{FileChoice::OpenM7700});
+    EXPECT_EQ(InputArches(), Numbers(101, 104));
+    EXPECT_EQ(m_doc.m_nodes[3].m_strName, "Station 1");
+    // Only the first 24 rows are read for a system without expansion units.
+    EXPECT_EQ(ZoneArches(), Numbers(105, 124));
+    EXPECT_EQ(m_doc.m_zones.back(), (CZoneEntry{"124", "Station 24", 23}));
+    EXPECT_EQ(m_doc.m_nPagingSystem, 3);
+    EXPECT_EQ(m_doc.m_nDialDigits, 3);
+    EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{501, 502, 503, 504}));
+    EXPECT_EQ(m_doc.m_strImportPath, path);
+}
+
+TEST_F(ImportBuildTest, NamedDatabaseUsesTwoDigits) {
+    const std::string path =
+        m_dir.Write("SITE.MDB", M7700Database::Site(3, M7700Database::Stations(50)).Bytes());
+    m_wizard.m_answers = NamedFile(path, "", 2, 2);
+    ASSERT_EQ(RunSetupWizard(m_ctx, m_wizard), 0);
+    // 54 inputs take all 50 rows of a system with three expansion units.
+    const auto arches = InputArches();
+    ASSERT_EQ(arches.size(), 54u);
+    EXPECT_EQ(std::vector<std::string>(arches.begin(), arches.begin() + 50), Numbers(101, 150));
+    EXPECT_EQ(m_doc.m_zones.size(), 0u);
+    EXPECT_EQ(m_doc.m_nPagingSystem, 3);
+    EXPECT_EQ(m_doc.m_nDialDigits, 2);
+    EXPECT_EQ(m_doc.m_nCiuCount, 2);
+    EXPECT_EQ(m_doc.m_nPortCount, 8);
 }
 
 TEST_F(ImportBuildTest, ImportCommandThatCannotReadChangesNothing) {
