@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/Format.h"
+#include "model/ModelMessages.h"
 #include "tree/BuildTree.h"
 #include "tree/TreeMessages.h"
 #include "unit/ArchValue.h"
@@ -246,7 +247,7 @@ bool DecodeUnitImage(std::span<const uint8_t> image, CZRTProDoc& doc, TreeSink& 
 
     static_cast<CZRTConfig&>(doc) = std::move(fresh);
     unitPassword = password;
-    doc.SetUntitled(UnitMessages::kUntitled);
+    doc.SetUntitled(ModelMessages::kUntitled);
     BuildTree(doc, tree, prompter, nullptr, true, -1, -1, doc.m_nCiuCount, doc.m_nPortCount);
     doc.SetModifiedFlag(false);
     return true;

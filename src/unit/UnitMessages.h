@@ -86,7 +86,6 @@ inline constexpr const char* kVerifyFailed =
     "Error, Write operation failed verification.  Please retry write.";
 inline constexpr const char* kVerifyFailedStatus = "Write verification failed.";
 inline constexpr const char* kVerifyPassedStatus = "Write operation completed and Verified";
-inline constexpr const char* kUntitled = "untitled";
 
 // Set Time.
 inline constexpr const char* kTimeEnterMode =

@@ -9,38 +9,6 @@
 
 namespace {
 
-// A name field: the text, then NULs to 16 bytes.
-std::string Name(const std::string& text) { return text + std::string(16 - text.size(), '\0'); }
-
-// The small site's image, cell by cell.
-std::vector<uint8_t> SmallSiteImage() {
-    ImageCells cells;
-    // Arch table: value -> input code.
-    cells.Put(16965, Bytes().u8({0x00}));  // 9999 = 9*1728 + 9*144 + 9*12 + 9
-    cells.Put(25, Bytes().u8({0x20}));     // 21 = 2*12 + 1
-    cells.Put(142, Bytes().u8({0x40}));    // #* = 11*12 + 10
-    cells.Put(2056, Bytes().u8({0x60}));   // 1234 = 1728 + 2*144 + 3*12 + 4
-    // Recon records: pageable inputs, zones, non-pageable inputs.
-    cells.Put(0x5208, Bytes().i16(7).u8({0x20}).raw("  21").u8({0}).raw(Name("Hall")));
-    cells.Put(0x5220, Bytes().i16(300).u8({0x40}).raw("  #*").u8({0}).raw(Name("Gym            ")));
-    cells.Put(0x5238, Bytes().i16(9).u8({0x60}).raw("1234").u8({0}).raw(Name("")));
-    cells.Put(0x5250, Bytes().i16(12).u8({0xFF}).raw("  30").u8({0}).raw(Name("Store")));
-    cells.Put(0x5268, Bytes().u8({0x00, 0x80, 0xFF}).raw("9998").u8({0}).raw(Name("Old")));
-    cells.Put(0x5280, Bytes().u8({0x00, 0x80, 0x00}).raw("9999").u8({0}).raw(Name("Lobby")));
-    // Idle records with "no video", then the terminator.
-    cells.Put(0x8000, Bytes().u8({0x20, 0xA1}).raw("  21").u8({0}));
-    cells.Put(0x8007, Bytes().u8({0x00, 0xA1}).raw("9999").u8({0}));
-    cells.Put(0x800E, Bytes().u8({0xFF, 0x00}).raw("INVL").u8({0}));
-    // Settings block.
-    cells.Put(0xFFCF, Bytes().u8({0x03}));        // time refresh from PC and SMDR
-    cells.Put(0xFFDE, Bytes().u8({0x02, 0x00}));  // Quillon with 3 digits; no expansion unit
-    cells.Put(0xFFE0, Bytes().raw(" 501").u8({0}).raw(" 502").u8({0}).raw(" 503").u8({0}));
-    cells.Put(0xFFEF, Bytes().raw("   7").u8({0}));
-    cells.Put(0xFFF5, Bytes().u8({0x02, 0x03}).i16(5));       // SMDR first; 5 seconds
-    cells.Put(0xFFF9, Bytes().u8({0xBA, 0xFF, 0xAF, 0xFF}));  // Quillon signature
-    return cells.Image();
-}
-
 class UnitImageTest : public ::testing::Test {
 protected:
     void SetUp() override { MakeSmallSite(m_doc, m_tree); }

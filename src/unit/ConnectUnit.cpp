@@ -1,0 +1,13 @@
+#include "unit/ConnectUnit.h"
+
+#include "unit/ReportLinkError.h"
+#include "unit/UnitMessages.h"
+
+void ConnectUnit(UnitContext& c) {
+    if (c.m_link.comm_GetConnectedStatus()) return;
+    c.m_prompter.SetStatusText(UnitMessages::kAttemptingConnect);
+    const uint32_t code = c.m_link.comm_GetUserConnection(0);
+    if (code == UnitLink::kUserCancelled) return;
+    if (code != UnitLink::kOk) ReportLinkError(c.m_prompter, code, UnitMessages::kConnectFailed);
+    c.m_prompter.SetStatusText(UnitMessages::kReady);
+}

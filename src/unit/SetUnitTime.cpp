@@ -1,0 +1,35 @@
+#include "unit/SetUnitTime.h"
+
+#include "unit/ConnectUnit.h"
+#include "unit/LopExchange.h"
+#include "unit/LopMessages.h"
+#include "unit/ReportLinkError.h"
+#include "unit/UnitMessages.h"
+
+void SetUnitTime(UnitContext& c) {
+    ConnectUnit(c);
+    if (!c.m_link.comm_GetConnectedStatus()) return;
+    if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
+        ReportLinkError(c.m_prompter, code, UnitMessages::kTimeEnterMode);
+        c.m_link.comm_Disconnect();
+        return;
+    }
+    c.m_prompter.SetStatusText(UnitMessages::kSettingTime);
+
+    const std::vector<uint8_t> message = Lop::SetTimeMessage(Lop::TimeText(c.m_clock.LocalTime()));
+    const LopExchange x = ExchangeLop(c.m_link, message);
+    if (x.m_result != LopExchange::Result::Ok) {
+        ReportLinkError(c.m_prompter, x.m_nCode,
+                        x.m_result == LopExchange::Result::SendFailed ? UnitMessages::kTimeSend
+                                                                      : UnitMessages::kTimeNoReply);
+        c.m_link.comm_Disconnect();
+        return;
+    }
+    if (x.m_reply[0] < message[0])
+        ReportLinkError(c.m_prompter, UnitLink::kOk, UnitMessages::kTimeLength);
+
+    if (const uint32_t code = c.m_link.comm_SetProgrammingMode(0); code != UnitLink::kOk)
+        ReportLinkError(c.m_prompter, code, UnitMessages::kTimeExitMode);
+    c.m_link.comm_Disconnect();
+    c.m_prompter.SetStatusText(UnitMessages::kReady);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "unit/UnitContext.h"
+
+// Sets the unit's clock from the PC's local time (the context's clock). No
+// progress page, no busy state, no wait cursor.
+void SetUnitTime(UnitContext& c);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/Profile.h"
+#include "unit/UnitContext.h"
+
+// The unit commands of the main window. Each does nothing while a transfer is
+// running: the window keeps painting during one, so a second command could
+// otherwise start inside it.
+
+// Read: a plain read (never the verify read of a write); the pending password
+// is dropped afterwards whatever the outcome.
+void ReadCommand(UnitContext& c);
+
+// The setup wizard's read; the wizard has already cleared the verify flag and
+// clears its own pending-read flag afterwards.
+void WizardReadCommand(UnitContext& c);
+
+// Write, then the window's relayout timer ("Timer create failed" when it cannot start).
+void WriteCommand(UnitContext& c);
+
+// Set Time.
+void SetTimeCommand(UnitContext& c);
+
+// View > Verify Write: reads the setting at start and flips and stores it.
+void LoadEnableVerify(CMainState& state, const Profile& profile);
+void ToggleEnableVerify(CMainState& state, Profile& profile);

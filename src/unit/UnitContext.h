@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/CZRTProDoc.h"
+#include "model/Prompter.h"
+#include "tree/TreeSink.h"
+#include "unit/CMainState.h"
+#include "unit/LinkUiHooks.h"
+#include "unit/UnitClock.h"
+#include "unit/UnitLink.h"
+
+// Everything the unit operations work on: the document and its tree, the
+// user, the main window's unit state and hooks, the link and the clock.
+struct UnitContext {
+    CZRTProDoc& m_doc;
+    TreeSink& m_tree;
+    Prompter& m_prompter;
+    CMainState& m_state;
+    UnitLink& m_link;
+    LinkUiHooks& m_ui;
+    UnitClock& m_clock;
+};
