@@ -85,6 +85,7 @@ TEST_F(UnitImageTest, SmallSiteGivesExactlyTheHandWorkedCells) {
 
 TEST_F(UnitImageTest, DecodeGivesTheModelBack) {
     m_read.SetPathName("/sites/old.zrt");
+    m_read.m_bConflicts = 1;
     ASSERT_TRUE(Decode(SmallSiteImage()));
     EXPECT_EQ(m_prompter.m_unitModelAsks, std::vector<bool>{false});
     EXPECT_TRUE(m_prompter.Texts().empty());
@@ -130,6 +131,7 @@ TEST_F(UnitImageTest, DecodeGivesTheModelBack) {
     EXPECT_EQ(m_read.m_nPortCount, 4);
     EXPECT_EQ(m_read.m_nConfigSource, kSourceUnit);
     EXPECT_EQ(m_password, "");
+    EXPECT_EQ(m_read.m_bConflicts, 0);
 
     EXPECT_EQ(m_read.GetTitle(), "untitled");
     EXPECT_EQ(m_read.GetPathName(), "");
