@@ -35,6 +35,12 @@ void SetTimeCommand(UnitContext& c) {
     SetUnitTime(c);
 }
 
+bool MayCloseMainWindow(const CMainState& state, Prompter& prompter) {
+    if (!state.m_bBusy) return true;
+    prompter.Message(UnitMessages::kCannotClose);
+    return false;
+}
+
 void LoadEnableVerify(CMainState& state, const Profile& profile) {
     state.m_bEnableVerify = profile.GetInt(kSectionUserData, kEnableVerifyKey, 0) != 0;
 }

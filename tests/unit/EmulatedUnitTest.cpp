@@ -156,3 +156,13 @@ TEST(VerifySetting, StoredInTheProfile) {
     LoadEnableVerify(state, profile);
     EXPECT_TRUE(state.m_bEnableVerify);
 }
+
+TEST(MainWindowClose, RefusedWhileCommunicating) {
+    CMainState state;
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(MayCloseMainWindow(state, prompter));
+    state.m_bBusy = true;
+    EXPECT_FALSE(MayCloseMainWindow(state, prompter));
+    EXPECT_EQ(prompter.Texts(),
+              Texts{"Cannot close, Currently Communicating with the M-4400 unit."});
+}
