@@ -42,6 +42,9 @@ void BuildFromImport(DocumentContext& ctx, const CPagingImporter& importer) {
     // Without a path, the next Save asks for a name instead of writing the
     // imported configuration over the file that was open before.
     doc.SetUntitled(ModelMessages::kUntitled);
+    // A conflict found in the configuration this one replaces would refuse
+    // the first Save of the new one.
+    doc.m_bConflicts = 0;
 
     const int ports = model.m_nRows * 4;
     FillUnassignedZones(doc, importer.m_records, ports, model.m_nCiuCount);

@@ -23,6 +23,9 @@ void TakeAnswers(CZRTProDoc& doc, const CWizardAnswers& a) {
     doc.m_nDialDigits = a.m_nDialDigits;
     doc.m_nIdleDelay = 3;
     doc.m_byTimeRefresh = kTimeRefreshSmdr;
+    // A conflict found in the configuration this one replaces would refuse
+    // the first Save of the new one.
+    doc.m_bConflicts = 0;
 }
 
 int BuildDescribed(DocumentContext& ctx, const CWizardAnswers& a) {

@@ -79,6 +79,7 @@ protected:
         m_doc.m_byTimeRefresh = kTimeRefreshPc;
         m_doc.m_bIdleNoVideo = 1;
         m_doc.m_nPriority = 5;
+        m_doc.m_bConflicts = 1;
         m_doc.SetModifiedFlag(false);
     }
     void AnswerUnitModel(int rows, int ciu) {
@@ -135,6 +136,7 @@ TEST_F(ImportBuildTest, RecordsBeyondTheInputsBecomeTrimmedUnassignedZones) {
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_EQ(m_doc.GetPathName(), "") << "a Save must not overwrite the old file";
     EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_bConflicts, 0);
     EXPECT_EQ(m_tree.ItemText(m_tree.RootItem()), "untitled System");
 }
 
@@ -205,6 +207,7 @@ TEST_F(ImportBuildTest, DescribedQuillonNumbersInputsAndZones) {
     EXPECT_EQ(m_doc.GetPathName(), "");
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_bConflicts, 0);
     EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{501, 502, 503, 504}));
 }
 
@@ -265,6 +268,7 @@ TEST_F(ImportBuildTest, NamedLunettaFolderKeepsItsAdministrators) {
     EXPECT_EQ(m_doc.GetPathName(), "");
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_TRUE(m_prompter.m_unitModelAsks.empty()) << "the wizard already asked";
+    EXPECT_EQ(m_doc.m_bConflicts, 0);
 }
 
 TEST_F(ImportBuildTest, NamedQuillonFileUsesTwoDigitsAndDefaultAdministrators) {
@@ -293,6 +297,7 @@ TEST_F(ImportBuildTest, AFileThatCannotBeReadLeavesTheConfigurationAsItWas) {
         EXPECT_EQ(RunSetupWizard(m_ctx, m_wizard), 1) << path;
         EXPECT_EQ(EncodeZrt(m_doc), before) << path;
         EXPECT_FALSE(m_doc.IsModified()) << path;
+        EXPECT_EQ(m_doc.m_bConflicts, 1) << path;
         EXPECT_FALSE(m_prompter.m_shown.empty()) << path << " says why";
     }
 }
