@@ -36,7 +36,7 @@ ImportStatus CLunettaImporter::Read(const std::string& path) {
     m_boardPresent.fill(0);
     m_records.clear();
     m_nEmptyCounter = 999;
-    m_strFolder = FolderOf(path);
+    m_strFolder = LunettaFolderOf(path);
 
     ReadAdministrators();
     if (!ReadBoardPresence()) return IMPORT_FAILED;

@@ -23,6 +23,13 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+std::string LunettaFolderOf(const std::string& path) {
+    std::error_code ec;
+    if (!path.empty() && std::filesystem::is_directory(path, ec))
+        return path.back() == '/' ? path : path + "/";
+    return FolderOf(path);
+}
+
 std::string FindIgnoringCase(const std::string& folder, const std::string& name) {
     const std::string exact = folder + name;
     std::error_code ec;

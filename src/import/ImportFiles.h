@@ -8,6 +8,10 @@
 // (the current folder) for a bare file name.
 std::string FolderOf(const std::string& path);
 
+// The folder of a Lunetta export: a picked folder itself, or the folder of a
+// picked file, with a trailing separator.
+std::string LunettaFolderOf(const std::string& path);
+
 // The path of `name` in `folder`. Exports made on systems that ignore letter
 // case name their files in any case, so when no file has the exact name, the
 // first entry whose name matches ignoring ASCII case is taken. Without any

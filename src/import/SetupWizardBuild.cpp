@@ -54,12 +54,17 @@ int BuildFromNamedFile(DocumentContext& ctx, const CWizardAnswers& a) {
         return 0;
     }
     if (a.m_strPagingFile.empty()) return 1;
+    return BuildFromPagingFile(ctx, a, PagingFileKindOf(a.m_strPagingFile));
+}
 
+}  // namespace
+
+int BuildFromPagingFile(DocumentContext& ctx, const CWizardAnswers& a, PagingFileKind kind) {
     std::unique_ptr<CPagingImporter> importer;
     std::string readPath = a.m_strPagingFile;
     int32_t pagingSystem = kPagingLunetta;
     int32_t dialDigits = 3;
-    switch (PagingFileKindOf(a.m_strPagingFile)) {
+    switch (kind) {
         case PagingFileKind::Database:
             importer = std::make_unique<CDatabaseImporter>(ctx.m_prompter);
             pagingSystem = kPagingM7700;
@@ -72,7 +77,7 @@ int BuildFromNamedFile(DocumentContext& ctx, const CWizardAnswers& a) {
             break;
         case PagingFileKind::Lunetta:
             importer = std::make_unique<CLunettaImporter>(ctx.m_prompter);
-            readPath = FolderOf(a.m_strPagingFile) + "TDX_FILE.DAT";
+            readPath = LunettaFolderOf(a.m_strPagingFile) + "TDX_FILE.DAT";
             break;
     }
     // A file that cannot be read has said why; nothing is built from it.
@@ -80,6 +85,7 @@ int BuildFromNamedFile(DocumentContext& ctx, const CWizardAnswers& a) {
 
     CZRTProDoc& doc = ctx.m_doc;
     TakeAnswers(doc, a);
+    doc.m_nConfigSource = kSourceImport;
     doc.SetModifiedFlag(true);
     if (pagingSystem == kPagingLunetta)
         doc.m_adminArch = static_cast<const CLunettaImporter&>(*importer).m_adminArch;
@@ -94,8 +100,6 @@ int BuildFromNamedFile(DocumentContext& ctx, const CWizardAnswers& a) {
               static_cast<int>(importer->m_records.size()), -1, a.m_nCiuCount, ports);
     return 0;
 }
-
-}  // namespace
 
 std::optional<GeneratedNumbering> GeneratedNumberingFor(int systemType, int expansionCount,
                                                         int dialDigits) {

@@ -24,6 +24,11 @@ enum class PagingFileKind { Database, Quillon, Lunetta };
 // Decided on the name alone, ignoring case: ".mdb", then "qpx", else a Lunetta folder.
 PagingFileKind PagingFileKindOf(const std::string& name);
 
+// The wizard's build from a named paging-system file of the given kind, with
+// the answers' hardware: 0 when built, 1 when the file could not be read (it
+// has said why; the configuration stays as it was).
+int BuildFromPagingFile(DocumentContext& ctx, const CWizardAnswers& answers, PagingFileKind kind);
+
 // Runs the setup wizard and builds or opens the configuration it describes:
 // 0 when built or opened, 1 when nothing could be built (the configuration
 // stays as it was), WIZARD_CANCELLED when the page was not finished.

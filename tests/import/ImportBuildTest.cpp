@@ -286,6 +286,28 @@ TEST_F(ImportBuildTest, NamedQuillonFileUsesTwoDigitsAndDefaultAdministrators) {
     EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{501, 502, 503, 504}));
 }
 
+TEST_F(ImportBuildTest, AGivenKindOverridesTheName) {
+    // A Quillon export saved under a Lunetta-looking name, read as Quillon.
+    const std::string path = m_dir.Write("site.dat", QpxFile(1).Zone(0, 0, 0xF101).Bytes());
+    CWizardAnswers answers = NamedFile(path, "", 1, 0);
+    answers.m_nInputMethod = -1;
+    ASSERT_EQ(BuildFromPagingFile(m_ctx, answers, PagingFileKind::Quillon), 0);
+    EXPECT_EQ(InputArches()[0], "101");
+    EXPECT_EQ(m_doc.m_nPagingSystem, 1);
+    EXPECT_EQ(m_doc.m_nConfigSource, 4);
+
+    // A Lunetta folder named by the folder itself.
+    std::vector<std::string> lines(15, "1");
+    lines[0] = "0";
+    m_dir.Write("TDX_FILE.DAT", TdxFile(lines));
+    m_dir.Write("tdx_admn.usr", AdminFile({{6, 1}, {6, 2}, {6, 3}, {6, 4}}));
+    m_dir.Write("tdx_bd01.usr", BoardFile({{0x03, 0x01, "Store"}}));
+    answers.m_strPagingFile = m_dir.Folder();
+    ASSERT_EQ(BuildFromPagingFile(m_ctx, answers, PagingFileKind::Lunetta), 0);
+    EXPECT_EQ(InputArches()[0], "301");
+    EXPECT_EQ(m_doc.m_nPagingSystem, 2);
+}
+
 TEST_F(ImportBuildTest, AFileThatCannotBeReadLeavesTheConfigurationAsItWas) {
     const std::string before = EncodeZrt(m_doc);
     const std::string unreadable[] = {m_dir.PathOf("nothing-here/TDX_FILE.DAT"),

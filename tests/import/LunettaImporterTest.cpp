@@ -205,6 +205,18 @@ TEST_F(LunettaImporterTest, AShortBoardFileGivesEmptySlotsForWhatIsMissing) {
     EXPECT_EQ(records[47], Record(47, "*954", ""));
 }
 
+TEST_F(LunettaImporterTest, AFolderMayBePickedItself) {
+    WriteAdmins();
+    InstallBoards({1});
+    WriteBoard(1, BoardFile({{0x04, 0x04, "Dir"}}));
+    for (const std::string& picked :
+         {m_dir.Folder(), m_dir.Folder().substr(0, m_dir.Folder().size() - 1)}) {
+        ASSERT_EQ(m_importer.Read(picked), IMPORT_OK) << picked;
+        EXPECT_EQ(m_importer.m_strFolder, m_dir.Folder());
+        EXPECT_EQ(m_importer.m_records[0].m_strArch, " 404");
+    }
+}
+
 TEST_F(LunettaImporterTest, FileNamesAreFoundIgnoringLetterCase) {
     std::vector<std::string> lines(15, "1");
     lines[0] = "0";
