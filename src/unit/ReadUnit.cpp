@@ -51,16 +51,16 @@ bool FetchImage(UnitContext& c) {
 
 }  // namespace
 
-void ReadUnit(UnitContext& c) {
+bool ReadUnit(UnitContext& c) {
     const WaitCursor wait(c.m_ui);
     CMainState& s = c.m_state;
     ConnectUnit(c);
-    if (!c.m_link.comm_GetConnectedStatus()) return;
+    if (!c.m_link.comm_GetConnectedStatus()) return false;
     if (!s.m_bVerifyPass && c.m_doc.IsModified()) {
         DocumentContext doc{c.m_doc, c.m_tree, c.m_prompter, &s};
         if (!ConfirmLeave(doc)) {
             c.m_link.comm_Disconnect();
-            return;
+            return false;
         }
     }
     if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
@@ -68,22 +68,24 @@ void ReadUnit(UnitContext& c) {
         // The verify read of a write enters here busy; the window must not stay so.
         EndLinkUi(c);
         c.m_link.comm_Disconnect();
-        return;
+        return false;
     }
 
     BeginLinkUi(c);
     const bool fetched = FetchImage(c);
     EndLinkUi(c);
-    if (const uint32_t code = c.m_link.comm_SetProgrammingMode(0); code != UnitLink::kOk)
-        ReportLinkError(c.m_prompter, code, UnitMessages::kReadExitMode);
+    const uint32_t left = c.m_link.comm_SetProgrammingMode(0);
+    if (left != UnitLink::kOk) ReportLinkError(c.m_prompter, left, UnitMessages::kReadExitMode);
     c.m_link.comm_Disconnect();
 
+    bool done = false;
     if (fetched) {
         if (!s.m_bVerifyPass)
-            DecodeUnitImage(s.m_image, c.m_doc, c.m_tree, c.m_prompter, s.m_strUnitPassword);
-        else if (s.m_bEnableVerify)
-            VerifyImage(c);
+            done = DecodeUnitImage(s.m_image, c.m_doc, c.m_tree, c.m_prompter, s.m_strUnitPassword);
+        else
+            done = !s.m_bEnableVerify || VerifyImage(c);
         s.m_bVerifyPass = false;
     }
     c.m_doc.SetModifiedFlag(true);
+    return done && left == UnitLink::kOk;
 }

@@ -7,4 +7,5 @@
 // asks whether to save a modified configuration (Cancel stops the read before
 // anything is fetched) and decodes the memory into the document. A failed
 // read leaves the configuration as it was. The document ends marked modified.
-void ReadUnit(UnitContext& c);
+// True when the whole memory arrived and was decoded (or, as a verify, matched).
+bool ReadUnit(UnitContext& c);

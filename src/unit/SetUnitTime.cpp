@@ -6,13 +6,13 @@
 #include "unit/ReportLinkError.h"
 #include "unit/UnitMessages.h"
 
-void SetUnitTime(UnitContext& c) {
+bool SetUnitTime(UnitContext& c) {
     ConnectUnit(c);
-    if (!c.m_link.comm_GetConnectedStatus()) return;
+    if (!c.m_link.comm_GetConnectedStatus()) return false;
     if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
         ReportLinkError(c.m_prompter, code, UnitMessages::kTimeEnterMode);
         c.m_link.comm_Disconnect();
-        return;
+        return false;
     }
     c.m_prompter.SetStatusText(UnitMessages::kSettingTime);
 
@@ -23,13 +23,14 @@ void SetUnitTime(UnitContext& c) {
                         x.m_result == LopExchange::Result::SendFailed ? UnitMessages::kTimeSend
                                                                       : UnitMessages::kTimeNoReply);
         c.m_link.comm_Disconnect();
-        return;
+        return false;
     }
-    if (x.m_reply[0] < message[0])
-        ReportLinkError(c.m_prompter, UnitLink::kOk, UnitMessages::kTimeLength);
+    const bool taken = x.m_reply[0] >= message[0];
+    if (!taken) ReportLinkError(c.m_prompter, UnitLink::kOk, UnitMessages::kTimeLength);
 
-    if (const uint32_t code = c.m_link.comm_SetProgrammingMode(0); code != UnitLink::kOk)
-        ReportLinkError(c.m_prompter, code, UnitMessages::kTimeExitMode);
+    const uint32_t left = c.m_link.comm_SetProgrammingMode(0);
+    if (left != UnitLink::kOk) ReportLinkError(c.m_prompter, left, UnitMessages::kTimeExitMode);
     c.m_link.comm_Disconnect();
     c.m_prompter.SetStatusText(UnitMessages::kReady);
+    return taken && left == UnitLink::kOk;
 }

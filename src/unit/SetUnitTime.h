@@ -4,4 +4,5 @@
 
 // Sets the unit's clock from the PC's local time (the context's clock). No
 // progress page, no busy state, no wait cursor.
-void SetUnitTime(UnitContext& c);
+// True when the unit took the time and every step succeeded.
+bool SetUnitTime(UnitContext& c);

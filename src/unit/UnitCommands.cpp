@@ -11,28 +11,30 @@ constexpr const char* kEnableVerifyKey = "EnableVerify";
 
 }  // namespace
 
-void ReadCommand(UnitContext& c) {
-    if (c.m_state.m_bBusy) return;
+bool ReadCommand(UnitContext& c) {
+    if (c.m_state.m_bBusy) return false;
     c.m_state.m_bVerifyPass = false;
-    ReadUnit(c);
+    const bool read = ReadUnit(c);
     c.m_state.m_strPendingPassword.clear();
     c.m_state.m_bPasswordPending = false;
+    return read;
 }
 
-void WizardReadCommand(UnitContext& c) {
-    if (c.m_state.m_bBusy) return;
-    ReadUnit(c);
+bool WizardReadCommand(UnitContext& c) {
+    if (c.m_state.m_bBusy) return false;
+    return ReadUnit(c);
 }
 
-void WriteCommand(UnitContext& c) {
-    if (c.m_state.m_bBusy) return;
-    WriteUnit(c);
+bool WriteCommand(UnitContext& c) {
+    if (c.m_state.m_bBusy) return false;
+    const bool written = WriteUnit(c);
     if (!c.m_ui.StartRelayoutTimer()) c.m_prompter.Message(UnitMessages::kTimerCreateFailed);
+    return written;
 }
 
-void SetTimeCommand(UnitContext& c) {
-    if (c.m_state.m_bBusy) return;
-    SetUnitTime(c);
+bool SetTimeCommand(UnitContext& c) {
+    if (c.m_state.m_bBusy) return false;
+    return SetUnitTime(c);
 }
 
 bool MayCloseMainWindow(const CMainState& state, Prompter& prompter) {

@@ -5,21 +5,22 @@
 
 // The unit commands of the main window. Each does nothing while a transfer is
 // running: the window keeps painting during one, so a second command could
-// otherwise start inside it.
+// otherwise start inside it. Each returns true when the operation ran to its
+// end without a failure.
 
 // Read: a plain read (never the verify read of a write); the pending password
 // is dropped afterwards whatever the outcome.
-void ReadCommand(UnitContext& c);
+bool ReadCommand(UnitContext& c);
 
 // The setup wizard's read; the wizard has already cleared the verify flag and
 // clears its own pending-read flag afterwards.
-void WizardReadCommand(UnitContext& c);
+bool WizardReadCommand(UnitContext& c);
 
 // Write, then the window's relayout timer ("Timer create failed" when it cannot start).
-void WriteCommand(UnitContext& c);
+bool WriteCommand(UnitContext& c);
 
 // Set Time.
-void SetTimeCommand(UnitContext& c);
+bool SetTimeCommand(UnitContext& c);
 
 // Closing the main window: refused with a message while a transfer runs. True
 // when the window may close (the document's own question comes after).

@@ -109,15 +109,15 @@ bool Program(UnitContext& c, size_t total) {
 
 }  // namespace
 
-void WriteUnit(UnitContext& c) {
+bool WriteUnit(UnitContext& c) {
     const WaitCursor wait(c.m_ui);
     CMainState& s = c.m_state;
-    if (c.m_doc.m_nodes.empty()) return;
+    if (c.m_doc.m_nodes.empty()) return false;
     if (!c.m_doc.CheckArchConflicts()) {
         c.m_prompter.Message(UnitMessages::kConflictsCannotWrite);
-        return;
+        return false;
     }
-    if (!CheckUnitImageFits(c.m_doc, c.m_prompter)) return;
+    if (!CheckUnitImageFits(c.m_doc, c.m_prompter)) return false;
 
     s.m_image = BuildUnitImage(c.m_doc, c.m_prompter);
     s.m_writtenImage = s.m_image;
@@ -125,28 +125,26 @@ void WriteUnit(UnitContext& c) {
         s.m_image.begin(), s.m_image.end(), [](uint8_t v) { return v != UnitImage::kErased; }));
 
     ConnectUnit(c);
-    if (!c.m_link.comm_GetConnectedStatus()) return;
+    if (!c.m_link.comm_GetConnectedStatus()) return false;
     if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
         ReportLinkError(c.m_prompter, code, UnitMessages::kWriteEnterMode);
         c.m_link.comm_Disconnect();
-        return;
+        return false;
     }
     PlacePassword(c);
     if (!FetchSwitches(c)) {
         c.m_link.comm_Disconnect();
-        return;
+        return false;
     }
 
     BeginLinkUi(c);
-    if (Erase(c)) Program(c, total);
+    const bool written = Erase(c) && Program(c, total);
 
     s.m_bVerifyPass = true;
-    if (s.m_bEnableVerify) {
-        ReadUnit(c);
-        return;
-    }
+    if (s.m_bEnableVerify) return ReadUnit(c) && written;
     const uint32_t code = c.m_link.comm_SetProgrammingMode(0);
     EndLinkUi(c);
     if (code != UnitLink::kOk) ReportLinkError(c.m_prompter, code, UnitMessages::kWriteExitMode);
     c.m_link.comm_Disconnect();
+    return written && code == UnitLink::kOk;
 }

@@ -8,4 +8,5 @@
 // byte, erases both halves of the EEPROM and writes every cell that is not
 // 0xFF, one message each. Ends with the verify read when verify is enabled
 // (also after a failed erase or write), otherwise leaves programming mode.
-void WriteUnit(UnitContext& c);
+// True when the whole write (and its verify) ran without a failure.
+bool WriteUnit(UnitContext& c);
