@@ -1,34 +1,36 @@
 #pragma once
 
-#include <iostream>
+#include <string>
 
 #include "model/Prompter.h"
 
 // Shows the program's messages on standard error and answers questions from
-// what the command line said.
+// what the command line said. Progress of a transfer is a bar on a terminal,
+// plain percentages, one a line, otherwise.
 class CliPrompter : public Prompter {
 public:
-    PromptAnswer Message(const std::string& text, PromptButtons buttons, PromptIcon,
-                         const std::string&) override {
-        std::cerr << text << '\n';
-        switch (buttons) {
-            case PromptButtons::Ok:
-            case PromptButtons::OkCancel:
-                return PromptAnswer::Ok;
-            case PromptButtons::YesNo:
-            case PromptButtons::YesNoCancel:
-                return PromptAnswer::No;
-        }
-        return PromptAnswer::Ok;
-    }
-    void SetStatusText(const std::string&) override {}
-    void SetProgress(int) override {}
+    CliPrompter();
+    ~CliPrompter() override;
+
+    PromptAnswer Message(const std::string& text, PromptButtons buttons, PromptIcon icon,
+                         const std::string& caption) override;
+    void SetStatusText(const std::string& text) override;
+    void SetProgress(int percent) override;
     void Pump() override {}
-    bool AskUnitModel(bool, UnitModelAnswer& answer) override {
-        answer = m_unitModel;
-        return true;
-    }
-    bool ChooseFile(FileChoice, std::string&) override { return false; }
+    bool AskUnitModel(bool showExpansion, UnitModelAnswer& answer) override;
+    bool ChooseFile(FileChoice kind, std::string& path) override;
 
     UnitModelAnswer m_unitModel;
+    // The answer to "Save changes to %1?" and other Yes/No questions.
+    PromptAnswer m_yesNoAnswer = PromptAnswer::No;
+    // Where a save asked for a file name goes.
+    std::string m_strSavePath;
+
+private:
+    void EndProgressLine();
+
+    bool m_bTerminal;
+    bool m_bProgressLine = false;
+    int m_nLastPercent = -1;
+    std::string m_strStatus;
 };

@@ -2,18 +2,20 @@
 #include <string>
 #include <vector>
 
+#include "cli/BuildCommands.h"
 #include "cli/CliArgs.h"
 #include "cli/CliCommand.h"
 #include "cli/ConflictsCommand.h"
 #include "cli/ImageCommands.h"
 #include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/UnitCommandsCli.h"
 
 namespace {
 
-const std::vector<const CliCommand*> kCommands = {&kShowCommand, &kConflictsCommand,
-                                                  &kImageCommand, &kDecodeCommand,
-                                                  &kReportCommand};
+const std::vector<const CliCommand*> kCommands = {
+    &kNewCommand,    &kImportCommand, &kShowCommand, &kConflictsCommand, &kImageCommand,
+    &kDecodeCommand, &kWriteCommand,  &kReadCommand, &kSetTimeCommand,   &kReportCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "usage: zrtpro-cli COMMAND [ARGS...]   (zrtpro-cli COMMAND --help for more)\n\n";

@@ -1,0 +1,43 @@
+#include "cli/CliConnection.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUnitsim = "unitsim:";
+
+}  // namespace
+
+std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
+                                                   const std::string& password,
+                                                   std::string& error) {
+    std::unique_ptr<CliConnection> c(new CliConnection);
+    if (spec.rfind(kUnitsim, 0) == 0 && spec.size() > std::string(kUnitsim).size()) {
+        c->m_unit = std::make_unique<EmulatedUnit>();
+        c->m_eepromFile = std::make_unique<EepromFile>(spec.substr(std::string(kUnitsim).size()));
+        if (c->m_eepromFile->Load(*c->m_unit) == EepromFile::LoadResult::Refused) {
+            error = "the unit memory file " + c->m_eepromFile->Path() + " is not 65,536 bytes long";
+            return nullptr;
+        }
+        c->m_nRevision = c->m_unit->Revision();
+        c->m_emulated = std::make_unique<EmulatedLink>(*c->m_unit);
+        c->m_emulated->m_strOfferedPassword = password;
+        c->m_link = c->m_emulated.get();
+        return c;
+    }
+    error = "unknown connection \"" + spec + "\" (use " + kConnectionForms + ")";
+    return nullptr;
+}
+
+CliConnection::~CliConnection() {
+    if (m_link) m_link->comm_Disconnect();
+}
+
+bool CliConnection::Close() {
+    if (m_link) m_link->comm_Disconnect();
+    if (!m_unit || m_unit->Revision() == m_nRevision) return true;
+    m_nRevision = m_unit->Revision();
+    if (m_eepromFile->Save(*m_unit)) return true;
+    std::cerr << "Cannot save the unit memory file " << m_eepromFile->Path() << '\n';
+    return false;
+}

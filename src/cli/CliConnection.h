@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "unit/UnitLink.h"
+#include "unit/emulator/EepromFile.h"
+#include "unit/emulator/EmulatedLink.h"
+#include "unit/emulator/EmulatedUnit.h"
+
+// The unit a command talks to, from its --connect text:
+//   unitsim:EEPROM-FILE   the emulated unit in this process, its memory in that file
+class CliConnection {
+public:
+    // Nothing, with `error` set to a one-line hint, when the text names no connection.
+    static std::unique_ptr<CliConnection> Open(const std::string& spec, const std::string& password,
+                                               std::string& error);
+    ~CliConnection();
+
+    UnitLink& Link() { return *m_link; }
+    // Keeps what the unit now holds (the emulated unit's memory file); false on failure.
+    bool Close();
+
+private:
+    CliConnection() = default;
+
+    std::unique_ptr<EmulatedUnit> m_unit;
+    std::unique_ptr<EepromFile> m_eepromFile;
+    std::unique_ptr<EmulatedLink> m_emulated;
+    uint64_t m_nRevision = 0;
+    UnitLink* m_link = nullptr;
+};
+
+inline constexpr const char* kConnectionForms = "unitsim:EEPROM-FILE";

@@ -1,0 +1,64 @@
+#include "cli/CliPrompter.h"
+
+#include <unistd.h>
+
+#include <iostream>
+
+namespace {
+
+constexpr int kBarWidth = 30;
+
+}  // namespace
+
+CliPrompter::CliPrompter() : m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
+
+CliPrompter::~CliPrompter() { EndProgressLine(); }
+
+void CliPrompter::EndProgressLine() {
+    if (m_bProgressLine) std::cerr << '\n';
+    m_bProgressLine = false;
+}
+
+PromptAnswer CliPrompter::Message(const std::string& text, PromptButtons buttons, PromptIcon,
+                                  const std::string&) {
+    EndProgressLine();
+    std::cerr << text << '\n';
+    switch (buttons) {
+        case PromptButtons::Ok:
+        case PromptButtons::OkCancel:
+            return PromptAnswer::Ok;
+        case PromptButtons::YesNo:
+        case PromptButtons::YesNoCancel:
+            return m_yesNoAnswer;
+    }
+    return PromptAnswer::Ok;
+}
+
+void CliPrompter::SetStatusText(const std::string& text) {
+    // Progress texts carry their own figure; keep the words.
+    m_strStatus = text.substr(0, text.find("  "));
+}
+
+void CliPrompter::SetProgress(int percent) {
+    if (percent == m_nLastPercent) return;
+    m_nLastPercent = percent;
+    if (!m_bTerminal) {
+        std::cerr << percent << "%\n";
+        return;
+    }
+    const int filled = percent * kBarWidth / 100;
+    std::cerr << '\r' << m_strStatus << " [" << std::string(filled, '#')
+              << std::string(kBarWidth - filled, ' ') << "] " << percent << "%" << std::flush;
+    m_bProgressLine = true;
+}
+
+bool CliPrompter::AskUnitModel(bool, UnitModelAnswer& answer) {
+    answer = m_unitModel;
+    return true;
+}
+
+bool CliPrompter::ChooseFile(FileChoice kind, std::string& path) {
+    if (kind != FileChoice::SaveZrt || m_strSavePath.empty()) return false;
+    path = m_strSavePath;
+    return true;
+}

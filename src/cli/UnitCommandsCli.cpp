@@ -1,0 +1,107 @@
+#include "cli/UnitCommandsCli.h"
+
+#include <iostream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliConnection.h"
+#include "cli/CliDocument.h"
+#include "model/ZrtFile.h"
+#include "pages/SettingsOps.h"
+#include "unit/UnitCommands.h"
+
+namespace {
+
+// A unit command's run: the document, the connection and the window's unit state.
+struct UnitRun {
+    CliDocument m_cli;
+    CMainState m_state;
+    LinkUiHooks m_ui;
+    SystemClock m_clock;
+    std::unique_ptr<CliConnection> m_connection;
+
+    bool Connect(const CliArgs& args) {
+        std::string error;
+        m_connection = CliConnection::Open(args.Get("connect"), args.Get("password"), error);
+        if (!m_connection) std::cerr << error << '\n';
+        return m_connection != nullptr;
+    }
+    UnitContext Context() {
+        return {m_cli.m_doc,          m_cli.m_tree, m_cli.m_prompter, m_state,
+                m_connection->Link(), m_ui,         m_clock};
+    }
+};
+
+int RunWrite(const CliArgs& args) {
+    if (args.Positionals().size() != 1 || !args.Has("connect")) return kExitUsage;
+    UnitRun run;
+    if (!run.m_cli.Open(args.Positionals()[0])) return kExitFailed;
+    if (!run.Connect(args)) return kExitFailed;
+    if (args.Has("new-password")) {
+        if (args.Get("new-password").size() > kPasswordMaxLength) {
+            std::cerr << "A unit password has at most " << kPasswordMaxLength << " characters.\n";
+            return kExitFailed;
+        }
+        AcceptPassword(run.m_state, args.Get("new-password"));
+    }
+    run.m_state.m_bEnableVerify = args.Has("verify");
+    UnitContext c = run.Context();
+    const bool written = WriteCommand(c);
+    return run.m_connection->Close() && written ? kExitOk : kExitFailed;
+}
+
+int RunRead(const CliArgs& args) {
+    const auto ports = ParseInt(args.Get("ports"), 4, 8);
+    if (!args.Positionals().empty() || !args.Has("connect") || !args.Has("o") || !ports ||
+        (*ports != 4 && *ports != 8))
+        return kExitUsage;
+    UnitRun run;
+    if (!run.Connect(args)) return kExitFailed;
+    run.m_cli.m_prompter.m_unitModel.m_nRows = *ports == 8 ? 2 : 1;
+    UnitContext c = run.Context();
+    const bool read = ReadCommand(c);
+    const bool closed = run.m_connection->Close();
+    if (!read || !closed) return kExitFailed;
+    return SaveZrtFile(run.m_cli.m_doc, args.Get("o"), run.m_cli.m_prompter) ? kExitOk
+                                                                             : kExitFailed;
+}
+
+int RunSetTime(const CliArgs& args) {
+    if (!args.Positionals().empty() || !args.Has("connect")) return kExitUsage;
+    UnitRun run;
+    if (!run.Connect(args)) return kExitFailed;
+    UnitContext c = run.Context();
+    const bool set = SetTimeCommand(c);
+    return run.m_connection->Close() && set ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+const CliCommand kWriteCommand{
+    "write",
+    "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify]",
+    "Writes a configuration into a unit: erases its memory and writes every cell.\n"
+    "--password opens a unit that has one; --new-password gives the unit a new one\n"
+    "(at most 8 characters); --verify reads the unit back and compares.\n"
+    "CONNECTION is unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    {"connect", "password", "new-password"},
+    {"verify"},
+    RunWrite};
+
+const CliCommand kReadCommand{
+    "read",
+    "--connect CONNECTION --ports 4|8 [--password P] -o FILE.zrt",
+    "Reads a unit's configuration into a new configuration file; --ports answers\n"
+    "the main unit model question (4: M-4400, 8: M-4800).\n"
+    "CONNECTION is unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    {"connect", "ports", "password", "o"},
+    {},
+    RunRead};
+
+const CliCommand kSetTimeCommand{
+    "set-time",
+    "--connect CONNECTION [--password P]",
+    "Sets the unit's clock from this computer's local time.\n"
+    "CONNECTION is unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    {"connect", "password"},
+    {},
+    RunSetTime};
