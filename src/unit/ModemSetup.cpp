@@ -1,0 +1,164 @@
+#include "unit/ModemSetup.h"
+
+#include <algorithm>
+
+#include "unit/ModemMessages.h"
+#include "unit/UnitLink.h"
+
+namespace MM = ModemMessages;
+
+namespace {
+
+constexpr unsigned long kPortListSize = 1024;
+constexpr int kReplyWaitMs = 1000;
+
+std::vector<std::string> SplitPortList(const std::vector<char>& buffer) {
+    std::vector<std::string> names;
+    size_t at = 0;
+    while (at < buffer.size() && buffer[at] != '\0') {
+        const auto end =
+            std::find(buffer.begin() + static_cast<std::ptrdiff_t>(at), buffer.end(), '\0');
+        names.emplace_back(buffer.begin() + static_cast<std::ptrdiff_t>(at), end);
+        at = static_cast<size_t>(end - buffer.begin()) + 1;
+    }
+    return names;
+}
+
+}  // namespace
+
+CModemSetup::CModemSetup(UnitLink& link, PortLister ports, Pause pause)
+    : m_strInitString(MM::kDefaultInitString),
+      m_link(link),
+      m_portLister(std::move(ports)),
+      m_pause(std::move(pause)) {}
+
+void CModemSetup::Open() {
+    // One byte more than the lister is told of, so a full buffer still ends in a NUL.
+    std::vector<char> buffer(kPortListSize + 1, '\0');
+    if (!m_portLister || m_portLister(buffer.data(), kPortListSize) != 0) {
+        Refresh();
+        return;
+    }
+    m_ports = SplitPortList(buffer);
+    std::sort(m_ports.begin(), m_ports.end());
+    m_nSelectedPort = m_ports.empty() ? -1 : 0;
+    m_bPortListFocus = true;
+    ShowStep();
+}
+
+void CModemSetup::Proceed() {
+    ++m_nStep;
+    ShowStep();
+}
+
+void CModemSetup::Back() {
+    if (m_nStep > 1) --m_nStep;
+    ShowStep();
+}
+
+void CModemSetup::Quit() {
+    if (m_link.comm_GetConnectedStatus() != 0) m_link.comm_Disconnect();
+    m_bClosed = true;
+}
+
+void CModemSetup::SetInitString(const std::string& text) {
+    m_strInitString = text.substr(0, MM::kInitStringMax);
+}
+
+std::string CModemSetup::SelectedPort() const {
+    if (m_nSelectedPort < 0 || m_nSelectedPort >= static_cast<int>(m_ports.size())) return {};
+    return m_ports[static_cast<size_t>(m_nSelectedPort)];
+}
+
+void CModemSetup::ShowStep() {
+    if (m_nStep >= 6) {
+        Quit();
+        return;
+    }
+    m_nIndicator = m_nStep;
+    m_bPortListEnabled = m_nStep == 2;
+    m_bInitStringEnabled = m_nStep == 4;
+    m_bBackEnabled = m_nStep == 2 || m_nStep == 3 || m_nStep == 4;
+    if (m_nStep != 1) m_bNextEnabled = true;
+    switch (m_nStep) {
+        case 1:
+            m_strInstructions = MM::kStep1;
+            break;
+        case 2:
+            m_strInstructions = MM::kStep2;
+            break;
+        case 3:
+            m_strInstructions = MM::kStep3;
+            CheckPort();
+            break;
+        case 4:
+            m_strInstructions = MM::kStep4;
+            break;
+        default:
+            RunModemSetup();
+            m_strInstructions = MM::kStep5;
+            break;
+    }
+    Refresh();
+}
+
+void CModemSetup::CheckPort() {
+    const std::string name = SelectedPort();
+    if (m_link.comm_GetConnectedStatus() != 0) m_link.comm_Disconnect();
+    if (m_link.comm_Connect(name, 0, 1) != 0) {
+        m_strLog += MM::kUnableToAcquire + name + MM::kCorrectAndGoBack;
+        m_bNextEnabled = false;
+    } else {
+        m_strLog += name + MM::kAcquired;
+    }
+    Refresh();
+    SendModemCommand(MM::kAttention);
+    if (m_strLastReply.find(MM::kEcho) == std::string::npos) {
+        m_bNextEnabled = false;
+    } else {
+        m_strLog += MM::kModemVerified;
+        Refresh();
+    }
+}
+
+uint32_t CModemSetup::SendModemCommand(const std::string& command) {
+    m_strLastReply.clear();
+    if (command.empty()) return 0;
+    const uint32_t sent =
+        m_link.comm_SendRaw({reinterpret_cast<const uint8_t*>(command.data()), command.size()});
+    if (sent != 0) return sent;
+    if (m_pause) m_pause(kReplyWaitMs);
+    uint32_t result = 0;
+    if (m_link.comm_GetRcvCount() == 0) {
+        m_strLog += MM::kNoReply;
+        result = UnitLink::kTimedOut;
+    } else {
+        std::span<const uint8_t> received;
+        result = m_link.comm_GetRcvBuff(received);
+        if (result == 0 && !received.empty()) {
+            m_strLastReply.append(received.begin(), received.end());
+            m_link.comm_DeleteDLLBytes(received);
+            m_strLog += m_strLastReply;
+        }
+    }
+    Refresh();
+    return result;
+}
+
+void CModemSetup::RunModemSetup() {
+    const std::string init = m_strInitString;
+    m_strLog.clear();
+    const std::pair<const char*, std::string> sequence[] = {
+        {MM::kLogFactory, MM::kCmdFactory}, {MM::kLogSave, MM::kCmdSave},
+        {MM::kLogPowerUp, MM::kCmdPowerUp}, {MM::kLogInit, init + MM::kLineEnd},
+        {MM::kLogSaveAll, MM::kCmdSave},
+    };
+    for (const auto& [line, command] : sequence) {
+        m_strLog += line;
+        SendModemCommand(command);
+    }
+}
+
+void CModemSetup::Refresh() {
+    if (m_refresh) m_refresh();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSerialPort>
+#include <string>
+
+#include "unit/link/CLinkTransport.h"
+
+// A serial port, 8 data bits, no parity, 1 stop bit, no flow control. Qt opens
+// and sets up the port; the bytes go straight through its descriptor so that a
+// reply is read the moment it arrives and a hang-up is seen at once.
+class CSerialTransport : public CLinkTransport {
+public:
+    CSerialTransport() = default;
+    ~CSerialTransport() override;
+
+    // `device` is a port name (ttyUSB0) or a path (/dev/ttyUSB0).
+    bool Open(const std::string& device, int baud);
+    bool IsOpen() const { return m_port.isOpen(); }
+
+    bool Write(std::span<const uint8_t> bytes, int ms) override;
+    LinkIo Read(std::span<uint8_t> buffer, size_t& got, int ms) override;
+    void DiscardInput() override;
+    void HangUp() override;
+    void Close() override;
+
+private:
+    QSerialPort m_port;
+};

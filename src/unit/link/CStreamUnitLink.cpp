@@ -1,0 +1,138 @@
+#include "unit/link/CStreamUnitLink.h"
+
+#include <algorithm>
+
+#include "unit/UnitLink.h"
+#include "unit/link/CSerialTransport.h"
+#include "unit/link/CTcpTransport.h"
+#include "unit/link/ConnectionSpec.h"
+#include "unit/link/LinkProtocol.h"
+#include "unit/link/ModemDial.h"
+
+namespace LP = LinkProtocol;
+
+namespace {
+constexpr int kRawWriteMs = 2000;
+// A caller's time-out beyond this is taken as this: no wait may hang the program.
+constexpr uint32_t kLongestReplyMs = 60000;
+}  // namespace
+
+CStreamUnitLink::CStreamUnitLink(ConnectionProvider connection, PasswordProvider password)
+    : m_connection(std::move(connection)), m_password(std::move(password)) {}
+
+CStreamUnitLink::~CStreamUnitLink() { comm_Disconnect(); }
+
+int CStreamUnitLink::comm_GetConnectedStatus() { return m_session || m_rawPort ? 1 : 0; }
+
+uint32_t CStreamUnitLink::comm_GetUserConnection(int) {
+    comm_Disconnect();
+    const std::optional<std::string> description = m_connection ? m_connection() : std::nullopt;
+    if (!description) return UnitLink::kUserCancelled;
+    return OpenSession(*description);
+}
+
+uint32_t CStreamUnitLink::OpenSession(const std::string& description) {
+    const std::optional<ConnectionSpec> spec = ParseConnectionSpec(description);
+    if (!spec) return UnitLink::kAddressBookError;
+    std::unique_ptr<CLinkTransport> line;
+    if (spec->m_kind == ConnectionSpec::Kind::Tcp) {
+        auto tcp = std::make_unique<CTcpTransport>();
+        if (!tcp->Open(spec->m_strHost, spec->m_nPort, LP::kTcpConnectMs))
+            return UnitLink::kNoDialtone;
+        line = std::move(tcp);
+    } else {
+        auto serial = std::make_unique<CSerialTransport>();
+        if (!serial->Open(spec->m_strDevice, spec->m_nBaud)) return UnitLink::kHardwareUnavailable;
+        if (spec->m_kind == ConnectionSpec::Kind::Modem) {
+            const uint32_t dialled =
+                DialModem(*serial, spec->m_strNumber, LP::kModemOkMs, LP::kModemDialMs);
+            if (dialled != UnitLink::kOk) {
+                serial->HangUp();
+                return dialled;
+            }
+        }
+        line = std::move(serial);
+    }
+    // The password is asked for once the line is there, as a unit's own prompt would.
+    auto session = std::make_unique<CLinkSession>(std::move(line));
+    const std::optional<std::string> password = m_password ? m_password() : std::nullopt;
+    if (!password) return UnitLink::kUserCancelled;
+    const uint32_t result = session->Connect(*password);
+    if (result != UnitLink::kOk) return result;
+    m_session = std::move(session);
+    m_strPassword = *password;
+    return UnitLink::kOk;
+}
+
+uint32_t CStreamUnitLink::comm_SetProgrammingMode(int enter) {
+    if (!m_session) return UnitLink::kNoUnitFound;
+    return m_session->SetProgrammingMode(enter != 0);
+}
+
+uint32_t CStreamUnitLink::comm_SendLop(std::span<const uint8_t> message, int, uint32_t timeoutMs) {
+    if (!m_session) return UnitLink::kNoUnitFound;
+    const int wait = timeoutMs == UnitLink::kDefaultTimeout
+                         ? LP::kDefaultReplyMs
+                         : static_cast<int>(std::min<uint32_t>(timeoutMs, kLongestReplyMs));
+    return m_session->Send(message, wait);
+}
+
+uint32_t CStreamUnitLink::comm_GetLopData(std::span<const uint8_t>& reply) {
+    reply = {};
+    if (!m_session) return UnitLink::kNoUnitFound;
+    return m_session->FetchReply(reply);
+}
+
+uint32_t CStreamUnitLink::comm_GetCurrentPword(std::string& password) {
+    password = m_strPassword;
+    return m_session ? UnitLink::kOk : UnitLink::kNoUnitFound;
+}
+
+void CStreamUnitLink::comm_Disconnect() {
+    if (m_session) m_session->Close();
+    m_session.reset();
+    if (m_rawPort) m_rawPort->Close();
+    m_rawPort.reset();
+    m_raw.clear();
+}
+
+uint32_t CStreamUnitLink::comm_Connect(const std::string& port, int, int) {
+    comm_Disconnect();
+    auto serial = std::make_unique<CSerialTransport>();
+    if (port.empty() || !serial->Open(port, LP::kDefaultBaud))
+        return UnitLink::kHardwareUnavailable;
+    m_rawPort = std::move(serial);
+    return UnitLink::kOk;
+}
+
+uint32_t CStreamUnitLink::comm_SendRaw(std::span<const uint8_t> bytes) {
+    if (!m_rawPort) return UnitLink::kHardwareUnavailable;
+    return m_rawPort->Write(bytes, kRawWriteMs) ? UnitLink::kOk : UnitLink::kTimedOut;
+}
+
+void CStreamUnitLink::CollectRaw() {
+    if (!m_rawPort) return;
+    uint8_t buffer[1024];
+    for (;;) {
+        size_t got = 0;
+        if (m_rawPort->Read(buffer, got, 0) != LinkIo::Ok || got == 0) return;
+        m_raw.insert(m_raw.end(), buffer, buffer + got);
+    }
+}
+
+uint32_t CStreamUnitLink::comm_GetRcvCount() {
+    CollectRaw();
+    return static_cast<uint32_t>(m_raw.size());
+}
+
+uint32_t CStreamUnitLink::comm_GetRcvBuff(std::span<const uint8_t>& bytes) {
+    bytes = {};
+    if (!m_rawPort) return UnitLink::kHardwareUnavailable;
+    CollectRaw();
+    m_rawTaken = std::move(m_raw);
+    m_raw.clear();
+    bytes = m_rawTaken;
+    return UnitLink::kOk;
+}
+
+void CStreamUnitLink::comm_DeleteDLLBytes(std::span<const uint8_t>) { m_rawTaken.clear(); }

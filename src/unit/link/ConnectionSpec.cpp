@@ -1,0 +1,89 @@
+#include "unit/link/ConnectionSpec.h"
+
+#include <charconv>
+#include <vector>
+
+#include "unit/link/LinkProtocol.h"
+
+namespace {
+
+std::vector<std::string> SplitColons(const std::string& text) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        const size_t colon = text.find(':', start);
+        parts.push_back(text.substr(start, colon - start));
+        if (colon == std::string::npos) return parts;
+        start = colon + 1;
+    }
+}
+
+std::optional<int> Number(const std::string& text, int low, int high) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> Baud(const std::string& text) { return Number(text, 50, 4000000); }
+
+// Digits and the dial modifiers of a Hayes dial string; nothing that could end the command.
+bool IsDialString(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == ';' || c == 0x7F) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<ConnectionSpec> ParseConnectionSpec(const std::string& text) {
+    const size_t colon = text.find(':');
+    if (colon == std::string::npos) return std::nullopt;
+    const std::string kind = text.substr(0, colon);
+    const std::string rest = text.substr(colon + 1);
+    ConnectionSpec spec;
+    if (kind == "tcp") {
+        // The port follows the last colon; an IPv6 host is written in brackets.
+        const size_t last = rest.rfind(':');
+        if (last == std::string::npos) return std::nullopt;
+        std::string host = rest.substr(0, last);
+        if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
+            host = host.substr(1, host.size() - 2);
+        const auto port = Number(rest.substr(last + 1), 1, 65535);
+        if (host.empty() || !port) return std::nullopt;
+        spec.m_kind = ConnectionSpec::Kind::Tcp;
+        spec.m_strHost = host;
+        spec.m_nPort = *port;
+        return spec;
+    }
+    const std::vector<std::string> parts = SplitColons(rest);
+    spec.m_nBaud = LinkProtocol::kDefaultBaud;
+    if (kind == "serial") {
+        if (parts.size() > 2) return std::nullopt;
+        if (parts.size() == 2) {
+            const auto baud = Baud(parts[1]);
+            if (!baud) return std::nullopt;
+            spec.m_nBaud = *baud;
+        }
+        spec.m_kind = ConnectionSpec::Kind::Serial;
+        spec.m_strDevice = parts[0];
+    } else if (kind == "modem") {
+        if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
+        if (parts.size() == 3) {
+            const auto baud = Baud(parts[1]);
+            if (!baud) return std::nullopt;
+            spec.m_nBaud = *baud;
+        }
+        spec.m_kind = ConnectionSpec::Kind::Modem;
+        spec.m_strDevice = parts[0];
+        spec.m_strNumber = parts.back();
+        if (!IsDialString(spec.m_strNumber)) return std::nullopt;
+    } else {
+        return std::nullopt;
+    }
+    if (spec.m_strDevice.empty()) return std::nullopt;
+    return spec;
+}

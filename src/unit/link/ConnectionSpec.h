@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Where the link goes, as an address-book entry describes it:
+//   serial:DEVICE[:BAUD]   tcp:HOST:PORT   modem:DEVICE[:BAUD]:NUMBER
+struct ConnectionSpec {
+    enum class Kind { Serial, Tcp, Modem };
+    Kind m_kind = Kind::Serial;
+    std::string m_strDevice;  // serial and modem: port name or path
+    int m_nBaud = 0;          // serial and modem
+    std::string m_strHost;    // tcp
+    int m_nPort = 0;          // tcp
+    std::string m_strNumber;  // modem: what follows ATDT
+};
+
+// Nothing when the text is not a complete, sensible description.
+std::optional<ConnectionSpec> ParseConnectionSpec(const std::string& text);

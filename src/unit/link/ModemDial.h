@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class CLinkTransport;
+
+// The result codes a Hayes modem gives in words (verbose mode).
+enum class ModemReply { None, Ok, Connect, NoDialtone, Busy, NoCarrier, NoAnswer, Error };
+
+// The result code a line from the modem carries; None for echo and other text.
+ModemReply ClassifyModemLine(std::string_view line);
+
+// Wakes the modem on `line` with "AT" and dials `number`; 0 once "CONNECT"
+// came, else the link's result bits. Waits no longer than the given times.
+uint32_t DialModem(CLinkTransport& line, const std::string& number, int okMs, int dialMs);

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "SimProcess.h"
+#include "unit/link/CStreamUnitLink.h"
+
+namespace {
+
+using ByteVec = std::vector<uint8_t>;
+
+std::string TempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() /
+            ("zrt-link-" + std::to_string(::getpid()) + "-" + name))
+        .string();
+}
+
+ByteVec ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return ByteVec(std::istreambuf_iterator<char>(in), {});
+}
+
+// A link whose connection dialog picks `connection` and whose password prompt answers `password`.
+CStreamUnitLink LinkTo(const std::string& connection, const std::string& password) {
+    return CStreamUnitLink([connection] { return std::optional<std::string>(connection); },
+                           [password] { return std::optional<std::string>(password); });
+}
+
+uint32_t Exchange(UnitLink& link, const ByteVec& message, std::span<const uint8_t>& reply,
+                  uint32_t timeoutMs = 0) {
+    const uint32_t sent = link.comm_SendLop(message, 1, timeoutMs);
+    if (sent != UnitLink::kOk) return sent;
+    return link.comm_GetLopData(reply);
+}
+
+class EmulatorLink : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        m_strEeprom = TempPath(std::string(GetParam() ? "tcp" : "pty") + ".bin");
+        std::filesystem::remove(m_strEeprom);
+    }
+    void TearDown() override { std::filesystem::remove(m_strEeprom); }
+
+    bool StartSim(std::vector<std::string> extra = {}) {
+        std::vector<std::string> args = {"--eeprom", m_strEeprom, "--password",
+                                         "4321",     "--baud",    "1000000"};
+        if (GetParam()) args.insert(args.end(), {"--tcp", "0"});
+        args.insert(args.end(), extra.begin(), extra.end());
+        return m_sim.Start(args);
+    }
+
+    std::string m_strEeprom;
+    SimProcess m_sim;
+};
+
+TEST_P(EmulatorLink, WritesAndReadsCellsAndKeepsThemInTheFile) {
+    ASSERT_TRUE(StartSim());
+    CStreamUnitLink link = LinkTo(m_sim.Connection(), "4321");
+    ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
+    EXPECT_NE(link.comm_GetConnectedStatus(), 0);
+    std::string password;
+    link.comm_GetCurrentPword(password);
+    EXPECT_EQ(password, "4321");
+    ASSERT_EQ(link.comm_SetProgrammingMode(1), UnitLink::kOk);
+
+    std::span<const uint8_t> reply;
+    ASSERT_EQ(Exchange(link, {0x02, 0x2C, 0x00}, reply, 9000), UnitLink::kOk);
+    EXPECT_EQ(ByteVec(reply.begin(), reply.end()), (ByteVec{0x02, 0x2C, 0x00}));
+    for (uint16_t a = 0x20; a < 0x24; ++a) {
+        const ByteVec write = {0x04, 0x04, static_cast<uint8_t>(a), 0x00,
+                               static_cast<uint8_t>(0xA0 + a)};
+        ASSERT_EQ(Exchange(link, write, reply), UnitLink::kOk);
+        EXPECT_EQ(ByteVec(reply.begin(), reply.end()), write);
+    }
+    ASSERT_EQ(Exchange(link, {0x03, 0x05, 0x20, 0x00}, reply), UnitLink::kOk);
+    ASSERT_EQ(reply.size(), 36u);
+    EXPECT_EQ(ByteVec(reply.begin(), reply.begin() + 8),
+              (ByteVec{0x23, 0x05, 0x20, 0x00, 0xC0, 0xC1, 0xC2, 0xC3}));
+    EXPECT_EQ(reply[8], 0xFF);
+
+    ASSERT_EQ(link.comm_SetProgrammingMode(0), UnitLink::kOk);
+    link.comm_Disconnect();
+    EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    link.comm_Disconnect();  // harmless when closed
+
+    const ByteVec cells = ReadFile(m_strEeprom);
+    ASSERT_EQ(cells.size(), 65536u);
+    EXPECT_EQ(ByteVec(cells.begin() + 0x20, cells.begin() + 0x25),
+              (ByteVec{0xC0, 0xC1, 0xC2, 0xC3, 0xFF}));
+    EXPECT_EQ(ByteVec(cells.begin() + 0xFFD0, cells.begin() + 0xFFD5),
+              (ByteVec{'4', '3', '2', '1', 0x00}));
+}
+
+TEST_P(EmulatorLink, RefusesAWrongPasswordAndStaysClosed) {
+    ASSERT_TRUE(StartSim());
+    CStreamUnitLink link = LinkTo(m_sim.Connection(), "1234");
+    EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kPasswordRejected);
+    EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    // The unit still answers the right password afterwards.
+    CStreamUnitLink again = LinkTo(m_sim.Connection(), "4321");
+    EXPECT_EQ(again.comm_GetUserConnection(0), UnitLink::kOk);
+}
+
+struct FaultCase {
+    const char* what;
+    const char* fault;  // at the 2nd unit message
+    uint32_t result;
+};
+
+TEST_P(EmulatorLink, MapsLineFaultsToResultBits) {
+    const FaultCase cases[] = {
+        {"lost reply", "drop:2", UnitLink::kTimedOut},
+        {"broken reply", "corrupt:2", UnitLink::kBadAcknowledgement},
+        {"emulator killed", "die:2", UnitLink::kTimedOut},
+        {"line hung up", "hangup:2", UnitLink::kTimedOut},
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimProcess sim;
+        std::vector<std::string> args = {"--eeprom", m_strEeprom, "--baud",
+                                         "1000000",  "--fault",   c.fault};
+        if (GetParam()) args.insert(args.end(), {"--tcp", "0"});
+        ASSERT_TRUE(sim.Start(args));
+        CStreamUnitLink link = LinkTo(sim.Connection(), "");
+        ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
+        ASSERT_EQ(link.comm_SetProgrammingMode(1), UnitLink::kOk);
+        std::span<const uint8_t> reply;
+        ASSERT_EQ(Exchange(link, {0x04, 0x04, 0x00, 0x00, 0x11}, reply, 400), UnitLink::kOk);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(Exchange(link, {0x04, 0x04, 0x01, 0x00, 0x22}, reply, 400), c.result);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+        link.comm_Disconnect();
+        EXPECT_EQ(ReadFile(m_strEeprom).size(), 65536u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PtyAndTcp, EmulatorLink, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Tcp" : "Pty"; });
+
+}  // namespace

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "SimProcess.h"
+#include "unit/ModemSetup.h"
+#include "unit/link/CStreamUnitLink.h"
+
+namespace {
+
+// The emulator answering as a Hayes modem on a pseudo-terminal.
+class ModemEmulator : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_strEeprom = (std::filesystem::temp_directory_path() /
+                       ("zrt-modem-" + std::to_string(::getpid()) + ".bin"))
+                          .string();
+        ASSERT_TRUE(m_sim.Start({"--eeprom", m_strEeprom, "--modem", "--baud", "1000000"}));
+        ASSERT_EQ(m_sim.Connection().rfind("serial:", 0), 0u);
+        m_strDevice = m_sim.Connection().substr(7);
+    }
+    void TearDown() override { std::filesystem::remove(m_strEeprom); }
+
+    // A wizard whose port list holds `port`; the modem's answer is awaited a tenth of a second.
+    CModemSetup Wizard(UnitLink& link, std::string port) {
+        return CModemSetup(
+            link,
+            [port](char* buffer, unsigned long size) {
+                if (port.size() + 2 > size) return 1UL;
+                std::copy(port.begin(), port.end(), buffer);
+                buffer[port.size()] = '\0';
+                buffer[port.size() + 1] = '\0';
+                return 0UL;
+            },
+            [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(100)); });
+    }
+
+    std::string m_strEeprom;
+    std::string m_strDevice;
+    SimProcess m_sim;
+};
+
+TEST_F(ModemEmulator, WizardVerifiesTheModemAndLogsTheFiveSteps) {
+    CStreamUnitLink link(nullptr, nullptr);
+    CModemSetup wizard = Wizard(link, m_strDevice);
+    wizard.Open();
+    wizard.Proceed();
+    wizard.Proceed();
+    // The modem echoes "AT" and CR, answers CR LF "OK" CR LF, then echoes the LF.
+    EXPECT_EQ(wizard.m_strLog, m_strDevice +
+                                   " aquired successfully.\r\nAT\r\r\nOK\r\n\n"
+                                   "Modem verified successfully.\r\n");
+    EXPECT_TRUE(wizard.m_bNextEnabled);
+    wizard.Proceed();
+    wizard.Proceed();
+    EXPECT_EQ(wizard.m_strLog,
+              "\r\n1. Set to factory (generic) defaults:\r\nAT&F0\r\r\nOK\r\n\n"
+              "\r\n2. Save configuration to NVRAM profile 0:\r\nAT&W0\r\r\nOK\r\n\n"
+              "\r\n3. Set default powerup configuration to NVRAM profile 0:\r\nATY0\r\r\nOK\r\n\n"
+              "\r\n4. Send brand-specific initialization string:\r\n"
+              "ATS0=1&M4&K0&N8&B1&H0&R1&S0\r\r\nOK\r\n\n"
+              "\r\n5. Save completed configuration to NVRAM profile 0:\r\nAT&W0\r\r\nOK\r\n\n");
+    wizard.Proceed();
+    EXPECT_TRUE(wizard.m_bClosed);
+    EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+}
+
+TEST_F(ModemEmulator, WizardReportsAPortThatCannotBeOpened) {
+    CStreamUnitLink link(nullptr, nullptr);
+    CModemSetup wizard = Wizard(link, "/dev/zrt-no-such-port");
+    wizard.Open();
+    wizard.Proceed();
+    wizard.Proceed();
+    EXPECT_EQ(wizard.m_strLog,
+              "Unable to acquire /dev/zrt-no-such-port.  Please correct the problem and go to "
+              "the previous step.");
+    EXPECT_FALSE(wizard.m_bNextEnabled);
+}
+
+TEST_F(ModemEmulator, DialsTheUnitAndTalksToItOverTheCall) {
+    for (int call = 0; call < 2; ++call) {
+        SCOPED_TRACE(call);
+        CStreamUnitLink link(
+            [this] { return std::optional<std::string>("modem:" + m_strDevice + ":5551234"); },
+            [] { return std::optional<std::string>(""); });
+        ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
+        ASSERT_EQ(link.comm_SetProgrammingMode(1), UnitLink::kOk);
+        const std::vector<uint8_t> write = {0x04, 0x04, 0x10, 0x00, static_cast<uint8_t>(call)};
+        ASSERT_EQ(link.comm_SendLop(write, 1, 0), UnitLink::kOk);
+        std::span<const uint8_t> reply;
+        ASSERT_EQ(link.comm_GetLopData(reply), UnitLink::kOk);
+        EXPECT_EQ(std::vector<uint8_t>(reply.begin(), reply.end()), write);
+        EXPECT_EQ(link.comm_SetProgrammingMode(0), UnitLink::kOk);
+        link.comm_Disconnect();
+    }
+}
+
+}  // namespace

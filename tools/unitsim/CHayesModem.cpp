@@ -1,0 +1,53 @@
+#include "CHayesModem.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr size_t kMaxCommandLine = 256;
+
+void Put(std::vector<uint8_t>& out, const std::string& text) {
+    out.insert(out.end(), text.begin(), text.end());
+}
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+}  // namespace
+
+void CHayesModem::Receive(uint8_t byte, std::vector<uint8_t>& out) {
+    if (m_bEcho) out.push_back(byte);
+    if (byte == '\r') {
+        const std::string line = m_strLine;
+        m_strLine.clear();
+        Execute(line, out);
+        return;
+    }
+    if (byte == '\n') return;
+    if (byte == '\b' || byte == 0x7F) {
+        if (!m_strLine.empty()) m_strLine.pop_back();
+        return;
+    }
+    if (m_strLine.size() < kMaxCommandLine) m_strLine.push_back(static_cast<char>(byte));
+}
+
+void CHayesModem::Execute(const std::string& line, std::vector<uint8_t>& out) {
+    const std::string command = Upper(line);
+    // Modems ignore lines that do not begin with the attention code.
+    if (command.rfind("AT", 0) != 0) return;
+    const std::string rest = command.substr(2);
+    if (rest.rfind("D", 0) == 0) {
+        Put(out, "\r\nCONNECT " + std::to_string(m_nConnectSpeed) + "\r\n");
+        m_bInCall = true;
+        return;
+    }
+    if (rest.find("E0") != std::string::npos) m_bEcho = false;
+    if (rest.find("E1") != std::string::npos || rest.find("&F") != std::string::npos ||
+        rest.find('Z') != std::string::npos)
+        m_bEcho = true;
+    Put(out, "\r\nOK\r\n");
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "CEepromSaver.h"
+#include "CHayesModem.h"
+#include "CLinePacer.h"
+#include "CSimLine.h"
+#include "SimOptions.h"
+#include "unit/emulator/EepromFile.h"
+#include "unit/emulator/EmulatedUnit.h"
+#include "unit/link/CFrameParser.h"
+#include "unit/link/CUnitEndpoint.h"
+
+// The emulator's loop: bytes from the line go to the modem's command side or
+// to the frame parser; each frame goes to the emulated unit and its reply goes
+// back on the line at the simulated speed, with the faults asked for.
+class CSimServer {
+public:
+    explicit CSimServer(const SimOptions& options);
+
+    bool Start(std::string& error);
+    const std::string& Description() const { return m_line.Description(); }
+    // Serves one connection after another until stopped; the exit status.
+    int Run();
+
+    // Set from a signal handler: save and end.
+    static volatile int s_bStop;
+
+private:
+    // One connection, until the computer goes away.
+    void Serve();
+    void OnFrame(std::span<const uint8_t> lop);
+    const SimFault* FaultAt(long message) const;
+    void Deliver(const std::vector<uint8_t>& bytes);
+    // Hands changed memory to the saver: at once when `now`, else at most
+    // every so often, so a long write is not slowed by copies.
+    void Save(bool now);
+
+    SimOptions m_options;
+    EmulatedUnit m_unit;
+    EepromFile m_file;
+    std::unique_ptr<CEepromSaver> m_saver;
+    CUnitEndpoint m_endpoint;
+    CSimLine m_line;
+    CLinePacer m_pacer;
+    CHayesModem m_modem;
+    CFrameParser m_parser;
+    CLinePacer::Clock::time_point m_received;  // when the bytes in hand were complete
+    CLinePacer::Clock::time_point m_lastSave;
+    uint64_t m_nSavedRevision = 0;
+    long m_nMessages = 0;
+    bool m_bStalled = false;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What goes wrong on purpose, at the Nth EEPROM or clock message the unit receives.
+struct SimFault {
+    enum class Kind { Drop, Corrupt, Short, Stall, Hangup, Die };
+    Kind m_kind = Kind::Drop;
+    long m_nMessage = 0;
+};
+
+struct SimOptions {
+    bool m_bTcp = false;
+    int m_nTcpPort = 0;
+    std::string m_strEeprom;
+    std::optional<std::string> m_password;
+    int m_nBaud = 0;
+    bool m_bModem = false;
+    std::vector<SimFault> m_faults;
+    bool m_bHelp = false;
+};
+
+// Nothing, with `error` set, when the command line is wrong.
+std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& error);
+
+extern const char* const kSimHelp;
