@@ -130,10 +130,10 @@ TEST_P(EmulatorLink, MapsLineFaultsToResultBits) {
         ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
         ASSERT_EQ(link.comm_SetProgrammingMode(1), UnitLink::kOk);
         std::span<const uint8_t> reply;
-        ASSERT_EQ(Exchange(link, {0x04, 0x04, 0x00, 0x00, 0x11}, reply, 400), UnitLink::kOk);
+        ASSERT_EQ(Exchange(link, {0x04, 0x04, 0x00, 0x00, 0x11}, reply), UnitLink::kOk);
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(Exchange(link, {0x04, 0x04, 0x01, 0x00, 0x22}, reply, 400), c.result);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
         link.comm_Disconnect();
         EXPECT_EQ(ReadFile(m_strEeprom).size(), 65536u);
     }

@@ -25,7 +25,8 @@ protected:
     }
     void TearDown() override { std::filesystem::remove(m_strEeprom); }
 
-    // A wizard whose port list holds `port`; the modem's answer is awaited a tenth of a second.
+    // A wizard whose port list holds `port`. Instead of a second's sleep it
+    // waits until the modem's answer has stopped growing.
     CModemSetup Wizard(UnitLink& link, std::string port) {
         return CModemSetup(
             link,
@@ -36,7 +37,16 @@ protected:
                 buffer[port.size() + 1] = '\0';
                 return 0UL;
             },
-            [](int) { std::this_thread::sleep_for(std::chrono::milliseconds(100)); });
+            [&link](int) {
+                const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+                size_t seen = 0;
+                while (std::chrono::steady_clock::now() < end) {
+                    const size_t now = link.comm_GetRcvCount();
+                    if (now > 0 && now == seen) break;
+                    seen = now;
+                    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                }
+            });
     }
 
     std::string m_strEeprom;

@@ -19,7 +19,7 @@ constexpr int kUnpacedConnectRate = 115200;
 
 }  // namespace
 
-volatile int CSimServer::s_bStop = 0;
+volatile std::sig_atomic_t CSimServer::s_bStop = 0;
 
 CSimServer::CSimServer(const SimOptions& options)
     : m_options(options),

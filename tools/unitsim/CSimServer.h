@@ -1,5 +1,6 @@
 #pragma once
 
+#include <csignal>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -29,7 +30,7 @@ public:
     int Run();
 
     // Set from a signal handler: save and end.
-    static volatile int s_bStop;
+    static volatile std::sig_atomic_t s_bStop;
 
 private:
     // One connection, until the computer goes away.

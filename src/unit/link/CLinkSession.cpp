@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "unit/LopMessages.h"
 #include "unit/UnitLink.h"
 #include "unit/link/LinkFrame.h"
 #include "unit/link/LinkProtocol.h"
@@ -14,7 +15,7 @@ namespace LP = LinkProtocol;
 constexpr int kWriteMs = 1000;
 
 bool CarriesAddress(uint8_t opcode) {
-    return opcode == LP::kOpReadCell || opcode == LP::kOpWriteCell || opcode == LP::kOpReadBlock;
+    return opcode == Lop::kReadCell || opcode == Lop::kWriteCell || opcode == Lop::kReadBlock;
 }
 
 }  // namespace
@@ -132,7 +133,7 @@ uint32_t CLinkSession::CheckReply() const {
         }
     }
     // The program takes 32 cells from every block read without looking at its length.
-    if (opcode == LP::kOpReadBlock && m_reply[0] < LP::kReadBlockReplyBody)
+    if (opcode == Lop::kReadBlock && m_reply[0] < LP::kReadBlockReplyBody)
         return UnitLink::kBadAcknowledgement;
     return UnitLink::kOk;
 }

@@ -12,19 +12,13 @@ inline constexpr size_t kMaxBody = 64;
 inline constexpr size_t kMaxFrame = kMaxBody + 2;
 inline constexpr size_t kMaxPassword = 9;
 
-// Session messages of our own; the unit's EEPROM and clock opcodes are the program's.
+// Session messages of our own; the unit's EEPROM and clock opcodes are the program's (Lop::).
 inline constexpr uint8_t kOpConnect = 0x40;
 inline constexpr uint8_t kOpProgram = 0x41;
 inline constexpr uint8_t kOpBye = 0x42;
 inline constexpr uint8_t kOpRefused = 0x7F;
 // "Done, and my reply is your message": 02 06 cc, cc = the request's check byte.
 inline constexpr uint8_t kOpEchoAck = 0x06;
-
-inline constexpr uint8_t kOpReadCell = 0x03;
-inline constexpr uint8_t kOpWriteCell = 0x04;
-inline constexpr uint8_t kOpReadBlock = 0x05;
-inline constexpr uint8_t kOpErase = 0x2C;
-inline constexpr uint8_t kOpSetClock = 0x2F;
 
 inline constexpr uint8_t kConnectAccepted = 0x00;
 inline constexpr uint8_t kConnectRejected = 0x01;
