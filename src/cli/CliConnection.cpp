@@ -1,12 +1,23 @@
 #include "cli/CliConnection.h"
 
+#include <QCoreApplication>
 #include <iostream>
+
+#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/ConnectionSpec.h"
 
 namespace {
 
 constexpr const char* kUnitsim = "unitsim:";
 
 }  // namespace
+
+void EnsureQtCore() {
+    static int argc = 1;
+    static char name[] = "zrtpro-cli";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+}
 
 std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
                                                    const std::string& password,
@@ -23,6 +34,14 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
         c->m_emulated = std::make_unique<EmulatedLink>(*c->m_unit);
         c->m_emulated->m_strOfferedPassword = password;
         c->m_link = c->m_emulated.get();
+        return c;
+    }
+    if (ParseConnectionSpec(spec)) {
+        EnsureQtCore();
+        c->m_stream = std::make_unique<CStreamUnitLink>(
+            [spec]() -> std::optional<std::string> { return spec; },
+            [password]() -> std::optional<std::string> { return password; });
+        c->m_link = c->m_stream.get();
         return c;
     }
     error = "unknown connection \"" + spec + "\" (use " + kConnectionForms + ")";

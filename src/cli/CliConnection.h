@@ -10,7 +10,10 @@
 #include "unit/emulator/EmulatedUnit.h"
 
 // The unit a command talks to, from its --connect text:
-//   unitsim:EEPROM-FILE   the emulated unit in this process, its memory in that file
+//   serial:DEVICE[:BAUD]          a unit on a serial line (9600 baud unless given)
+//   tcp:HOST:PORT                 a unit behind a serial device server
+//   modem:DEVICE[:BAUD]:NUMBER    a unit reached by dialling out on a modem
+//   unitsim:EEPROM-FILE           the emulated unit in this process, its memory in that file
 class CliConnection {
 public:
     // Nothing, with `error` set to a one-line hint, when the text names no connection.
@@ -28,8 +31,13 @@ private:
     std::unique_ptr<EmulatedUnit> m_unit;
     std::unique_ptr<EepromFile> m_eepromFile;
     std::unique_ptr<EmulatedLink> m_emulated;
+    std::unique_ptr<UnitLink> m_stream;
     uint64_t m_nRevision = 0;
     UnitLink* m_link = nullptr;
 };
 
-inline constexpr const char* kConnectionForms = "unitsim:EEPROM-FILE";
+inline constexpr const char* kConnectionForms =
+    "serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER or unitsim:EEPROM-FILE";
+
+// The serial and network links need Qt's event machinery; made once, on first use.
+void EnsureQtCore();

@@ -82,7 +82,8 @@ const CliCommand kWriteCommand{
     "Writes a configuration into a unit: erases its memory and writes every cell.\n"
     "--password opens a unit that has one; --new-password gives the unit a new one\n"
     "(at most 8 characters); --verify reads the unit back and compares.\n"
-    "CONNECTION is unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "password", "new-password"},
     {"verify"},
     RunWrite};
@@ -92,7 +93,8 @@ const CliCommand kReadCommand{
     "--connect CONNECTION --ports 4|8 [--password P] -o FILE.zrt",
     "Reads a unit's configuration into a new configuration file; --ports answers\n"
     "the main unit model question (4: M-4400, 8: M-4800).\n"
-    "CONNECTION is unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "ports", "password", "o"},
     {},
     RunRead};
@@ -101,7 +103,8 @@ const CliCommand kSetTimeCommand{
     "set-time",
     "--connect CONNECTION [--password P]",
     "Sets the unit's clock from this computer's local time.\n"
-    "CONNECTION is unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "password"},
     {},
     RunSetTime};

@@ -7,6 +7,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ConflictsCommand.h"
 #include "cli/ImageCommands.h"
+#include "cli/ModemCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/UnitCommandsCli.h"
@@ -14,8 +15,9 @@
 namespace {
 
 const std::vector<const CliCommand*> kCommands = {
-    &kNewCommand,    &kImportCommand, &kShowCommand, &kConflictsCommand, &kImageCommand,
-    &kDecodeCommand, &kWriteCommand,  &kReadCommand, &kSetTimeCommand,   &kReportCommand};
+    &kNewCommand,     &kImportCommand,     &kShowCommand,  &kConflictsCommand,
+    &kImageCommand,   &kDecodeCommand,     &kWriteCommand, &kReadCommand,
+    &kSetTimeCommand, &kModemSetupCommand, &kReportCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "usage: zrtpro-cli COMMAND [ARGS...]   (zrtpro-cli COMMAND --help for more)\n\n";

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "link/SimProcess.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class CliLinkTest : public ::testing::Test {
+protected:
+    ProgramRun Cli(const std::string& args) {
+        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
+    }
+    std::string Inputs(const std::string& path) {
+        const std::string text = Cli("show " + path).m_strOut;
+        return text.substr(text.find("Inputs:"));
+    }
+
+    TempDir m_dir;
+};
+
+}  // namespace
+
+TEST_F(CliLinkTest, WriteAndReadThroughTheEmulatorOnAPseudoTerminal) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start({"--eeprom", m_dir.PathOf("unit.bin"), "--password", "pw"}));
+    ASSERT_EQ(sim.Connection().rfind("serial:/dev/", 0), 0u) << sim.Connection();
+    const std::string site = m_dir.PathOf("site.zrt");
+    ASSERT_EQ(
+        Cli("new --system m7700 --digits 2 --expansion 1 --ports 8 --ciu 1 -o " + site).m_nStatus,
+        0);
+
+    ProgramRun run =
+        Cli("write " + site + " --connect " + sim.Connection() + " --password pw --verify");
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    run = Cli("read --connect " + sim.Connection() + " --password pw --ports 8 -o " +
+              m_dir.PathOf("back.zrt"));
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    EXPECT_EQ(Inputs(m_dir.PathOf("back.zrt")), Inputs(site));
+
+    run = Cli("set-time --connect " + sim.Connection() + " --password wrong");
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_EQ(run.m_strErr, "Error - Failed to connect to unit\n\nPassword rejected by unit\n");
+}
+
+TEST_F(CliLinkTest, ModemSetupAgainstTheEmulatorsModem) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start({"--eeprom", m_dir.PathOf("unit.bin"), "--modem"}));
+    const std::string port = sim.Connection().substr(std::string("serial:").size());
+    ProgramRun run = Cli("modem-setup --port " + port + " --init ATS0=2");
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    for (const char* line : {"\r\n1. Set to factory (generic) defaults:\r\nAT&F0",
+                             "\r\n4. Send brand-specific initialization string:\r\nATS0=2",
+                             "\r\n5. Save completed configuration to NVRAM profile 0:\r\nAT&W0"})
+        EXPECT_NE(run.m_strOut.find(line), std::string::npos) << run.m_strOut;
+
+    run = Cli("modem-setup --port " + m_dir.PathOf("no-such-port"));
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_EQ(run.m_strOut.rfind("Unable to acquire " + m_dir.PathOf("no-such-port") +
+                                     ".  Please correct the problem and go to the previous step.",
+                                 0),
+              0u)
+        << run.m_strOut;
+}
