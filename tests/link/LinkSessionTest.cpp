@@ -118,6 +118,7 @@ TEST_P(EmulatorLink, MapsLineFaultsToResultBits) {
         {"broken reply", "corrupt:2", UnitLink::kBadAcknowledgement},
         {"emulator killed", "die:2", UnitLink::kTimedOut},
         {"line hung up", "hangup:2", UnitLink::kTimedOut},
+        {"stalled unit", "stall:2", UnitLink::kTimedOut},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -137,6 +138,20 @@ TEST_P(EmulatorLink, MapsLineFaultsToResultBits) {
         link.comm_Disconnect();
         EXPECT_EQ(ReadFile(m_strEeprom).size(), 65536u);
     }
+}
+
+TEST_P(EmulatorLink, KeepsWhatWasWrittenWhenStopped) {
+    ASSERT_TRUE(StartSim());
+    CStreamUnitLink link = LinkTo(m_sim.Connection(), "4321");
+    ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
+    ASSERT_EQ(link.comm_SetProgrammingMode(1), UnitLink::kOk);
+    std::span<const uint8_t> reply;
+    ASSERT_EQ(Exchange(link, {0x04, 0x04, 0x00, 0x70, 0x5A}, reply), UnitLink::kOk);
+    // Still in programming mode and connected: the emulator is told to stop.
+    EXPECT_EQ(m_sim.Stop(SIGTERM), 0);
+    const ByteVec cells = ReadFile(m_strEeprom);
+    ASSERT_EQ(cells.size(), 65536u);
+    EXPECT_EQ(cells[0x7000], 0x5A);
 }
 
 INSTANTIATE_TEST_SUITE_P(PtyAndTcp, EmulatorLink, ::testing::Bool(),

@@ -145,6 +145,19 @@ TEST_P(UnitOverTheLine, KilledEmulatorMidWriteTimesOutAndReturns) {
     EXPECT_EQ(ReadFile(m_strEeprom).size(), 65536u);
 }
 
+TEST_P(UnitOverTheLine, ShortReplyGivesTheIncorrectLengthMessage) {
+    StartSim({"--fault", "short:1"});
+    CZRTProDoc doc;
+    MemoryTree tree;
+    MakeSmallSite(doc, tree);
+    UnitContext c = Context(doc, tree);
+    EXPECT_FALSE(WriteUnit(c));
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{"Write M-4400 received a reply of incorrect length\n to "
+                                       "ReadEEProm (switches) command.\n"});
+    EXPECT_EQ(m_link->comm_GetConnectedStatus(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(PtyAndTcp, UnitOverTheLine, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Tcp" : "Pty"; });
 

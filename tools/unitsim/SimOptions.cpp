@@ -101,8 +101,14 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
             options.m_bModem = true;
             continue;
         }
+        const bool takesValue = arg == "--eeprom" || arg == "--password" || arg == "--tcp" ||
+                                arg == "--baud" || arg == "--fault";
+        if (!takesValue) {
+            error = "unknown argument " + arg;
+            return std::nullopt;
+        }
         if (i + 1 >= argc) {
-            error = arg.rfind("--", 0) == 0 ? arg + " needs a value" : "unknown argument " + arg;
+            error = arg + " needs a value";
             return std::nullopt;
         }
         const std::string value = argv[++i];
@@ -137,9 +143,6 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
                 return std::nullopt;
             }
             options.m_faults.push_back(*fault);
-        } else {
-            error = "unknown argument " + arg;
-            return std::nullopt;
         }
     }
     if (options.m_strEeprom.empty()) {
