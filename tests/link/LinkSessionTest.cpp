@@ -1,4 +1,7 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
 #include <chrono>
 #include <filesystem>
@@ -156,5 +159,53 @@ TEST_P(EmulatorLink, KeepsWhatWasWrittenWhenStopped) {
 
 INSTANTIATE_TEST_SUITE_P(PtyAndTcp, EmulatorLink, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Tcp" : "Pty"; });
+
+// A TCP port on 127.0.0.1 that nothing listens on.
+int ClosedPort() {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t length = sizeof address;
+    ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+    ::close(s);
+    return ntohs(address.sin_port);
+}
+
+TEST(LinkConnection, FailuresBeforeAnyUnitAnswersMapToResultBits) {
+    const std::string refused = "tcp:127.0.0.1:" + std::to_string(ClosedPort());
+    const std::pair<const char*, std::string> unopenable[] = {
+        {"no such serial port", "serial:/dev/zrt-no-such-port"},
+        {"not a serial port", "serial:/dev/null"},
+    };
+    for (const auto& [what, connection] : unopenable) {
+        SCOPED_TRACE(what);
+        CStreamUnitLink link = LinkTo(connection, "");
+        EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kHardwareUnavailable);
+        EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    }
+    EXPECT_EQ(LinkTo(refused, "").comm_GetUserConnection(0), UnitLink::kNoDialtone);
+    EXPECT_EQ(LinkTo("usb:whatever", "").comm_GetUserConnection(0), UnitLink::kAddressBookError);
+    CStreamUnitLink cancelled([] { return std::nullopt; }, [] { return std::nullopt; });
+    EXPECT_EQ(cancelled.comm_GetUserConnection(0), UnitLink::kUserCancelled);
+    // Nothing may be sent before a connection.
+    EXPECT_EQ(cancelled.comm_SetProgrammingMode(1), UnitLink::kNoUnitFound);
+    EXPECT_EQ(cancelled.comm_SendLop(ByteVec{0x03, 0x05, 0x00, 0x00}, 1, 0),
+              UnitLink::kNoUnitFound);
+    cancelled.comm_Disconnect();
+}
+
+TEST(LinkConnection, CancelledPasswordPromptClosesTheLine) {
+    const std::string eeprom = TempPath("prompt.bin");
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start({"--eeprom", eeprom}));
+    const std::string connection = sim.Connection();
+    CStreamUnitLink link([connection] { return std::optional<std::string>(connection); },
+                         [] { return std::nullopt; });
+    EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kUserCancelled);
+    EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    std::filesystem::remove(eeprom);
+}
 
 }  // namespace

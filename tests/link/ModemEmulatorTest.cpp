@@ -109,4 +109,26 @@ TEST_F(ModemEmulator, DialsTheUnitAndTalksToItOverTheCall) {
     }
 }
 
+TEST(ModemDialling, ResultCodesOfTheDialMapToResultBits) {
+    const std::string eeprom = (std::filesystem::temp_directory_path() /
+                                ("zrt-dial-" + std::to_string(::getpid()) + ".bin"))
+                                   .string();
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"NO DIALTONE", UnitLink::kNoDialtone}, {"NO DIAL TONE", UnitLink::kNoDialtone},
+        {"BUSY", UnitLink::kNoUnitFound},       {"NO CARRIER", UnitLink::kNoUnitFound},
+        {"NO ANSWER", UnitLink::kNoUnitFound},  {"ERROR", UnitLink::kAddressBookError},
+    };
+    for (const auto& [result, bits] : cases) {
+        SCOPED_TRACE(result);
+        SimProcess sim;
+        ASSERT_TRUE(sim.Start({"--eeprom", eeprom, "--modem", "--dial-result", result}));
+        const std::string number = "modem:" + sim.Connection().substr(7) + ":5551234";
+        CStreamUnitLink link([number] { return std::optional<std::string>(number); },
+                             [] { return std::optional<std::string>(""); });
+        EXPECT_EQ(link.comm_GetUserConnection(0), bits);
+        EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    }
+    std::filesystem::remove(eeprom);
+}
+
 }  // namespace

@@ -13,9 +13,10 @@ const std::string kSim = ZRTPRO_UNITSIM;
 TEST(UnitsimCommandLine, HelpExplainsTheOptions) {
     const ProgramRun run = RunProgram(kSim + " --help");
     EXPECT_EQ(run.m_nStatus, 0);
-    for (const char* option : {"--eeprom FILE", "--password TEXT", "--tcp PORT", "--baud RATE",
-                               "--modem", "--fault KIND:N", "drop", "corrupt", "short", "stall",
-                               "hangup", "die", "serial:/dev/pts/N", "tcp:127.0.0.1:PORT"})
+    for (const char* option :
+         {"--eeprom FILE", "--password TEXT", "--tcp PORT", "--baud RATE", "--modem",
+          "--dial-result TEXT", "--fault KIND:N", "drop", "corrupt", "short", "stall", "hangup",
+          "die", "serial:/dev/pts/N", "tcp:127.0.0.1:PORT"})
         EXPECT_NE(run.m_strOut.find(option), std::string::npos) << option;
 }
 

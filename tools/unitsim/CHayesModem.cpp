@@ -41,6 +41,10 @@ void CHayesModem::Execute(const std::string& line, std::vector<uint8_t>& out) {
     if (command.rfind("AT", 0) != 0) return;
     const std::string rest = command.substr(2);
     if (rest.rfind("D", 0) == 0) {
+        if (!m_strDialResult.empty()) {
+            Put(out, "\r\n" + m_strDialResult + "\r\n");
+            return;
+        }
         Put(out, "\r\nCONNECT " + std::to_string(m_nConnectSpeed) + "\r\n");
         m_bInCall = true;
         return;

@@ -10,7 +10,10 @@
 // with "CONNECT"; then the line carries the unit's frames until the call ends.
 class CHayesModem {
 public:
-    explicit CHayesModem(int connectSpeed) : m_nConnectSpeed(connectSpeed) {}
+    // `dialResult` is what a dial command answers: empty for "CONNECT <speed>"
+    // and the call, or another result code ("BUSY", "NO DIALTONE", ...) and no call.
+    CHayesModem(int connectSpeed, std::string dialResult)
+        : m_nConnectSpeed(connectSpeed), m_strDialResult(std::move(dialResult)) {}
 
     // One byte from the computer in command mode; appends the modem's answer to `out`.
     void Receive(uint8_t byte, std::vector<uint8_t>& out);
@@ -23,6 +26,7 @@ private:
     void Execute(const std::string& line, std::vector<uint8_t>& out);
 
     int m_nConnectSpeed;
+    std::string m_strDialResult;
     bool m_bEcho = true;
     bool m_bInCall = false;
     std::string m_strLine;

@@ -26,7 +26,8 @@ CSimServer::CSimServer(const SimOptions& options)
       m_file(options.m_strEeprom),
       m_endpoint(m_unit),
       m_pacer(options.m_nBaud),
-      m_modem(options.m_nBaud > 0 ? options.m_nBaud : kUnpacedConnectRate) {}
+      m_modem(options.m_nBaud > 0 ? options.m_nBaud : kUnpacedConnectRate,
+              options.m_strDialResult) {}
 
 bool CSimServer::Start(std::string& error) {
     const EepromFile::LoadResult loaded = m_file.Load(m_unit);

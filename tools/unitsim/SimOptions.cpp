@@ -35,6 +35,9 @@ Options:
                      (ATD...) answers "CONNECT <rate>" and the unit's frames
                      follow; the call ends with the tool's BYE message or when
                      the connection closes, and the modem takes commands again.
+  --dial-result TEXT with --modem: a dial command answers TEXT instead of
+                     CONNECT (for example BUSY, NO CARRIER, NO DIALTONE or ERROR)
+                     and no call is made.
   --fault KIND:N     go wrong at the Nth EEPROM or clock message (opcodes 03, 04,
                      05, 2C, 2F), counted from 1 since start; may be repeated:
                        drop     no reply to that message (the tool times out)
@@ -102,7 +105,7 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
             continue;
         }
         const bool takesValue = arg == "--eeprom" || arg == "--password" || arg == "--tcp" ||
-                                arg == "--baud" || arg == "--fault";
+                                arg == "--baud" || arg == "--fault" || arg == "--dial-result";
         if (!takesValue) {
             error = "unknown argument " + arg;
             return std::nullopt;
@@ -120,6 +123,12 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
                 return std::nullopt;
             }
             options.m_password = value;
+        } else if (arg == "--dial-result") {
+            if (value.empty() || value.find_first_of("\r\n") != std::string::npos) {
+                error = "--dial-result needs a one-line result code";
+                return std::nullopt;
+            }
+            options.m_strDialResult = value;
         } else if (arg == "--tcp") {
             const auto port = Number(value, 0, 65535);
             if (!port) {

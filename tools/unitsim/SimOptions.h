@@ -18,6 +18,7 @@ struct SimOptions {
     std::optional<std::string> m_password;
     int m_nBaud = 0;
     bool m_bModem = false;
+    std::string m_strDialResult;  // empty: the call is answered
     std::vector<SimFault> m_faults;
     bool m_bHelp = false;
 };
