@@ -91,6 +91,23 @@ TEST_F(ModemEmulator, WizardReportsAPortThatCannotBeOpened) {
     EXPECT_FALSE(wizard.m_bNextEnabled);
 }
 
+TEST_F(ModemEmulator, EchoFollowsTheEchoCommands) {
+    CStreamUnitLink link(nullptr, nullptr);
+    CModemSetup wizard = Wizard(link, m_strDevice);
+    ASSERT_EQ(link.comm_Connect(m_strDevice, 0, 1), UnitLink::kOk);
+    const std::pair<const char*, const char*> exchanges[] = {
+        {"ATE0\r", "ATE0\r\r\nOK\r\n"},  // the command itself is still echoed
+        {"AT\r", "\r\nOK\r\n"},
+        {"ATE0&F\r", "\r\nOK\r\n"},
+        {"AT\r", "AT\r\r\nOK\r\n"},
+    };
+    for (const auto& [command, answer] : exchanges) {
+        SCOPED_TRACE(command);
+        wizard.SendModemCommand(command);
+        EXPECT_EQ(wizard.m_strLastReply, answer);
+    }
+}
+
 TEST_F(ModemEmulator, DialsTheUnitAndTalksToItOverTheCall) {
     for (int call = 0; call < 2; ++call) {
         SCOPED_TRACE(call);

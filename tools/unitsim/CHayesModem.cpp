@@ -49,9 +49,12 @@ void CHayesModem::Execute(const std::string& line, std::vector<uint8_t>& out) {
         m_bInCall = true;
         return;
     }
-    if (rest.find("E0") != std::string::npos) m_bEcho = false;
-    if (rest.find("E1") != std::string::npos || rest.find("&F") != std::string::npos ||
-        rest.find('Z') != std::string::npos)
-        m_bEcho = true;
+    // Commands take effect in order: "ATE0&F" ends with the echo back on.
+    for (size_t i = 0; i < rest.size(); ++i) {
+        const char next = i + 1 < rest.size() ? rest[i + 1] : '\0';
+        const bool ampersand = i > 0 && rest[i - 1] == '&';
+        if (rest[i] == 'E' && !ampersand && (next == '0' || next == '1')) m_bEcho = next == '1';
+        if ((rest[i] == 'F' && ampersand) || (rest[i] == 'Z' && !ampersand)) m_bEcho = true;
+    }
     Put(out, "\r\nOK\r\n");
 }
