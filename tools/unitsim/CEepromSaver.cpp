@@ -1,6 +1,7 @@
 #include "CEepromSaver.h"
 
 #include <csignal>
+#include <iostream>
 
 CEepromSaver::CEepromSaver(const EepromFile& file) : m_file(file) {
     // Stop signals belong to the serving thread, which saves before it ends.
@@ -49,6 +50,7 @@ void CEepromSaver::Work() {
         m_bWriting = true;
         lock.unlock();
         const bool saved = m_file.Save(unit);
+        if (!saved) std::cerr << "zrtpro-unitsim: cannot write " << m_file.Path() << "\n";
         lock.lock();
         m_bWriting = false;
         if (!saved) m_bFailed = true;
