@@ -31,8 +31,6 @@ public:
     // stay the session's until the next message.
     uint32_t FetchReply(std::span<const uint8_t>& reply);
 
-    CLinkTransport* Line() { return m_line.get(); }
-
 private:
     uint32_t Exchange(std::span<const uint8_t> lop, int timeoutMs, std::span<const uint8_t>& reply);
     uint32_t CheckReply() const;

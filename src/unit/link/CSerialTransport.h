@@ -15,7 +15,6 @@ public:
 
     // `device` is a port name (ttyUSB0) or a path (/dev/ttyUSB0).
     bool Open(const std::string& device, int baud);
-    bool IsOpen() const { return m_port.isOpen(); }
 
     bool Write(std::span<const uint8_t> bytes, int ms) override;
     LinkIo Read(std::span<uint8_t> buffer, size_t& got, int ms) override;

@@ -17,7 +17,6 @@ public:
     std::vector<uint8_t> Handle(std::span<const uint8_t> lop);
     // The line went away: no session, programming mode left.
     void EndSession();
-    bool InSession() const { return m_bSession; }
 
     // The unit's own messages (EEPROM and clock), as opposed to the session's.
     static bool IsUnitMessage(uint8_t opcode);
