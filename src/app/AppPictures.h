@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's icon.
+QIcon AppIcon();
+// The picture of the start-up window and the start view, 400 x 199 pixels.
+QPixmap StartPicture();
+// The 16 x 16 picture of a toolbar command.
+QIcon ToolIcon(int command);

@@ -1,0 +1,221 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/AppMessages.h"
+#include "app/AppPictures.h"
+#include "app/CDocumentCommands.h"
+#include "app/CHelpCommands.h"
+#include "app/CQtPrompter.h"
+#include "app/CZRTProView.h"
+#include "app/MainMenu.h"
+#include "import/widgets/CImportCommands.h"
+#include "model/CommandEnabling.h"
+#include "model/CommandIds.h"
+#include "pages/widgets/CBaseForm.h"
+#include "pages/widgets/PageFactory.h"
+#include "report/widgets/CReportCommands.h"
+#include "tree/widgets/CLeftTreeView.h"
+#include "tree/widgets/CTreeCommands.h"
+#include "unit/widgets/CUnitCommands.h"
+
+namespace {
+
+constexpr const char* kSplitterWidth = "SplitterWidth";
+constexpr const char* kEnableVerify = "EnableVerify";
+constexpr int kIdleRefreshMs = 250;
+
+}  // namespace
+
+CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
+    : QMainWindow(parent),
+      m_doc(doc),
+      m_profile(profile),
+      m_pPrompter(std::make_unique<CQtPrompter>(this, profile)),
+      m_pTree(new CLeftTreeView),
+      m_pageContext{doc, *m_pTree, *m_pPrompter, profile, m_state} {
+    setObjectName("ZRTProInst");
+    setWindowIcon(AppIcon());
+    setAcceptDrops(true);
+    m_state.m_bEnableVerify = profile.GetInt(kSectionUserData, kEnableVerify, 0) != 0;
+    m_pPrompter->m_statusSink = [this](const QString& text) { SetStatusText(text); };
+    m_pPrompter->m_progressSink = [this](int percent) {
+        if (m_pPage) m_pPage->SetProgress(percent);
+    };
+
+    CreateActions();
+    CreateStatusBar();
+    CreateSplitter();
+
+    m_pDocuments = new CDocumentCommands(*this);
+    m_groups = {m_pDocuments,
+                new CTreeCommands(*this),
+                new CUnitCommands(*this),
+                new CImportCommands(*this),
+                new CReportCommands(*this),
+                new CHelpCommands(*this)};
+
+    connect(m_pTree, &CLeftTreeView::ItemSelected, this,
+            [this](TreeItem item) { OnTreeSelection(item); });
+    m_pIdleTimer = new QTimer(this);
+    connect(m_pIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommands);
+    m_pIdleTimer->start(kIdleRefreshMs);
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+DocumentContext CMainFrame::DocContext() { return {m_doc, *m_pTree, *m_pPrompter, &m_state}; }
+
+QAction* CMainFrame::Action(int command) const {
+    const auto it = m_actions.find(command);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateActions() {
+    m_actions = CreateCommandActions(this);
+    BuildMainMenu(this, m_actions);
+    m_pToolBar = BuildToolBar(this, m_actions);
+    connect(Action(kCmdViewToolbar), &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
+    connect(Action(kCmdViewStatusBar), &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this,
+            [this] { FocusNextPane(); });
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this), &QShortcut::activated, this,
+            [this] { FocusNextPane(); });
+}
+
+void CMainFrame::CreateStatusBar() {
+    m_pStatusText = new QLabel(QString::fromLatin1(AppMessages::kReady), this);
+    statusBar()->addWidget(m_pStatusText, 1);
+    // Caps Lock and Num Lock have no portable reading under X11 or Wayland;
+    // their panes keep their place so the "Modified" pane sits where users expect it.
+    for (const char* indicator : {"CAP", "NUM"}) {
+        auto* pane = new QLabel(this);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(indicator) + 8);
+        statusBar()->addPermanentWidget(pane);
+    }
+    m_pModifiedPane = new QLabel(this);
+    m_pModifiedPane->setObjectName("modifiedPane");
+    m_pModifiedPane->setMinimumWidth(
+        m_pModifiedPane->fontMetrics().horizontalAdvance(AppMessages::kModifiedWidth));
+    statusBar()->addPermanentWidget(m_pModifiedPane);
+}
+
+void CMainFrame::CreateSplitter() {
+    m_pSplitter = new QSplitter(Qt::Horizontal, this);
+    m_pSplitter->setChildrenCollapsible(false);
+    m_pSplitter->addWidget(m_pTree);
+    m_pSplitter->addWidget(new CZRTProView(m_pSplitter));
+    m_pSplitter->setStretchFactor(0, 0);
+    m_pSplitter->setStretchFactor(1, 1);
+    setCentralWidget(m_pSplitter);
+    const int width = fontMetrics().horizontalAdvance(AppMessages::kTreeWidthMeasure) + 75;
+    m_pSplitter->setSizes({width, 100});
+    ApplySavedTreeWidth();
+}
+
+void CMainFrame::ApplySavedTreeWidth() {
+    const int saved = m_profile.GetInt(kSectionUserData, kSplitterWidth, -1);
+    if (saved == -1) return;
+    m_pTree->setMinimumWidth(2);
+    m_pSplitter->setSizes({std::max(saved, 2), 100});
+}
+
+int CMainFrame::TreeWidth() const { return m_pSplitter->sizes().value(0); }
+
+CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
+    if (m_state.m_bBusy && m_pPage && m_pPage->Kind() == PageKind::CStatusForm) return m_pPage;
+    const QList<int> sizes = m_pSplitter->sizes();
+    CBaseForm* page = CreatePage(kind, m_pageContext, nullptr);
+    QWidget* shown = page ? static_cast<QWidget*>(page) : new QWidget;
+    // The old page may be the sender of the signal that led here: it goes once
+    // control is back in the event loop.
+    if (QWidget* old = m_pSplitter->replaceWidget(1, shown)) old->deleteLater();
+    m_pSplitter->setSizes(sizes);
+    m_pPage = page;
+    if (page) {
+        if (item)
+            page->LoadNode(item);
+        else if (kind == PageKind::CStatusForm)
+            page->LoadNode(nullptr);
+    }
+    UpdateCommands();
+    return page;
+}
+
+PageKind CMainFrame::CurrentPageKind() const { return m_pPage ? m_pPage->Kind() : PageKind::None; }
+
+void CMainFrame::OnTreeSelection(TreeItem item) {
+    const int index = m_doc.FindNodeByItem(item);
+    if (index < 0) return;
+    ShowPage(m_doc.m_nodes[static_cast<size_t>(index)].m_pPageClass, item);
+}
+
+void CMainFrame::SetStatusText(const QString& text) { m_pStatusText->setText(text); }
+
+QString CMainFrame::StatusText() const { return m_pStatusText->text(); }
+
+QString CMainFrame::ModifiedPaneText() const { return m_pModifiedPane->text(); }
+
+void CMainFrame::UpdateCommands() {
+    for (CCommandGroup* group : m_groups) group->UpdateCommands();
+    Action(kCmdViewToolbar)->setChecked(!m_pToolBar->isHidden());
+    Action(kCmdViewStatusBar)->setChecked(!statusBar()->isHidden());
+    m_pModifiedPane->setText(QString::fromLatin1(ModifiedIndicatorText(m_doc)));
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(QFile::decodeName(m_doc.GetTitle().c_str()) + " - " +
+                   QString::fromLatin1(AppMessages::kAppTitle));
+}
+
+void CMainFrame::FocusNextPane() {
+    QWidget* right = m_pSplitter->widget(1);
+    if (m_pTree->hasFocus() && right) {
+        right->setFocus(Qt::TabFocusReason);
+        if (QWidget* first = right->nextInFocusChain(); first && right->isAncestorOf(first))
+            first->setFocus(Qt::TabFocusReason);
+    } else {
+        m_pTree->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    m_profile.SetInt(kSectionUserData, kSplitterWidth, TreeWidth());
+    if (m_state.m_bBusy) {
+        m_pPrompter->Message(AppMessages::kCannotClose);
+        event->ignore();
+        return;
+    }
+    DocumentContext ctx = DocContext();
+    if (!ConfirmLeave(ctx)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile()) continue;
+        event->acceptProposedAction();
+        activateWindow();
+        m_pDocuments->OpenFile(url.toLocalFile());
+        return;
+    }
+}

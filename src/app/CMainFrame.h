@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "model/CZRTProDoc.h"
+#include "model/DocumentOps.h"
+#include "model/PageKind.h"
+#include "pages/widgets/PageContext.h"
+#include "unit/CMainState.h"
+
+class CBaseForm;
+class CCommandGroup;
+class CDocumentCommands;
+class CLeftTreeView;
+class CQtPrompter;
+class QAction;
+class QLabel;
+class QSplitter;
+class QTimer;
+class QToolBar;
+
+// The main window: menu, toolbar, status bar, and the splitter with the tree
+// on the left and the page of the selected node on the right. The commands
+// live in groups kept by their subsystems; the window only dispatches.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CZRTProDoc& Doc() { return m_doc; }
+    CMainState& State() { return m_state; }
+    CLeftTreeView& Tree() { return *m_pTree; }
+    CQtPrompter& Prompter() { return *m_pPrompter; }
+    Profile& UserProfile() { return m_profile; }
+    DocumentContext DocContext();
+    PageContext& Pages() { return m_pageContext; }
+    CDocumentCommands& Documents() { return *m_pDocuments; }
+
+    QAction* Action(int command) const;
+    QToolBar* ToolBar() const { return m_pToolBar; }
+    QSplitter* Splitter() const { return m_pSplitter; }
+
+    // Replaces the right-hand page by a fresh page of `kind` loaded from `item`.
+    // While busy, the progress page stays. Returns the page shown, or null.
+    CBaseForm* ShowPage(PageKind kind, TreeItem item);
+    CBaseForm* CurrentPage() const { return m_pPage; }
+    PageKind CurrentPageKind() const;
+
+    // The first status bar pane.
+    void SetStatusText(const QString& text);
+    QString StatusText() const;
+    QString ModifiedPaneText() const;
+
+    // Refreshes the enabled and checked state of every command and the
+    // "Modified" pane, as the menu and toolbar show them.
+    void UpdateCommands();
+    // The window title follows the document's title.
+    void UpdateTitle();
+
+    // File > New runs this once the document is emptied: the setup wizard,
+    // which the wizard work provides. Without it New ends with the empty document.
+    std::function<void()> m_runNewWizard;
+
+    // The tree column's width, as the splitter shows it and as the profile keeps it.
+    int TreeWidth() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateStatusBar();
+    void CreateSplitter();
+    void ApplySavedTreeWidth();
+    void OnTreeSelection(TreeItem item);
+    void FocusNextPane();
+
+    CZRTProDoc& m_doc;
+    Profile& m_profile;
+    CMainState m_state;
+    std::unique_ptr<CQtPrompter> m_pPrompter;
+    CLeftTreeView* m_pTree = nullptr;
+    PageContext m_pageContext;
+    QSplitter* m_pSplitter = nullptr;
+    CBaseForm* m_pPage = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pStatusText = nullptr;
+    QLabel* m_pModifiedPane = nullptr;
+    QTimer* m_pIdleTimer = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::vector<CCommandGroup*> m_groups;
+    CDocumentCommands* m_pDocuments = nullptr;
+};

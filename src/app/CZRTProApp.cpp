@@ -1,0 +1,75 @@
+#include "app/CZRTProApp.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "app/AppMessages.h"
+#include "app/CDocumentCommands.h"
+#include "app/CMainFrame.h"
+#include "app/CQtProfile.h"
+#include "app/CQtPrompter.h"
+#include "app/CSingleInstance.h"
+#include "app/CSplashDlg.h"
+#include "tree/widgets/CLeftTreeView.h"
+
+namespace {
+
+constexpr QSize kStartSize(1040, 700);
+
+}  // namespace
+
+CZRTProApp::CZRTProApp(const QString& instanceName, Profile* profile)
+    : m_strInstanceName(instanceName) {
+    if (!profile) {
+        m_pOwnProfile = std::make_unique<CQtProfile>();
+        profile = m_pOwnProfile.get();
+    }
+    m_pProfile = profile;
+}
+
+CZRTProApp::~CZRTProApp() = default;
+
+bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
+    m_pInstance = std::make_unique<CSingleInstance>(m_strInstanceName);
+    if (m_pInstance->ActivateRunning()) return false;
+    if (!m_pInstance->Listen()) {
+        QMessageBox::warning(nullptr, QString::fromLatin1(AppMessages::kAppTitle),
+                             QString::fromLatin1(AppMessages::kInstanceNotRegistered).trimmed());
+        return false;
+    }
+    m_pInstance->m_activate = [this] { BringForward(); };
+
+    m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
+    if (m_prepareFrame) m_prepareFrame(*m_pFrame);
+    const QStringList files = arguments.mid(1);
+    if (!files.isEmpty() && !m_pFrame->Documents().OpenAtStart(files.front())) return false;
+
+    m_pFrame->resize(kStartSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_pFrame->move(screen->availableGeometry().center() - m_pFrame->rect().center());
+    m_pFrame->show();
+
+    if (splashMs > 0) {
+        CSplashDlg splash(splashMs, m_pFrame.get());
+        splash.exec();
+    }
+
+    CLeftTreeView* tree = &m_pFrame->Tree();
+    QMetaObject::invokeMethod(
+        tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
+    return true;
+}
+
+void CZRTProApp::BringForward() {
+    CMainFrame* frame = m_pFrame.get();
+    if (!frame) return;
+    if (frame->isMinimized()) frame->showNormal();
+    frame->raise();
+    frame->activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != frame) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}

@@ -1,0 +1,134 @@
+#include "app/MainMenu.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "app/AppMessages.h"
+#include "app/AppPictures.h"
+#include "model/CommandIds.h"
+
+namespace {
+
+struct CommandText {
+    int m_nId;
+    const char* m_pText;    // menu text; a shortcut follows a tab
+    const char* m_pPrompt;  // status bar prompt; a tooltip follows a line feed
+};
+
+const CommandText kCommands[] = {
+    {kCmdFileNew, AppMessages::kNew, AppMessages::kPromptNew},
+    {kCmdFileOpen, AppMessages::kOpen, AppMessages::kPromptOpen},
+    {kCmdImportLunetta, AppMessages::kImportLunetta, AppMessages::kPromptImportLunetta},
+    {kCmdImportM7700, AppMessages::kImportM7700, AppMessages::kPromptImportM7700},
+    {kCmdImportQuillon, AppMessages::kImportQuillon, AppMessages::kPromptImportQuillon},
+    {kCmdFileSave, AppMessages::kSave, AppMessages::kPromptSave},
+    {kCmdFileSaveAs, AppMessages::kSaveAs, AppMessages::kPromptSaveAs},
+    {kCmdConfigureModem, AppMessages::kConfigureModem, AppMessages::kPromptModem},
+    {kCmdPrint, AppMessages::kPrint, AppMessages::kPromptPrint},
+    {kCmdExit, AppMessages::kExit, AppMessages::kPromptExit},
+    {kCmdViewToolbar, AppMessages::kToolbar, AppMessages::kPromptToolbar},
+    {kCmdViewStatusBar, AppMessages::kStatusBar, AppMessages::kPromptStatusBar},
+    {kCmdReadUnit, AppMessages::kReadUnit, AppMessages::kPromptReadUnit},
+    {kCmdWriteUnit, AppMessages::kWriteUnit, AppMessages::kPromptWriteUnit},
+    {kCmdVerifyWrite, AppMessages::kVerifyWrite, AppMessages::kPromptVerifyWrite},
+    {kCmdSetTime, AppMessages::kSetTime, AppMessages::kPromptSetTime},
+    {kCmdExpandConflicts, AppMessages::kExpandConflicts, AppMessages::kPromptExpandConflicts},
+    {kCmdResetAllArch, AppMessages::kResetAllArch, AppMessages::kPromptResetAllArch},
+    {kCmdAbout, AppMessages::kAbout, AppMessages::kPromptAbout},
+    {kCmdHelpIndex, AppMessages::kHelpIndex, AppMessages::kPromptHelpIndex},
+};
+
+QAction* MakeAction(QMainWindow* window, int id, const QString& text, const QString& prompt) {
+    auto* action = new QAction(window);
+    action->setData(id);
+    const int tab = text.indexOf('\t');
+    action->setText(tab < 0 ? text : text.left(tab));
+    if (tab >= 0) action->setShortcut(QKeySequence(text.mid(tab + 1)));
+    const int feed = prompt.indexOf('\n');
+    action->setStatusTip(feed < 0 ? prompt : prompt.left(feed));
+    if (feed >= 0) action->setToolTip(prompt.mid(feed + 1));
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
+
+}  // namespace
+
+CommandActions CreateCommandActions(QMainWindow* window) {
+    CommandActions actions;
+    for (const CommandText& c : kCommands)
+        actions[c.m_nId] = MakeAction(window, c.m_nId, QString::fromLatin1(c.m_pText),
+                                      QString::fromLatin1(c.m_pPrompt));
+    for (int n = 0; n < kRecentFileCount; ++n) {
+        QAction* recent = MakeAction(window, kCmdRecentFirst + n, QString(),
+                                     QString::fromLatin1(AppMessages::kPromptRecent));
+        recent->setVisible(false);
+        actions[kCmdRecentFirst + n] = recent;
+    }
+    for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdVerifyWrite})
+        actions[id]->setCheckable(true);
+    for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdPrint, kCmdWriteUnit, kCmdReadUnit,
+                   kCmdSetTime})
+        actions[id]->setIcon(ToolIcon(id));
+    return actions;
+}
+
+void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
+    QMenuBar* bar = window->menuBar();
+    QMenu* file = bar->addMenu(QString::fromLatin1(AppMessages::kMenuFile));
+    file->addAction(a.at(kCmdFileNew));
+    file->addAction(a.at(kCmdFileOpen));
+    QMenu* import = file->addMenu(QString::fromLatin1(AppMessages::kMenuImport));
+    import->addAction(a.at(kCmdImportLunetta));
+    import->addAction(a.at(kCmdImportM7700));
+    import->addAction(a.at(kCmdImportQuillon));
+    file->addAction(a.at(kCmdFileSave));
+    file->addAction(a.at(kCmdFileSaveAs));
+    file->addSeparator();
+    file->addAction(a.at(kCmdConfigureModem));
+    file->addSeparator();
+    file->addAction(a.at(kCmdPrint));
+    file->addSeparator();
+    for (int n = 0; n < kRecentFileCount; ++n) file->addAction(a.at(kCmdRecentFirst + n));
+    file->addSeparator();
+    file->addAction(a.at(kCmdExit));
+
+    QMenu* view = bar->addMenu(QString::fromLatin1(AppMessages::kMenuView));
+    view->addAction(a.at(kCmdViewToolbar));
+    view->addAction(a.at(kCmdViewStatusBar));
+    view->addSeparator();
+    view->addAction(a.at(kCmdReadUnit));
+    view->addAction(a.at(kCmdWriteUnit));
+    view->addAction(a.at(kCmdVerifyWrite));
+    view->addAction(a.at(kCmdSetTime));
+    view->addSeparator();
+    view->addAction(a.at(kCmdExpandConflicts));
+    view->addAction(a.at(kCmdResetAllArch));
+
+    QMenu* help = bar->addMenu(QString::fromLatin1(AppMessages::kMenuHelp));
+    help->addAction(a.at(kCmdAbout));
+    help->addAction(a.at(kCmdHelpIndex));
+}
+
+QToolBar* BuildToolBar(QMainWindow* window, const CommandActions& a) {
+    QToolBar* bar = window->addToolBar(QString::fromLatin1(AppMessages::kToolbar).remove('&'));
+    bar->setObjectName("mainToolBar");
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->setIconSize(QSize(16, 16));
+    const struct {
+        int m_nId;
+        const char* m_pLabel;
+    } buttons[] = {
+        {kCmdFileNew, AppMessages::kButtonNew},     {kCmdFileOpen, AppMessages::kButtonOpen},
+        {kCmdFileSave, AppMessages::kButtonSave},   {kCmdPrint, AppMessages::kButtonPrint},
+        {kCmdWriteUnit, AppMessages::kButtonWrite}, {kCmdReadUnit, AppMessages::kButtonRead},
+        {kCmdSetTime, AppMessages::kButtonSetTime},
+    };
+    for (const auto& b : buttons) {
+        a.at(b.m_nId)->setIconText(QString::fromLatin1(b.m_pLabel));
+        bar->addAction(a.at(b.m_nId));
+    }
+    return bar;
+}

@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "app/AppMessages.h"
+#include "app/AppPictures.h"
+#include "app/CSingleInstance.h"
+#include "app/CZRTProApp.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("NEXIL");
+    QApplication::setApplicationName("NEXIL");
+    QApplication::setApplicationDisplayName(QString::fromLatin1(AppMessages::kAppTitle));
+    QApplication::setDesktopFileName("nexil-zrtpro");
+    QApplication::setWindowIcon(AppIcon());
+
+    CZRTProApp program(CSingleInstance::DefaultName());
+    if (!program.InitInstance(QApplication::arguments())) return 0;
+    return QApplication::exec();
+}

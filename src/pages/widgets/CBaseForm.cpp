@@ -1,0 +1,29 @@
+#include "pages/widgets/CBaseForm.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "pages/widgets/CKeyStrip.h"
+#include "pages/widgets/PageMessages.h"
+#include "pages/widgets/TitleFont.h"
+
+CBaseForm::CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_kind(kind) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(16, 12, 16, 10);
+    m_pTitle = new QLabel(QString::fromLatin1(PageWidgetMessages::kTitle), this);
+    m_pTitle->setObjectName("pageTitle");
+    outer->addWidget(m_pTitle);
+    m_pBody = new QVBoxLayout();
+    m_pBody->setContentsMargins(0, 8, 0, 8);
+    outer->addLayout(m_pBody, 1);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    outer->addWidget(rule);
+    outer->addWidget(new CKeyStrip(this));
+    ApplyTitleFont();
+}
+
+void CBaseForm::ApplyTitleFont() { m_pTitle->setFont(TitleFont()); }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/PageKind.h"
+#include "model/TreeItem.h"
+#include "pages/widgets/PageContext.h"
+
+class QLabel;
+class QVBoxLayout;
+
+// The base of every right-hand page: the title at the top, the page's own
+// controls in the body, and the colour key at the foot. The window makes a
+// fresh page for every tree selection and loads it from the selected item.
+class CBaseForm : public QWidget {
+    Q_OBJECT
+public:
+    CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent = nullptr);
+
+    PageKind Kind() const { return m_kind; }
+
+    // Applies the page's current selection to the node whose tree item is `node`.
+    virtual void ApplySelection(TreeItem node) = 0;
+    // With `apply` set, applies the page to `node`; returns 0.
+    virtual int UpdateNode(TreeItem node, bool apply) = 0;
+    // Fills the page for the tree item `node` (null for the progress page).
+    virtual void LoadNode(TreeItem node) = 0;
+
+    // Redraws what the page shows of the model after a tree-wide change.
+    virtual void RefreshPage() {}
+    // The progress bar of a page that has one, 0 to 100.
+    virtual void SetProgress(int) {}
+
+    QLabel* TitleLabel() const { return m_pTitle; }
+
+protected:
+    // Where a page puts its own controls, between the title and the key.
+    QVBoxLayout* Body() const { return m_pBody; }
+    // Shows the title in the shared title font.
+    void ApplyTitleFont();
+
+    PageContext& m_ctx;
+
+private:
+    PageKind m_kind;
+    QLabel* m_pTitle;
+    QVBoxLayout* m_pBody;
+};

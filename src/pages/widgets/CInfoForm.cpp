@@ -1,0 +1,17 @@
+#include "pages/widgets/CInfoForm.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "pages/widgets/PageMessages.h"
+
+CInfoForm::CInfoForm(PageContext& ctx, QWidget* parent)
+    : CBaseForm(ctx, PageKind::CInfoForm, parent) {
+    auto* text = new QLabel(QString::fromLatin1(PageWidgetMessages::kInfoText), this);
+    text->setObjectName("infoText");
+    text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    text->setWordWrap(true);
+    text->setContentsMargins(24, 32, 24, 0);
+    Body()->addWidget(text);
+    Body()->addStretch(1);
+}

@@ -1,0 +1,22 @@
+#include "pages/widgets/CUnusedArchForm.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "pages/widgets/PageMessages.h"
+
+CUnusedArchForm::CUnusedArchForm(PageContext& ctx, QWidget* parent)
+    : CBaseForm(ctx, PageKind::CUnusedArchForm, parent) {
+    auto* heading = new QLabel(QString::fromLatin1(PageWidgetMessages::kUnusedHeading), this);
+    heading->setContentsMargins(0, 16, 0, 16);
+    Body()->addWidget(heading);
+    for (const char* text :
+         {PageWidgetMessages::kUnusedButtonText, PageWidgetMessages::kUnusedExplain}) {
+        auto* label = new QLabel(QString::fromLatin1(text), this);
+        label->setAlignment(Qt::AlignHCenter);
+        label->setWordWrap(true);
+        label->setContentsMargins(24, 8, 24, 8);
+        Body()->addWidget(label);
+    }
+    Body()->addStretch(1);
+}

@@ -1,0 +1,27 @@
+#include "pages/widgets/PageFactory.h"
+
+#include "pages/widgets/CInfoForm.h"
+#include "pages/widgets/CPageFrame.h"
+#include "pages/widgets/CUnusedArchForm.h"
+#include "pages/widgets/testview.h"
+#include "unit/widgets/CStatusForm.h"
+
+CBaseForm* CreatePage(PageKind kind, PageContext& ctx, QWidget* parent) {
+    switch (kind) {
+        case PageKind::testview:
+            return new testview(ctx, parent);
+        case PageKind::CInfoForm:
+            return new CInfoForm(ctx, parent);
+        case PageKind::CUnusedArchForm:
+            return new CUnusedArchForm(ctx, parent);
+        case PageKind::CStatusForm:
+            return new CStatusForm(ctx, parent);
+        case PageKind::CZRTForm:
+        case PageKind::CSettingsForm:
+        case PageKind::CIdleLoopForm:
+            return new CPageFrame(ctx, kind, parent);
+        case PageKind::None:
+            break;
+    }
+    return nullptr;
+}

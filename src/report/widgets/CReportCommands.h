@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/CCommandGroup.h"
+
+class CMainFrame;
+class CReportActions;
+
+// File > Print with Print Preview and Export Report as PDF beside it: the
+// main window's Print command and toolbar button print through the report's
+// own actions.
+class CReportCommands : public CCommandGroup {
+public:
+    explicit CReportCommands(CMainFrame& frame);
+
+    void UpdateCommands() override;
+
+private:
+    CMainFrame& m_frame;
+    CReportActions* m_pActions;
+};

@@ -1,0 +1,109 @@
+#include "tree/widgets/CLeftTreeView.h"
+
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+
+#include "tree/widgets/TreePictures.h"
+
+namespace {
+
+constexpr int kImageRole = Qt::UserRole + 1;
+constexpr int kStateRole = Qt::UserRole + 2;
+constexpr int kItemHeight = 18;
+
+class RowHeightDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(kItemHeight, size.height()));
+        return size;
+    }
+};
+
+}  // namespace
+
+CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
+    setObjectName("leftTree");
+    setColumnCount(1);
+    header()->hide();
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    setExpandsOnDoubleClick(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(34, 16));
+    setItemDelegate(new RowHeightDelegate(this));
+    setUniformRowHeights(true);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+                if (current) emit ItemSelected(current);
+            });
+}
+
+QTreeWidgetItem* CLeftTreeView::ToWidgetItem(TreeItem item) {
+    return const_cast<QTreeWidgetItem*>(static_cast<const QTreeWidgetItem*>(item));
+}
+
+TreeItem CLeftTreeView::InsertItem(TreeItem parent, const std::string& text) {
+    auto* item = parent ? new QTreeWidgetItem(ToWidgetItem(parent)) : new QTreeWidgetItem(this);
+    item->setText(0, QString::fromLatin1(text));
+    item->setData(0, kImageRole, kImageDefault);
+    item->setData(0, kStateRole, kStateNone);
+    Redraw(item);
+    return item;
+}
+
+void CLeftTreeView::DeleteAllItems() { clear(); }
+
+void CLeftTreeView::SetItemText(TreeItem item, const std::string& text) {
+    ToWidgetItem(item)->setText(0, QString::fromLatin1(text));
+}
+
+std::string CLeftTreeView::ItemText(TreeItem item) const {
+    return ToWidgetItem(item)->text(0).toLatin1().toStdString();
+}
+
+void CLeftTreeView::SetItemImage(TreeItem item, int image) {
+    QTreeWidgetItem* w = ToWidgetItem(item);
+    if (w->data(0, kImageRole).toInt() == image) return;
+    w->setData(0, kImageRole, image);
+    Redraw(w);
+}
+
+void CLeftTreeView::SetItemState(TreeItem item, int stateImage) {
+    QTreeWidgetItem* w = ToWidgetItem(item);
+    if (w->data(0, kStateRole).toInt() == stateImage) return;
+    w->setData(0, kStateRole, stateImage);
+    Redraw(w);
+}
+
+int CLeftTreeView::ItemImage(TreeItem item) const {
+    return ToWidgetItem(item)->data(0, kImageRole).toInt();
+}
+
+int CLeftTreeView::ItemState(TreeItem item) const {
+    return ToWidgetItem(item)->data(0, kStateRole).toInt();
+}
+
+void CLeftTreeView::Expand(TreeItem item) { ToWidgetItem(item)->setExpanded(true); }
+
+void CLeftTreeView::SelectItem(TreeItem item) { setCurrentItem(ToWidgetItem(item)); }
+
+TreeItem CLeftTreeView::SelectedItem() const { return currentItem(); }
+
+TreeItem CLeftTreeView::ParentItem(TreeItem item) const { return ToWidgetItem(item)->parent(); }
+
+TreeItem CLeftTreeView::RootItem() const {
+    return topLevelItemCount() > 0 ? topLevelItem(0) : nullptr;
+}
+
+void CLeftTreeView::RunWizardCommand() {
+    if (topLevelItemCount() > 0) return;
+    if (m_runWizard) m_runWizard();
+}
+
+void CLeftTreeView::Redraw(QTreeWidgetItem* item) {
+    item->setIcon(0, QIcon(TreeItemPixmap(item->data(0, kImageRole).toInt(),
+                                          item->data(0, kStateRole).toInt())));
+}

@@ -1,0 +1,38 @@
+#include "tree/widgets/CTreeCommands.h"
+
+#include <QAction>
+
+#include "app/CMainFrame.h"
+#include "model/CommandIds.h"
+#include "pages/ArchAssign.h"
+#include "pages/widgets/CBaseForm.h"
+#include "tree/BuildTree.h"
+#include "tree/TreeCommands.h"
+#include "tree/widgets/CLeftTreeView.h"
+
+CTreeCommands::CTreeCommands(CMainFrame& frame) : CCommandGroup(&frame), m_frame(frame) {
+    connect(frame.Action(kCmdExpandConflicts), &QAction::triggered, this,
+            [this] { ExpandConflicts(); });
+    connect(frame.Action(kCmdResetAllArch), &QAction::triggered, this, [this] { ResetAll(); });
+}
+
+void CTreeCommands::UpdateCommands() {
+    m_frame.Action(kCmdExpandConflicts)->setEnabled(ExpandConflictsEnabled(m_frame.Doc()));
+    m_frame.Action(kCmdResetAllArch)
+        ->setEnabled(ResetAllEnabled(m_frame.Doc(), m_frame.CurrentPageKind()));
+}
+
+void CTreeCommands::ExpandConflicts() {
+    if (!ExpandConflictsEnabled(m_frame.Doc())) return;
+    ExpandTreeToShowConflicts(m_frame.Doc(), m_frame.Tree());
+}
+
+void CTreeCommands::ResetAll() {
+    if (!ResetAllEnabled(m_frame.Doc(), m_frame.CurrentPageKind())) return;
+    ResetAllArchNumbers(m_frame.Doc(), m_frame.Tree());
+    // The conflict marks follow the numbers they mark.
+    RefreshTreeMarks(m_frame.Doc(), m_frame.Tree());
+    if (CBaseForm* page = m_frame.CurrentPage(); page && page->Kind() == PageKind::CZRTForm)
+        page->RefreshPage();
+    m_frame.UpdateCommands();
+}
