@@ -82,8 +82,6 @@ inline constexpr const char* kAboutCaption = "About NEXIL Video Switcher Program
 inline constexpr const char* kAboutVersion = "NEXIL Video Switcher Programming Tool ver 1.1";
 inline constexpr const char* kAboutLine2 = "Programs M-4400 and M-4800 video switchers.";
 
-inline constexpr const char* kCannotClose =
-    "Cannot close, Currently Communicating with the M-4400 unit.";
 inline constexpr const char* kInstanceNotRegistered =
     "Window class ZRTProInst could not be registered.\n";
 inline constexpr const char* kInstanceName = "ZRTProInst";

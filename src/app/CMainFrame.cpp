@@ -26,12 +26,12 @@
 #include "report/widgets/CReportCommands.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "tree/widgets/CTreeCommands.h"
+#include "unit/UnitCommands.h"
 #include "unit/widgets/CUnitCommands.h"
 
 namespace {
 
 constexpr const char* kSplitterWidth = "SplitterWidth";
-constexpr const char* kEnableVerify = "EnableVerify";
 constexpr int kIdleRefreshMs = 250;
 
 }  // namespace
@@ -46,7 +46,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     setObjectName("ZRTProInst");
     setWindowIcon(AppIcon());
     setAcceptDrops(true);
-    m_state.m_bEnableVerify = profile.GetInt(kSectionUserData, kEnableVerify, 0) != 0;
+    LoadEnableVerify(m_state, profile);
     m_pPrompter->m_statusSink = [this](const QString& text) { SetStatusText(text); };
     m_pPrompter->m_progressSink = [this](int percent) {
         if (m_pPage) m_pPage->SetProgress(percent);
@@ -193,13 +193,8 @@ void CMainFrame::FocusNextPane() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     m_profile.SetInt(kSectionUserData, kSplitterWidth, TreeWidth());
-    if (m_state.m_bBusy) {
-        m_pPrompter->Message(AppMessages::kCannotClose);
-        event->ignore();
-        return;
-    }
     DocumentContext ctx = DocContext();
-    if (!ConfirmLeave(ctx)) {
+    if (!MayCloseMainWindow(m_state, *m_pPrompter) || !ConfirmLeave(ctx)) {
         event->ignore();
         return;
     }

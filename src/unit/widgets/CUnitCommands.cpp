@@ -5,12 +5,7 @@
 #include "app/CMainFrame.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
-
-namespace {
-
-constexpr const char* kEnableVerify = "EnableVerify";
-
-}  // namespace
+#include "unit/UnitCommands.h"
 
 CUnitCommands::CUnitCommands(CMainFrame& frame) : CCommandGroup(&frame), m_frame(frame) {
     connect(frame.Action(kCmdReadUnit), &QAction::triggered, this, [this] { ReadUnit(); });
@@ -38,10 +33,8 @@ void CUnitCommands::ReadUnit() {}
 void CUnitCommands::WriteUnit() {}
 
 void CUnitCommands::ToggleVerifyWrite() {
-    CMainState& state = m_frame.State();
-    if (state.m_bBusy) return;
-    state.m_bEnableVerify = !state.m_bEnableVerify;
-    m_frame.UserProfile().SetInt(kSectionUserData, kEnableVerify, state.m_bEnableVerify ? 1 : 0);
+    if (m_frame.State().m_bBusy) return;
+    ToggleEnableVerify(m_frame.State(), m_frame.UserProfile());
     m_frame.UpdateCommands();
 }
 
