@@ -135,13 +135,18 @@ int CMainFrame::TreeWidth() const { return m_pSplitter->sizes().value(0); }
 
 CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     if (m_state.m_bBusy && m_pPage && m_pPage->Kind() == PageKind::CStatusForm) return m_pPage;
+    // Before the window is first shown the splitter has no sizes of its own yet:
+    // the ones it was given then stay.
+    const bool laidOut = m_pSplitter->isVisible();
     const QList<int> sizes = m_pSplitter->sizes();
     CBaseForm* page = CreatePage(kind, m_pageContext, nullptr);
     QWidget* shown = page ? static_cast<QWidget*>(page) : new QWidget;
     // The old page may be the sender of the signal that led here: it goes once
     // control is back in the event loop.
     if (QWidget* old = m_pSplitter->replaceWidget(1, shown)) old->deleteLater();
-    m_pSplitter->setSizes(sizes);
+    // The page takes any change of the window's width; the tree keeps its own.
+    m_pSplitter->setStretchFactor(1, 1);
+    if (laidOut) m_pSplitter->setSizes(sizes);
     m_pPage = page;
     if (page) {
         if (item)

@@ -192,6 +192,13 @@ TEST_F(AppTest, TreeWidthIsKeptAcrossRuns) {
     m_frames.clear();
     CMainFrame& second = NewFrame();
     EXPECT_EQ(second.TreeWidth(), 321);
+    // Switching pages and widening the window leave the tree as wide as it was.
+    ASSERT_TRUE(
+        second.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 4, 0, 20))));
+    ClickItem(second.Tree(), ItemOf(m_doc, "Settings"));
+    second.resize(1200, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(second.TreeWidth(), 321);
 }
 
 TEST_F(AppTest, WhileBusyTheProgressPageStaysAndTheWindowStaysOpen) {

@@ -32,6 +32,9 @@ TEST_F(AppTest, FileOnTheCommandLineIsOpenedAndTheWizardStaysAway) {
     EXPECT_EQ(app.Doc().GetPathName(), path);
     EXPECT_EQ(frame->Tree().ItemText(frame->Tree().RootItem()), "plant.east System");
     EXPECT_EQ(frame->CurrentPageKind(), PageKind::testview);
+    EXPECT_EQ(frame->TreeWidth(), frame->fontMetrics().horizontalAdvance(
+                                      "some text to 1234XXX plus ext plus a little bit more") +
+                                      75);
     EXPECT_EQ(wizards, 0);
     EXPECT_FALSE(app.Doc().IsModified());
 }

@@ -27,6 +27,10 @@ CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setObjectName("leftTree");
     setColumnCount(1);
     header()->hide();
+    // Long item texts scroll sideways rather than being cut.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    setTextElideMode(Qt::ElideNone);
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setExpandsOnDoubleClick(true);
