@@ -128,6 +128,11 @@ void CQtPrompter::SetProgress(int percent) {
 void CQtPrompter::Pump() { QCoreApplication::processEvents(); }
 
 bool CQtPrompter::AskUnitModel(bool showExpansion, UnitModelAnswer& answer) {
+    if (!m_models.empty()) {
+        answer = m_models.front();
+        m_models.pop_front();
+        return true;
+    }
     if (m_bScripted) return false;
     // A plain stand-in until the unit model dialog of the wizard work arrives.
     QDialog dialog(m_pOwner);

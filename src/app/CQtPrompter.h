@@ -33,6 +33,8 @@ public:
     // `answer`; the next file dialog answers `path` (empty: cancelled).
     void SetNextAnswer(PromptAnswer answer) { m_answers.push_back(answer); }
     void SetNextFile(const QString& path) { m_files.push_back(path); }
+    // The next unit model dialog is not shown but answered with `answer`.
+    void SetNextUnitModel(const UnitModelAnswer& answer) { m_models.push_back(answer); }
     // With scripting on, a dialog with no queued answer is not shown either:
     // a message takes its first button, a file dialog is cancelled.
     void SetScripted(bool scripted) { m_bScripted = scripted; }
@@ -53,5 +55,6 @@ private:
     bool m_bScripted = false;
     std::deque<PromptAnswer> m_answers;
     std::deque<QString> m_files;
+    std::deque<UnitModelAnswer> m_models;
     std::vector<Shown> m_shown;
 };

@@ -13,6 +13,28 @@ namespace {
 
 using Kind = ConnectionSpec::Kind;
 
+// What the connection dialog writes from its fields, and that it reads back the same.
+TEST(ConnectionSpec, WritesTheTextOfAnEntry) {
+    struct Case {
+        ConnectionSpec spec;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{Kind::Serial, "/dev/pts/7", 9600, "", 0, ""}, "serial:/dev/pts/7:9600"},
+        {{Kind::Tcp, "", 0, "10.0.0.5", 4001, ""}, "tcp:10.0.0.5:4001"},
+        {{Kind::Tcp, "", 0, "fe80::1", 23, ""}, "tcp:[fe80::1]:23"},
+        {{Kind::Modem, "ttyS0", 19200, "", 0, "9,5551234"}, "modem:ttyS0:19200:9,5551234"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatConnectionSpec(c.spec), c.text);
+        const auto back = ParseConnectionSpec(c.text);
+        ASSERT_TRUE(back) << c.text;
+        EXPECT_EQ(back->m_strDevice, c.spec.m_strDevice);
+        EXPECT_EQ(back->m_strHost, c.spec.m_strHost);
+        EXPECT_EQ(back->m_strNumber, c.spec.m_strNumber);
+    }
+}
+
 TEST(ConnectionSpec, ReadsEveryFormOfAnAddressBookEntry) {
     struct Case {
         const char* text;

@@ -109,6 +109,32 @@ TEST_P(EmulatorLink, RefusesAWrongPasswordAndStaysClosed) {
     EXPECT_EQ(again.comm_GetUserConnection(0), UnitLink::kOk);
 }
 
+// The password prompt comes up only for a unit that has a password; a unit
+// without one keeps having none after the program writes it back.
+TEST_P(EmulatorLink, AsksForThePasswordOnlyWhenTheUnitHasOne) {
+    for (const bool locked : {false, true}) {
+        SimProcess sim;
+        std::vector<std::string> args = {"--eeprom", m_strEeprom + (locked ? ".locked" : "")};
+        if (locked) args.insert(args.end(), {"--password", "4321"});
+        if (GetParam()) args.insert(args.end(), {"--tcp", "0"});
+        ASSERT_TRUE(sim.Start(args));
+        int asked = 0;
+        const std::string connection = sim.Connection();
+        CStreamUnitLink link([connection] { return std::optional<std::string>(connection); },
+                             [&asked] {
+                                 ++asked;
+                                 return std::optional<std::string>("4321");
+                             });
+        ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk) << locked;
+        std::string password;
+        link.comm_GetCurrentPword(password);
+        EXPECT_EQ(asked, locked ? 1 : 0);
+        EXPECT_EQ(password, locked ? "4321" : "");
+        link.comm_Disconnect();
+        std::filesystem::remove(m_strEeprom + ".locked");
+    }
+}
+
 struct FaultCase {
     const char* what;
     const char* fault;  // at the 2nd unit message

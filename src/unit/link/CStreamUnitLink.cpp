@@ -53,14 +53,21 @@ uint32_t CStreamUnitLink::OpenSession(const std::string& description) {
         }
         line = std::move(serial);
     }
-    // The password is asked for once the line is there, as a unit's own prompt would.
+    // A unit without a password takes any, so the user is asked for one only
+    // when the unit refuses to open without it. That also keeps a write from
+    // placing a typed password into a unit that had none.
     auto session = std::make_unique<CLinkSession>(std::move(line));
-    const std::optional<std::string> password = m_password ? m_password() : std::nullopt;
-    if (!password) return UnitLink::kUserCancelled;
-    const uint32_t result = session->Connect(*password);
+    std::string password;
+    uint32_t result = session->Connect(password);
+    if (result == UnitLink::kPasswordRejected) {
+        const std::optional<std::string> asked = m_password ? m_password() : std::nullopt;
+        if (!asked) return UnitLink::kUserCancelled;
+        password = *asked;
+        result = session->Connect(password);
+    }
     if (result != UnitLink::kOk) return result;
     m_session = std::move(session);
-    m_strPassword = *password;
+    m_strPassword = password;
     return UnitLink::kOk;
 }
 

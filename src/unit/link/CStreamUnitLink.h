@@ -14,9 +14,10 @@ class CSerialTransport;
 
 // The link to a real unit (or the emulator) over a serial port, a TCP
 // connection or a dialled modem, speaking docs/link-protocol.md. Which
-// connection to open and the password are asked of the caller's providers
-// when the program asks for a connection, so the window can show its own
-// dialogs and the command-line tool can pass fixed answers.
+// connection to open is asked of the caller's provider when the program asks
+// for a connection, and the password only when the unit refuses an empty one,
+// so the window can show its own dialogs and the command-line tool can pass
+// fixed answers.
 class CStreamUnitLink : public UnitLink {
 public:
     // Each returns nothing when the user cancels. A connection is a text such

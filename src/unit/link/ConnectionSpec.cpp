@@ -87,3 +87,19 @@ std::optional<ConnectionSpec> ParseConnectionSpec(const std::string& text) {
     if (spec.m_strDevice.empty()) return std::nullopt;
     return spec;
 }
+
+std::string FormatConnectionSpec(const ConnectionSpec& spec) {
+    switch (spec.m_kind) {
+        case ConnectionSpec::Kind::Tcp: {
+            const bool ipv6 = spec.m_strHost.find(':') != std::string::npos;
+            return "tcp:" + (ipv6 ? "[" + spec.m_strHost + "]" : spec.m_strHost) + ":" +
+                   std::to_string(spec.m_nPort);
+        }
+        case ConnectionSpec::Kind::Modem:
+            return "modem:" + spec.m_strDevice + ":" + std::to_string(spec.m_nBaud) + ":" +
+                   spec.m_strNumber;
+        case ConnectionSpec::Kind::Serial:
+            break;
+    }
+    return "serial:" + spec.m_strDevice + ":" + std::to_string(spec.m_nBaud);
+}

@@ -17,3 +17,6 @@ struct ConnectionSpec {
 
 // Nothing when the text is not a complete, sensible description.
 std::optional<ConnectionSpec> ParseConnectionSpec(const std::string& text);
+
+// The text of a connection, as ParseConnectionSpec reads it back.
+std::string FormatConnectionSpec(const ConnectionSpec& spec);

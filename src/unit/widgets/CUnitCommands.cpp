@@ -1,13 +1,41 @@
 #include "unit/widgets/CUnitCommands.h"
 
 #include <QAction>
+#include <QStandardPaths>
 
 #include "app/CMainFrame.h"
+#include "app/CQtPrompter.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
+#include "tree/widgets/CLeftTreeView.h"
+#include "unit/ModemMessages.h"
 #include "unit/UnitCommands.h"
+#include "unit/widgets/CConnectionDlg.h"
+#include "unit/widgets/CFrameLinkUi.h"
+#include "unit/widgets/CModemDlg.h"
+#include "unit/widgets/CPasswordDlg.h"
+#include "unit/widgets/CWindowUnitLink.h"
 
-CUnitCommands::CUnitCommands(CMainFrame& frame) : CCommandGroup(&frame), m_frame(frame) {
+namespace {
+
+// Where the demonstration unit keeps its memory between runs.
+std::string DemoMemoryPath() {
+    return (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/demo-unit.bin")
+        .toStdString();
+}
+
+}  // namespace
+
+CUnitCommands::CUnitCommands(CMainFrame& frame)
+    : CCommandGroup(&frame), m_frame(frame), m_pLinkUi(new CFrameLinkUi(frame)) {
+    m_link = std::make_unique<CWindowUnitLink>(
+        [&frame] { return CConnectionDlg::Choose(frame.UserProfile(), &frame); },
+        [&frame] { return CPasswordDlg::Ask(&frame); }, DemoMemoryPath(),
+        // Only a transfer under way lets the window repaint from inside the link:
+        // the busy state keeps every command from starting meanwhile.
+        [&frame] {
+            if (frame.State().m_bBusy) frame.Prompter().Pump();
+        });
     connect(frame.Action(kCmdReadUnit), &QAction::triggered, this, [this] { ReadUnit(); });
     connect(frame.Action(kCmdWriteUnit), &QAction::triggered, this, [this] { WriteUnit(); });
     connect(frame.Action(kCmdVerifyWrite), &QAction::triggered, this,
@@ -17,6 +45,8 @@ CUnitCommands::CUnitCommands(CMainFrame& frame) : CCommandGroup(&frame), m_frame
             [this] { ConfigureRemoteModem(); });
 }
 
+CUnitCommands::~CUnitCommands() = default;
+
 void CUnitCommands::UpdateCommands() {
     const bool busy = m_frame.State().m_bBusy;
     for (int id : {kCmdReadUnit, kCmdWriteUnit})
@@ -24,13 +54,36 @@ void CUnitCommands::UpdateCommands() {
     QAction* verify = m_frame.Action(kCmdVerifyWrite);
     verify->setEnabled(!busy);
     verify->setChecked(m_frame.State().m_bEnableVerify);
-    m_frame.Action(kCmdSetTime)->setEnabled(false);
-    m_frame.Action(kCmdConfigureModem)->setEnabled(false);
+    m_frame.Action(kCmdSetTime)->setEnabled(!busy);
+    m_frame.Action(kCmdConfigureModem)->setEnabled(!busy);
 }
 
-void CUnitCommands::ReadUnit() {}
+UnitContext CUnitCommands::Context() {
+    return UnitContext{m_frame.Doc(), m_frame.Tree(), m_frame.Prompter(), m_frame.State(), *m_link,
+                       *m_pLinkUi,    m_clock};
+}
 
-void CUnitCommands::WriteUnit() {}
+template <typename Command>
+void CUnitCommands::Run(Command command) {
+    if (m_bRunning || m_frame.State().m_bBusy) return;
+    m_bRunning = true;
+    UnitContext c = Context();
+    command(c);
+    m_bRunning = false;
+    m_frame.UpdateCommands();
+}
+
+void CUnitCommands::ReadUnit() {
+    Run([](UnitContext& c) { ReadCommand(c); });
+}
+
+void CUnitCommands::WizardReadUnit() {
+    Run([](UnitContext& c) { WizardReadCommand(c); });
+}
+
+void CUnitCommands::WriteUnit() {
+    Run([](UnitContext& c) { WriteCommand(c); });
+}
 
 void CUnitCommands::ToggleVerifyWrite() {
     if (m_frame.State().m_bBusy) return;
@@ -38,6 +91,17 @@ void CUnitCommands::ToggleVerifyWrite() {
     m_frame.UpdateCommands();
 }
 
-void CUnitCommands::SetUnitTime() {}
+void CUnitCommands::SetUnitTime() {
+    Run([](UnitContext& c) { SetTimeCommand(c); });
+}
 
-void CUnitCommands::ConfigureRemoteModem() {}
+void CUnitCommands::ConfigureRemoteModem() {
+    if (m_bRunning || m_frame.State().m_bBusy) return;
+    m_bRunning = true;
+    m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusConfiguring));
+    CModemDlg dialog(&m_frame);
+    dialog.exec();
+    m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusReady));
+    m_bRunning = false;
+    m_frame.UpdateCommands();
+}

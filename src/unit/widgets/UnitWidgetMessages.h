@@ -1,6 +1,53 @@
 #pragma once
 
+// The words of the unit's pages and dialogs, exactly as the user sees them.
 namespace UnitWidgetMessages {
+
+// The progress page.
 inline constexpr const char* kProgress = "Communication Progress:";
 inline constexpr const char* kPleaseWait = "Please wait until the operation is completed.";
+
+// The connection dialog.
+inline constexpr const char* kConnectTitle = "Connect to M-4400 Unit";
+inline constexpr const char* kUnits = "&Units:";
+inline constexpr const char* kDemonstrationUnit = "Demonstration unit (built in)";
+inline constexpr const char* kDemonstrationHint =
+    "A unit built into this program, for trying Read, Write and Set Time without hardware. "
+    "It keeps what is written to it between runs.";
+inline constexpr const char* kEntry = "Address book entry";
+inline constexpr const char* kName = "&Name:";
+inline constexpr const char* kConnectVia = "Connect &via:";
+inline constexpr const char* kViaSerial = "Serial port";
+inline constexpr const char* kViaTcp = "Network (serial device server)";
+inline constexpr const char* kViaModem = "Modem (telephone line)";
+inline constexpr const char* kPort = "&Port:";
+inline constexpr const char* kSpeed = "&Speed:";
+inline constexpr const char* kHost = "&Host:";
+inline constexpr const char* kTcpPort = "TCP p&ort:";
+inline constexpr const char* kNumber = "&Telephone number:";
+inline constexpr const char* kNew = "&New";
+inline constexpr const char* kDelete = "&Delete";
+inline constexpr const char* kConnect = "&Connect";
+inline constexpr const char* kNewEntryName = "New unit";
+inline constexpr const char* kNeedName = "Give the entry a name.";
+inline constexpr const char* kNameTaken = "Another entry already has this name.";
+inline constexpr const char* kNeedPort = "Choose or type the serial port the unit is on.";
+inline constexpr const char* kNeedHost = "Give the host name or address of the device server.";
+inline constexpr const char* kNeedNumber = "Give the telephone number to dial.";
+
+// The password prompt.
+inline constexpr const char* kPasswordTitle = "Unit Password";
+inline constexpr const char* kPasswordAsk = "The unit asks for its password:";
+
+// The remote modem dialog.
+inline constexpr const char* kModemInstructions = "Remote Modem Configuration Instructions:";
+inline constexpr const char* kModemPort = "Comm Port:";
+inline constexpr const char* kModemInitString = "Initialization string:";
+inline constexpr const char* kModemLog = "Log:";
+inline constexpr const char* kModemFinished = "Finished ---";
+inline constexpr const char* kModemStarting = "Starting---";
+inline constexpr const char* kModemQuit = "Quit";
+inline constexpr const char* kModemNext = "Proceed to next step";
+inline constexpr const char* kModemBack = "Back to prev. step";
+
 }  // namespace UnitWidgetMessages

@@ -1,0 +1,63 @@
+#include "unit/AddressBook.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kSection = "AddressBook";
+constexpr const char* kCount = "Count";
+constexpr const char* kLastUsed = "LastUsed";
+// A profile edited by hand must not make the program read without end.
+constexpr int kMostEntries = 1000;
+
+std::string NameKey(size_t i) { return "Name" + std::to_string(i + 1); }
+std::string ConnectionKey(size_t i) { return "Connection" + std::to_string(i + 1); }
+
+}  // namespace
+
+AddressBook AddressBook::Load(const Profile& profile) {
+    AddressBook book;
+    const int count = std::min(profile.GetInt(kSection, kCount, 0), kMostEntries);
+    for (size_t i = 0; i < static_cast<size_t>(std::max(count, 0)); ++i) {
+        AddressEntry entry{profile.GetString(kSection, NameKey(i), ""),
+                           profile.GetString(kSection, ConnectionKey(i), "")};
+        if (!entry.m_strName.empty() && book.Find(entry.m_strName) < 0)
+            book.m_entries.push_back(std::move(entry));
+    }
+    book.m_strLastUsed = profile.GetString(kSection, kLastUsed, "");
+    return book;
+}
+
+void AddressBook::Save(Profile& profile) const {
+    profile.SetInt(kSection, kCount, static_cast<int>(m_entries.size()));
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        profile.SetString(kSection, NameKey(i), m_entries[i].m_strName);
+        profile.SetString(kSection, ConnectionKey(i), m_entries[i].m_strConnection);
+    }
+    profile.SetString(kSection, kLastUsed, m_strLastUsed);
+}
+
+size_t AddressBook::Put(const AddressEntry& entry) {
+    const int found = Find(entry.m_strName);
+    if (found >= 0) {
+        m_entries[static_cast<size_t>(found)] = entry;
+        return static_cast<size_t>(found);
+    }
+    m_entries.push_back(entry);
+    return m_entries.size() - 1;
+}
+
+void AddressBook::Replace(size_t index, const AddressEntry& entry) {
+    if (index < m_entries.size()) m_entries[index] = entry;
+}
+
+void AddressBook::Remove(size_t index) {
+    if (index < m_entries.size())
+        m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+int AddressBook::Find(const std::string& name) const {
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        if (m_entries[i].m_strName == name) return static_cast<int>(i);
+    return -1;
+}

@@ -1,0 +1,252 @@
+#include "unit/widgets/CConnectionDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstring>
+
+#include "unit/link/ConnectionSpec.h"
+#include "unit/link/EnumSerialPorts.h"
+#include "unit/widgets/CWindowUnitLink.h"
+#include "unit/widgets/UnitWidgetMessages.h"
+
+namespace UWM = UnitWidgetMessages;
+
+namespace {
+
+constexpr unsigned long kPortListSize = 1024;
+constexpr int kDefaultBaud = 9600;
+constexpr int kDefaultTcpPort = 4001;
+constexpr int kSpeeds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+enum Via { kSerial, kTcp, kModem };
+
+QStringList SerialPortNames() {
+    std::vector<char> buffer(kPortListSize + 1, '\0');
+    QStringList names;
+    if (EnumSerialPorts(buffer.data(), kPortListSize) != 0) return names;
+    for (const char* at = buffer.data(); *at; at += std::strlen(at) + 1)
+        names << QString::fromLocal8Bit(at);
+    names.sort();
+    return names;
+}
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+std::string Bytes(const QString& text) { return text.trimmed().toLatin1().toStdString(); }
+
+}  // namespace
+
+CConnectionDlg::CConnectionDlg(Profile& profile, QWidget* parent)
+    : QDialog(parent), m_profile(profile), m_book(AddressBook::Load(profile)) {
+    setObjectName("CConnectionDlg");
+    setWindowTitle(QString::fromLatin1(UWM::kConnectTitle));
+
+    auto* units = new QLabel(QString::fromLatin1(UWM::kUnits), this);
+    m_pUnits = new QListWidget(this);
+    m_pUnits->setMinimumWidth(220);
+    units->setBuddy(m_pUnits);
+    m_pNew = new QPushButton(QString::fromLatin1(UWM::kNew), this);
+    m_pDelete = new QPushButton(QString::fromLatin1(UWM::kDelete), this);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(m_pNew);
+    listButtons->addWidget(m_pDelete);
+    listButtons->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(units);
+    left->addWidget(m_pUnits, 1);
+    left->addLayout(listButtons);
+
+    auto* entryBox = new QGroupBox(QString::fromLatin1(UWM::kEntry), this);
+    m_pEntryBox = entryBox;
+    m_pForm = new QFormLayout(entryBox);
+    m_pName = new QLineEdit(entryBox);
+    m_pVia = new QComboBox(entryBox);
+    m_pVia->addItems({QString::fromLatin1(UWM::kViaSerial), QString::fromLatin1(UWM::kViaTcp),
+                      QString::fromLatin1(UWM::kViaModem)});
+    m_pPort = new QComboBox(entryBox);
+    m_pPort->setEditable(true);
+    m_pPort->addItems(SerialPortNames());
+    m_pPort->setInsertPolicy(QComboBox::NoInsert);
+    m_pSpeed = new QComboBox(entryBox);
+    for (int speed : kSpeeds) m_pSpeed->addItem(QString::number(speed), speed);
+    m_pHost = new QLineEdit(entryBox);
+    m_pTcpPort = new QSpinBox(entryBox);
+    m_pTcpPort->setRange(1, 65535);
+    m_pTcpPort->setValue(kDefaultTcpPort);
+    m_pNumber = new QLineEdit(entryBox);
+    m_pForm->addRow(QString::fromLatin1(UWM::kName), m_pName);
+    m_pForm->addRow(QString::fromLatin1(UWM::kConnectVia), m_pVia);
+    m_pForm->addRow(QString::fromLatin1(UWM::kPort), m_pPort);
+    m_pForm->addRow(QString::fromLatin1(UWM::kSpeed), m_pSpeed);
+    m_pForm->addRow(QString::fromLatin1(UWM::kHost), m_pHost);
+    m_pForm->addRow(QString::fromLatin1(UWM::kTcpPort), m_pTcpPort);
+    m_pForm->addRow(QString::fromLatin1(UWM::kNumber), m_pNumber);
+    m_pDemoHint = new QLabel(QString::fromLatin1(UWM::kDemonstrationHint), this);
+    m_pDemoHint->setWordWrap(true);
+    m_pProblem = new QLabel(this);
+    m_pProblem->setObjectName("problem");
+    m_pProblem->setWordWrap(true);
+    QPalette warn = m_pProblem->palette();
+    warn.setColor(QPalette::WindowText, Qt::red);
+    m_pProblem->setPalette(warn);
+    auto* right = new QVBoxLayout;
+    right->addWidget(entryBox);
+    right->addWidget(m_pDemoHint);
+    right->addWidget(m_pProblem);
+    right->addStretch(1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_pConnect =
+        buttons->addButton(QString::fromLatin1(UWM::kConnect), QDialogButtonBox::AcceptRole);
+    m_pConnect->setDefault(true);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(left);
+    panes->addLayout(right, 1);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(panes);
+    column->addWidget(buttons);
+
+    connect(m_pUnits, &QListWidget::currentRowChanged, this, &CConnectionDlg::ShowEntry);
+    connect(m_pVia, &QComboBox::currentIndexChanged, this, &CConnectionDlg::ShowVia);
+    connect(m_pNew, &QPushButton::clicked, this, &CConnectionDlg::NewEntry);
+    connect(m_pDelete, &QPushButton::clicked, this, &CConnectionDlg::DeleteEntry);
+    connect(m_pConnect, &QPushButton::clicked, this, &CConnectionDlg::ConnectEntry);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    const int last = m_book.Find(m_book.m_strLastUsed);
+    FillUnits(last >= 0 ? last + 1 : (m_book.Entries().empty() ? 0 : 1));
+}
+
+std::optional<std::string> CConnectionDlg::Choose(Profile& profile, QWidget* parent) {
+    CConnectionDlg dialog(profile, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
+}
+
+void CConnectionDlg::FillUnits(int select) {
+    const QSignalBlocker block(m_pUnits);
+    m_pUnits->clear();
+    m_pUnits->addItem(QString::fromLatin1(UWM::kDemonstrationUnit));
+    for (const AddressEntry& entry : m_book.Entries()) m_pUnits->addItem(Latin1(entry.m_strName));
+    m_pUnits->setCurrentRow(std::clamp(select, 0, m_pUnits->count() - 1));
+    ShowEntry(m_pUnits->currentRow());
+}
+
+bool CConnectionDlg::DemoSelected() const { return m_pUnits->currentRow() <= 0; }
+
+void CConnectionDlg::ShowEntry(int row) {
+    m_pProblem->clear();
+    const bool demo = row <= 0;
+    m_pEntryBox->setEnabled(!demo);
+    m_pDemoHint->setVisible(demo);
+    m_pDelete->setEnabled(!demo);
+    if (demo) return;
+    const AddressEntry& entry = m_book.Entries()[static_cast<size_t>(row - 1)];
+    m_pName->setText(Latin1(entry.m_strName));
+    const ConnectionSpec spec =
+        ParseConnectionSpec(entry.m_strConnection).value_or(ConnectionSpec{});
+    m_pVia->setCurrentIndex(spec.m_kind == ConnectionSpec::Kind::Tcp     ? kTcp
+                            : spec.m_kind == ConnectionSpec::Kind::Modem ? kModem
+                                                                         : kSerial);
+    if (!spec.m_strDevice.empty()) m_pPort->setCurrentText(Latin1(spec.m_strDevice));
+    const int baud = spec.m_nBaud > 0 ? spec.m_nBaud : kDefaultBaud;
+    if (m_pSpeed->findData(baud) < 0) m_pSpeed->addItem(QString::number(baud), baud);
+    m_pSpeed->setCurrentIndex(m_pSpeed->findData(baud));
+    m_pHost->setText(Latin1(spec.m_strHost));
+    m_pTcpPort->setValue(spec.m_nPort > 0 ? spec.m_nPort : kDefaultTcpPort);
+    m_pNumber->setText(Latin1(spec.m_strNumber));
+    ShowVia();
+}
+
+void CConnectionDlg::ShowVia() {
+    const int via = m_pVia->currentIndex();
+    m_pForm->setRowVisible(m_pPort, via != kTcp);
+    m_pForm->setRowVisible(m_pSpeed, via != kTcp);
+    m_pForm->setRowVisible(m_pHost, via == kTcp);
+    m_pForm->setRowVisible(m_pTcpPort, via == kTcp);
+    m_pForm->setRowVisible(m_pNumber, via == kModem);
+}
+
+void CConnectionDlg::NewEntry() {
+    std::string name = UWM::kNewEntryName;
+    for (int n = 2; m_book.Find(name) >= 0; ++n)
+        name = std::string(UWM::kNewEntryName) + " " + std::to_string(n);
+    ConnectionSpec spec;
+    spec.m_strDevice = Bytes(m_pPort->itemText(0));
+    spec.m_nBaud = kDefaultBaud;
+    const size_t index = m_book.Put({name, FormatConnectionSpec(spec)});
+    FillUnits(static_cast<int>(index) + 1);
+    m_pName->setFocus();
+    m_pName->selectAll();
+}
+
+void CConnectionDlg::DeleteEntry() {
+    const int row = m_pUnits->currentRow();
+    if (row <= 0) return;
+    m_book.Remove(static_cast<size_t>(row - 1));
+    FillUnits(row - 1);
+}
+
+std::optional<std::string> CConnectionDlg::FieldsConnection() {
+    ConnectionSpec spec;
+    const int via = m_pVia->currentIndex();
+    const char* problem = nullptr;
+    if (via == kTcp) {
+        spec.m_kind = ConnectionSpec::Kind::Tcp;
+        spec.m_strHost = Bytes(m_pHost->text());
+        spec.m_nPort = m_pTcpPort->value();
+        if (spec.m_strHost.empty()) problem = UWM::kNeedHost;
+    } else {
+        spec.m_kind = via == kModem ? ConnectionSpec::Kind::Modem : ConnectionSpec::Kind::Serial;
+        spec.m_strDevice = Bytes(m_pPort->currentText());
+        spec.m_nBaud = m_pSpeed->currentData().toInt();
+        spec.m_strNumber = Bytes(m_pNumber->text());
+        if (spec.m_strDevice.empty() || spec.m_strDevice.find(':') != std::string::npos)
+            problem = UWM::kNeedPort;
+        else if (via == kModem && spec.m_strNumber.empty())
+            problem = UWM::kNeedNumber;
+    }
+    const std::string text = FormatConnectionSpec(spec);
+    if (!problem && !ParseConnectionSpec(text))
+        problem = via == kModem ? UWM::kNeedNumber : UWM::kNeedHost;
+    if (problem) {
+        m_pProblem->setText(QString::fromLatin1(problem));
+        return std::nullopt;
+    }
+    return text;
+}
+
+void CConnectionDlg::ConnectEntry() {
+    m_pProblem->clear();
+    if (DemoSelected()) {
+        m_strChosen = CWindowUnitLink::kDemonstrationUnit;
+        m_book.m_strLastUsed.clear();
+        m_book.Save(m_profile);
+        accept();
+        return;
+    }
+    const std::string name = Bytes(m_pName->text());
+    const auto index = static_cast<size_t>(m_pUnits->currentRow() - 1);
+    const int other = m_book.Find(name);
+    if (name.empty() || (other >= 0 && static_cast<size_t>(other) != index)) {
+        m_pProblem->setText(QString::fromLatin1(name.empty() ? UWM::kNeedName : UWM::kNameTaken));
+        m_pName->setFocus();
+        return;
+    }
+    const std::optional<std::string> connection = FieldsConnection();
+    if (!connection) return;
+    m_book.Replace(index, {name, *connection});
+    m_book.m_strLastUsed = name;
+    m_book.Save(m_profile);
+    m_strChosen = *connection;
+    accept();
+}

@@ -1,0 +1,70 @@
+#include "unit/widgets/CFrameLinkUi.h"
+
+#include <QApplication>
+#include <QSplitter>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/CMainFrame.h"
+#include "pages/widgets/CBaseForm.h"
+
+CFrameLinkUi::CFrameLinkUi(CMainFrame& frame)
+    : QObject(&frame), m_frame(frame), m_pRelayout(new QTimer(this)) {
+    m_pRelayout->setObjectName(QString::number(kRelayoutTimerId));
+    m_pRelayout->setSingleShot(true);
+    m_pRelayout->setInterval(kRelayoutMs);
+    connect(m_pRelayout, &QTimer::timeout, this, &CFrameLinkUi::Relayout);
+}
+
+void CFrameLinkUi::ShowLinkPage(bool wasBusy) {
+    m_frame.ShowPage(PageKind::CStatusForm, nullptr);
+    if (!wasBusy) m_savedFlags = m_frame.windowFlags();
+    Qt::WindowFlags busy = m_savedFlags;
+    // A window without hints of its own gets the desktop's buttons, close box
+    // included: it has to name every button it keeps.
+    if (!(busy & Qt::CustomizeWindowHint))
+        busy |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                Qt::WindowMinMaxButtonsHint;
+    SetFrameFlags(busy & ~Qt::WindowCloseButtonHint);
+    // The busy state is set once this returns; the commands follow it as soon
+    // as the window next gets a chance to repaint.
+    QMetaObject::invokeMethod(&m_frame, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
+}
+
+void CFrameLinkUi::RestorePage(int nodeIndex, TreeItem item) {
+    SetFrameFlags(m_savedFlags);
+    CZRTProDoc& doc = m_frame.Doc();
+    const PageKind kind = nodeIndex >= 0 && static_cast<size_t>(nodeIndex) < doc.m_nodes.size()
+                              ? doc.m_nodes[static_cast<size_t>(nodeIndex)].m_pPageClass
+                              : PageKind::None;
+    m_frame.ShowPage(kind, item);
+}
+
+void CFrameLinkUi::SetFrameFlags(Qt::WindowFlags flags) {
+    if (m_frame.windowFlags() == flags) return;
+    // Told to the window manager directly: QWidget::setWindowFlags would hide
+    // and re-create the window in the middle of the transfer.
+    m_frame.overrideWindowFlags(flags);
+    if (QWindow* window = m_frame.windowHandle()) window->setFlags(flags);
+}
+
+void CFrameLinkUi::SetWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool CFrameLinkUi::StartRelayoutTimer() {
+    m_pRelayout->start();
+    return m_pRelayout->isActive();
+}
+
+bool CFrameLinkUi::RelayoutPending() const { return m_pRelayout->isActive(); }
+
+void CFrameLinkUi::Relayout() {
+    QSplitter* splitter = m_frame.Splitter();
+    splitter->refresh();
+    splitter->repaint();
+    m_frame.update();
+}
