@@ -225,7 +225,8 @@ TEST(LinkConnection, FailuresBeforeAnyUnitAnswersMapToResultBits) {
 TEST(LinkConnection, CancelledPasswordPromptClosesTheLine) {
     const std::string eeprom = TempPath("prompt.bin");
     SimProcess sim;
-    ASSERT_TRUE(sim.Start({"--eeprom", eeprom}));
+    // A unit with a password: only such a unit brings the prompt up.
+    ASSERT_TRUE(sim.Start({"--eeprom", eeprom, "--password", "4321"}));
     const std::string connection = sim.Connection();
     CStreamUnitLink link([connection] { return std::optional<std::string>(connection); },
                          [] { return std::nullopt; });
