@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 
@@ -18,6 +19,9 @@ CFrameLinkUi::CFrameLinkUi(CMainFrame& frame)
 
 void CFrameLinkUi::ShowLinkPage(bool wasBusy) {
     m_frame.ShowPage(PageKind::CStatusForm, nullptr);
+    // The tip of the button that started the transfer would hide the
+    // operation's own status text for as long as the pointer rests on it.
+    m_frame.statusBar()->clearMessage();
     if (!wasBusy) m_savedFlags = m_frame.windowFlags();
     Qt::WindowFlags busy = m_savedFlags;
     // A window without hints of its own gets the desktop's buttons, close box
