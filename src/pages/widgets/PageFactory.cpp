@@ -1,8 +1,10 @@
 #include "pages/widgets/PageFactory.h"
 
+#include "pages/widgets/CIdleLoopForm.h"
 #include "pages/widgets/CInfoForm.h"
-#include "pages/widgets/CPageFrame.h"
+#include "pages/widgets/CSettingsForm.h"
 #include "pages/widgets/CUnusedArchForm.h"
+#include "pages/widgets/CZRTForm.h"
 #include "pages/widgets/testview.h"
 #include "unit/widgets/CStatusForm.h"
 
@@ -17,9 +19,11 @@ CBaseForm* CreatePage(PageKind kind, PageContext& ctx, QWidget* parent) {
         case PageKind::CStatusForm:
             return new CStatusForm(ctx, parent);
         case PageKind::CZRTForm:
+            return new CZRTForm(ctx, parent);
         case PageKind::CSettingsForm:
+            return new CSettingsForm(ctx, parent);
         case PageKind::CIdleLoopForm:
-            return new CPageFrame(ctx, kind, parent);
+            return new CIdleLoopForm(ctx, parent);
         case PageKind::None:
             break;
     }

@@ -1,0 +1,198 @@
+#include "pages/widgets/CIdleLoopForm.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "pages/PageMessages.h"
+#include "pages/widgets/CIdleListBox.h"
+#include "pages/widgets/PageMessages.h"
+
+namespace {
+
+QString FromBytes(const std::string& s) { return QString::fromLatin1(s.data(), s.size()); }
+
+QLabel* Text(const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+void ShowLines(QListWidget* list, const std::vector<std::string>& lines, int selected) {
+    const QSignalBlocker block(list);
+    list->clear();
+    for (const std::string& line : lines) list->addItem(FromBytes(line));
+    list->setCurrentRow(selected);
+}
+
+}  // namespace
+
+CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
+    : CBaseForm(ctx, PageKind::CIdleLoopForm, parent), m_editor(ctx.m_doc, ctx.m_prompter) {
+    auto* group = new QGroupBox(QString::fromLatin1(PageWidgetMessages::kIdleGroup), this);
+    m_pArchList = new QListWidget(group);
+    m_pArchList->setObjectName("archNumbers");
+    m_pIdleList = new CIdleListBox(group);
+    m_pIdleList->setObjectName("idleLoop");
+    m_pIdleList->m_canDrag = [this](int line) { return m_editor.CanDrag(line); };
+    const int listWidth = m_pArchList->fontMetrics().horizontalAdvance(QString(26, 'X'));
+    for (QListWidget* list :
+         {static_cast<QListWidget*>(m_pArchList), static_cast<QListWidget*>(m_pIdleList)}) {
+        list->setMinimumWidth(listWidth);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+    }
+    auto* add = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleAdd), group);
+    add->setObjectName("addToLoop");
+    auto* remove = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleRemove), group);
+    remove->setObjectName("removeFromLoop");
+    for (QPushButton* arrow : {add, remove})
+        arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(">>>>") + 24);
+
+    auto* arrows = new QVBoxLayout;
+    arrows->addStretch(1);
+    arrows->addWidget(add);
+    arrows->addWidget(remove);
+    arrows->addStretch(1);
+    auto* lists = new QGridLayout;
+    lists->addWidget(Text(PageWidgetMessages::kIdleArchNumbers, group), 0, 0);
+    lists->addWidget(Text(PageWidgetMessages::kIdleLoop, group), 0, 2);
+    lists->addWidget(m_pArchList, 1, 0);
+    lists->addLayout(arrows, 1, 1);
+    lists->addWidget(m_pIdleList, 1, 2);
+    lists->addWidget(Text(PageWidgetMessages::kIdleAddHint, group), 2, 0);
+    lists->addWidget(Text(PageWidgetMessages::kIdleRemoveHint, group), 2, 2);
+    lists->setColumnStretch(0, 1);
+    lists->setColumnStretch(2, 1);
+    lists->setRowStretch(1, 1);
+
+    m_pNoVideo = new QCheckBox(QString::fromLatin1(PageWidgetMessages::kIdleNoVideo), group);
+    m_pNoVideo->setObjectName("noVideo");
+    m_pDelay = new QLineEdit(group);
+    m_pDelay->setObjectName("delay");
+    m_pDelay->setFixedWidth(m_pDelay->fontMetrics().horizontalAdvance("00000") + 16);
+    m_pDelayWarning = Text(PageMessages::kIdleDelayInvalid, group);
+    m_pDelayWarning->setObjectName("delayWarning");
+    m_pDelayWarning->setStyleSheet("color: #c00000;");
+    m_pDelayWarning->hide();
+    auto* delay = new QHBoxLayout;
+    delay->addWidget(m_pNoVideo);
+    delay->addSpacing(24);
+    delay->addWidget(Text(PageWidgetMessages::kIdleDelay, group));
+    delay->addWidget(m_pDelay);
+    delay->addStretch(1);
+
+    auto* addAll = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleAddAll), group);
+    addAll->setObjectName("addAll");
+    auto* clear = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleClear), group);
+    clear->setObjectName("clearLoop");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addAll);
+    buttons->addWidget(clear);
+    buttons->addSpacing(12);
+    buttons->addWidget(Text(PageWidgetMessages::kIdleSize, group), 1);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(Text(PageWidgetMessages::kIdleArrows, group));
+    layout->addLayout(lists, 1);
+    layout->addLayout(delay);
+    layout->addWidget(m_pDelayWarning);
+    layout->addLayout(buttons);
+    Body()->addWidget(group, 1);
+
+    connect(add, &QPushButton::clicked, this, &CIdleLoopForm::OnAdd);
+    connect(m_pArchList, &QListWidget::itemDoubleClicked, this, &CIdleLoopForm::OnAdd);
+    connect(remove, &QPushButton::clicked, this, &CIdleLoopForm::OnRemove);
+    connect(m_pIdleList, &QListWidget::itemDoubleClicked, this, &CIdleLoopForm::OnRemove);
+    connect(addAll, &QPushButton::clicked, this, &CIdleLoopForm::OnAddAll);
+    connect(clear, &QPushButton::clicked, this, &CIdleLoopForm::OnClear);
+    connect(m_pDelay, &QLineEdit::textChanged, this, &CIdleLoopForm::OnDelayChanged);
+    connect(m_pNoVideo, &QCheckBox::clicked, this, &CIdleLoopForm::OnNoVideoClicked);
+    connect(m_pIdleList, &CIdleListBox::LineDropped, this, &CIdleLoopForm::OnLineDropped);
+    connect(m_pArchList, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_editor.SelectArch(row); });
+    connect(m_pIdleList, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_editor.SelectIdle(row); });
+
+    // Delete removes the selected loop line from wherever the focus is on the
+    // page, the delay field included.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void CIdleLoopForm::LoadNode(TreeItem) {
+    ApplyTitleFont();
+    const CZRTProDoc& doc = m_ctx.m_doc;
+    {
+        const QSignalBlocker block(m_pDelay);
+        m_pDelay->setText(QString::number(doc.m_nIdleDelay));
+    }
+    m_pDelayWarning->hide();
+    m_pNoVideo->setChecked(doc.m_bIdleNoVideo != 0);
+    m_editor.Load();
+    ShowArchLines();
+    ShowIdleLines();
+    m_pIdleList->setFocus();
+}
+
+void CIdleLoopForm::ShowArchLines() {
+    ShowLines(m_pArchList, m_editor.ArchLines(), m_editor.ArchSelection());
+}
+
+void CIdleLoopForm::ShowIdleLines() {
+    ShowLines(m_pIdleList, m_editor.IdleLines(), m_editor.IdleSelection());
+}
+
+bool CIdleLoopForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            // Claiming the override keeps the key from the window's shortcuts;
+            // the press that follows is the page's.
+            if (event->type() == QEvent::KeyPress) OnRemove();
+            event->accept();
+            return true;
+        }
+    }
+    return CBaseForm::eventFilter(watched, event);
+}
+
+void CIdleLoopForm::OnAdd() {
+    const int at = m_editor.Add();
+    if (at < 0) return;
+    ShowIdleLines();
+    m_pIdleList->scrollToItem(m_pIdleList->item(at > 1 ? at - 1 : at),
+                              QAbstractItemView::PositionAtTop);
+}
+
+void CIdleLoopForm::OnRemove() {
+    m_editor.Remove();
+    ShowIdleLines();
+}
+
+void CIdleLoopForm::OnAddAll() {
+    m_editor.AddAll();
+    ShowIdleLines();
+    m_pIdleList->scrollToItem(m_pIdleList->currentItem());
+}
+
+void CIdleLoopForm::OnClear() {
+    m_editor.Clear();
+    ShowIdleLines();
+}
+
+void CIdleLoopForm::OnDelayChanged() {
+    m_pDelayWarning->setVisible(!m_editor.SetDelay(m_pDelay->text().toLatin1().toStdString()));
+}
+
+void CIdleLoopForm::OnNoVideoClicked() { m_editor.SetNoVideo(m_pNoVideo->isChecked()); }
+
+void CIdleLoopForm::OnLineDropped(int from, int before) {
+    m_editor.Move(from, before);
+    ShowIdleLines();
+}
