@@ -21,6 +21,7 @@ void EnsureQtCore() {
 
 std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
                                                    const std::string& password,
+                                                   const std::string& tracePath,
                                                    std::string& error) {
     std::unique_ptr<CliConnection> c(new CliConnection);
     if (spec.rfind(kUnitsim, 0) == 0 && spec.size() > std::string(kUnitsim).size()) {
@@ -38,10 +39,19 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
     }
     if (ParseConnectionSpec(spec)) {
         EnsureQtCore();
-        c->m_stream = std::make_unique<CStreamUnitLink>(
+        auto stream = std::make_unique<CStreamUnitLink>(
             [spec]() -> std::optional<std::string> { return spec; },
             [password]() -> std::optional<std::string> { return password; });
-        c->m_link = c->m_stream.get();
+        if (!tracePath.empty()) {
+            c->m_trace = std::make_unique<CLinkTrace>(tracePath);
+            if (!c->m_trace->Ok()) {
+                error = "cannot write the trace file " + tracePath;
+                return nullptr;
+            }
+            stream->SetTrace(c->m_trace.get());
+        }
+        c->m_link = stream.get();
+        c->m_stream = std::move(stream);
         return c;
     }
     error = "unknown connection \"" + spec + "\" (use " + kConnectionForms + ")";

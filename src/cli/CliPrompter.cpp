@@ -1,14 +1,31 @@
 #include "cli/CliPrompter.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <iostream>
 
 namespace {
 
 constexpr int kBarWidth = 30;
 
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int) { g_interrupted = 1; }
+
 }  // namespace
+
+void CliPrompter::CatchInterrupt() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+void CliPrompter::Pump() {
+    if (g_interrupted && m_pCancel) *m_pCancel = true;
+}
 
 CliPrompter::CliPrompter() : m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
 

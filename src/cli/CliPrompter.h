@@ -16,7 +16,8 @@ public:
                          const std::string& caption) override;
     void SetStatusText(const std::string& text) override;
     void SetProgress(int percent) override;
-    void Pump() override {}
+    // Passes a Ctrl+C on to the transfer running, through `m_pCancel`.
+    void Pump() override;
     bool AskUnitModel(bool showExpansion, UnitModelAnswer& answer) override;
     bool ChooseFile(FileChoice kind, std::string& path) override;
 
@@ -25,6 +26,11 @@ public:
     PromptAnswer m_yesNoAnswer = PromptAnswer::No;
     // Where a save asked for a file name goes.
     std::string m_strSavePath;
+    // The cancel request of the unit state a transfer watches.
+    bool* m_pCancel = nullptr;
+
+    // Ctrl+C from now on asks the running transfer to stop instead of ending the program.
+    static void CatchInterrupt();
 
 private:
     void EndProgressLine();

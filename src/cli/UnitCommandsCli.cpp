@@ -5,6 +5,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliConnection.h"
 #include "cli/CliDocument.h"
+#include "model/Format.h"
 #include "model/ZrtFile.h"
 #include "pages/SettingsOps.h"
 #include "unit/UnitCommands.h"
@@ -21,11 +22,14 @@ struct UnitRun {
 
     bool Connect(const CliArgs& args) {
         std::string error;
-        m_connection = CliConnection::Open(args.Get("connect"), args.Get("password"), error);
+        m_connection = CliConnection::Open(args.Get("connect"), args.Get("password"),
+                                           args.Get("trace"), error);
         if (!m_connection) std::cerr << error << '\n';
         return m_connection != nullptr;
     }
     UnitContext Context() {
+        m_cli.m_prompter.m_pCancel = &m_state.m_bCancelRequested;
+        CliPrompter::CatchInterrupt();
         return {m_cli.m_doc,          m_cli.m_tree, m_cli.m_prompter, m_state,
                 m_connection->Link(), m_ui,         m_clock};
     }
@@ -46,6 +50,11 @@ int RunWrite(const CliArgs& args) {
     run.m_state.m_bEnableVerify = args.Has("verify");
     UnitContext c = run.Context();
     const bool written = WriteCommand(c);
+    for (const auto& d : run.m_state.m_verifyDifferences)
+        std::cerr << StrFormat("cell 0x%04X: written 0x%02X, read 0x%02X\n", d.m_nAddress,
+                               d.m_byWritten, d.m_byRead);
+    if (run.m_state.m_nVerifyDifferences > run.m_state.m_verifyDifferences.size())
+        std::cerr << "... " << run.m_state.m_nVerifyDifferences << " cells differ in all.\n";
     return run.m_connection->Close() && written ? kExitOk : kExitFailed;
 }
 
@@ -78,33 +87,35 @@ int RunSetTime(const CliArgs& args) {
 
 const CliCommand kWriteCommand{
     "write",
-    "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify]",
+    "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify] [--trace FILE]",
     "Writes a configuration into a unit: erases its memory and writes every cell.\n"
     "--password opens a unit that has one; --new-password gives the unit a new one\n"
-    "(at most 8 characters); --verify reads the unit back and compares.\n"
+    "(at most 8 characters); --verify reads the unit back and compares, and lists\n"
+    "the first cells that differ. --trace FILE records every frame and time-out\n"
+    "(the password masked). Ctrl+C stops the write after the message in flight.\n"
     "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
-    {"connect", "password", "new-password"},
+    {"connect", "password", "new-password", "trace"},
     {"verify"},
     RunWrite};
 
 const CliCommand kReadCommand{
     "read",
-    "--connect CONNECTION --ports 4|8 [--password P] -o FILE.zrt",
+    "--connect CONNECTION --ports 4|8 [--password P] [--trace FILE] -o FILE.zrt",
     "Reads a unit's configuration into a new configuration file; --ports answers\n"
     "the main unit model question (4: M-4400, 8: M-4800).\n"
     "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
-    {"connect", "ports", "password", "o"},
+    {"connect", "ports", "password", "o", "trace"},
     {},
     RunRead};
 
 const CliCommand kSetTimeCommand{
     "set-time",
-    "--connect CONNECTION [--password P]",
+    "--connect CONNECTION [--password P] [--trace FILE]",
     "Sets the unit's clock from this computer's local time.\n"
     "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
-    {"connect", "password"},
+    {"connect", "password", "trace"},
     {},
     RunSetTime};

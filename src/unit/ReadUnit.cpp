@@ -30,6 +30,7 @@ bool FetchImage(UnitContext& c) {
             s.m_bVerifyPass ? UnitMessages::kVerifying : UnitMessages::kReading, percent));
         c.m_prompter.SetProgress(percent);
         c.m_prompter.Pump();
+        if (s.m_bCancelRequested) return false;
         const LopExchange x =
             ExchangeLop(c.m_link, Lop::ReadBlockMessage(static_cast<uint16_t>(a)));
         const char* failure = nullptr;
@@ -77,6 +78,10 @@ bool ReadUnit(UnitContext& c) {
     const uint32_t left = c.m_link.comm_SetProgrammingMode(0);
     if (left != UnitLink::kOk) ReportLinkError(c.m_prompter, left, UnitMessages::kReadExitMode);
     c.m_link.comm_Disconnect();
+    if (!fetched && s.m_bCancelRequested)
+        ReportLinkError(
+            c.m_prompter, UnitLink::kUserCancelled,
+            s.m_bVerifyPass ? UnitMessages::kVerifyCancelled : UnitMessages::kReadCancelled);
 
     bool done = false;
     if (fetched) {

@@ -13,6 +13,7 @@ constexpr const char* kEnableVerifyKey = "EnableVerify";
 
 bool ReadCommand(UnitContext& c) {
     if (c.m_state.m_bBusy) return false;
+    c.m_state.m_bCancelRequested = false;
     c.m_state.m_bVerifyPass = false;
     const bool read = ReadUnit(c);
     c.m_state.m_strPendingPassword.clear();
@@ -22,11 +23,13 @@ bool ReadCommand(UnitContext& c) {
 
 bool WizardReadCommand(UnitContext& c) {
     if (c.m_state.m_bBusy) return false;
+    c.m_state.m_bCancelRequested = false;
     return ReadUnit(c);
 }
 
 bool WriteCommand(UnitContext& c) {
     if (c.m_state.m_bBusy) return false;
+    c.m_state.m_bCancelRequested = false;
     const bool written = WriteUnit(c);
     if (!c.m_ui.StartRelayoutTimer()) c.m_prompter.Message(UnitMessages::kTimerCreateFailed);
     return written;

@@ -85,6 +85,13 @@ inline constexpr const char* kReadExitMode = "Read M-4400 failed to exit program
 inline constexpr const char* kVerifyFailed =
     "Error, Write operation failed verification.  Please retry write.";
 inline constexpr const char* kVerifyFailedStatus = "Write verification failed.";
+inline constexpr const char* kVerifyDifferingCells = "  %zu cells differ.";
+inline constexpr const char* kWriteCancelled =
+    "Write M-4400 cancelled.  The unit is now only partly written: write it again before "
+    "using it.\n";
+inline constexpr const char* kReadCancelled = "Read M-4400 cancelled.\n";
+inline constexpr const char* kVerifyCancelled =
+    "Verify of the M-4400 write cancelled.  The unit was written but not verified.\n";
 inline constexpr const char* kVerifyPassedStatus = "Write operation completed and Verified";
 
 // Set Time.

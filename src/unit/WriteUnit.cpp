@@ -76,18 +76,22 @@ bool FetchSwitches(UnitContext& c) {
     return true;
 }
 
-bool Erase(UnitContext& c) {
+// How the erase or the programming ended.
+enum class Step { Done, Failed, Cancelled };
+
+Step Erase(UnitContext& c) {
     for (int block = 0; block < kEraseBlocks; ++block) {
+        if (c.m_state.m_bCancelRequested) return Step::Cancelled;
         c.m_prompter.SetStatusText(StrFormat(UnitMessages::kClearingEeprom, block));
         if (!Exchange(c, Lop::ClearBlockMessage(static_cast<uint8_t>(block)),
                       UnitLink::kEraseTimeout, Lop::kClearReplyCount, 1, kClearTexts))
-            return false;
+            return Step::Failed;
         c.m_prompter.SetProgress(2 * block + 2);
     }
-    return true;
+    return Step::Done;
 }
 
-bool Program(UnitContext& c, size_t total) {
+Step Program(UnitContext& c, size_t total) {
     const std::vector<uint8_t>& image = c.m_state.m_image;
     size_t count = 0;
     for (size_t a = 0; a < UnitImage::kSize; ++a) {
@@ -98,13 +102,24 @@ bool Program(UnitContext& c, size_t total) {
             c.m_prompter.Pump();
         }
         if (image[a] == UnitImage::kErased) continue;
+        if (c.m_state.m_bCancelRequested) return Step::Cancelled;
         if (!Exchange(c, Lop::WriteCellMessage(static_cast<uint16_t>(a), image[a]),
                       UnitLink::kDefaultTimeout, Lop::kCellReplyCount, Lop::kReplyData + 1,
                       kWriteTexts))
-            return false;
+            return Step::Failed;
         ++count;
     }
-    return true;
+    return Step::Done;
+}
+
+// A cancelled write leaves programming mode and the busy state at once and
+// says that the unit is only partly written; no verify follows.
+bool EndCancelledWrite(UnitContext& c) {
+    c.m_link.comm_SetProgrammingMode(0);
+    EndLinkUi(c);
+    ReportLinkError(c.m_prompter, UnitLink::kUserCancelled, UnitMessages::kWriteCancelled);
+    c.m_link.comm_Disconnect();
+    return false;
 }
 
 }  // namespace
@@ -138,7 +153,10 @@ bool WriteUnit(UnitContext& c) {
     }
 
     BeginLinkUi(c);
-    const bool written = Erase(c) && Program(c, total);
+    Step step = Erase(c);
+    if (step == Step::Done) step = Program(c, total);
+    if (step == Step::Cancelled) return EndCancelledWrite(c);
+    const bool written = step == Step::Done;
 
     s.m_bVerifyPass = true;
     if (s.m_bEnableVerify) return ReadUnit(c) && written;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <vector>
+
 #include "link/SimProcess.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
@@ -61,4 +65,28 @@ TEST_F(CliLinkTest, ModemSetupAgainstTheEmulatorsModem) {
                                  0),
               0u)
         << run.m_strOut;
+}
+
+TEST_F(CliLinkTest, TraceRecordsFramesWithoutThePassword) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start({"--eeprom", m_dir.PathOf("unit.bin"), "--password", "pw"}));
+    const std::string trace = m_dir.PathOf("link.trace");
+    const ProgramRun run =
+        Cli("set-time --connect " + sim.Connection() + " --password pw --trace " + trace);
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    std::ifstream in(trace);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_NE(lines[0].find("# connected to serial:"), std::string::npos) << lines[0];
+    // The connect frames: count and opcode, then the password and check byte masked.
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.find("> 03 ") != std::string::npos && l.size() > 8 &&
+               l.substr(l.size() - 8) == "** ** **";
+    }));
+    // Somewhere a 20-byte set-time frame: count 0x13, opcode 0x2F.
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.find("> 13 2F ") != std::string::npos;
+    }));
+    for (const auto& l : lines) EXPECT_EQ(l.find("70 77"), std::string::npos) << l;
 }

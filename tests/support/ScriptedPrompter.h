@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,10 @@ public:
     }
     void SetStatusText(const std::string& text) override { m_statusTexts.push_back(text); }
     void SetProgress(int percent) override { m_progress.push_back(percent); }
-    void Pump() override { ++m_nPumps; }
+    void Pump() override {
+        ++m_nPumps;
+        if (m_onPump) m_onPump(m_nPumps);
+    }
     bool AskUnitModel(bool showExpansion, UnitModelAnswer& answer) override {
         m_unitModelAsks.push_back(showExpansion);
         if (m_unitModelAnswers.empty()) return false;
@@ -58,6 +62,8 @@ public:
     std::vector<std::string> m_statusTexts;
     std::vector<int> m_progress;
     int m_nPumps = 0;
+    // Runs at every repaint chance, as a click of the window would.
+    std::function<void(int pumps)> m_onPump;
     std::vector<bool> m_unitModelAsks;
     std::deque<std::pair<UnitModelAnswer, bool>> m_unitModelAnswers;
     std::vector<FileChoice> m_fileChoices;

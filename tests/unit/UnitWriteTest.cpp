@@ -159,7 +159,14 @@ TEST_F(UnitWriteTest, VerifyFailsOnAUnitThatCorruptsACell) {
     WriteUnit(m_ctx);
     EXPECT_EQ(m_prompter.Texts(),
               Texts{"Error, Write operation failed verification.  Please retry write."});
-    EXPECT_EQ(m_prompter.m_statusTexts.back(), "Write verification failed.");
+    // The status names the failure, then how many cells differ.
+    const auto& status = m_prompter.m_statusTexts;
+    ASSERT_GE(status.size(), 2u);
+    EXPECT_EQ(status[status.size() - 2], "Write verification failed.");
+    EXPECT_EQ(status.back(), "Write verification failed.  1 cells differ.");
+    ASSERT_EQ(m_state.m_verifyDifferences.size(), 1u);
+    EXPECT_EQ(m_state.m_verifyDifferences[0].m_nAddress, 0x5230u);
+    EXPECT_NE(m_state.m_verifyDifferences[0].m_byRead, m_state.m_verifyDifferences[0].m_byWritten);
     EXPECT_FALSE(m_unit.InProgrammingMode());
     EXPECT_FALSE(m_state.m_bBusy);
 }

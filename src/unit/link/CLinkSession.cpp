@@ -66,6 +66,12 @@ uint32_t CLinkSession::Send(std::span<const uint8_t> lop, int timeoutMs) {
     m_line->DiscardInput();
     m_parser.Reset();
     if (!m_line->Write(frame, kWriteMs)) return UnitLink::kTimedOut;
+    if (m_pTrace) {
+        // The connect frame carries the password: from its first byte on, nothing is shown.
+        const bool secret = frame.size() > 2 && frame[1] == LP::kOpConnect;
+        m_pTrace->Sent(frame, 2, secret ? frame.size() - 2 : 0);
+    }
+    m_nTimeoutMs = timeoutMs;
     std::copy(frame.begin(), frame.end(), m_request.begin());
     m_nRequest = frame.size();
     m_deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -81,6 +87,7 @@ uint32_t CLinkSession::FetchReply(std::span<const uint8_t>& reply) {
     const auto take = [&](std::span<const uint8_t> frame) {
         if (got) return;
         got = true;
+        if (m_pTrace) m_pTrace->Received(frame);
         m_reply.fill(0);
         const bool echoAck = frame.size() == 3 && frame[1] == LP::kOpEchoAck &&
                              frame[2] == m_request[m_nRequest - 1];
@@ -115,6 +122,10 @@ uint32_t CLinkSession::FetchReply(std::span<const uint8_t>& reply) {
     }
     if (!got) {
         const bool noise = m_parser.Discarded() != discardedBefore || m_parser.Kept() > 0;
+        if (m_pTrace) {
+            if (noise) m_pTrace->Note("bytes that make no frame");
+            m_pTrace->TimedOut(m_nTimeoutMs);
+        }
         return noise ? UnitLink::kBadAcknowledgement : UnitLink::kTimedOut;
     }
     const uint32_t checked = CheckReply();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "unit/link/CFrameParser.h"
+#include "unit/link/CLinkTrace.h"
 #include "unit/link/CLinkTransport.h"
 
 // One conversation with a unit over an open line: requests out as frames, one
@@ -31,6 +32,9 @@ public:
     // stay the session's until the next message.
     uint32_t FetchReply(std::span<const uint8_t>& reply);
 
+    // Records every frame and time-out from now on; null stops recording.
+    void SetTrace(CLinkTrace* trace) { m_pTrace = trace; }
+
 private:
     uint32_t Exchange(std::span<const uint8_t> lop, int timeoutMs, std::span<const uint8_t>& reply);
     uint32_t CheckReply() const;
@@ -41,5 +45,7 @@ private:
     std::array<uint8_t, LinkProtocol::kMaxFrame> m_request{};  // the frame last sent
     size_t m_nRequest = 0;
     bool m_bAwaiting = false;
+    int m_nTimeoutMs = 0;
+    CLinkTrace* m_pTrace = nullptr;
     std::chrono::steady_clock::time_point m_deadline;
 };

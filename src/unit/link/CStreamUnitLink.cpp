@@ -57,6 +57,8 @@ uint32_t CStreamUnitLink::OpenSession(const std::string& description) {
     // when the unit refuses to open without it. That also keeps a write from
     // placing a typed password into a unit that had none.
     auto session = std::make_unique<CLinkSession>(std::move(line));
+    session->SetTrace(m_pTrace);
+    if (m_pTrace) m_pTrace->Note("connected to " + description);
     std::string password;
     uint32_t result = session->Connect(password);
     if (result == UnitLink::kPasswordRejected) {

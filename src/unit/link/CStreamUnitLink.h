@@ -44,6 +44,9 @@ public:
     uint32_t comm_GetRcvBuff(std::span<const uint8_t>& bytes) override;
     void comm_DeleteDLLBytes(std::span<const uint8_t> bytes) override;
 
+    // Records the traffic of every later connection; null stops recording.
+    void SetTrace(CLinkTrace* trace) { m_pTrace = trace; }
+
 private:
     uint32_t OpenSession(const std::string& description);
     // Moves whatever the raw port has received into m_raw, without waiting.
@@ -56,4 +59,5 @@ private:
     std::vector<uint8_t> m_raw;       // received, not yet taken
     std::vector<uint8_t> m_rawTaken;  // handed out by comm_GetRcvBuff
     std::string m_strPassword;
+    CLinkTrace* m_pTrace = nullptr;
 };

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "UnitRig.h"
+#include "model/ZrtCodec.h"
+#include "unit/ReadUnit.h"
+#include "unit/UnitCommands.h"
+#include "unit/WriteUnit.h"
+
+namespace {
+
+class UnitCancelTest : public ::testing::Test, public UnitRig {
+protected:
+    // Cancel is pressed at the `pump`th repaint of the transfer.
+    void CancelAt(int pump) {
+        m_prompter.m_onPump = [this, pump](int n) {
+            if (n == pump) m_state.m_bCancelRequested = true;
+        };
+    }
+    void ExpectIdleAndDisconnected() {
+        EXPECT_FALSE(m_unit.InProgrammingMode());
+        EXPECT_FALSE(m_state.m_bBusy);
+        EXPECT_EQ(m_link.comm_GetConnectedStatus(), 0);
+        // The page of the tree came back after the progress page.
+        const auto shown = std::find(m_ui.m_events.rbegin(), m_ui.m_events.rend(), "ShowLinkPage");
+        ASSERT_NE(shown, m_ui.m_events.rend());
+        EXPECT_NE(std::find_if(m_ui.m_events.rbegin(), shown,
+                               [](const std::string& e) { return e.rfind("RestorePage", 0) == 0; }),
+                  shown);
+        EXPECT_EQ(m_ui.m_nWaitDepth, 0);
+    }
+};
+
+}  // namespace
+
+TEST_F(UnitCancelTest, CancelledWriteStopsAndSaysTheUnitIsPartlyWritten) {
+    LoadSmallSite();
+    m_state.m_bEnableVerify = true;
+    CancelAt(3);
+    EXPECT_FALSE(WriteCommand(m_ctx));
+    EXPECT_EQ(m_prompter.Texts(),
+              Texts{"Write M-4400 cancelled.  The unit is now only partly written: write it again "
+                    "before using it.\n\nUser Cancelled"});
+    ExpectIdleAndDisconnected();
+    // Stopped after the message in flight; no verify read followed.
+    const auto cells = std::count_if(m_state.m_writtenImage.begin(), m_state.m_writtenImage.end(),
+                                     [](uint8_t v) { return v != 0xFF; });
+    EXPECT_GT(m_link.CountSent(0x04), 0);
+    EXPECT_LT(m_link.CountSent(0x04), cells);
+    EXPECT_EQ(m_link.CountSent(0x05), 0);
+}
+
+TEST_F(UnitCancelTest, CancelledReadLeavesTheConfigurationAsItWas) {
+    LoadSmallSite();
+    ASSERT_TRUE(WriteCommand(m_ctx));
+    const std::string before = EncodeZrt(m_doc);
+    m_prompter.m_shown.clear();
+    m_prompter.m_nPumps = 0;
+    CancelAt(10);
+    EXPECT_FALSE(ReadCommand(m_ctx));
+    EXPECT_EQ(m_prompter.Texts(), Texts{"Read M-4400 cancelled.\n\nUser Cancelled"});
+    EXPECT_EQ(EncodeZrt(m_doc), before);
+    EXPECT_GT(m_link.CountSent(0x05), 0);
+    EXPECT_LT(m_link.CountSent(0x05), 2048);
+    ExpectIdleAndDisconnected();
+
+    // The next command starts without the old request.
+    AnswerFourPorts();
+    m_prompter.m_onPump = nullptr;
+    m_doc.SetModifiedFlag(false);
+    EXPECT_TRUE(ReadCommand(m_ctx));
+}
+
+TEST_F(UnitCancelTest, AFailedVerifyListsTheDifferingCells) {
+    LoadSmallSite();
+    ASSERT_TRUE(WriteCommand(m_ctx));
+    for (uint16_t a : {0x0010, 0x5300, 0xFFE1}) m_unit.SetCell(a, 0x77);
+    m_state.m_bVerifyPass = true;
+    m_state.m_bEnableVerify = true;
+    EXPECT_FALSE(ReadUnit(m_ctx));
+    EXPECT_EQ(m_state.m_nVerifyDifferences, 3u);
+    ASSERT_EQ(m_state.m_verifyDifferences.size(), 3u);
+    const std::vector<uint32_t> expected = {0x0010, 0x5300, 0xFFE1};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(m_state.m_verifyDifferences[i].m_nAddress, expected[i]);
+        EXPECT_EQ(m_state.m_verifyDifferences[i].m_byRead, 0x77);
+        EXPECT_EQ(m_state.m_verifyDifferences[i].m_byWritten, m_state.m_writtenImage[expected[i]]);
+    }
+    EXPECT_EQ(m_prompter.m_statusTexts.back(), "Write verification failed.  3 cells differ.");
+}
