@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "unit/link/CStreamUnitLink.h"
-#include "unit/link/ConnectionSpec.h"
+#include "unit/link/ConnectionAddress.h"
 
 namespace {
 
@@ -19,14 +19,14 @@ void EnsureQtCore() {
     if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
 }
 
-std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
+std::unique_ptr<CliConnection> CliConnection::Open(const std::string& where,
                                                    const std::string& password,
                                                    const std::string& tracePath,
                                                    std::string& error) {
     std::unique_ptr<CliConnection> c(new CliConnection);
-    if (spec.rfind(kUnitsim, 0) == 0 && spec.size() > std::string(kUnitsim).size()) {
+    if (where.rfind(kUnitsim, 0) == 0 && where.size() > std::string(kUnitsim).size()) {
         c->m_unit = std::make_unique<EmulatedUnit>();
-        c->m_eepromFile = std::make_unique<EepromFile>(spec.substr(std::string(kUnitsim).size()));
+        c->m_eepromFile = std::make_unique<EepromFile>(where.substr(std::string(kUnitsim).size()));
         if (c->m_eepromFile->Load(*c->m_unit) == EepromFile::LoadResult::Refused) {
             error = "the unit memory file " + c->m_eepromFile->Path() + " is not 65,536 bytes long";
             return nullptr;
@@ -37,10 +37,10 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
         c->m_link = c->m_emulated.get();
         return c;
     }
-    if (ParseConnectionSpec(spec)) {
+    if (ParseConnectionAddress(where)) {
         EnsureQtCore();
         auto stream = std::make_unique<CStreamUnitLink>(
-            [spec]() -> std::optional<std::string> { return spec; },
+            [where]() -> std::optional<std::string> { return where; },
             [password]() -> std::optional<std::string> { return password; });
         if (!tracePath.empty()) {
             c->m_trace = std::make_unique<CLinkTrace>(tracePath);
@@ -54,7 +54,7 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& spec,
         c->m_stream = std::move(stream);
         return c;
     }
-    error = "unknown connection \"" + spec + "\" (use " + kConnectionForms + ")";
+    error = "unknown connection \"" + where + "\" (use " + kConnectionForms + ")";
     return nullptr;
 }
 

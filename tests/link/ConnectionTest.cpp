@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "unit/link/ConnectionSpec.h"
+#include "unit/link/ConnectionAddress.h"
 #include "unit/link/EnumSerialPorts.h"
 #include "unit/link/ModemDial.h"
 
 namespace {
 
-using Kind = ConnectionSpec::Kind;
+using Kind = ConnectionAddress::Kind;
 
 // What the connection dialog writes from its fields, and that it reads back the same.
-TEST(ConnectionSpec, WritesTheTextOfAnEntry) {
+TEST(ConnectionAddress, WritesTheTextOfAnEntry) {
     struct Case {
-        ConnectionSpec spec;
+        ConnectionAddress where;
         const char* text;
     };
     const Case cases[] = {
@@ -26,16 +26,16 @@ TEST(ConnectionSpec, WritesTheTextOfAnEntry) {
         {{Kind::Modem, "ttyS0", 19200, "", 0, "9,5551234"}, "modem:ttyS0:19200:9,5551234"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FormatConnectionSpec(c.spec), c.text);
-        const auto back = ParseConnectionSpec(c.text);
+        EXPECT_EQ(FormatConnectionAddress(c.where), c.text);
+        const auto back = ParseConnectionAddress(c.text);
         ASSERT_TRUE(back) << c.text;
-        EXPECT_EQ(back->m_strDevice, c.spec.m_strDevice);
-        EXPECT_EQ(back->m_strHost, c.spec.m_strHost);
-        EXPECT_EQ(back->m_strNumber, c.spec.m_strNumber);
+        EXPECT_EQ(back->m_strDevice, c.where.m_strDevice);
+        EXPECT_EQ(back->m_strHost, c.where.m_strHost);
+        EXPECT_EQ(back->m_strNumber, c.where.m_strNumber);
     }
 }
 
-TEST(ConnectionSpec, ReadsEveryFormOfAnAddressBookEntry) {
+TEST(ConnectionAddress, ReadsEveryFormOfAnAddressBookEntry) {
     struct Case {
         const char* text;
         Kind kind;
@@ -56,18 +56,18 @@ TEST(ConnectionSpec, ReadsEveryFormOfAnAddressBookEntry) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        const auto spec = ParseConnectionSpec(c.text);
-        ASSERT_TRUE(spec);
-        EXPECT_EQ(spec->m_kind, c.kind);
-        EXPECT_EQ(spec->m_strDevice, c.device);
-        EXPECT_EQ(spec->m_nBaud, c.baud);
-        EXPECT_EQ(spec->m_strHost, c.host);
-        EXPECT_EQ(spec->m_nPort, c.port);
-        EXPECT_EQ(spec->m_strNumber, c.number);
+        const auto where = ParseConnectionAddress(c.text);
+        ASSERT_TRUE(where);
+        EXPECT_EQ(where->m_kind, c.kind);
+        EXPECT_EQ(where->m_strDevice, c.device);
+        EXPECT_EQ(where->m_nBaud, c.baud);
+        EXPECT_EQ(where->m_strHost, c.host);
+        EXPECT_EQ(where->m_nPort, c.port);
+        EXPECT_EQ(where->m_strNumber, c.number);
     }
 }
 
-TEST(ConnectionSpec, RefusesWhatCannotBeDialledOrOpened) {
+TEST(ConnectionAddress, RefusesWhatCannotBeDialledOrOpened) {
     const char* bad[] = {
         "",
         "ttyS0",
@@ -87,7 +87,7 @@ TEST(ConnectionSpec, RefusesWhatCannotBeDialledOrOpened) {
         "modem:ttyS0:9600:",
         "telnet:host:23",
     };
-    for (const char* text : bad) EXPECT_FALSE(ParseConnectionSpec(text)) << text;
+    for (const char* text : bad) EXPECT_FALSE(ParseConnectionAddress(text)) << text;
 }
 
 TEST(ModemDial, TellsResultCodesFromEchoAndText) {

@@ -5,7 +5,7 @@
 #include "unit/UnitLink.h"
 #include "unit/link/CSerialTransport.h"
 #include "unit/link/CTcpTransport.h"
-#include "unit/link/ConnectionSpec.h"
+#include "unit/link/ConnectionAddress.h"
 #include "unit/link/LinkProtocol.h"
 #include "unit/link/ModemDial.h"
 
@@ -32,20 +32,20 @@ uint32_t CStreamUnitLink::comm_GetUserConnection(int) {
 }
 
 uint32_t CStreamUnitLink::OpenSession(const std::string& description) {
-    const std::optional<ConnectionSpec> spec = ParseConnectionSpec(description);
-    if (!spec) return UnitLink::kAddressBookError;
+    const std::optional<ConnectionAddress> where = ParseConnectionAddress(description);
+    if (!where) return UnitLink::kAddressBookError;
     std::unique_ptr<CLinkTransport> line;
-    if (spec->m_kind == ConnectionSpec::Kind::Tcp) {
+    if (where->m_kind == ConnectionAddress::Kind::Tcp) {
         auto tcp = std::make_unique<CTcpTransport>();
-        if (!tcp->Open(spec->m_strHost, spec->m_nPort, LP::kTcpConnectMs))
+        if (!tcp->Open(where->m_strHost, where->m_nPort, LP::kTcpConnectMs))
             return UnitLink::kNoDialtone;
         line = std::move(tcp);
     } else {
         auto serial = std::make_unique<CSerialTransport>();
-        if (!serial->Open(spec->m_strDevice, spec->m_nBaud)) return UnitLink::kHardwareUnavailable;
-        if (spec->m_kind == ConnectionSpec::Kind::Modem) {
+        if (!serial->Open(where->m_strDevice, where->m_nBaud)) return UnitLink::kHardwareUnavailable;
+        if (where->m_kind == ConnectionAddress::Kind::Modem) {
             const uint32_t dialled =
-                DialModem(*serial, spec->m_strNumber, LP::kModemOkMs, LP::kModemDialMs);
+                DialModem(*serial, where->m_strNumber, LP::kModemOkMs, LP::kModemDialMs);
             if (dialled != UnitLink::kOk) {
                 serial->HangUp();
                 return dialled;

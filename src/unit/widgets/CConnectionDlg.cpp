@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "unit/link/ConnectionSpec.h"
+#include "unit/link/ConnectionAddress.h"
 #include "unit/link/EnumSerialPorts.h"
 #include "unit/widgets/CWindowUnitLink.h"
 #include "unit/widgets/UnitWidgetMessages.h"
@@ -152,18 +152,18 @@ void CConnectionDlg::ShowEntry(int row) {
     if (demo) return;
     const AddressEntry& entry = m_book.Entries()[static_cast<size_t>(row - 1)];
     m_pName->setText(Latin1(entry.m_strName));
-    const ConnectionSpec spec =
-        ParseConnectionSpec(entry.m_strConnection).value_or(ConnectionSpec{});
-    m_pVia->setCurrentIndex(spec.m_kind == ConnectionSpec::Kind::Tcp     ? kTcp
-                            : spec.m_kind == ConnectionSpec::Kind::Modem ? kModem
+    const ConnectionAddress where =
+        ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{});
+    m_pVia->setCurrentIndex(where.m_kind == ConnectionAddress::Kind::Tcp     ? kTcp
+                            : where.m_kind == ConnectionAddress::Kind::Modem ? kModem
                                                                          : kSerial);
-    if (!spec.m_strDevice.empty()) m_pPort->setCurrentText(Latin1(spec.m_strDevice));
-    const int baud = spec.m_nBaud > 0 ? spec.m_nBaud : kDefaultBaud;
+    if (!where.m_strDevice.empty()) m_pPort->setCurrentText(Latin1(where.m_strDevice));
+    const int baud = where.m_nBaud > 0 ? where.m_nBaud : kDefaultBaud;
     if (m_pSpeed->findData(baud) < 0) m_pSpeed->addItem(QString::number(baud), baud);
     m_pSpeed->setCurrentIndex(m_pSpeed->findData(baud));
-    m_pHost->setText(Latin1(spec.m_strHost));
-    m_pTcpPort->setValue(spec.m_nPort > 0 ? spec.m_nPort : kDefaultTcpPort);
-    m_pNumber->setText(Latin1(spec.m_strNumber));
+    m_pHost->setText(Latin1(where.m_strHost));
+    m_pTcpPort->setValue(where.m_nPort > 0 ? where.m_nPort : kDefaultTcpPort);
+    m_pNumber->setText(Latin1(where.m_strNumber));
     ShowVia();
 }
 
@@ -180,10 +180,10 @@ void CConnectionDlg::NewEntry() {
     std::string name = UWM::kNewEntryName;
     for (int n = 2; m_book.Find(name) >= 0; ++n)
         name = std::string(UWM::kNewEntryName) + " " + std::to_string(n);
-    ConnectionSpec spec;
-    spec.m_strDevice = Bytes(m_pPort->itemText(0));
-    spec.m_nBaud = kDefaultBaud;
-    const size_t index = m_book.Put({name, FormatConnectionSpec(spec)});
+    ConnectionAddress where;
+    where.m_strDevice = Bytes(m_pPort->itemText(0));
+    where.m_nBaud = kDefaultBaud;
+    const size_t index = m_book.Put({name, FormatConnectionAddress(where)});
     FillUnits(static_cast<int>(index) + 1);
     m_pName->setFocus();
     m_pName->selectAll();
@@ -197,26 +197,26 @@ void CConnectionDlg::DeleteEntry() {
 }
 
 std::optional<std::string> CConnectionDlg::FieldsConnection() {
-    ConnectionSpec spec;
+    ConnectionAddress where;
     const int via = m_pVia->currentIndex();
     const char* problem = nullptr;
     if (via == kTcp) {
-        spec.m_kind = ConnectionSpec::Kind::Tcp;
-        spec.m_strHost = Bytes(m_pHost->text());
-        spec.m_nPort = m_pTcpPort->value();
-        if (spec.m_strHost.empty()) problem = UWM::kNeedHost;
+        where.m_kind = ConnectionAddress::Kind::Tcp;
+        where.m_strHost = Bytes(m_pHost->text());
+        where.m_nPort = m_pTcpPort->value();
+        if (where.m_strHost.empty()) problem = UWM::kNeedHost;
     } else {
-        spec.m_kind = via == kModem ? ConnectionSpec::Kind::Modem : ConnectionSpec::Kind::Serial;
-        spec.m_strDevice = Bytes(m_pPort->currentText());
-        spec.m_nBaud = m_pSpeed->currentData().toInt();
-        spec.m_strNumber = Bytes(m_pNumber->text());
-        if (spec.m_strDevice.empty() || spec.m_strDevice.find(':') != std::string::npos)
+        where.m_kind = via == kModem ? ConnectionAddress::Kind::Modem : ConnectionAddress::Kind::Serial;
+        where.m_strDevice = Bytes(m_pPort->currentText());
+        where.m_nBaud = m_pSpeed->currentData().toInt();
+        where.m_strNumber = Bytes(m_pNumber->text());
+        if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos)
             problem = UWM::kNeedPort;
-        else if (via == kModem && spec.m_strNumber.empty())
+        else if (via == kModem && where.m_strNumber.empty())
             problem = UWM::kNeedNumber;
     }
-    const std::string text = FormatConnectionSpec(spec);
-    if (!problem && !ParseConnectionSpec(text))
+    const std::string text = FormatConnectionAddress(where);
+    if (!problem && !ParseConnectionAddress(text))
         problem = via == kModem ? UWM::kNeedNumber : UWM::kNeedHost;
     if (problem) {
         m_pProblem->setText(QString::fromLatin1(problem));

@@ -1,4 +1,4 @@
-#include "unit/link/ConnectionSpec.h"
+#include "unit/link/ConnectionAddress.h"
 
 #include <charconv>
 #include <vector>
@@ -39,12 +39,12 @@ bool IsDialString(const std::string& text) {
 
 }  // namespace
 
-std::optional<ConnectionSpec> ParseConnectionSpec(const std::string& text) {
+std::optional<ConnectionAddress> ParseConnectionAddress(const std::string& text) {
     const size_t colon = text.find(':');
     if (colon == std::string::npos) return std::nullopt;
     const std::string kind = text.substr(0, colon);
     const std::string rest = text.substr(colon + 1);
-    ConnectionSpec spec;
+    ConnectionAddress where;
     if (kind == "tcp") {
         // The port follows the last colon; an IPv6 host is written in brackets.
         const size_t last = rest.rfind(':');
@@ -54,52 +54,52 @@ std::optional<ConnectionSpec> ParseConnectionSpec(const std::string& text) {
             host = host.substr(1, host.size() - 2);
         const auto port = Number(rest.substr(last + 1), 1, 65535);
         if (host.empty() || !port) return std::nullopt;
-        spec.m_kind = ConnectionSpec::Kind::Tcp;
-        spec.m_strHost = host;
-        spec.m_nPort = *port;
-        return spec;
+        where.m_kind = ConnectionAddress::Kind::Tcp;
+        where.m_strHost = host;
+        where.m_nPort = *port;
+        return where;
     }
     const std::vector<std::string> parts = SplitColons(rest);
-    spec.m_nBaud = LinkProtocol::kDefaultBaud;
+    where.m_nBaud = LinkProtocol::kDefaultBaud;
     if (kind == "serial") {
         if (parts.size() > 2) return std::nullopt;
         if (parts.size() == 2) {
             const auto baud = Baud(parts[1]);
             if (!baud) return std::nullopt;
-            spec.m_nBaud = *baud;
+            where.m_nBaud = *baud;
         }
-        spec.m_kind = ConnectionSpec::Kind::Serial;
-        spec.m_strDevice = parts[0];
+        where.m_kind = ConnectionAddress::Kind::Serial;
+        where.m_strDevice = parts[0];
     } else if (kind == "modem") {
         if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
         if (parts.size() == 3) {
             const auto baud = Baud(parts[1]);
             if (!baud) return std::nullopt;
-            spec.m_nBaud = *baud;
+            where.m_nBaud = *baud;
         }
-        spec.m_kind = ConnectionSpec::Kind::Modem;
-        spec.m_strDevice = parts[0];
-        spec.m_strNumber = parts.back();
-        if (!IsDialString(spec.m_strNumber)) return std::nullopt;
+        where.m_kind = ConnectionAddress::Kind::Modem;
+        where.m_strDevice = parts[0];
+        where.m_strNumber = parts.back();
+        if (!IsDialString(where.m_strNumber)) return std::nullopt;
     } else {
         return std::nullopt;
     }
-    if (spec.m_strDevice.empty()) return std::nullopt;
-    return spec;
+    if (where.m_strDevice.empty()) return std::nullopt;
+    return where;
 }
 
-std::string FormatConnectionSpec(const ConnectionSpec& spec) {
-    switch (spec.m_kind) {
-        case ConnectionSpec::Kind::Tcp: {
-            const bool ipv6 = spec.m_strHost.find(':') != std::string::npos;
-            return "tcp:" + (ipv6 ? "[" + spec.m_strHost + "]" : spec.m_strHost) + ":" +
-                   std::to_string(spec.m_nPort);
+std::string FormatConnectionAddress(const ConnectionAddress& where) {
+    switch (where.m_kind) {
+        case ConnectionAddress::Kind::Tcp: {
+            const bool ipv6 = where.m_strHost.find(':') != std::string::npos;
+            return "tcp:" + (ipv6 ? "[" + where.m_strHost + "]" : where.m_strHost) + ":" +
+                   std::to_string(where.m_nPort);
         }
-        case ConnectionSpec::Kind::Modem:
-            return "modem:" + spec.m_strDevice + ":" + std::to_string(spec.m_nBaud) + ":" +
-                   spec.m_strNumber;
-        case ConnectionSpec::Kind::Serial:
+        case ConnectionAddress::Kind::Modem:
+            return "modem:" + where.m_strDevice + ":" + std::to_string(where.m_nBaud) + ":" +
+                   where.m_strNumber;
+        case ConnectionAddress::Kind::Serial:
             break;
     }
-    return "serial:" + spec.m_strDevice + ":" + std::to_string(spec.m_nBaud);
+    return "serial:" + where.m_strDevice + ":" + std::to_string(where.m_nBaud);
 }

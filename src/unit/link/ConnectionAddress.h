@@ -5,7 +5,7 @@
 
 // Where the link goes, as an address-book entry describes it:
 //   serial:DEVICE[:BAUD]   tcp:HOST:PORT   modem:DEVICE[:BAUD]:NUMBER
-struct ConnectionSpec {
+struct ConnectionAddress {
     enum class Kind { Serial, Tcp, Modem };
     Kind m_kind = Kind::Serial;
     std::string m_strDevice;  // serial and modem: port name or path
@@ -16,7 +16,7 @@ struct ConnectionSpec {
 };
 
 // Nothing when the text is not a complete, sensible description.
-std::optional<ConnectionSpec> ParseConnectionSpec(const std::string& text);
+std::optional<ConnectionAddress> ParseConnectionAddress(const std::string& text);
 
-// The text of a connection, as ParseConnectionSpec reads it back.
-std::string FormatConnectionSpec(const ConnectionSpec& spec);
+// The text of a connection, as ParseConnectionAddress reads it back.
+std::string FormatConnectionAddress(const ConnectionAddress& where);
