@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QShortcut>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -115,7 +116,7 @@ void CMainFrame::CreateSplitter() {
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setChildrenCollapsible(false);
     m_pSplitter->addWidget(m_pTree);
-    m_pSplitter->addWidget(new CZRTProView(m_pSplitter));
+    m_pSplitter->addWidget(Scrolled(new CZRTProView));
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
     setCentralWidget(m_pSplitter);
@@ -131,6 +132,21 @@ void CMainFrame::ApplySavedTreeWidth() {
     m_pSplitter->setSizes({std::max(saved, 2), 100});
 }
 
+// A page scrolls inside its pane when the window is smaller than the page, so
+// none of its controls or texts is cut off.
+QScrollArea* CMainFrame::Scrolled(QWidget* page) {
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
+}
+
+QWidget* CMainFrame::RightPane() const {
+    auto* area = qobject_cast<QScrollArea*>(m_pSplitter->widget(1));
+    return area ? area->widget() : nullptr;
+}
+
 int CMainFrame::TreeWidth() const { return m_pSplitter->sizes().value(0); }
 
 CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
@@ -143,7 +159,7 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     QWidget* shown = page ? static_cast<QWidget*>(page) : new QWidget;
     // The old page may be the sender of the signal that led here: it goes once
     // control is back in the event loop.
-    if (QWidget* old = m_pSplitter->replaceWidget(1, shown)) old->deleteLater();
+    if (QWidget* old = m_pSplitter->replaceWidget(1, Scrolled(shown))) old->deleteLater();
     // The page takes any change of the window's width; the tree keeps its own.
     m_pSplitter->setStretchFactor(1, 1);
     if (laidOut) m_pSplitter->setSizes(sizes);
@@ -186,7 +202,7 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::FocusNextPane() {
-    QWidget* right = m_pSplitter->widget(1);
+    QWidget* right = RightPane();
     if (m_pTree->hasFocus() && right) {
         right->setFocus(Qt::TabFocusReason);
         if (QWidget* first = right->nextInFocusChain(); first && right->isAncestorOf(first))

@@ -19,6 +19,7 @@ class CLeftTreeView;
 class CQtPrompter;
 class QAction;
 class QLabel;
+class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolBar;
@@ -44,6 +45,8 @@ public:
     QAction* Action(int command) const;
     QToolBar* ToolBar() const { return m_pToolBar; }
     QSplitter* Splitter() const { return m_pSplitter; }
+    // The page or start view shown beside the tree.
+    QWidget* RightPane() const;
 
     // Replaces the right-hand page by a fresh page of `kind` loaded from `item`.
     // While busy, the progress page stays. Returns the page shown, or null.
@@ -78,6 +81,7 @@ private:
     void CreateActions();
     void CreateStatusBar();
     void CreateSplitter();
+    static QScrollArea* Scrolled(QWidget* page);
     void ApplySavedTreeWidth();
     void OnTreeSelection(TreeItem item);
     void FocusNextPane();

@@ -93,7 +93,7 @@ TEST_F(AppTest, SelectingItemsShowsTheirPages) {
         ClickItem(frame.Tree(), item);
         EXPECT_EQ(frame.Tree().currentItem(), item) << c.label;
         EXPECT_EQ(frame.CurrentPageKind(), c.page) << c.label;
-        EXPECT_EQ(frame.Splitter()->widget(1), frame.CurrentPage());
+        EXPECT_EQ(frame.RightPane(), frame.CurrentPage());
     }
 }
 

@@ -45,7 +45,7 @@ TEST_F(AppTest, EmptyStartShowsTheStartViewAndRunsTheWizardOnce) {
     CMainFrame* frame = app.MainFrame();
     int wizards = 0;
     frame->Tree().m_runWizard = [&] { ++wizards; };
-    EXPECT_NE(qobject_cast<CZRTProView*>(frame->Splitter()->widget(1)), nullptr);
+    EXPECT_NE(qobject_cast<CZRTProView*>(frame->RightPane()), nullptr);
     QCoreApplication::processEvents();
     EXPECT_EQ(wizards, 1);
 }
