@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -132,13 +133,15 @@ void CMainFrame::ApplySavedTreeWidth() {
     m_pSplitter->setSizes({std::max(saved, 2), 100});
 }
 
-// A page scrolls inside its pane when the window is smaller than the page, so
-// none of its controls or texts is cut off.
+// A page scrolls inside its pane when the window is lower than the page, so
+// none of its controls or texts is cut off. Sideways the tree gives way first.
 QScrollArea* CMainFrame::Scrolled(QWidget* page) {
     auto* area = new QScrollArea;
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(page);
+    area->setMinimumWidth(page->minimumSizeHint().width() +
+                          area->verticalScrollBar()->sizeHint().width());
     return area;
 }
 

@@ -54,7 +54,7 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     connect(header, &QHeaderView::sectionClicked, this, &CZRTForm::OnHeaderClicked);
     m_pList->viewport()->installEventFilter(this);
     auto* listLayout = new QVBoxLayout(listGroup);
-    listLayout->addWidget(m_pList);
+    listLayout->addWidget(m_pList, 1);
 
     m_pCurrentArch = new QLineEdit(this);
     m_pCurrentArch->setObjectName("currentArch");
@@ -85,6 +85,11 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pReport->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pReport->setMinimumHeight(metrics.lineSpacing() * 5);
+    // Both boxes share what height the pane has rather than asking for a
+    // fixed one, so the page fits a window of the usual size without scrolling.
+    m_pReport->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    m_pList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    m_pList->setMinimumHeight(metrics.lineSpacing() * 8);
     m_pConflictsExist = new QLabel(QString::fromLatin1(PageMessages::kConflictsExist), reportGroup);
     m_pConflictsExist->setObjectName("conflictsExist");
     m_pConflictsExist->setStyleSheet("color: #c00000; font-weight: bold;");
@@ -100,8 +105,8 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     reportFoot->addWidget(m_pConflictsExist);
     reportLayout->addLayout(reportFoot);
 
-    Body()->addWidget(listGroup, 3);
-    Body()->addWidget(reportGroup, 2);
+    Body()->addWidget(listGroup, 2);
+    Body()->addWidget(reportGroup, 1);
 
     connect(m_pReset, &QPushButton::clicked, this, &CZRTForm::OnReset);
     connect(m_pEdit, &QPushButton::clicked, this, &CZRTForm::OnEdit);
