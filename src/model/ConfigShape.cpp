@@ -2,8 +2,11 @@
 
 namespace {
 
+// The signed code is compared, not negated: a file may hold any 32-bit value there.
 bool IsInputAt(const CConfigNode& n, int32_t code) {
-    return n.m_nInputCode == code && CConfigNode::DerivedInputCode(n.m_nSignedCode) == code;
+    const int32_t s = n.m_nSignedCode;
+    const int32_t nonPageable = code == 0 ? kSignedCodeZeroNonPageable : -code;
+    return n.m_nInputCode == code && (s == code || s == nonPageable);
 }
 
 }  // namespace

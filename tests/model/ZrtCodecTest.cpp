@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "model/ZrtCodec.h"
 #include "support/Bytes.h"
 #include "support/Configs.h"
@@ -149,6 +151,8 @@ TEST(ZrtCodec, InconsistentConfigurationsAreRefused) {
         {"more units than ports", [](CZRTConfig& c) { c.m_nCiuCount = 5; }},
         {"input code out of place", [](CZRTConfig& c) { c.m_nodes[5].m_nInputCode = 250; }},
         {"signed code of another input", [](CZRTConfig& c) { c.m_nodes[5].m_nSignedCode = 33; }},
+        {"signed code with no positive twin",
+         [](CZRTConfig& c) { c.m_nodes[3].m_nSignedCode = INT32_MIN; }},
         {"fixed node as an input", [](CZRTConfig& c) { c.m_nodes[1].m_nInputCode = 0; }},
     };
     for (const Case& c : cases) {
