@@ -5,10 +5,14 @@
 
 #include "LunettaFuzzFolder.h"
 #include "import/LunettaFolder.h"
+#include "import/M7700Database.h"
 #include "import/QpxFile.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "unit/BuildUnitImage.h"
+#include "unit/LopMessages.h"
+#include "unit/link/LinkFrame.h"
+#include "unit/link/LinkProtocol.h"
 
 namespace {
 
@@ -61,6 +65,51 @@ void LunettaSeeds(const std::filesystem::path& dir) {
     WriteSeed(dir, "folder", LunettaFuzzFolder::Pack(files));
 }
 
+void StationDatabaseSeeds(const std::filesystem::path& dir) {
+    using namespace M7700Database;
+    WriteSeed(dir, "one-unit.mdb", Site(1, Stations(48)).Bytes());
+    WriteSeed(dir, "no-unit.mdb", Site(0, Stations(3)).Bytes());
+    WriteSeed(dir, "no-config-row.mdb", Site(std::nullopt, Stations(2)).Bytes());
+}
+
+std::string Framed(const std::vector<uint8_t>& lop) {
+    const std::vector<uint8_t> frame = EncodeFrame(lop);
+    return std::string(frame.begin(), frame.end());
+}
+
+// What the fuzz_link_session line delivers: a length byte, then the bytes.
+std::string LineRead(const std::string& bytes) {
+    return static_cast<char>(bytes.size()) + bytes;
+}
+
+void LinkSessionSeeds(const std::filesystem::path& dir) {
+    namespace LP = LinkProtocol;
+    // Connect accepted, programming mode entered, then a cell read answered
+    // whole and one answered in two pieces after noise and a quiet line.
+    std::string session = "\x01";
+    session += LineRead(Framed({2, LP::kOpConnect, LP::kConnectAccepted}));
+    session += LineRead(Framed({2, LP::kOpProgram, 0}));
+    const std::string cell = Framed({4, Lop::kReadCell, 0x10, 0x00, 0x5A});
+    session += std::string("\x00\x10\x00") + LineRead(cell);
+    session += std::string("\x00\x10\x00") + LineRead("\x07\x99") + '\0' +
+               LineRead(cell.substr(0, 2)) + LineRead(cell.substr(2));
+    WriteSeed(dir, "session", session);
+    // A block read answered with its 32 cells.
+    std::vector<uint8_t> block = {LP::kReadBlockReplyBody, Lop::kReadBlock, 0x20, 0x00};
+    block.resize(LP::kReadBlockReplyBody + 1, 0xA5);
+    WriteSeed(dir, "block", "\x00\x02\x20\x00" + LineRead(Framed(block)));
+}
+
+void UnitEndpointSeeds(const std::filesystem::path& dir) {
+    namespace LP = LinkProtocol;
+    std::string frames = Framed({5, LP::kOpConnect, '1', '2', '3', '4'}) +
+                         Framed({2, LP::kOpProgram, 1}) + Framed(Lop::WriteCellMessage(0x10, 7)) +
+                         Framed(Lop::ReadBlockMessage(0x00)) + Framed(Lop::ClearBlockMessage(1)) +
+                         Framed(Lop::SetTimeMessage("03/09/04 08:05:07")) + Framed({1, LP::kOpBye});
+    WriteSeed(dir, "direct", std::string("\x00\x00") + frames);
+    WriteSeed(dir, "modem", std::string("\x01\x00") + "ATZ\rATE0\rATDT5551234\r" + frames);
+}
+
 }  // namespace
 
 // Writes one folder of seeds per fuzz target under the folder given.
@@ -74,5 +123,8 @@ int main(int argc, char** argv) {
     UnitImageSeeds(root / "fuzz_unit_image");
     QuillonSeeds(root / "fuzz_quillon");
     LunettaSeeds(root / "fuzz_lunetta");
+    StationDatabaseSeeds(root / "fuzz_station_database");
+    LinkSessionSeeds(root / "fuzz_link_session");
+    UnitEndpointSeeds(root / "fuzz_unit_endpoint");
     return 0;
 }

@@ -87,6 +87,9 @@ void WriteAll(int fd, std::string_view bytes) {
     // A fault in the engine is expected here, and is no reason for a core file.
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
+    // Such a fault, and the time limit, end the child whatever handlers the
+    // program had installed before it forked.
+    for (const int sig : {SIGALRM, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(sig, SIG_DFL);
     ::alarm(kChildSeconds);
     const StationDatabaseResult result =
         ReadStationDatabase(path, [fd] { WriteAll(fd, std::string_view(&kOpenedMark, 1)); });

@@ -1,0 +1,22 @@
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "import/CDatabaseImporter.h"
+#include "support/ScriptedPrompter.h"
+
+// An .mdb file of any content, read the way the program reads it: mdbtools in
+// a child process with a time limit. A fault of the engine ends the child and
+// shows as a failed import; the fuzzer watches the program's own side.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string path = "/tmp/zrt-fuzz-" + std::to_string(::getpid()) + ".mdb";
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    ScriptedPrompter prompter;
+    CDatabaseImporter importer(prompter);
+    importer.Read(path);
+    return 0;
+}
