@@ -16,7 +16,7 @@ TEST(UnitsimCommandLine, HelpExplainsTheOptions) {
     for (const char* option :
          {"--eeprom FILE", "--password TEXT", "--tcp PORT", "--baud RATE", "--modem",
           "--dial-result TEXT", "--fault KIND:N", "drop", "corrupt", "short", "stall", "hangup",
-          "die", "serial:/dev/pts/N", "tcp:127.0.0.1:PORT"})
+          "die", "trickle", "--byte-gap MS", "serial:/dev/pts/N", "tcp:127.0.0.1:PORT"})
         EXPECT_NE(run.m_strOut.find(option), std::string::npos) << option;
 }
 
@@ -31,6 +31,7 @@ TEST(UnitsimCommandLine, RefusesWrongArgumentsWithAHint) {
         {"--eeprom /tmp/x.bin --tcp 70000", "--tcp needs a port number"},
         {"--eeprom /tmp/x.bin --fault explode:3", "--fault needs KIND:N"},
         {"--eeprom /tmp/x.bin --fault drop:0", "--fault needs KIND:N"},
+        {"--eeprom /tmp/x.bin --byte-gap -1", "--byte-gap needs a pause"},
         {"--eeprom /tmp/x.bin --password 0123456789", "at most 9 characters"},
         {"--eeprom /tmp/x.bin --colour", "unknown argument --colour"},
         {"--eeprom", "--eeprom needs a value"},

@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <thread>
 
 #include "unit/UnitImageLayout.h"
 #include "unit/link/LinkFrame.h"
@@ -141,7 +142,20 @@ void CSimServer::OnFrame(std::span<const uint8_t> lop) {
     }
     std::vector<uint8_t> frame = EncodeFrame(reply);
     if (fault && fault->m_kind == SimFault::Kind::Corrupt && !frame.empty()) frame.back() ^= 0xFF;
-    Deliver(frame);
+    if (fault && fault->m_kind == SimFault::Kind::Trickle)
+        Trickle(frame);
+    else
+        Deliver(frame);
+}
+
+void CSimServer::Trickle(const std::vector<uint8_t>& frame) {
+    for (size_t i = 0; i < frame.size(); ++i) {
+        if (i > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(m_options.m_nByteGapMs));
+            m_received = CLinePacer::Clock::now();
+        }
+        Deliver({frame[i]});
+    }
 }
 
 void CSimServer::Deliver(const std::vector<uint8_t>& bytes) {

@@ -38,6 +38,8 @@ private:
     void OnFrame(std::span<const uint8_t> lop);
     const SimFault* FaultAt(long message) const;
     void Deliver(const std::vector<uint8_t>& bytes);
+    // One byte at a time, with the pause of --byte-gap between them.
+    void Trickle(const std::vector<uint8_t>& frame);
     // Hands changed memory to the saver: at once when `now`, else at most
     // every so often, so a long write is not slowed by copies.
     void Save(bool now);

@@ -47,6 +47,10 @@ Options:
                        stall    no reply to that message or any after it
                        hangup   close the line before carrying it out, and exit
                        die      kill itself (SIGKILL) before carrying it out
+                       trickle  send the reply one byte at a time, with a pause
+                                of --byte-gap between bytes
+  --byte-gap MS      the pause between the bytes of a trickled reply, 0 to
+                     10000 milliseconds (20 by default)
   --help             show this text
 
 Examples:
@@ -85,6 +89,8 @@ std::optional<SimFault> ParseFault(const std::string& text) {
         fault.m_kind = SimFault::Kind::Hangup;
     else if (kind == "die")
         fault.m_kind = SimFault::Kind::Die;
+    else if (kind == "trickle")
+        fault.m_kind = SimFault::Kind::Trickle;
     else
         return std::nullopt;
     return fault;
@@ -105,7 +111,8 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
             continue;
         }
         const bool takesValue = arg == "--eeprom" || arg == "--password" || arg == "--tcp" ||
-                                arg == "--baud" || arg == "--fault" || arg == "--dial-result";
+                                arg == "--baud" || arg == "--fault" || arg == "--dial-result" ||
+                                arg == "--byte-gap";
         if (!takesValue) {
             error = "unknown argument " + arg;
             return std::nullopt;
@@ -148,10 +155,18 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
             const auto fault = ParseFault(value);
             if (!fault) {
                 error =
-                    "--fault needs KIND:N, KIND one of drop, corrupt, short, stall, hangup, die";
+                    "--fault needs KIND:N, KIND one of drop, corrupt, short, stall, hangup, die, "
+                    "trickle";
                 return std::nullopt;
             }
             options.m_faults.push_back(*fault);
+        } else if (arg == "--byte-gap") {
+            const auto gap = Number(value, 0, 10000);
+            if (!gap) {
+                error = "--byte-gap needs a pause from 0 to 10000 milliseconds";
+                return std::nullopt;
+            }
+            options.m_nByteGapMs = static_cast<int>(*gap);
         }
     }
     if (options.m_strEeprom.empty()) {

@@ -6,7 +6,7 @@
 
 // What goes wrong on purpose, at the Nth EEPROM or clock message the unit receives.
 struct SimFault {
-    enum class Kind { Drop, Corrupt, Short, Stall, Hangup, Die };
+    enum class Kind { Drop, Corrupt, Short, Stall, Hangup, Die, Trickle };
     Kind m_kind = Kind::Drop;
     long m_nMessage = 0;
 };
@@ -20,6 +20,7 @@ struct SimOptions {
     bool m_bModem = false;
     std::string m_strDialResult;  // empty: the call is answered
     std::vector<SimFault> m_faults;
+    int m_nByteGapMs = 20;  // between the bytes of a trickled reply
     bool m_bHelp = false;
 };
 
