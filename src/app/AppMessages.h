@@ -27,6 +27,7 @@ inline constexpr const char* kReadUnit = "&Read M-4400 Unit";
 inline constexpr const char* kWriteUnit = "&Write M-4400 Unit";
 inline constexpr const char* kVerifyWrite = "&Verify Write";
 inline constexpr const char* kSetTime = "Set M-4400 Time";
+inline constexpr const char* kLinkTrace = "Link &Trace";
 inline constexpr const char* kExpandConflicts = "&Expand Tree to Show Conflicts";
 inline constexpr const char* kResetAllArch = "Reset &All Arch Numbers to Original";
 inline constexpr const char* kAbout = "&About NEXIL Video Switcher Programming Tool...";
@@ -64,6 +65,9 @@ inline constexpr const char* kPromptVerifyWrite =
     "Write the M-4400 unit then Verify by reading and comparing.";
 inline constexpr const char* kPromptSetTime =
     "Set M-4400 time of day and date from PC clock\nSet Time";
+inline constexpr const char* kPromptLinkTrace =
+    "Record every frame exchanged with a unit on a serial line, network or modem in %1\nLink "
+    "Trace";
 inline constexpr const char* kPromptExpandConflicts =
     "Open the ports whose inputs share an Arch Number\nExpand Tree to Show Conflicts";
 inline constexpr const char* kPromptResetAllArch =

@@ -34,6 +34,7 @@ const CommandText kCommands[] = {
     {kCmdWriteUnit, AppMessages::kWriteUnit, AppMessages::kPromptWriteUnit},
     {kCmdVerifyWrite, AppMessages::kVerifyWrite, AppMessages::kPromptVerifyWrite},
     {kCmdSetTime, AppMessages::kSetTime, AppMessages::kPromptSetTime},
+    {kCmdLinkTrace, AppMessages::kLinkTrace, AppMessages::kPromptLinkTrace},
     {kCmdExpandConflicts, AppMessages::kExpandConflicts, AppMessages::kPromptExpandConflicts},
     {kCmdResetAllArch, AppMessages::kResetAllArch, AppMessages::kPromptResetAllArch},
     {kCmdAbout, AppMessages::kAbout, AppMessages::kPromptAbout},
@@ -67,7 +68,7 @@ CommandActions CreateCommandActions(QMainWindow* window) {
         recent->setVisible(false);
         actions[kCmdRecentFirst + n] = recent;
     }
-    for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdVerifyWrite})
+    for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdVerifyWrite, kCmdLinkTrace})
         actions[id]->setCheckable(true);
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdPrint, kCmdWriteUnit, kCmdReadUnit,
                    kCmdSetTime})
@@ -103,6 +104,7 @@ void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
     view->addAction(a.at(kCmdWriteUnit));
     view->addAction(a.at(kCmdVerifyWrite));
     view->addAction(a.at(kCmdSetTime));
+    view->addAction(a.at(kCmdLinkTrace));
     view->addSeparator();
     view->addAction(a.at(kCmdExpandConflicts));
     view->addAction(a.at(kCmdResetAllArch));

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int kBarWidth = 30;
+constexpr char kEscape = '\x1b';
 
 volatile std::sig_atomic_t g_interrupted = 0;
 
@@ -23,13 +24,33 @@ void CliPrompter::CatchInterrupt() {
     ::sigaction(SIGINT, &action, nullptr);
 }
 
+void CliPrompter::WatchEscape() {
+    if (m_bWatchingKeys || ::isatty(STDIN_FILENO) != 1) return;
+    if (::tcgetattr(STDIN_FILENO, &m_savedTerminal) != 0) return;
+    termios keys = m_savedTerminal;
+    keys.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+    keys.c_cc[VMIN] = 0;
+    keys.c_cc[VTIME] = 0;
+    m_bWatchingKeys = ::tcsetattr(STDIN_FILENO, TCSANOW, &keys) == 0;
+}
+
 void CliPrompter::Pump() {
+    if (m_bWatchingKeys) {
+        // An Esc alone; the keys that send sequences starting with it (arrows,
+        // function keys) arrive together and are passed over.
+        char typed[16];
+        const ssize_t n = ::read(STDIN_FILENO, typed, sizeof typed);
+        if (n == 1 && typed[0] == kEscape) g_interrupted = 1;
+    }
     if (g_interrupted && m_pCancel) *m_pCancel = true;
 }
 
 CliPrompter::CliPrompter() : m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
 
-CliPrompter::~CliPrompter() { EndProgressLine(); }
+CliPrompter::~CliPrompter() {
+    EndProgressLine();
+    if (m_bWatchingKeys) ::tcsetattr(STDIN_FILENO, TCSANOW, &m_savedTerminal);
+}
 
 void CliPrompter::EndProgressLine() {
     if (m_bProgressLine) std::cerr << '\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <termios.h>
+
 #include <string>
 
 #include "model/Prompter.h"
@@ -16,7 +18,8 @@ public:
                          const std::string& caption) override;
     void SetStatusText(const std::string& text) override;
     void SetProgress(int percent) override;
-    // Passes a Ctrl+C on to the transfer running, through `m_pCancel`.
+    // Passes a Ctrl+C, or an Esc typed at the terminal, on to the transfer
+    // running, through `m_pCancel`.
     void Pump() override;
     bool AskUnitModel(bool showExpansion, UnitModelAnswer& answer) override;
     bool ChooseFile(FileChoice kind, std::string& path) override;
@@ -31,6 +34,9 @@ public:
 
     // Ctrl+C from now on asks the running transfer to stop instead of ending the program.
     static void CatchInterrupt();
+    // When standard input is a terminal, keys are read as typed, without echo,
+    // so that Esc can stop the transfer; the terminal is set back when this ends.
+    void WatchEscape();
 
 private:
     void EndProgressLine();
@@ -39,4 +45,6 @@ private:
     bool m_bProgressLine = false;
     int m_nLastPercent = -1;
     std::string m_strStatus;
+    bool m_bWatchingKeys = false;
+    termios m_savedTerminal{};
 };

@@ -30,6 +30,7 @@ struct UnitRun {
     UnitContext Context() {
         m_cli.m_prompter.m_pCancel = &m_state.m_bCancelRequested;
         CliPrompter::CatchInterrupt();
+        m_cli.m_prompter.WatchEscape();
         return {m_cli.m_doc,          m_cli.m_tree, m_cli.m_prompter, m_state,
                 m_connection->Link(), m_ui,         m_clock};
     }
@@ -92,7 +93,8 @@ const CliCommand kWriteCommand{
     "--password opens a unit that has one; --new-password gives the unit a new one\n"
     "(at most 8 characters); --verify reads the unit back and compares, and lists\n"
     "the first cells that differ. --trace FILE records every frame and time-out\n"
-    "(the password masked). Ctrl+C stops the write after the message in flight.\n"
+    "(the password masked). Ctrl+C, or Esc at a terminal, stops the write after\n"
+    "the message in flight.\n"
     "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "password", "new-password", "trace"},
@@ -103,7 +105,8 @@ const CliCommand kReadCommand{
     "read",
     "--connect CONNECTION --ports 4|8 [--password P] [--trace FILE] -o FILE.zrt",
     "Reads a unit's configuration into a new configuration file; --ports answers\n"
-    "the main unit model question (4: M-4400, 8: M-4800).\n"
+    "the main unit model question (4: M-4400, 8: M-4800). Ctrl+C, or Esc at a\n"
+    "terminal, stops the read after the message in flight.\n"
     "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "ports", "password", "o", "trace"},

@@ -16,6 +16,7 @@ enum CommandId : int {
     kCmdImportM7700 = 32789,
     kCmdImportQuillon = 32790,
     kCmdConfigureModem = 32792,
+    kCmdLinkTrace = 32800,
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
     kCmdFileSave = 57603,

@@ -8,6 +8,11 @@ void ConnectUnit(UnitContext& c) {
     c.m_prompter.SetStatusText(UnitMessages::kAttemptingConnect);
     const uint32_t code = c.m_link.comm_GetUserConnection(0);
     if (code == UnitLink::kUserCancelled) return;
-    if (code != UnitLink::kOk) ReportLinkError(c.m_prompter, code, UnitMessages::kConnectFailed);
+    if (code != UnitLink::kOk) {
+        std::string text = LinkErrorText(code, UnitMessages::kConnectFailed);
+        if (const std::string problem = c.m_link.ConnectProblem(); !problem.empty())
+            text += "\n\n" + problem;
+        c.m_prompter.Message(text);
+    }
     c.m_prompter.SetStatusText(UnitMessages::kReady);
 }

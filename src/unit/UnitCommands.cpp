@@ -30,6 +30,9 @@ bool WizardReadCommand(UnitContext& c) {
 bool WriteCommand(UnitContext& c) {
     if (c.m_state.m_bBusy) return false;
     c.m_state.m_bCancelRequested = false;
+    // The cells of an earlier verify say nothing about this write.
+    c.m_state.m_nVerifyDifferences = 0;
+    c.m_state.m_verifyDifferences.clear();
     const bool written = WriteUnit(c);
     if (!c.m_ui.StartRelayoutTimer()) c.m_prompter.Message(UnitMessages::kTimerCreateFailed);
     return written;

@@ -53,4 +53,9 @@ public:
     // Takes the received bytes; they stay valid until comm_DeleteDLLBytes.
     virtual uint32_t comm_GetRcvBuff(std::span<const uint8_t>& bytes) = 0;
     virtual void comm_DeleteDLLBytes(std::span<const uint8_t> bytes) = 0;
+
+    // After a failed comm_GetUserConnection: what the user can do about it,
+    // when the link knows more than its error bits say (a serial port this
+    // user may not open, or one in use). Empty otherwise.
+    virtual std::string ConnectProblem() const { return {}; }
 };

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
 
 #include <algorithm>
 #include <fstream>
@@ -89,4 +92,56 @@ TEST_F(CliLinkTest, TraceRecordsFramesWithoutThePassword) {
         return l.find("> 13 2F ") != std::string::npos;
     }));
     for (const auto& l : lines) EXPECT_EQ(l.find("70 77"), std::string::npos) << l;
+}
+
+// Esc typed at the terminal stops a write as Ctrl+C does, and the terminal
+// gets its line editing and echo back.
+TEST_F(CliLinkTest, EscAtTheTerminalCancelsAWrite) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start({"--eeprom", m_dir.PathOf("unit.bin"), "--baud", "19200"}));
+    const std::string site = m_dir.PathOf("site.zrt");
+    ASSERT_EQ(
+        Cli("new --system m7700 --digits 2 --expansion 1 --ports 8 --ciu 1 -o " + site).m_nStatus,
+        0);
+
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string connect = sim.Connection();
+        ::execl(ZRTPRO_CLI, ZRTPRO_CLI, "write", site.c_str(), "--connect", connect.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    std::string screen;
+    bool sent = false;
+    for (;;) {
+        pollfd pfd{terminal, POLLIN, 0};
+        if (::poll(&pfd, 1, 20000) <= 0) break;
+        char buffer[512];
+        const ssize_t n = ::read(terminal, buffer, sizeof buffer);
+        if (n <= 0) break;
+        screen.append(buffer, static_cast<size_t>(n));
+        if (!sent && screen.find("Writing") != std::string::npos) {
+            // Arrow keys start with Esc too, and do not stop it.
+            ASSERT_EQ(::write(terminal, "\x1b[A", 3), 3);
+            ::usleep(200000);
+            ASSERT_EQ(::write(terminal, "\x1b", 1), 1);
+            sent = true;
+        }
+    }
+    termios after{};
+    const bool stillOpen = ::tcgetattr(terminal, &after) == 0;
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(terminal);
+    ASSERT_TRUE(sent) << screen;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << screen;
+    EXPECT_NE(screen.find("Write M-4400 cancelled.  The unit is now only partly written"),
+              std::string::npos)
+        << screen;
+    EXPECT_NE(screen.find("User Cancelled"), std::string::npos);
+    if (stillOpen) {
+        EXPECT_EQ(after.c_lflag & (ICANON | ECHO), tcflag_t(ICANON | ECHO));
+    }
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "unit/LopMessages.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/link/LinkFrame.h"
 #include "unit/link/LinkProtocol.h"
@@ -124,6 +125,12 @@ void CSimServer::OnFrame(std::span<const uint8_t> lop) {
         if (fault && fault->m_kind == SimFault::Kind::Stall) m_bStalled = true;
     }
     std::vector<uint8_t> reply = m_endpoint.Handle(lop);
+    if (lop[1] == Lop::kWriteCell && lop.size() >= 5 && reply.size() >= 5 &&
+        reply[1] == Lop::kWriteCell) {
+        const auto address = static_cast<uint16_t>(lop[2] | lop[3] << 8);
+        for (uint16_t weak : m_options.m_weakCells)
+            if (weak == address) m_unit.SetCell(address, static_cast<uint8_t>(~lop[4]));
+    }
     const bool sessionStep = lop[1] == LP::kOpBye || lop[1] == LP::kOpProgram;
     // What the tool was told is done must be in the file once a session step is answered.
     if (sessionStep) {

@@ -51,6 +51,9 @@ Options:
                                 of --byte-gap between bytes
   --byte-gap MS      the pause between the bytes of a trickled reply, 0 to
                      10000 milliseconds (20 by default)
+  --weak-cell ADDR   the cell at ADDR (hexadecimal, 0-FFFF) keeps what is written to
+                     it with every bit inverted, as a worn memory cell would, so that
+                     a verify finds it; may be repeated
   --help             show this text
 
 Examples:
@@ -112,7 +115,7 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         }
         const bool takesValue = arg == "--eeprom" || arg == "--password" || arg == "--tcp" ||
                                 arg == "--baud" || arg == "--fault" || arg == "--dial-result" ||
-                                arg == "--byte-gap";
+                                arg == "--byte-gap" || arg == "--weak-cell";
         if (!takesValue) {
             error = "unknown argument " + arg;
             return std::nullopt;
@@ -167,6 +170,15 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
                 return std::nullopt;
             }
             options.m_nByteGapMs = static_cast<int>(*gap);
+        } else if (arg == "--weak-cell") {
+            uint16_t address = 0;
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), address, 16);
+            if (value.empty() || ec != std::errc() || end != value.data() + value.size()) {
+                error = "--weak-cell needs a cell address from 0 to FFFF";
+                return std::nullopt;
+            }
+            options.m_weakCells.push_back(address);
         }
     }
     if (options.m_strEeprom.empty()) {

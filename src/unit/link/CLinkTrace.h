@@ -32,3 +32,6 @@ private:
 // starting now, after removing the oldest traces so that with the new one at
 // most `keep` remain.
 std::string NextTracePath(const std::string& folder, size_t keep);
+
+// How many traces the window keeps.
+inline constexpr size_t kTracesKept = 10;

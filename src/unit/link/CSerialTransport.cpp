@@ -24,13 +24,19 @@ CSerialTransport::~CSerialTransport() { Close(); }
 bool CSerialTransport::Open(const std::string& device, int baud) {
     Close();
     m_port.setPortName(QString::fromLocal8Bit(device.c_str()));
-    if (!m_port.open(QIODevice::ReadWrite)) return false;
+    m_openError = PortOpenError::None;
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        const bool mayReadWrite = ::access(PortDevicePath(device).c_str(), R_OK | W_OK) == 0;
+        m_openError = ClassifyPortOpenError(m_port.error(), mayReadWrite);
+        return false;
+    }
     const bool set = m_port.setBaudRate(baud) && m_port.setDataBits(QSerialPort::Data8) &&
                      m_port.setParity(QSerialPort::NoParity) &&
                      m_port.setStopBits(QSerialPort::OneStop) &&
                      m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!set) {
         m_port.close();
+        m_openError = PortOpenError::Other;
         return false;
     }
     // Not every line has modem control (a pseudo-terminal has none).

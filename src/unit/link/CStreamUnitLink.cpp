@@ -17,8 +17,19 @@ constexpr int kRawWriteMs = 2000;
 constexpr uint32_t kLongestReplyMs = 60000;
 }  // namespace
 
-CStreamUnitLink::CStreamUnitLink(ConnectionProvider connection, PasswordProvider password)
-    : m_connection(std::move(connection)), m_password(std::move(password)) {}
+CStreamUnitLink::CStreamUnitLink(ConnectionProvider connection, PasswordProvider password,
+                                 SerialOpener openSerial)
+    : m_connection(std::move(connection)),
+      m_password(std::move(password)),
+      m_openSerial(std::move(openSerial)) {}
+
+std::unique_ptr<CLinkTransport> CStreamUnitLink::OpenSerialPort(const std::string& device, int baud,
+                                                                PortOpenError& error) {
+    auto serial = std::make_unique<CSerialTransport>();
+    if (serial->Open(device, baud)) return serial;
+    error = serial->OpenError();
+    return nullptr;
+}
 
 CStreamUnitLink::~CStreamUnitLink() { comm_Disconnect(); }
 
@@ -26,6 +37,7 @@ int CStreamUnitLink::comm_GetConnectedStatus() { return m_session || m_rawPort ?
 
 uint32_t CStreamUnitLink::comm_GetUserConnection(int) {
     comm_Disconnect();
+    m_strProblem.clear();
     const std::optional<std::string> description = m_connection ? m_connection() : std::nullopt;
     if (!description) return UnitLink::kUserCancelled;
     return OpenSession(*description);
@@ -41,8 +53,14 @@ uint32_t CStreamUnitLink::OpenSession(const std::string& description) {
             return UnitLink::kNoDialtone;
         line = std::move(tcp);
     } else {
-        auto serial = std::make_unique<CSerialTransport>();
-        if (!serial->Open(where->m_strDevice, where->m_nBaud)) return UnitLink::kHardwareUnavailable;
+        PortOpenError error = PortOpenError::Other;
+        std::unique_ptr<CLinkTransport> serial =
+            m_openSerial ? m_openSerial(where->m_strDevice, where->m_nBaud, error) : nullptr;
+        if (!serial) {
+            m_strProblem = PortOpenHint(error, where->m_strDevice);
+            if (m_pTrace) m_pTrace->Note("cannot open " + where->m_strDevice);
+            return UnitLink::kHardwareUnavailable;
+        }
         if (where->m_kind == ConnectionAddress::Kind::Modem) {
             const uint32_t dialled =
                 DialModem(*serial, where->m_strNumber, LP::kModemOkMs, LP::kModemDialMs);

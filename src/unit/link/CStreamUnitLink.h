@@ -9,6 +9,7 @@
 
 #include "unit/UnitLink.h"
 #include "unit/link/CLinkSession.h"
+#include "unit/link/PortOpenError.h"
 
 class CSerialTransport;
 
@@ -25,7 +26,13 @@ public:
     using ConnectionProvider = std::function<std::optional<std::string>()>;
     using PasswordProvider = std::function<std::optional<std::string>()>;
 
-    CStreamUnitLink(ConnectionProvider connection, PasswordProvider password);
+    // Opens a serial port (for a unit or its modem) at `baud`; nothing, with
+    // `error` set, when it cannot.
+    using SerialOpener = std::function<std::unique_ptr<CLinkTransport>(
+        const std::string& device, int baud, PortOpenError& error)>;
+
+    CStreamUnitLink(ConnectionProvider connection, PasswordProvider password,
+                    SerialOpener openSerial = OpenSerialPort);
     ~CStreamUnitLink() override;
 
     int comm_GetConnectedStatus() override;
@@ -44,6 +51,12 @@ public:
     uint32_t comm_GetRcvBuff(std::span<const uint8_t>& bytes) override;
     void comm_DeleteDLLBytes(std::span<const uint8_t> bytes) override;
 
+    std::string ConnectProblem() const override { return m_strProblem; }
+
+    // The real serial port.
+    static std::unique_ptr<CLinkTransport> OpenSerialPort(const std::string& device, int baud,
+                                                          PortOpenError& error);
+
     // Records the traffic of every later connection; null stops recording.
     void SetTrace(CLinkTrace* trace) { m_pTrace = trace; }
 
@@ -54,6 +67,8 @@ private:
 
     ConnectionProvider m_connection;
     PasswordProvider m_password;
+    SerialOpener m_openSerial;
+    std::string m_strProblem;
     std::unique_ptr<CLinkSession> m_session;
     std::unique_ptr<CSerialTransport> m_rawPort;
     std::vector<uint8_t> m_raw;       // received, not yet taken

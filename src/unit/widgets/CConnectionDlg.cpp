@@ -12,10 +12,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstring>
 
 #include "unit/link/ConnectionAddress.h"
-#include "unit/link/EnumSerialPorts.h"
+#include "unit/widgets/CFindCableDlg.h"
 #include "unit/widgets/CWindowUnitLink.h"
 #include "unit/widgets/UnitWidgetMessages.h"
 
@@ -23,29 +22,22 @@ namespace UWM = UnitWidgetMessages;
 
 namespace {
 
-constexpr unsigned long kPortListSize = 1024;
+constexpr const char* kLastPortKey = "LastSerialPort";
 constexpr int kDefaultBaud = 9600;
 constexpr int kDefaultTcpPort = 4001;
 constexpr int kSpeeds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
 enum Via { kSerial, kTcp, kModem };
-
-QStringList SerialPortNames() {
-    std::vector<char> buffer(kPortListSize + 1, '\0');
-    QStringList names;
-    if (EnumSerialPorts(buffer.data(), kPortListSize) != 0) return names;
-    for (const char* at = buffer.data(); *at; at += std::strlen(at) + 1)
-        names << QString::fromLocal8Bit(at);
-    names.sort();
-    return names;
-}
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 std::string Bytes(const QString& text) { return text.trimmed().toLatin1().toStdString(); }
 
 }  // namespace
 
-CConnectionDlg::CConnectionDlg(Profile& profile, QWidget* parent)
-    : QDialog(parent), m_profile(profile), m_book(AddressBook::Load(profile)) {
+CConnectionDlg::CConnectionDlg(Profile& profile, QWidget* parent, PortLister ports)
+    : QDialog(parent),
+      m_profile(profile),
+      m_ports(std::move(ports)),
+      m_book(AddressBook::Load(profile)) {
     setObjectName("CConnectionDlg");
     setWindowTitle(QString::fromLatin1(UWM::kConnectTitle));
 
@@ -71,10 +63,19 @@ CConnectionDlg::CConnectionDlg(Profile& profile, QWidget* parent)
     m_pVia = new QComboBox(entryBox);
     m_pVia->addItems({QString::fromLatin1(UWM::kViaSerial), QString::fromLatin1(UWM::kViaTcp),
                       QString::fromLatin1(UWM::kViaModem)});
-    m_pPort = new QComboBox(entryBox);
+    m_pPortRow = new QWidget(entryBox);
+    m_pPort = new QComboBox(m_pPortRow);
     m_pPort->setEditable(true);
-    m_pPort->addItems(SerialPortNames());
     m_pPort->setInsertPolicy(QComboBox::NoInsert);
+    m_pPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pPort->setMinimumContentsLength(24);
+    m_pFindCable = new QPushButton(QString::fromLatin1(UWM::kFindCable), m_pPortRow);
+    m_pFindCable->setToolTip(QString::fromLatin1(UWM::kFindCableTip));
+    auto* portRow = new QHBoxLayout(m_pPortRow);
+    portRow->setContentsMargins(0, 0, 0, 0);
+    portRow->addWidget(m_pPort, 1);
+    portRow->addWidget(m_pFindCable);
+    FillPorts();
     m_pSpeed = new QComboBox(entryBox);
     for (int speed : kSpeeds) m_pSpeed->addItem(QString::number(speed), speed);
     m_pHost = new QLineEdit(entryBox);
@@ -84,7 +85,9 @@ CConnectionDlg::CConnectionDlg(Profile& profile, QWidget* parent)
     m_pNumber = new QLineEdit(entryBox);
     m_pForm->addRow(QString::fromLatin1(UWM::kName), m_pName);
     m_pForm->addRow(QString::fromLatin1(UWM::kConnectVia), m_pVia);
-    m_pForm->addRow(QString::fromLatin1(UWM::kPort), m_pPort);
+    auto* portLabel = new QLabel(QString::fromLatin1(UWM::kPort), entryBox);
+    portLabel->setBuddy(m_pPort);
+    m_pForm->addRow(portLabel, m_pPortRow);
     m_pForm->addRow(QString::fromLatin1(UWM::kSpeed), m_pSpeed);
     m_pForm->addRow(QString::fromLatin1(UWM::kHost), m_pHost);
     m_pForm->addRow(QString::fromLatin1(UWM::kTcpPort), m_pTcpPort);
@@ -119,6 +122,7 @@ CConnectionDlg::CConnectionDlg(Profile& profile, QWidget* parent)
     connect(m_pVia, &QComboBox::currentIndexChanged, this, &CConnectionDlg::ShowVia);
     connect(m_pNew, &QPushButton::clicked, this, &CConnectionDlg::NewEntry);
     connect(m_pDelete, &QPushButton::clicked, this, &CConnectionDlg::DeleteEntry);
+    connect(m_pFindCable, &QPushButton::clicked, this, &CConnectionDlg::FindCable);
     connect(m_pConnect, &QPushButton::clicked, this, &CConnectionDlg::ConnectEntry);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -130,6 +134,38 @@ std::optional<std::string> CConnectionDlg::Choose(Profile& profile, QWidget* par
     CConnectionDlg dialog(profile, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Chosen();
+}
+
+void CConnectionDlg::FillPorts() {
+    const std::string current = PortDevice();
+    const QSignalBlocker block(m_pPort);
+    m_pPort->clear();
+    for (const SerialPortEntry& port : m_ports ? m_ports() : std::vector<SerialPortEntry>{})
+        m_pPort->addItem(Latin1(SerialPortLabel(port)), Latin1(port.m_strName));
+    if (!current.empty()) SetPortDevice(current);
+}
+
+std::string CConnectionDlg::PortDevice() const {
+    const int index = m_pPort->findText(m_pPort->currentText());
+    return Bytes(index >= 0 ? m_pPort->itemData(index).toString() : m_pPort->currentText());
+}
+
+void CConnectionDlg::SetPortDevice(const std::string& device) {
+    const int index = m_pPort->findData(Latin1(device));
+    if (index >= 0)
+        m_pPort->setCurrentIndex(index);
+    else
+        m_pPort->setCurrentText(Latin1(device));
+}
+
+void CConnectionDlg::FindCable() {
+    CFindCableDlg finder(m_ports, this);
+    if (finder.exec() != QDialog::Accepted) return;
+    FillPorts();
+    if (m_pPort->findData(Latin1(finder.Chosen().m_strName)) < 0)
+        m_pPort->addItem(Latin1(SerialPortLabel(finder.Chosen())),
+                         Latin1(finder.Chosen().m_strName));
+    SetPortDevice(finder.Chosen().m_strName);
 }
 
 void CConnectionDlg::FillUnits(int select) {
@@ -156,8 +192,8 @@ void CConnectionDlg::ShowEntry(int row) {
         ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{});
     m_pVia->setCurrentIndex(where.m_kind == ConnectionAddress::Kind::Tcp     ? kTcp
                             : where.m_kind == ConnectionAddress::Kind::Modem ? kModem
-                                                                         : kSerial);
-    if (!where.m_strDevice.empty()) m_pPort->setCurrentText(Latin1(where.m_strDevice));
+                                                                             : kSerial);
+    if (!where.m_strDevice.empty()) SetPortDevice(where.m_strDevice);
     const int baud = where.m_nBaud > 0 ? where.m_nBaud : kDefaultBaud;
     if (m_pSpeed->findData(baud) < 0) m_pSpeed->addItem(QString::number(baud), baud);
     m_pSpeed->setCurrentIndex(m_pSpeed->findData(baud));
@@ -169,7 +205,7 @@ void CConnectionDlg::ShowEntry(int row) {
 
 void CConnectionDlg::ShowVia() {
     const int via = m_pVia->currentIndex();
-    m_pForm->setRowVisible(m_pPort, via != kTcp);
+    m_pForm->setRowVisible(m_pPortRow, via != kTcp);
     m_pForm->setRowVisible(m_pSpeed, via != kTcp);
     m_pForm->setRowVisible(m_pHost, via == kTcp);
     m_pForm->setRowVisible(m_pTcpPort, via == kTcp);
@@ -181,7 +217,8 @@ void CConnectionDlg::NewEntry() {
     for (int n = 2; m_book.Find(name) >= 0; ++n)
         name = std::string(UWM::kNewEntryName) + " " + std::to_string(n);
     ConnectionAddress where;
-    where.m_strDevice = Bytes(m_pPort->itemText(0));
+    where.m_strDevice = m_profile.GetString(kSectionUserData, kLastPortKey, "");
+    if (where.m_strDevice.empty()) where.m_strDevice = Bytes(m_pPort->itemData(0).toString());
     where.m_nBaud = kDefaultBaud;
     const size_t index = m_book.Put({name, FormatConnectionAddress(where)});
     FillUnits(static_cast<int>(index) + 1);
@@ -206,8 +243,9 @@ std::optional<std::string> CConnectionDlg::FieldsConnection() {
         where.m_nPort = m_pTcpPort->value();
         if (where.m_strHost.empty()) problem = UWM::kNeedHost;
     } else {
-        where.m_kind = via == kModem ? ConnectionAddress::Kind::Modem : ConnectionAddress::Kind::Serial;
-        where.m_strDevice = Bytes(m_pPort->currentText());
+        where.m_kind =
+            via == kModem ? ConnectionAddress::Kind::Modem : ConnectionAddress::Kind::Serial;
+        where.m_strDevice = PortDevice();
         where.m_nBaud = m_pSpeed->currentData().toInt();
         where.m_strNumber = Bytes(m_pNumber->text());
         if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos)
@@ -247,6 +285,9 @@ void CConnectionDlg::ConnectEntry() {
     m_book.Replace(index, {name, *connection});
     m_book.m_strLastUsed = name;
     m_book.Save(m_profile);
+    if (const std::optional<ConnectionAddress> where = ParseConnectionAddress(*connection);
+        where && where->m_kind != ConnectionAddress::Kind::Tcp)
+        m_profile.SetString(kSectionUserData, kLastPortKey, where->m_strDevice);
     m_strChosen = *connection;
     accept();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "unit/AddressBook.h"
+#include "unit/link/SerialPortList.h"
 
 class QComboBox;
 class QFormLayout;
@@ -18,11 +21,15 @@ class QSpinBox;
 // per unit (a serial port and its speed, a serial device server's host and
 // port, or a modem's port, speed and the number to dial), and the built-in
 // demonstration unit at the top. Connect keeps the entry as shown and returns
-// its connection; Cancel returns nothing.
+// its connection; Cancel returns nothing. The serial ports are listed with what
+// the system says they are, the last one used comes first for a new entry, and
+// "Find my cable..." tells which port a cable brings when it is plugged in.
 class CConnectionDlg : public QDialog {
     Q_OBJECT
 public:
-    CConnectionDlg(Profile& profile, QWidget* parent = nullptr);
+    using PortLister = std::function<std::vector<SerialPortEntry>()>;
+
+    CConnectionDlg(Profile& profile, QWidget* parent = nullptr, PortLister ports = ListSerialPorts);
 
     // Shows the dialog; the connection text chosen (CWindowUnitLink's
     // demonstration unit included), or nothing when cancelled.
@@ -42,9 +49,15 @@ public:
     QPushButton* NewButton() const { return m_pNew; }
     QPushButton* DeleteButton() const { return m_pDelete; }
     QPushButton* ConnectButton() const { return m_pConnect; }
+    QPushButton* FindCableButton() const { return m_pFindCable; }
+    // The port the port box names: the port of a listed label, or the text typed.
+    std::string PortDevice() const;
     QLabel* ProblemLabel() const { return m_pProblem; }
 
 private:
+    void FillPorts();
+    void SetPortDevice(const std::string& device);
+    void FindCable();
     void FillUnits(int select);
     void ShowEntry(int row);
     void ShowVia();
@@ -56,6 +69,7 @@ private:
     bool DemoSelected() const;
 
     Profile& m_profile;
+    PortLister m_ports;
     AddressBook m_book;
     std::string m_strChosen;
 
@@ -65,7 +79,9 @@ private:
     QFormLayout* m_pForm;
     QLineEdit* m_pName;
     QComboBox* m_pVia;
+    QWidget* m_pPortRow;
     QComboBox* m_pPort;
+    QPushButton* m_pFindCable;
     QComboBox* m_pSpeed;
     QLineEdit* m_pHost;
     QSpinBox* m_pTcpPort;

@@ -53,8 +53,9 @@ void CFrameLinkUi::SetFrameFlags(Qt::WindowFlags flags) {
 }
 
 void CFrameLinkUi::SetWaitCursor(bool on) {
+    // The pointer with the busy mark: the progress page's Cancel can still be pressed.
     if (on)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QApplication::restoreOverrideCursor();
 }

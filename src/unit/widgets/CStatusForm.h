@@ -2,10 +2,13 @@
 
 #include "pages/widgets/CBaseForm.h"
 
+class QLabel;
 class QProgressBar;
+class QPushButton;
 
 // The page that fills the right pane while the unit is read or written: a
-// progress bar and a request to wait. It takes no input.
+// progress bar, a request to wait, and Cancel (or Esc), which asks the
+// transfer to stop after the message now on the line.
 class CStatusForm : public CBaseForm {
     Q_OBJECT
 public:
@@ -17,7 +20,12 @@ public:
     void SetProgress(int percent) override;
 
     int Progress() const;
+    QPushButton* CancelButton() const { return m_pCancel; }
 
 private:
+    void RequestCancel();
+
     QProgressBar* m_pProgress;
+    QLabel* m_pWait;
+    QPushButton* m_pCancel;
 };

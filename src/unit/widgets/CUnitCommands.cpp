@@ -1,7 +1,9 @@
 #include "unit/widgets/CUnitCommands.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include "app/CMainFrame.h"
 #include "app/CQtPrompter.h"
@@ -14,9 +16,13 @@
 #include "unit/widgets/CFrameLinkUi.h"
 #include "unit/widgets/CModemDlg.h"
 #include "unit/widgets/CPasswordDlg.h"
+#include "unit/widgets/CVerifyDetailsDlg.h"
 #include "unit/widgets/CWindowUnitLink.h"
+#include "unit/widgets/UnitWidgetMessages.h"
 
 namespace {
+
+constexpr const char* kLinkTraceKey = "LinkTrace";
 
 // Where the demonstration unit keeps its memory between runs.
 std::string DemoMemoryPath() {
@@ -27,7 +33,10 @@ std::string DemoMemoryPath() {
 }  // namespace
 
 CUnitCommands::CUnitCommands(CMainFrame& frame)
-    : CCommandGroup(&frame), m_frame(frame), m_pLinkUi(new CFrameLinkUi(frame)) {
+    : CCommandGroup(&frame),
+      m_frame(frame),
+      m_pLinkUi(new CFrameLinkUi(frame)),
+      m_pDetails(new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame)) {
     m_link = std::make_unique<CWindowUnitLink>(
         [&frame] { return CConnectionDlg::Choose(frame.UserProfile(), &frame); },
         [&frame] { return CPasswordDlg::Ask(&frame); }, DemoMemoryPath(),
@@ -43,6 +52,23 @@ CUnitCommands::CUnitCommands(CMainFrame& frame)
     connect(frame.Action(kCmdSetTime), &QAction::triggered, this, [this] { SetUnitTime(); });
     connect(frame.Action(kCmdConfigureModem), &QAction::triggered, this,
             [this] { ConfigureRemoteModem(); });
+
+    QAction* trace = frame.Action(kCmdLinkTrace);
+    trace->setStatusTip(trace->statusTip().arg(TraceFolder()));
+    if (frame.UserProfile().GetInt(kSectionUserData, kLinkTraceKey, 0) != 0)
+        m_link->SetTraceFolder(TraceFolder().toStdString());
+    connect(trace, &QAction::triggered, this, [this] { ToggleLinkTrace(); });
+
+    m_pDetails->setObjectName("verifyDetails");
+    m_pDetails->setToolTip(QString::fromLatin1(UnitWidgetMessages::kDetailsTip));
+    m_pDetails->setFlat(true);
+    m_pDetails->hide();
+    frame.statusBar()->addWidget(m_pDetails);
+    connect(m_pDetails, &QPushButton::clicked, this, [this] { ShowVerifyDetails(); });
+}
+
+QString CUnitCommands::TraceFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/traces";
 }
 
 CUnitCommands::~CUnitCommands() = default;
@@ -56,6 +82,9 @@ void CUnitCommands::UpdateCommands() {
     verify->setChecked(m_frame.State().m_bEnableVerify);
     m_frame.Action(kCmdSetTime)->setEnabled(!busy);
     m_frame.Action(kCmdConfigureModem)->setEnabled(!busy);
+    QAction* trace = m_frame.Action(kCmdLinkTrace);
+    trace->setEnabled(!busy);
+    trace->setChecked(!m_link->TraceFolder().empty());
 }
 
 UnitContext CUnitCommands::Context() {
@@ -67,9 +96,11 @@ template <typename Command>
 void CUnitCommands::Run(Command command) {
     if (m_bRunning || m_frame.State().m_bBusy) return;
     m_bRunning = true;
+    m_pDetails->hide();
     UnitContext c = Context();
     command(c);
     m_bRunning = false;
+    m_pDetails->setVisible(m_frame.State().m_nVerifyDifferences > 0);
     m_frame.UpdateCommands();
 }
 
@@ -93,6 +124,19 @@ void CUnitCommands::ToggleVerifyWrite() {
 
 void CUnitCommands::SetUnitTime() {
     Run([](UnitContext& c) { SetTimeCommand(c); });
+}
+
+void CUnitCommands::ToggleLinkTrace() {
+    if (m_frame.State().m_bBusy) return;
+    const bool on = m_link->TraceFolder().empty();
+    m_link->SetTraceFolder(on ? TraceFolder().toStdString() : std::string());
+    m_frame.UserProfile().SetInt(kSectionUserData, kLinkTraceKey, on ? 1 : 0);
+    m_frame.UpdateCommands();
+}
+
+void CUnitCommands::ShowVerifyDetails() {
+    CVerifyDetailsDlg dialog(m_frame.State(), &m_frame);
+    dialog.exec();
 }
 
 void CUnitCommands::ConfigureRemoteModem() {

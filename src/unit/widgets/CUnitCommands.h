@@ -9,10 +9,13 @@
 class CFrameLinkUi;
 class CMainFrame;
 class CWindowUnitLink;
+class QPushButton;
 
 // The unit commands: Read, Write, Verify Write, Set Time and Configure Remote
 // Modem. Read and Write show the progress page while they run; the unit is
 // found through the connection dialog (or is the built-in demonstration unit).
+// Link Trace records the traffic of each connection in the user's data folder;
+// after a failed verify, Details in the status bar lists the differing cells.
 class CUnitCommands : public CCommandGroup {
 public:
     explicit CUnitCommands(CMainFrame& frame);
@@ -26,9 +29,15 @@ public:
     void ToggleVerifyWrite();
     void SetUnitTime();
     void ConfigureRemoteModem();
+    void ToggleLinkTrace();
+    void ShowVerifyDetails();
 
     CWindowUnitLink& Link() { return *m_link; }
     CFrameLinkUi& LinkUi() { return *m_pLinkUi; }
+    QPushButton* DetailsButton() const { return m_pDetails; }
+
+    // Where Link Trace puts its files.
+    static QString TraceFolder();
 
 private:
     UnitContext Context();
@@ -38,6 +47,7 @@ private:
 
     CMainFrame& m_frame;
     CFrameLinkUi* m_pLinkUi;
+    QPushButton* m_pDetails;
     std::unique_ptr<CWindowUnitLink> m_link;
     SystemClock m_clock;
     bool m_bRunning = false;

@@ -6,6 +6,7 @@
 #include "unit/emulator/EepromFile.h"
 #include "unit/emulator/EmulatedLink.h"
 #include "unit/emulator/EmulatedUnit.h"
+#include "unit/link/CLinkTrace.h"
 #include "unit/link/CStreamUnitLink.h"
 
 namespace {
@@ -34,6 +35,10 @@ uint32_t CWindowUnitLink::comm_GetUserConnection(int flags) {
     const std::string connection = *choice;
     m_stream = std::make_unique<CStreamUnitLink>(
         [connection]() -> std::optional<std::string> { return connection; }, m_password);
+    if (!m_strTraceFolder.empty()) {
+        m_trace = std::make_unique<CLinkTrace>(NextTracePath(m_strTraceFolder, kTracesKept));
+        if (m_trace->Ok()) m_stream->SetTrace(m_trace.get());
+    }
     const uint32_t code = m_stream->comm_GetUserConnection(flags);
     if (code == kOk) m_active = m_stream.get();
     m_lastPump = std::chrono::steady_clock::now();
@@ -83,12 +88,17 @@ void CWindowUnitLink::comm_Disconnect() {
     if (m_active) m_active->comm_Disconnect();
     m_active = nullptr;
     m_stream.reset();
+    m_trace.reset();
     if (m_demoUnit && m_demoUnit->Revision() != m_nDemoRevision) {
         QDir().mkpath(QFileInfo(QString::fromStdString(m_strDemoPath)).absolutePath());
         EepromFile(m_strDemoPath).Save(*m_demoUnit);
     }
     m_demo.reset();
     m_demoUnit.reset();
+}
+
+std::string CWindowUnitLink::ConnectProblem() const {
+    return m_stream ? m_stream->ConnectProblem() : std::string();
 }
 
 void CWindowUnitLink::PumpNow() {

@@ -8,6 +8,7 @@
 
 #include "unit/UnitLink.h"
 
+class CLinkTrace;
 class CStreamUnitLink;
 class EepromFile;
 class EmulatedLink;
@@ -50,8 +51,14 @@ public:
         return kHardwareUnavailable;
     }
     void comm_DeleteDLLBytes(std::span<const uint8_t>) override {}
+    std::string ConnectProblem() const override;
 
     const std::string& DemoMemoryPath() const { return m_strDemoPath; }
+
+    // Records the traffic of every later connection to a unit on a line in a
+    // new trace file in `folder`, keeping the last kTracesKept; empty stops.
+    void SetTraceFolder(const std::string& folder) { m_strTraceFolder = folder; }
+    const std::string& TraceFolder() const { return m_strTraceFolder; }
 
 private:
     uint32_t ConnectDemo();
@@ -63,6 +70,8 @@ private:
     std::function<void()> m_pump;
     std::chrono::steady_clock::time_point m_lastPump;
 
+    std::string m_strTraceFolder;
+    std::unique_ptr<CLinkTrace> m_trace;
     std::unique_ptr<CStreamUnitLink> m_stream;
     std::unique_ptr<EmulatedUnit> m_demoUnit;
     std::unique_ptr<EmulatedLink> m_demo;

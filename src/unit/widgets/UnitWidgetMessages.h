@@ -6,6 +6,22 @@ namespace UnitWidgetMessages {
 // The progress page.
 inline constexpr const char* kProgress = "Communication Progress:";
 inline constexpr const char* kPleaseWait = "Please wait until the operation is completed.";
+inline constexpr const char* kCancel = "Cancel";
+inline constexpr const char* kCancelTip =
+    "Stops the transfer after the message now on the line (Esc)";
+inline constexpr const char* kCancelling = "Stopping after the message now on the line...";
+
+// The cells a failed verify found different.
+inline constexpr const char* kDetails = "&Details...";
+inline constexpr const char* kDetailsTip = "List the cells the unit read back differently";
+inline constexpr const char* kDetailsTitle = "Verify Details";
+inline constexpr const char* kDetailsAll =
+    "%1 cells of the unit read back differently from how they were written:";
+inline constexpr const char* kDetailsFirst =
+    "%1 cells of the unit read back differently from how they were written. The first %2:";
+inline constexpr const char* kDetailsAddress = "Address";
+inline constexpr const char* kDetailsWritten = "Written";
+inline constexpr const char* kDetailsRead = "Read";
 
 // The connection dialog.
 inline constexpr const char* kConnectTitle = "Connect to M-4400 Unit";
@@ -34,6 +50,27 @@ inline constexpr const char* kNameTaken = "Another entry already has this name."
 inline constexpr const char* kNeedPort = "Choose or type the serial port the unit is on.";
 inline constexpr const char* kNeedHost = "Give the host name or address of the device server.";
 inline constexpr const char* kNeedNumber = "Give the telephone number to dial.";
+
+inline constexpr const char* kFindCable = "&Find my cable...";
+inline constexpr const char* kFindCableTip =
+    "Tells which port the unit's cable is on: unplug it, then plug it in";
+
+// Finding the port of the cable.
+inline constexpr const char* kFindCableTitle = "Find My Cable";
+inline constexpr const char* kFindCableUnplug =
+    "Unplug the unit's cable (or its USB serial adapter) from this computer, then click "
+    "Next.\n\nIf it is not plugged in yet, just click Next.";
+inline constexpr const char* kFindCablePlug =
+    "Now plug the cable in. Waiting for its port to appear...";
+inline constexpr const char* kFindCableNothing =
+    "No new port has appeared yet. Check that the cable is plugged in firmly; a USB serial "
+    "adapter may need a moment, or a driver. A cable on a built-in serial port brings no new "
+    "port: choose that port in the list yourself.";
+inline constexpr const char* kFindCableFoundOne = "Found the port of the cable:";
+inline constexpr const char* kFindCableFoundMany =
+    "Several ports came with the cable. Choose the one the unit is on:";
+inline constexpr const char* kFindCableNext = "&Next";
+inline constexpr const char* kFindCableUse = "&Use This Port";
 
 // The password prompt.
 inline constexpr const char* kPasswordTitle = "Unit Password";

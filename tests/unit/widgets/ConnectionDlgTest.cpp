@@ -8,6 +8,8 @@
 #include "app/AppFixture.h"
 #include "unit/AddressBook.h"
 #include "unit/widgets/CConnectionDlg.h"
+#include "unit/widgets/CFindCableDlg.h"
+#include "unit/widgets/ModalAnswer.h"
 
 namespace {
 
@@ -86,6 +88,50 @@ TEST_F(ConnectionDlgTest, OpensOnTheLastUsedEntryAndCancelChangesNothing) {
     again.ConnectButton()->click();
     EXPECT_EQ(again.ProblemLabel()->text(), "Another entry already has this name.");
     EXPECT_NE(again.result(), QDialog::Accepted);
+}
+
+// The ports as the system describes them; a new entry starts on the port used
+// last; Find my cable offers the port that came with the cable.
+TEST_F(ConnectionDlgTest, PortsAreLabelledAndFindMyCableChoosesTheNewOne) {
+    const SerialPortEntry builtIn{"ttyS0", "", "", -1, -1};
+    const SerialPortEntry usb{"ttyUSB0", "FT232R USB UART", "FTDI", 0x0403, 0x6001};
+    const SerialPortEntry adapter{"ttyACM0", "Serial adapter", "Acme", 0x2341, 0x0043};
+    std::vector<SerialPortEntry> present = {builtIn, usb};
+    const auto lister = [&present] { return present; };
+    {
+        CConnectionDlg dlg(*m_profile, nullptr, lister);
+        ASSERT_EQ(dlg.PortBox()->count(), 2);
+        EXPECT_EQ(dlg.PortBox()->itemText(0), "ttyS0");
+        EXPECT_EQ(dlg.PortBox()->itemText(1), "ttyUSB0 - FTDI FT232R USB UART (USB 0403:6001)");
+        dlg.NewButton()->click();
+        EXPECT_EQ(dlg.PortDevice(), "ttyS0");
+        dlg.PortBox()->setCurrentIndex(1);
+        dlg.ConnectButton()->click();
+        EXPECT_EQ(dlg.Chosen(), "serial:ttyUSB0:9600");
+    }
+    EXPECT_EQ(m_profile->GetString("userdata", "LastSerialPort", ""), "ttyUSB0");
+
+    CConnectionDlg dlg(*m_profile, nullptr, lister);
+    dlg.NewButton()->click();
+    EXPECT_EQ(dlg.PortDevice(), "ttyUSB0");
+    EXPECT_EQ(dlg.PortBox()->currentText(), "ttyUSB0 - FTDI FT232R USB UART (USB 0403:6001)");
+    QString instruction;
+    WhenShown<CFindCableDlg>([&](CFindCableDlg& finder) {
+        present = {builtIn, usb};  // the cable is unplugged
+        finder.NextButton()->click();
+        EXPECT_FALSE(finder.UseButton()->isEnabled());
+        present = {adapter, builtIn, usb};  // and plugged in
+        EXPECT_TRUE(QTest::qWaitFor([&] { return finder.UseButton()->isEnabled(); }, 3000));
+        instruction = finder.Instruction()->text();
+        ASSERT_EQ(finder.Found()->count(), 1);
+        EXPECT_EQ(finder.Found()->item(0)->text(), "ttyACM0 - Acme Serial adapter (USB 2341:0043)");
+        finder.UseButton()->click();
+    });
+    dlg.FindCableButton()->click();
+    EXPECT_EQ(instruction, "Found the port of the cable:");
+    EXPECT_EQ(dlg.PortDevice(), "ttyACM0");
+    dlg.ConnectButton()->click();
+    EXPECT_EQ(dlg.Chosen(), "serial:ttyACM0:9600");
 }
 
 }  // namespace

@@ -1,20 +1,26 @@
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <algorithm>
 
 #include "app/AppFixture.h"
 #include "app/CDocumentCommands.h"
 #include "link/SimProcess.h"
 #include "model/CommandIds.h"
+#include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
 #include "unit/AddressBook.h"
+#include "unit/BuildUnitImage.h"
 #include "unit/widgets/CConnectionDlg.h"
 #include "unit/widgets/CFrameLinkUi.h"
 #include "unit/widgets/CPasswordDlg.h"
 #include "unit/widgets/CStatusForm.h"
 #include "unit/widgets/CUnitCommands.h"
+#include "unit/widgets/CVerifyDetailsDlg.h"
 #include "unit/widgets/CWindowUnitLink.h"
 #include "unit/widgets/ModalAnswer.h"
 
@@ -215,6 +221,117 @@ TEST_F(UnitWindowTest, TheDemonstrationUnitTakesAWriteAndGivesItBack) {
     EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_EQ(InputArchNumbers(m_doc), written);
+}
+
+// Cancel on the progress page, half-way through a write with Link Trace on:
+// the unit leaves programming mode, the window is as after any transfer, and
+// the trace shows the frames without the password.
+TEST_F(UnitWindowTest, CancelStopsAWriteHalfWayAndTheTraceShowsItsEnd) {
+    const std::string port = StartSim({"--password", "4321", "--baud", "115200"});
+    CMainFrame& frame = NewFrame();
+    OpenSite(frame, 8, 2, 100);
+    const Qt::WindowFlags flags = frame.windowFlags();
+    const bool modified = m_doc.IsModified();
+    frame.Action(kCmdLinkTrace)->trigger();
+    EXPECT_TRUE(frame.Action(kCmdLinkTrace)->isChecked());
+    EXPECT_EQ(m_profile->GetInt("userdata", "LinkTrace", 0), 1);
+
+    int cancelledAt = -1;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* page = dynamic_cast<CStatusForm*>(frame.CurrentPage());
+        if (cancelledAt >= 0 || !page || !frame.StatusText().startsWith("Writing") ||
+            page->Progress() < 40)
+            return;
+        cancelledAt = page->Progress();
+        QTest::mouseClick(page->CancelButton(), Qt::LeftButton);
+        EXPECT_FALSE(page->CancelButton()->isEnabled());
+    });
+    watch.start();
+    ConnectTo("Bench unit", port);
+    TypePassword("4321");
+    frame.Action(kCmdWriteUnit)->trigger();
+    watch.stop();
+
+    ASSERT_GE(cancelledAt, 40);
+    EXPECT_LT(cancelledAt, 100);
+    EXPECT_EQ(frame.Prompter().ShownTexts(),
+              std::vector<std::string>{"Write M-4400 cancelled.  The unit is now only partly "
+                                       "written: write it again before using it.\n\nUser "
+                                       "Cancelled"});
+    EXPECT_FALSE(frame.State().m_bBusy);
+    EXPECT_EQ(frame.windowFlags(), flags);
+    EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);
+    EXPECT_TRUE(frame.Action(kCmdFileNew)->isEnabled());
+    EXPECT_EQ(m_doc.IsModified(), modified);
+    EXPECT_FALSE(UnitCommands(frame).DetailsButton()->isVisible());
+
+    const QStringList traces = QDir(CUnitCommands::TraceFolder()).entryList({"link-*.trace"});
+    ASSERT_EQ(traces.size(), 1);
+    const std::string trace =
+        Slurp((CUnitCommands::TraceFolder() + "/" + traces.front()).toStdString());
+    // CONNECT with the password masked, then programming mode entered.
+    EXPECT_NE(trace.find("> 05 40 ** ** ** ** **\n"), std::string::npos) << trace;
+    EXPECT_EQ(trace.find("34 33 32 31"), std::string::npos);
+    EXPECT_NE(trace.find("> 02 41 01 9F\n"), std::string::npos);
+    // After the last cell written: programming mode left, then BYE.
+    const size_t lastWrite = trace.rfind("> 04 04 ");
+    const size_t leave = trace.rfind("> 02 41 00 98\n");
+    ASSERT_NE(lastWrite, std::string::npos);
+    ASSERT_NE(leave, std::string::npos);
+    EXPECT_LT(lastWrite, leave);
+    EXPECT_NE(trace.find("> 01 42 ", leave), std::string::npos) << trace.substr(leave);
+
+    // Link Trace stays on in the next run.
+    m_frames.clear();
+    EXPECT_TRUE(NewFrame().Action(kCmdLinkTrace)->isChecked());
+}
+
+// A unit with three worn cells: the status bar counts them and Details lists them.
+TEST_F(UnitWindowTest, AFailedVerifyListsTheWornCellsInDetails) {
+    CMainFrame& frame = NewFrame();
+    OpenSite(frame, 4, 1, 300);
+    const std::vector<uint8_t> image = BuildUnitImage(m_doc, frame.Prompter());
+    std::vector<uint32_t> worn;
+    for (uint32_t a = 0x100; a < image.size() && worn.size() < 3; a += 7)
+        if (image[a] != 0xFF) worn.push_back(a);
+    ASSERT_EQ(worn.size(), 3u);
+    std::vector<std::string> args;
+    for (uint32_t a : worn) args.insert(args.end(), {"--weak-cell", StrFormat("%X", a)});
+    const std::string port = StartSim(args);
+    frame.Action(kCmdVerifyWrite)->trigger();
+    ConnectTo("Bench unit", port);
+    frame.Action(kCmdWriteUnit)->trigger();
+
+    EXPECT_EQ(frame.Prompter().ShownTexts(),
+              std::vector<std::string>{
+                  "Error, Write operation failed verification.  Please retry write."});
+    EXPECT_EQ(frame.StatusText(), "Write verification failed.  3 cells differ.");
+    QPushButton* details = UnitCommands(frame).DetailsButton();
+    ASSERT_TRUE(details->isVisible());
+    std::vector<std::vector<QString>> rows;
+    WhenShown<CVerifyDetailsDlg>([&rows](CVerifyDetailsDlg& dlg) {
+        QTableWidget* cells = dlg.Cells();
+        for (int r = 0; r < cells->rowCount(); ++r)
+            rows.push_back(
+                {cells->item(r, 0)->text(), cells->item(r, 1)->text(), cells->item(r, 2)->text()});
+        dlg.reject();
+    });
+    QTest::mouseClick(details, Qt::LeftButton);
+    ASSERT_EQ(rows.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        const uint8_t written = image[worn[i]];
+        EXPECT_EQ(rows[i][0].toStdString(), StrFormat("0x%04X", worn[i]));
+        EXPECT_EQ(rows[i][1].toStdString(), StrFormat("0x%02X", written));
+        EXPECT_EQ(rows[i][2].toStdString(), StrFormat("0x%02X", static_cast<uint8_t>(~written)));
+    }
+
+    // The next write starts without the old list.
+    frame.Action(kCmdVerifyWrite)->trigger();
+    ConnectTo("Bench unit", port);
+    frame.Action(kCmdWriteUnit)->trigger();
+    EXPECT_FALSE(details->isVisible());
 }
 
 }  // namespace

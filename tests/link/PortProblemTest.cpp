@@ -1,0 +1,120 @@
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "link/SimProcess.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "tree/MemoryTree.h"
+#include "unit/ConnectUnit.h"
+#include "unit/UnitClock.h"
+#include "unit/link/CSerialTransport.h"
+#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/PortOpenError.h"
+#include "unit/link/SerialPortList.h"
+
+namespace {
+
+// A group to give the test's device file: one a user could be put in.
+const group* SomeGroup() {
+    for (const char* name : {"dialout", "uucp", "users", "nogroup"})
+        if (const group* g = ::getgrnam(name)) return g;
+    return nullptr;
+}
+
+}  // namespace
+
+// What each failure to open a port tells the user to do.
+TEST(PortProblemTest, EachKindOfFailureNamesItsFix) {
+    TempDir dir;
+    const std::string device = dir.PathOf("ttyUSB7");
+    std::ofstream(device) << "";
+    const group* owner = SomeGroup();
+    ASSERT_NE(owner, nullptr);
+    ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), owner->gr_gid), 0);
+    const std::string name = owner->gr_name;
+
+    EXPECT_EQ(PortOpenHint(PortOpenError::Permission, device),
+              "This user may not open the serial port " + device + ". It belongs to the group \"" +
+                  name +
+                  "\": make the user a member of that group (for example: sudo usermod -a "
+                  "-G " +
+                  name + " $USER), then log out and log in again.");
+    EXPECT_EQ(PortOpenHint(PortOpenError::InUse, "ttyS3"),
+              "The serial port /dev/ttyS3 is in use by another program. Close that program (a "
+              "terminal program, or another window of this one), then try again.");
+    EXPECT_EQ(PortOpenHint(PortOpenError::NotFound, "ttyACM9"),
+              "There is no serial port /dev/ttyACM9. Plug the unit's cable in, or choose another "
+              "port.");
+    EXPECT_EQ(PortOpenHint(PortOpenError::Other, "ttyS0"), "");
+    // Qt calls a port held by another program a permission error as well.
+    EXPECT_EQ(ClassifyPortOpenError(QSerialPort::PermissionError, false),
+              PortOpenError::Permission);
+    EXPECT_EQ(ClassifyPortOpenError(QSerialPort::PermissionError, true), PortOpenError::InUse);
+    EXPECT_EQ(ClassifyPortOpenError(QSerialPort::DeviceNotFoundError, true),
+              PortOpenError::NotFound);
+}
+
+// A port this user may not open (root may open anything, so the refusal comes
+// through the link's seam): the connect message ends with the fix.
+TEST(PortProblemTest, APermissionRefusalGivesTheHintInTheConnectMessage) {
+    TempDir dir;
+    const std::string device = dir.PathOf("ttyUSB0");
+    std::ofstream(device) << "";
+    const group* owner = SomeGroup();
+    ASSERT_NE(owner, nullptr);
+    ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), owner->gr_gid), 0);
+    std::string asked;
+    CStreamUnitLink link([&] { return std::optional<std::string>("serial:" + device + ":9600"); },
+                         [] { return std::optional<std::string>(); },
+                         [&](const std::string& port, int, PortOpenError& error) {
+                             asked = port;
+                             error = PortOpenError::Permission;
+                             return std::unique_ptr<CLinkTransport>();
+                         });
+    CZRTProDoc doc;
+    MemoryTree tree;
+    ScriptedPrompter prompter;
+    CMainState state;
+    LinkUiHooks ui;
+    SystemClock clock;
+    UnitContext c{doc, tree, prompter, state, link, ui, clock};
+    ConnectUnit(c);
+    EXPECT_EQ(asked, device);
+    EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    ASSERT_EQ(prompter.Texts().size(), 1u);
+    EXPECT_EQ(prompter.Texts()[0], "Error - Failed to connect to unit\n\nHardware Unavailable\n\n" +
+                                       PortOpenHint(PortOpenError::Permission, device));
+    EXPECT_NE(prompter.Texts()[0].find(std::string("group \"") + owner->gr_name + "\""),
+              std::string::npos);
+}
+
+// The real port: one that is not there, and one another program holds.
+TEST(PortProblemTest, TheSerialPortTellsMissingFromInUse) {
+    TempDir dir;
+    CSerialTransport missing;
+    EXPECT_FALSE(missing.Open(dir.PathOf("ttyNone"), 9600));
+    EXPECT_EQ(missing.OpenError(), PortOpenError::NotFound);
+
+    SimProcess sim;
+    ASSERT_TRUE(sim.Start({"--eeprom", dir.PathOf("unit.bin")}));
+    const std::string port = sim.Connection().substr(std::string("serial:").size());
+    CSerialTransport first;
+    ASSERT_TRUE(first.Open(port, 9600));
+    CSerialTransport second;
+    EXPECT_FALSE(second.Open(port, 9600));
+    EXPECT_EQ(second.OpenError(), PortOpenError::InUse);
+}
+
+TEST(PortProblemTest, PortLabelsAndThePortsACableBrings) {
+    SerialPortEntry usb{"ttyUSB0", "FT232R USB UART", "FTDI", 0x0403, 0x6001};
+    SerialPortEntry builtIn{"ttyS0", "", "", -1, -1};
+    SerialPortEntry acm{"ttyACM0", "Serial adapter", "Acme", 0x2341, 0x0043};
+    EXPECT_EQ(SerialPortLabel(usb), "ttyUSB0 - FTDI FT232R USB UART (USB 0403:6001)");
+    EXPECT_EQ(SerialPortLabel(builtIn), "ttyS0");
+    EXPECT_EQ(SerialPortLabel(acm), "ttyACM0 - Acme Serial adapter (USB 2341:0043)");
+    EXPECT_EQ(NewSerialPorts({builtIn}, {builtIn, usb}), std::vector<SerialPortEntry>{usb});
+    EXPECT_EQ(NewSerialPorts({builtIn, usb}, {builtIn}), std::vector<SerialPortEntry>{});
+}
