@@ -112,13 +112,14 @@ Step Program(UnitContext& c, size_t total) {
     return Step::Done;
 }
 
-// A cancelled write leaves programming mode and the busy state at once and
-// says that the unit is only partly written; no verify follows.
+// A cancelled write leaves programming mode, the line and the busy state at
+// once, so the unit is free while the user reads that it is only partly
+// written; no verify follows.
 bool EndCancelledWrite(UnitContext& c) {
     c.m_link.comm_SetProgrammingMode(0);
+    c.m_link.comm_Disconnect();
     EndLinkUi(c);
     ReportLinkError(c.m_prompter, UnitLink::kUserCancelled, UnitMessages::kWriteCancelled);
-    c.m_link.comm_Disconnect();
     return false;
 }
 

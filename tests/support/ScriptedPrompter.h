@@ -20,6 +20,7 @@ public:
     PromptAnswer Message(const std::string& text, PromptButtons buttons, PromptIcon icon,
                          const std::string& caption) override {
         m_shown.push_back({text, buttons, icon, caption});
+        if (m_onMessage) m_onMessage(text);
         if (!m_answers.empty()) {
             const PromptAnswer a = m_answers.front();
             m_answers.pop_front();
@@ -57,6 +58,8 @@ public:
         return texts;
     }
 
+    // Called as each message is shown, as the user would first see it.
+    std::function<void(const std::string&)> m_onMessage;
     std::vector<Shown> m_shown;
     std::deque<PromptAnswer> m_answers;
     std::vector<std::string> m_statusTexts;

@@ -38,7 +38,13 @@ TEST_F(UnitCancelTest, CancelledWriteStopsAndSaysTheUnitIsPartlyWritten) {
     LoadSmallSite();
     m_state.m_bEnableVerify = true;
     CancelAt(3);
+    // The unit is let go before the user is told, not once the message is closed.
+    bool connectedWhileTold = true;
+    m_prompter.m_onMessage = [this, &connectedWhileTold](const std::string&) {
+        connectedWhileTold = m_link.comm_GetConnectedStatus() != 0 || m_unit.InProgrammingMode();
+    };
     EXPECT_FALSE(WriteCommand(m_ctx));
+    EXPECT_FALSE(connectedWhileTold);
     EXPECT_EQ(m_prompter.Texts(),
               Texts{"Write M-4400 cancelled.  The unit is now only partly written: write it again "
                     "before using it.\n\nUser Cancelled"});

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -18,6 +19,11 @@ CFindCableDlg::CFindCableDlg(PortLister lister, QWidget* parent)
     m_pInstruction = new QLabel(QString::fromLatin1(UWM::kFindCableUnplug), this);
     m_pInstruction->setWordWrap(true);
     m_pInstruction->setMinimumWidth(420);
+    // Moves to and fro while the dialog waits for the cable.
+    m_pWaiting = new QProgressBar(this);
+    m_pWaiting->setRange(0, 0);
+    m_pWaiting->setTextVisible(false);
+    m_pWaiting->hide();
     m_pFound = new QListWidget(this);
     m_pFound->hide();
     auto* buttons = new QDialogButtonBox(this);
@@ -26,11 +32,11 @@ CFindCableDlg::CFindCableDlg(PortLister lister, QWidget* parent)
     m_pUse =
         buttons->addButton(QString::fromLatin1(UWM::kFindCableUse), QDialogButtonBox::AcceptRole);
     m_pUse->setEnabled(false);
-    m_pUse->hide();
     buttons->addButton(QDialogButtonBox::Cancel);
     m_pNext->setDefault(true);
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_pInstruction);
+    column->addWidget(m_pWaiting);
     column->addWidget(m_pFound, 1);
     column->addWidget(buttons);
 
@@ -46,7 +52,7 @@ void CFindCableDlg::TakeBefore() {
     m_before = m_lister();
     m_nWaitedMs = 0;
     m_pNext->hide();
-    m_pUse->show();
+    m_pWaiting->show();
     m_pUse->setDefault(true);
     m_pInstruction->setText(QString::fromLatin1(UWM::kFindCablePlug));
     m_pPoll->start();
@@ -61,6 +67,7 @@ void CFindCableDlg::Look() {
         return;
     }
     m_pPoll->stop();
+    m_pWaiting->hide();
     m_found = added;
     m_pFound->clear();
     for (const SerialPortEntry& port : m_found)

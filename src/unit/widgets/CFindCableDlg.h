@@ -8,6 +8,7 @@
 
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QTimer;
 
@@ -43,6 +44,7 @@ private:
     int m_nWaitedMs = 0;
 
     QLabel* m_pInstruction;
+    QProgressBar* m_pWaiting;
     QListWidget* m_pFound;
     QPushButton* m_pNext;
     QPushButton* m_pUse;
