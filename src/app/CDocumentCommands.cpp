@@ -5,6 +5,7 @@
 
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
+#include "import/SetupWizardBuild.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "model/DocumentOps.h"
@@ -50,7 +51,7 @@ bool CDocumentCommands::OpenAtStart(const QString& path) {
 
 void CDocumentCommands::New() {
     DocumentContext ctx = m_frame.DocContext();
-    if (NewConfiguration(ctx) && m_frame.m_runNewWizard) m_frame.m_runNewWizard();
+    NewConfigurationCommand(ctx, m_frame.Wizard());
     m_frame.UpdateCommands();
 }
 

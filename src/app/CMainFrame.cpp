@@ -20,7 +20,9 @@
 #include "app/CQtPrompter.h"
 #include "app/CZRTProView.h"
 #include "app/MainMenu.h"
+#include "import/SetupWizardBuild.h"
 #include "import/widgets/CImportCommands.h"
+#include "import/widgets/CWindowWizard.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
@@ -59,12 +61,21 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     CreateSplitter();
 
     m_pDocuments = new CDocumentCommands(*this);
+    m_pUnits = new CUnitCommands(*this);
     m_groups = {m_pDocuments,
                 new CTreeCommands(*this),
-                new CUnitCommands(*this),
+                m_pUnits,
                 new CImportCommands(*this),
                 new CReportCommands(*this),
                 new CHelpCommands(*this)};
+
+    m_pWizard = std::make_unique<CWindowWizard>(this, *m_pPrompter,
+                                                [this] { return m_pUnits->PostWizardRead(); });
+    m_pTree->m_runWizard = [this] {
+        DocumentContext ctx = DocContext();
+        StartupWizardCommand(ctx, *m_pWizard);
+        UpdateCommands();
+    };
 
     connect(m_pTree, &CLeftTreeView::ItemSelected, this,
             [this](TreeItem item) { OnTreeSelection(item); });

@@ -17,6 +17,8 @@ class CCommandGroup;
 class CDocumentCommands;
 class CLeftTreeView;
 class CQtPrompter;
+class CUnitCommands;
+class WizardDialog;
 class QAction;
 class QLabel;
 class QScrollArea;
@@ -65,9 +67,8 @@ public:
     // The window title follows the document's title.
     void UpdateTitle();
 
-    // File > New runs this once the document is emptied: the setup wizard,
-    // which the wizard work provides. Without it New ends with the empty document.
-    std::function<void()> m_runNewWizard;
+    // The setup wizard of File > New and of the start-up command.
+    WizardDialog& Wizard() { return *m_pWizard; }
 
     // The tree column's width, as the splitter shows it and as the profile keeps it.
     int TreeWidth() const;
@@ -101,4 +102,6 @@ private:
     std::map<int, QAction*> m_actions;
     std::vector<CCommandGroup*> m_groups;
     CDocumentCommands* m_pDocuments = nullptr;
+    CUnitCommands* m_pUnits = nullptr;
+    std::unique_ptr<WizardDialog> m_pWizard;
 };

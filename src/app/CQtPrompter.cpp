@@ -1,17 +1,14 @@
 #include "app/CQtPrompter.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QMessageBox>
-#include <QSpinBox>
 
 #include "app/AppMessages.h"
+#include "import/widgets/CUnitModelDlg.h"
 
 namespace {
 
@@ -19,6 +16,7 @@ struct FileDialogKind {
     const char* m_pFilter;
     const char* m_pFolderKey;
     const char* m_pSuffix;  // null for an open dialog
+    bool m_bMustExist = true;
 };
 
 FileDialogKind KindOf(FileChoice kind) {
@@ -35,6 +33,10 @@ FileDialogKind KindOf(FileChoice kind) {
             return {"M-7700 Files(*.mdb)", "LastUnitFileDir", nullptr};
         case FileChoice::SaveReportPdf:
             return {"PDF Files (*.pdf)", "LastZRTFileDir", "pdf"};
+        case FileChoice::WizardZrt:
+            return {"NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr, false};
+        case FileChoice::WizardPagingFile:
+            return {"Paging System files (*.dat *.qpx *.mdb)", "LastUnitFileDir", nullptr, false};
     }
     return {"", "LastZRTFileDir", nullptr};
 }
@@ -134,23 +136,9 @@ bool CQtPrompter::AskUnitModel(bool showExpansion, UnitModelAnswer& answer) {
         return true;
     }
     if (m_bScripted) return false;
-    // A plain stand-in until the unit model dialog of the wizard work arrives.
-    QDialog dialog(m_pOwner);
-    dialog.setWindowTitle("Main Unit Model");
-    auto* form = new QFormLayout(&dialog);
-    auto* model = new QComboBox(&dialog);
-    model->addItems({"M-4400 (4 ports)", "M-4800 (8 ports)"});
-    form->addRow("Master unit:", model);
-    auto* units = new QSpinBox(&dialog);
-    units->setRange(0, 8);
-    if (showExpansion) form->addRow("M-4500 units:", units);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    form->addRow(buttons);
+    CUnitModelDlg dialog(*this, showExpansion, m_pOwner);
     if (dialog.exec() != QDialog::Accepted) return false;
-    answer.m_nRows = model->currentIndex() + 1;
-    answer.m_nCiuCount = showExpansion ? std::min(units->value(), answer.m_nRows * 4) : 0;
+    answer = dialog.Answer();
     return true;
 }
 
@@ -173,7 +161,7 @@ bool CQtPrompter::ChooseFile(FileChoice kind, std::string& path) {
             dialog.setDefaultSuffix(QString::fromLatin1(k.m_pSuffix));
             if (!path.empty()) dialog.selectFile(QFile::decodeName(path.c_str()));
         } else {
-            dialog.setFileMode(QFileDialog::ExistingFile);
+            dialog.setFileMode(k.m_bMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         }
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         chosen = dialog.selectedFiles().front();
@@ -189,4 +177,10 @@ std::vector<std::string> CQtPrompter::ShownTexts() const {
     std::vector<std::string> texts;
     for (const Shown& s : m_shown) texts.push_back(s.m_strText);
     return texts;
+}
+
+QWidget* CQtPrompter::SetOwner(QWidget* owner) {
+    QWidget* previous = m_pOwner;
+    m_pOwner = owner;
+    return previous;
 }

@@ -35,6 +35,10 @@ public:
     void SetNextFile(const QString& path) { m_files.push_back(path); }
     // The next unit model dialog is not shown but answered with `answer`.
     void SetNextUnitModel(const UnitModelAnswer& answer) { m_models.push_back(answer); }
+    // Dialogs and message boxes are owned by `owner` from now on (a modal
+    // dialog that asks through the prompter); returns the previous owner.
+    QWidget* SetOwner(QWidget* owner);
+
     // With scripting on, a dialog with no queued answer is not shown either:
     // a message takes its first button, a file dialog is cancelled.
     void SetScripted(bool scripted) { m_bScripted = scripted; }

@@ -77,3 +77,12 @@ bool ImportPagingFile(DocumentContext& ctx, Profile& profile, ImportKind kind) {
     BuildFromImport(ctx, *importer);
     return true;
 }
+
+bool ImportCommand(DocumentContext& ctx, Profile& profile, ImportKind kind) {
+    if (ctx.m_pMain && ctx.m_pMain->m_bBusy) return false;
+    if (!AskSaveChanges(ctx)) return false;
+    if (!ImportPagingFile(ctx, profile, kind)) return false;
+    // The edits the question settled went with the configuration they were made to.
+    ctx.m_doc.SetModifiedFlag(false);
+    return true;
+}

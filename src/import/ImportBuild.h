@@ -22,3 +22,8 @@ enum class ImportKind { Lunetta, M7700 };
 // cannot be read shows why and leaves the configuration as it was. True when
 // a configuration was built.
 bool ImportPagingFile(DocumentContext& ctx, Profile& profile, ImportKind kind);
+
+// The File > Import command: a modified configuration is offered for saving
+// first (Cancel, or a save that fails, leaves everything as it was), then as
+// ImportPagingFile. Does nothing while a transfer runs.
+bool ImportCommand(DocumentContext& ctx, Profile& profile, ImportKind kind);

@@ -8,6 +8,8 @@ std::optional<bool> DocumentCommandEnabled(int command, const CZRTProDoc& doc, b
     switch (command) {
         case kCmdFileNew:
         case kCmdFileOpen:
+        case kCmdImportLunetta:
+        case kCmdImportM7700:
         case kCmdReadUnit:
             return !busy;
         case kCmdFileSave:

@@ -14,7 +14,8 @@ void LabelRoot(DocumentContext& ctx, const std::string& name) {
         ctx.m_tree.SetItemText(root, SystemLabel(name));
 }
 
-// The framework's own question before a modified document is dropped.
+}  // namespace
+
 bool AskSaveChanges(DocumentContext& ctx) {
     if (!ctx.m_doc.IsModified()) return true;
     const std::string text = ReplaceArg1(ModelMessages::kSaveChanges, ctx.m_doc.GetTitle());
@@ -27,8 +28,6 @@ bool AskSaveChanges(DocumentContext& ctx) {
             return false;
     }
 }
-
-}  // namespace
 
 bool OpenConfiguration(DocumentContext& ctx, const std::string& path) {
     if (!ctx.m_pMain || ctx.m_pMain->m_bBusy) return false;

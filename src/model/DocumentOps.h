@@ -35,6 +35,10 @@ bool SaveDocument(DocumentContext& ctx, bool askName);
 // question, then "Save changes to %1?". True to go on.
 bool ConfirmLeave(DocumentContext& ctx);
 
+// The framework's own question before a modified document is dropped:
+// "Save changes to %1?". True to go on (saved, or not to be saved).
+bool AskSaveChanges(DocumentContext& ctx);
+
 // File > Open, after the file has been chosen (also the recent-file list).
 bool OpenDocumentFile(DocumentContext& ctx, const std::string& path);
 

@@ -7,7 +7,18 @@ enum class PromptIcon { None, Information, Warning, Error, Question };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // What a file dialog is for; the widgets pick caption, filter and folder from it.
-enum class FileChoice { OpenZrt, SaveZrt, OpenLunetta, OpenQuillon, OpenM7700, SaveReportPdf };
+enum class FileChoice {
+    OpenZrt,
+    SaveZrt,
+    OpenLunetta,
+    OpenQuillon,
+    OpenM7700,
+    SaveReportPdf,
+    // The setup wizard's two Browse buttons: a name is taken whether or not
+    // the file exists, the wizard's checks and builds judge it.
+    WizardZrt,
+    WizardPagingFile,
+};
 
 // Answers of the main unit model dialog.
 struct UnitModelAnswer {

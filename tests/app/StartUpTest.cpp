@@ -63,6 +63,8 @@ TEST_F(AppTest, ABadFileOnTheCommandLineEndsTheStart) {
 TEST_F(AppTest, ASecondStartBringsTheFirstForwardAndEnds) {
     const QString name = UniqueInstanceName();
     CZRTProApp first(name, m_profile.get());
+    // The start-up wizard stays away: its page would wait for an answer.
+    first.m_prepareFrame = [](CMainFrame& frame) { frame.Tree().m_runWizard = [] {}; };
     ASSERT_TRUE(first.InitInstance({"zrtpro"}, 0));
     first.MainFrame()->showMinimized();
 

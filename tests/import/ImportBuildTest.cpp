@@ -415,6 +415,52 @@ TEST_F(ImportBuildTest, M7700ImportCommandBuildsFromTheDatabase) {
     EXPECT_EQ(m_doc.m_strImportPath, path);
 }
 
+// An import replaces the configuration: unsaved edits are offered for saving
+// first, and only a No or a save that worked lets the import go on.
+TEST_F(ImportBuildTest, ImportCommandOffersToSaveEditsFirst) {
+    const std::string path =
+        m_dir.Write("site.mdb", M7700Database::Site(0, M7700Database::Stations(6)).Bytes());
+    MemoryProfile profile;
+    m_doc.SetModifiedFlag(true);
+    const auto before = InputArches();
+    // Cancel; then Yes, whose save is refused while Arch Numbers conflict.
+    for (PromptAnswer answer : {PromptAnswer::Cancel, PromptAnswer::Yes}) {
+        m_prompter.m_shown.clear();
+        m_prompter.m_answers = {answer};
+        m_prompter.m_files = {path};
+        EXPECT_FALSE(ImportCommand(m_ctx, profile, ImportKind::M7700));
+        ASSERT_FALSE(m_prompter.m_shown.empty());
+        EXPECT_EQ(m_prompter.m_shown[0].m_strText, "Save changes to old.zrt?");
+        EXPECT_EQ(m_prompter.m_shown[0].m_buttons, PromptButtons::YesNoCancel);
+        EXPECT_TRUE(m_prompter.m_fileChoices.empty());
+        EXPECT_EQ(InputArches(), before);
+        EXPECT_EQ(m_doc.GetPathName(), "/sites/old.zrt");
+        EXPECT_TRUE(m_doc.IsModified());
+    }
+
+    m_main.m_bBusy = true;
+    m_prompter.m_shown.clear();
+    EXPECT_FALSE(ImportCommand(m_ctx, profile, ImportKind::M7700));
+    EXPECT_TRUE(m_prompter.m_shown.empty());
+    m_main.m_bBusy = false;
+
+    m_prompter.m_answers = {PromptAnswer::No};
+    AnswerUnitModel(1, 0);
+    ASSERT_TRUE(ImportCommand(m_ctx, profile, ImportKind::M7700));
+    EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{"Save changes to old.zrt?"});
+    EXPECT_EQ(InputArches(), Numbers(101, 104));
+    EXPECT_EQ(ZoneArches(), Numbers(105, 106));
+    EXPECT_FALSE(m_doc.IsModified());
+
+    // Nothing to lose: no question.
+    m_prompter.m_shown.clear();
+    m_prompter.m_files = {path};
+    AnswerUnitModel(2, 0);
+    ASSERT_TRUE(ImportCommand(m_ctx, profile, ImportKind::M7700));
+    EXPECT_TRUE(m_prompter.m_shown.empty());
+    EXPECT_EQ(InputArches().size(), 8u);
+}
+
 TEST_F(ImportBuildTest, NamedDatabaseUsesTwoDigits) {
     const std::string path =
         m_dir.Write("SITE.MDB", M7700Database::Site(3, M7700Database::Stations(50)).Bytes());

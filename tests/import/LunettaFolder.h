@@ -27,10 +27,10 @@ inline std::string SlotBytes(const Slot& slot) {
 }
 
 // A board file; slots not given are empty (0xFF 0xFF) up to 24.
-inline std::string BoardFile(std::vector<Slot> slots, size_t slotCount = 24) {
-    slots.resize(slotCount);
+inline std::string BoardFile(std::vector<Slot> stations, size_t slotCount = 24) {
+    stations.resize(slotCount);
     std::string bytes;
-    for (const Slot& s : slots) bytes += SlotBytes(s);
+    for (const Slot& s : stations) bytes += SlotBytes(s);
     return bytes;
 }
 

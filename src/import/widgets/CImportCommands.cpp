@@ -13,13 +13,13 @@ CImportCommands::CImportCommands(CMainFrame& frame) : CCommandGroup(&frame), m_f
 }
 
 void CImportCommands::UpdateCommands() {
-    m_frame.Action(kCmdImportLunetta)->setEnabled(false);
-    m_frame.Action(kCmdImportM7700)->setEnabled(false);
-    m_frame.Action(kCmdImportQuillon)
-        ->setEnabled(
-            *DocumentCommandEnabled(kCmdImportQuillon, m_frame.Doc(), m_frame.State().m_bBusy));
+    const bool busy = m_frame.State().m_bBusy;
+    for (int id : {kCmdImportLunetta, kCmdImportM7700, kCmdImportQuillon})
+        m_frame.Action(id)->setEnabled(*DocumentCommandEnabled(id, m_frame.Doc(), busy));
 }
 
-void CImportCommands::ImportLunetta() {}
-
-void CImportCommands::ImportM7700() {}
+void CImportCommands::Import(ImportKind kind) {
+    DocumentContext ctx = m_frame.DocContext();
+    ImportCommand(ctx, m_frame.UserProfile(), kind);
+    m_frame.UpdateCommands();
+}

@@ -112,6 +112,20 @@ void CUnitCommands::WizardReadUnit() {
     Run([](UnitContext& c) { WizardReadCommand(c); });
 }
 
+bool CUnitCommands::PostWizardRead() {
+    if (m_bWizardReadPending) return false;
+    m_bWizardReadPending = true;
+    m_frame.State().m_bVerifyPass = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            WizardReadUnit();
+            m_bWizardReadPending = false;
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
 void CUnitCommands::WriteUnit() {
     Run([](UnitContext& c) { WriteCommand(c); });
 }

@@ -25,6 +25,9 @@ public:
 
     void ReadUnit();
     void WizardReadUnit();
+    // The setup wizard's read-unit radio: posts one plain read to run once
+    // the wizard has closed. False when one is already waiting to run.
+    bool PostWizardRead();
     void WriteUnit();
     void ToggleVerifyWrite();
     void SetUnitTime();
@@ -51,4 +54,5 @@ private:
     std::unique_ptr<CWindowUnitLink> m_link;
     SystemClock m_clock;
     bool m_bRunning = false;
+    bool m_bWizardReadPending = false;
 };

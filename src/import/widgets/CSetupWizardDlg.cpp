@@ -1,0 +1,281 @@
+#include "import/widgets/CSetupWizardDlg.h"
+
+#include <QButtonGroup>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "import/ImportMessages.h"
+#include "import/ValidatePage.h"
+#include "import/WizardControls.h"
+#include "import/WizardLayout.h"
+#include "import/widgets/ImportWidgetMessages.h"
+#include "pages/widgets/TitleFont.h"
+
+namespace {
+
+namespace M = ImportWidgetMessages;
+namespace WC = WizardControl;
+
+constexpr int kFinish = 1;
+constexpr int kCancel = 2;
+
+const QColor kBackground(255, 255, 230);
+const QColor kStaticText(0, 0, 215);
+
+QString Caption(const char* text) { return QString::fromLatin1(text); }
+
+std::string FileName(const QLineEdit* edit) {
+    return QFile::encodeName(edit->text()).toStdString();
+}
+
+std::string Digits(const QLineEdit* edit) { return edit->text().toLatin1().toStdString(); }
+
+}  // namespace
+
+CSetupWizardDlg::CSetupWizardDlg(Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter) {
+    setObjectName("CSetupWizardDlg");
+    setWindowTitle(Caption(M::kWizardTitle));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kBackground);
+    colours.setColor(QPalette::WindowText, kStaticText);
+    // The fields keep dark text on white whatever the desktop's theme.
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    BuildControls();
+    LayOut();
+    Edit(WC::kCiuCount)->setText("1");
+    Edit(WC::kDialDigits)->setText("2");
+    Edit(WC::kExpansionCount)->setText("1");
+    Radio(WC::kQuillon)->setChecked(true);
+    Radio(WC::kFourPort)->setChecked(true);
+    KeepRoomForEveryLayout();
+    Radio(WC::kSpecifyFilename)->setChecked(true);
+    UpdateControls();
+}
+
+void CSetupWizardDlg::BuildControls() {
+    auto label = [this](int id, const char* text) {
+        auto* l = new QLabel(Caption(text), this);
+        m_controls[id] = l;
+        return l;
+    };
+    auto edit = [this](int id, int chars) {
+        auto* e = new QLineEdit(this);
+        e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QString(chars, '0')) + 12);
+        if (chars < 10) e->setMaximumWidth(e->minimumWidth());
+        m_controls[id] = e;
+        return e;
+    };
+    auto radio = [this](int id, const char* text, QButtonGroup* group) {
+        auto* r = new QRadioButton(Caption(text), this);
+        group->addButton(r);
+        m_controls[id] = r;
+        return r;
+    };
+
+    auto* title = label(WC::kTitle, M::kWizardHeading);
+    title->setFont(TitleFont());
+
+    m_controls[WC::kMethodGroup] = new QGroupBox(Caption(M::kMethodGroup), this);
+    auto* methods = new QButtonGroup(this);
+    radio(WC::kSpecifyFilename, M::kSpecifyFilename, methods);
+    radio(WC::kSpecifyConfiguration, M::kSpecifyConfiguration, methods);
+    radio(WC::kReadUnit, M::kReadUnit, methods);
+
+    label(WC::kConfigFileLabel, M::kConfigFileLabel)->setBuddy(edit(WC::kConfigFile, 40));
+    m_controls[WC::kConfigFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
+    label(WC::kPagingFileLabel, M::kPagingFileLabel)->setBuddy(edit(WC::kPagingFile, 40));
+    m_controls[WC::kPagingFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
+
+    m_controls[WC::kSystemGroup] = new QGroupBox(Caption(M::kSystemGroup), this);
+    auto* systems = new QButtonGroup(this);
+    radio(WC::kQuillon, M::kQuillon, systems);
+    radio(WC::kLunetta, M::kLunetta, systems);
+    radio(WC::kM7700, M::kM7700, systems);
+    label(WC::kExpansionLabel, ImportMessages::kExpansionUnitsCaption)
+        ->setBuddy(edit(WC::kExpansionCount, 3));
+    label(WC::kDialDigitsLabel, M::kDialDigitsLabel)->setBuddy(edit(WC::kDialDigits, 3));
+
+    m_controls[WC::kHardwareGroup] = new QGroupBox(Caption(M::kHardwareGroup), this);
+    label(WC::kCiuCountLabel, M::kCiuCountLabel)->setBuddy(edit(WC::kCiuCount, 3));
+    auto* units = new QButtonGroup(this);
+    radio(WC::kFourPort, M::kFourPortMaster, units);
+    radio(WC::kEightPort, M::kEightPortMaster, units);
+
+    auto* finish = new QPushButton(Caption(M::kFinish), this);
+    finish->setDefault(true);
+    m_controls[kFinish] = finish;
+    m_controls[kCancel] = new QPushButton(Caption(M::kCancel), this);
+
+    connect(finish, &QPushButton::clicked, this, &CSetupWizardDlg::accept);
+    connect(static_cast<QPushButton*>(Control(kCancel)), &QPushButton::clicked, this,
+            &CSetupWizardDlg::reject);
+    connect(static_cast<QPushButton*>(Control(WC::kConfigFileBrowse)), &QPushButton::clicked, this,
+            &CSetupWizardDlg::BrowseConfigFile);
+    connect(static_cast<QPushButton*>(Control(WC::kPagingFileBrowse)), &QPushButton::clicked, this,
+            &CSetupWizardDlg::BrowsePagingFile);
+    for (int id :
+         {WC::kSpecifyFilename, WC::kSpecifyConfiguration, WC::kQuillon, WC::kLunetta, WC::kM7700})
+        connect(Radio(id), &QRadioButton::clicked, this, &CSetupWizardDlg::UpdateControls);
+    connect(Radio(WC::kReadUnit), &QRadioButton::clicked, this, &CSetupWizardDlg::ReadUnitClicked);
+}
+
+void CSetupWizardDlg::LayOut() {
+    auto* methodBox = new QVBoxLayout(static_cast<QGroupBox*>(Control(WC::kMethodGroup)));
+    for (int id : {WC::kSpecifyFilename, WC::kSpecifyConfiguration, WC::kReadUnit})
+        methodBox->addWidget(Control(id));
+
+    auto* files = new QGridLayout;
+    files->addWidget(Control(WC::kConfigFileLabel), 0, 0, 1, 2);
+    files->addWidget(Control(WC::kConfigFile), 1, 0);
+    files->addWidget(Control(WC::kConfigFileBrowse), 1, 1);
+    files->addWidget(Control(WC::kPagingFileLabel), 2, 0, 1, 2);
+    files->addWidget(Control(WC::kPagingFile), 3, 0);
+    files->addWidget(Control(WC::kPagingFileBrowse), 3, 1);
+    files->setRowMinimumHeight(2, fontMetrics().height() * 2);
+    files->setAlignment(Control(WC::kPagingFileLabel), Qt::AlignBottom);
+
+    auto* systemBox = new QGridLayout(static_cast<QGroupBox*>(Control(WC::kSystemGroup)));
+    auto* systemRow = new QHBoxLayout;
+    for (int id : {WC::kQuillon, WC::kLunetta, WC::kM7700}) systemRow->addWidget(Control(id));
+    systemRow->addStretch(1);
+    systemBox->addLayout(systemRow, 0, 0, 1, 2);
+    systemBox->addWidget(Control(WC::kExpansionLabel), 1, 0);
+    systemBox->addWidget(Control(WC::kExpansionCount), 1, 1);
+    systemBox->addWidget(Control(WC::kDialDigitsLabel), 2, 0);
+    systemBox->addWidget(Control(WC::kDialDigits), 2, 1);
+    systemBox->setColumnStretch(0, 1);
+
+    auto* hardwareBox = new QGridLayout(static_cast<QGroupBox*>(Control(WC::kHardwareGroup)));
+    hardwareBox->addWidget(Control(WC::kCiuCountLabel), 0, 0);
+    hardwareBox->addWidget(Control(WC::kCiuCount), 0, 1);
+    hardwareBox->addWidget(Control(WC::kFourPort), 1, 0, 1, 2);
+    hardwareBox->addWidget(Control(WC::kEightPort), 2, 0, 1, 2);
+    hardwareBox->setColumnStretch(0, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Control(kFinish));
+    buttons->addWidget(Control(kCancel));
+
+    m_pColumn = new QVBoxLayout(this);
+    m_pColumn->addWidget(Control(WC::kTitle), 0, Qt::AlignHCenter);
+    m_pColumn->addWidget(Control(WC::kMethodGroup));
+    m_pColumn->addLayout(files);
+    m_pColumn->addWidget(Control(WC::kSystemGroup));
+    m_pColumn->addWidget(Control(WC::kHardwareGroup));
+    m_pColumn->addStretch(1);
+    m_pColumn->addLayout(buttons);
+}
+
+// The page keeps one size while the fields of the methods take turns below
+// the method radios: room for the largest of them.
+void CSetupWizardDlg::KeepRoomForEveryLayout() {
+    QSize room;
+    for (int method : {WC::kSpecifyConfiguration, WC::kSpecifyFilename}) {
+        Radio(method)->setChecked(true);
+        UpdateControls();
+        m_pColumn->invalidate();
+        room = room.expandedTo(sizeHint());
+    }
+    setMinimumSize(room);
+}
+
+QRadioButton* CSetupWizardDlg::Radio(int id) const {
+    return static_cast<QRadioButton*>(Control(id));
+}
+
+QLineEdit* CSetupWizardDlg::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
+
+CWizardEntries CSetupWizardDlg::Entries() const {
+    CWizardEntries e;
+    e.m_bSpecifyFilename = Radio(WC::kSpecifyFilename)->isChecked();
+    e.m_bSpecifyConfiguration = Radio(WC::kSpecifyConfiguration)->isChecked();
+    e.m_bQuillon = Radio(WC::kQuillon)->isChecked();
+    e.m_bLunetta = Radio(WC::kLunetta)->isChecked();
+    e.m_bM7700 = Radio(WC::kM7700)->isChecked();
+    e.m_bFourPort = Radio(WC::kFourPort)->isChecked();
+    e.m_bEightPort = Radio(WC::kEightPort)->isChecked();
+    e.m_strConfigFile = FileName(Edit(WC::kConfigFile));
+    e.m_strPagingFile = FileName(Edit(WC::kPagingFile));
+    e.m_strExpansionCount = Digits(Edit(WC::kExpansionCount));
+    e.m_strDialDigits = Digits(Edit(WC::kDialDigits));
+    e.m_strCiuCount = Digits(Edit(WC::kCiuCount));
+    return e;
+}
+
+void CSetupWizardDlg::UpdateControls() {
+    const WizardLayout layout = ::UpdateControls(Entries());
+    for (int id : SwitchedWizardControls()) Control(id)->setVisible(layout.m_shown.count(id) > 0);
+    if (!layout.m_strExpansionCaption.empty())
+        static_cast<QLabel*>(Control(WC::kExpansionLabel))
+            ->setText(QString::fromLatin1(layout.m_strExpansionCaption));
+    if (layout.m_bHideMethodChoice) HideMethodChoice();
+}
+
+// The method group goes; Specify Filename stays, checked, where the group was.
+void CSetupWizardDlg::HideMethodChoice() {
+    QWidget* group = Control(WC::kMethodGroup);
+    QRadioButton* filename = Radio(WC::kSpecifyFilename);
+    if (filename->parentWidget() == group) {
+        group->layout()->removeWidget(filename);
+        filename->setParent(this);
+        m_pColumn->insertWidget(m_pColumn->indexOf(group), filename);
+        filename->show();
+    }
+    group->hide();
+    Radio(WC::kSpecifyConfiguration)->hide();
+    Radio(WC::kReadUnit)->hide();
+}
+
+int CSetupWizardDlg::ValidatePage() {
+    const WizardCheck check = ::ValidatePage(Entries(), m_answers);
+    if (check.m_nResult == 0) return 0;
+    if (!check.m_strMessage.empty()) m_prompter.Message(check.m_strMessage);
+    if (check.m_nFocus != WC::kNone) {
+        QLineEdit* field = Edit(check.m_nFocus);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+    }
+    return 1;
+}
+
+void CSetupWizardDlg::accept() {
+    if (ValidatePage() == 0) QDialog::accept();
+}
+
+void CSetupWizardDlg::BrowseConfigFile() {
+    std::string path = FileName(Edit(WC::kConfigFile));
+    if (!m_prompter.ChooseFile(FileChoice::WizardZrt, path)) return;
+    Edit(WC::kConfigFile)->setText(QFile::decodeName(path.c_str()));
+    // A configuration file is the whole answer: the page ends even when the
+    // check found something to say.
+    ValidatePage();
+    QDialog::accept();
+}
+
+void CSetupWizardDlg::BrowsePagingFile() {
+    std::string path = FileName(Edit(WC::kPagingFile));
+    if (!m_prompter.ChooseFile(FileChoice::WizardPagingFile, path)) return;
+    Edit(WC::kPagingFile)->setText(QFile::decodeName(path.c_str()));
+    UpdateControls();
+    QLineEdit* units = Edit(WC::kCiuCount);
+    units->setFocus(Qt::OtherFocusReason);
+    units->selectAll();
+    ValidatePage();
+}
+
+void CSetupWizardDlg::ReadUnitClicked() {
+    if (m_requestUnitRead && m_requestUnitRead()) reject();
+}

@@ -1,0 +1,75 @@
+#include "import/widgets/CUnitModelDlg.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "import/UnitModelRules.h"
+#include "import/widgets/ImportWidgetMessages.h"
+#include "import/widgets/UnitModelControls.h"
+
+namespace {
+namespace M = ImportWidgetMessages;
+namespace UC = UnitModelControl;
+constexpr int kMostCameraInterfaceUnits = 8;
+}  // namespace
+
+CUnitModelDlg::CUnitModelDlg(Prompter& prompter, bool showExpansion, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter) {
+    setObjectName("CUnitModelDlg");
+    setWindowTitle(QString::fromLatin1(M::kUnitModelTitle));
+    auto* four = new QRadioButton(QString::fromLatin1(M::kFourPortModel), this);
+    auto* eight = new QRadioButton(QString::fromLatin1(M::kEightPortModel), this);
+    auto* models = new QButtonGroup(this);
+    models->addButton(four);
+    models->addButton(eight);
+    four->setChecked(true);
+
+    auto* label = new QLabel(QString::fromLatin1(M::kExpansionUnits), this);
+    auto* list = new QComboBox(this);
+    for (int n = 0; n <= kMostCameraInterfaceUnits; ++n) list->addItem(QString::number(n));
+    list->setCurrentIndex(m_answer.m_nCiuCount);
+    label->setBuddy(list);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QString::fromLatin1(M::kOk), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CUnitModelDlg::accept);
+
+    m_controls = {{UC::kFourPort, four},
+                  {UC::kEightPort, eight},
+                  {UC::kExpansionLabel, label},
+                  {UC::kExpansionList, list},
+                  {UC::kOk, ok}};
+
+    auto* expansion = new QHBoxLayout;
+    expansion->addWidget(label);
+    expansion->addWidget(list);
+    expansion->addStretch(1);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(four);
+    column->addWidget(eight);
+    column->addSpacing(fontMetrics().height() / 2);
+    column->addLayout(expansion);
+    column->addWidget(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    label->setVisible(showExpansion);
+    list->setVisible(showExpansion);
+}
+
+void CUnitModelDlg::accept() {
+    const auto* four = static_cast<QRadioButton*>(Control(UC::kFourPort));
+    const auto* eight = static_cast<QRadioButton*>(Control(UC::kEightPort));
+    const auto* list = static_cast<QComboBox*>(Control(UC::kExpansionList));
+    if (const char* message =
+            UnitModelOk(four->isChecked(), eight->isChecked(), list->currentIndex(), m_answer)) {
+        m_prompter.Message(message);
+        return;
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,338 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+
+#include "app/AppFixture.h"
+#include "app/CDocumentCommands.h"
+#include "import/LunettaFolder.h"
+#include "import/M7700Database.h"
+#include "import/WizardControls.h"
+#include "import/widgets/CSetupWizardDlg.h"
+#include "import/widgets/CUnitModelDlg.h"
+#include "import/widgets/UnitModelControls.h"
+#include "model/CommandIds.h"
+#include "unit/widgets/CConnectionDlg.h"
+#include "unit/widgets/CUnitCommands.h"
+#include "unit/widgets/ModalAnswer.h"
+
+namespace {
+
+namespace WC = WizardControl;
+using namespace LunettaFolder;
+
+QLineEdit* Edit(CSetupWizardDlg& page, int id) { return static_cast<QLineEdit*>(page.Control(id)); }
+void Click(CSetupWizardDlg& page, int id) {
+    static_cast<QAbstractButton*>(page.Control(id))->click();
+}
+
+// Fills in the wizard as soon as it shows and presses Finish.
+void AnswerWizard(std::function<void(CSetupWizardDlg&)> fill) {
+    WhenShown<CSetupWizardDlg>([fill](CSetupWizardDlg& page) {
+        fill(page);
+        if (page.isVisible()) Click(page, 1);
+    });
+}
+
+// A described paging system: type radio, digits, expansion count, unit radio, units.
+std::function<void(CSetupWizardDlg&)> Describe(int system, const char* digits,
+                                               const char* expansion, int unit, const char* units) {
+    return [=](CSetupWizardDlg& page) {
+        Click(page, WC::kSpecifyConfiguration);
+        Click(page, system);
+        Edit(page, WC::kDialDigits)->setText(digits);
+        Edit(page, WC::kExpansionCount)->setText(expansion);
+        Click(page, unit);
+        Edit(page, WC::kCiuCount)->setText(units);
+    };
+}
+
+std::vector<std::string> Numbers(int first, int last) {
+    std::vector<std::string> numbers;
+    for (int n = first; n <= last; ++n) numbers.push_back(std::to_string(n));
+    return numbers;
+}
+
+// The Arch Numbers of the inputs, in node order.
+std::vector<std::string> InputArches(const CZRTProDoc& doc) {
+    std::vector<std::string> arches;
+    for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i)
+        if (doc.IsInput(i)) arches.push_back(doc.m_nodes[static_cast<size_t>(i)].m_strArch);
+    return arches;
+}
+
+std::vector<std::string> ZoneArches(const CZRTProDoc& doc) {
+    std::vector<std::string> arches;
+    for (const CZoneEntry& z : doc.m_zones) arches.push_back(z.m_strArch);
+    return arches;
+}
+
+std::vector<std::string> Head(const std::vector<std::string>& v, size_t n) {
+    return {v.begin(), v.begin() + static_cast<long>(std::min(n, v.size()))};
+}
+
+// Station number n (below 10000) as the two packed BCD bytes of a Lunetta slot.
+Slot Station(int n, const std::string& name) {
+    const auto bcd = [](int two) { return static_cast<uint8_t>((two / 10) << 4 | two % 10); };
+    return {bcd(n / 100), bcd(n % 100), name};
+}
+
+class WizardWindowTest : public AppTest {
+protected:
+    // A Lunetta folder with board 1 installed: stations 101 to 124 named
+    // "Room 1" to "Room 24", administrators 511 to 514.
+    std::string WriteLunettaFolder() {
+        std::filesystem::create_directories(m_dir / "lu");
+        std::vector<Slot> stations;
+        for (int k = 1; k <= 24; ++k)
+            stations.push_back(Station(100 + k, "Room " + std::to_string(k)));
+        std::ofstream(PathOf("lu/TDX_FILE.DAT"), std::ios::binary) << TdxFile({"0"});
+        std::ofstream(PathOf("lu/tdx_bd01.usr"), std::ios::binary) << BoardFile(stations);
+        std::ofstream(PathOf("lu/tdx_admn.usr"), std::ios::binary)
+            << AdminFile({{0x05, 0x11}, {0x05, 0x12}, {0x05, 0x13}, {0x05, 0x14}});
+        return PathOf("lu/TDX_FILE.DAT");
+    }
+
+    // A configuration opened from a file, then edited.
+    void OpenEditedSite(CMainFrame& frame) {
+        ASSERT_TRUE(
+            frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
+        m_doc.SetModifiedFlag(true);
+    }
+
+    std::string RootLabel(CMainFrame& frame) {
+        return frame.Tree().ItemText(frame.Tree().RootItem());
+    }
+};
+
+struct DescribedCase {
+    const char* m_pName;
+    int m_nSystem;
+    const char* m_pDigits;
+    const char* m_pExpansion;
+    int m_nUnit;
+    const char* m_pUnits;
+    int m_nInputs;
+    std::vector<std::string> m_firstInputs;  // the inputs that take zones
+    std::vector<std::string> m_zones;
+    int m_nFirstZoneId;
+};
+
+void PrintTo(const DescribedCase& c, std::ostream* os) { *os << c.m_pName; }
+
+class DescribedSystems : public WizardWindowTest,
+                         public ::testing::WithParamInterface<DescribedCase> {};
+
+TEST_P(DescribedSystems, NewBuildsTheNumberingOfTheDescribedSystem) {
+    const DescribedCase& c = GetParam();
+    CMainFrame& frame = NewFrame();
+    AnswerWizard(Describe(c.m_nSystem, c.m_pDigits, c.m_pExpansion, c.m_nUnit, c.m_pUnits));
+    frame.Action(kCmdFileNew)->trigger();
+
+    EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+    const auto inputs = InputArches(m_doc);
+    ASSERT_EQ(inputs.size(), static_cast<size_t>(c.m_nInputs));
+    EXPECT_EQ(Head(inputs, c.m_firstInputs.size()), c.m_firstInputs);
+    EXPECT_EQ(ZoneArches(m_doc), c.m_zones);
+    if (!m_doc.m_zones.empty()) {
+        EXPECT_EQ(m_doc.m_zones.front().m_nZoneId, c.m_nFirstZoneId);
+    }
+    EXPECT_EQ(m_doc.m_nPagingSystem, c.m_nSystem - WC::kQuillon + 1);
+    EXPECT_EQ(RootLabel(frame), "untitled System");
+    EXPECT_EQ(m_doc.GetPathName(), "");
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_TRUE(frame.Action(kCmdFileSave)->isEnabled());
+}
+
+// Quillon: 8 + 16 per expansion port zones (at most 56 with two digits, 136
+// with three) from 11 or 101; Lunetta: 24 per station card from 101; M-7700:
+// 24 per unit counting the main one (at most 90 with two digits) from 10 or 101.
+const DescribedCase kDescribedCases[] = {
+    {"QuillonTwoDigits", WC::kQuillon, "2", "3", WC::kFourPort, "0", 4, Numbers(11, 14),
+     Numbers(15, 66), 5},
+    {"QuillonThreeDigits", WC::kQuillon, "3", "8", WC::kEightPort, "0", 8, Numbers(101, 108),
+     Numbers(109, 236), 9},
+    {"LunettaOneCard", WC::kLunetta, "", "1", WC::kEightPort, "1", 31, Numbers(101, 124), {}, 0},
+    {"M7700TwoDigits", WC::kM7700, "2", "3", WC::kEightPort, "2", 54, Numbers(10, 63),
+     Numbers(64, 99), 55},
+};
+
+INSTANTIATE_TEST_SUITE_P(Wizard, DescribedSystems, ::testing::ValuesIn(kDescribedCases),
+                         [](const auto& info) { return std::string(info.param.m_pName); });
+
+TEST_F(WizardWindowTest, NewImportsANamedLunettaFolder) {
+    const std::string tdx = WriteLunettaFolder();
+    CMainFrame& frame = NewFrame();
+    frame.Prompter().SetNextFile(QString::fromStdString(tdx));
+    AnswerWizard([](CSetupWizardDlg& page) {
+        Click(page, WC::kPagingFileBrowse);
+        Click(page, WC::kEightPort);
+        Edit(page, WC::kCiuCount)->setText("0");
+    });
+    frame.Action(kCmdFileNew)->trigger();
+
+    EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+    EXPECT_EQ(InputArches(m_doc), Numbers(101, 108));
+    EXPECT_EQ(ZoneArches(m_doc), Numbers(109, 124));
+    EXPECT_EQ(m_doc.m_zones.front(), (CZoneEntry{"109", "Room 9", 8}));
+    EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{511, 512, 513, 514}));
+    EXPECT_EQ(m_doc.m_nPagingSystem, 2);
+    EXPECT_EQ(m_profile->GetString("Directories", "LastUnitFileDir", ""), PathOf("lu") + "/");
+    EXPECT_EQ(RootLabel(frame), "untitled System");
+}
+
+TEST_F(WizardWindowTest, NewOpensANamedConfigurationFile) {
+    const std::string path = WriteConfig("plant.zrt", 8, 1, 300);
+    CMainFrame& frame = NewFrame();
+    frame.Prompter().SetNextFile(QString::fromStdString(path));
+    AnswerWizard([](CSetupWizardDlg& page) { Click(page, WC::kConfigFileBrowse); });
+    frame.Action(kCmdFileNew)->trigger();
+
+    EXPECT_EQ(m_doc.GetPathName(), path);
+    EXPECT_EQ(InputArches(m_doc).size(), 31u);
+    EXPECT_EQ(RootLabel(frame), "plant System");
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
+TEST_F(WizardWindowTest, NewOffersToSaveFirstAndCancelKeepsEverything) {
+    CMainFrame& frame = NewFrame();
+    OpenEditedSite(frame);
+    frame.Prompter().SetNextAnswer(PromptAnswer::Cancel);
+    frame.Action(kCmdFileNew)->trigger();
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
+    EXPECT_EQ(m_doc.GetPathName(), PathOf("site.zrt"));
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(InputArches(m_doc), Numbers(11, 14));
+
+    // Not saved, and the wizard closed without Finish: the old inputs stay
+    // on show, with no file behind them.
+    frame.Prompter().ClearShown();
+    frame.Prompter().SetNextAnswer(PromptAnswer::No);
+    WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, 2); });
+    frame.Action(kCmdFileNew)->trigger();
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
+    EXPECT_EQ(m_doc.GetPathName(), "");
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(InputArches(m_doc), Numbers(11, 14));
+}
+
+TEST_F(WizardWindowTest, StartUpCommandRunsTheWizardOnlyOnAnEmptyTree) {
+    CMainFrame& frame = NewFrame();
+    AnswerWizard(Describe(WC::kM7700, "3", "0", WC::kFourPort, "0"));
+    frame.Tree().RunWizardCommand();
+    EXPECT_EQ(InputArches(m_doc), Numbers(101, 104));
+    EXPECT_EQ(ZoneArches(m_doc), Numbers(105, 124));
+    EXPECT_EQ(RootLabel(frame), "untitled System");
+    EXPECT_TRUE(frame.Action(kCmdWriteUnit)->isEnabled());
+
+    // With a tree on show the command does nothing (a wizard would wait here).
+    frame.Tree().RunWizardCommand();
+    EXPECT_EQ(InputArches(m_doc), Numbers(101, 104));
+}
+
+TEST_F(WizardWindowTest, TheReadRadioStartsOneUnitRead) {
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(PathOf("data")));
+    CMainFrame& frame = NewFrame();
+    CUnitCommands* units = nullptr;
+    for (QObject* child : frame.children())
+        if (auto* group = dynamic_cast<CUnitCommands*>(child)) units = group;
+    ASSERT_NE(units, nullptr);
+    frame.State().m_bVerifyPass = true;
+    int connections = 0;
+    WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, WC::kReadUnit); });
+    WhenShown<CConnectionDlg>([&connections](CConnectionDlg& dlg) {
+        ++connections;
+        dlg.reject();
+    });
+    frame.Tree().RunWizardCommand();
+    EXPECT_FALSE(frame.State().m_bVerifyPass);
+    // The wizard has closed; its read waits to run and is not posted twice.
+    EXPECT_FALSE(units->PostWizardRead());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return connections == 1; }, 5000));
+    EXPECT_EQ(frame.StatusText(), "Attempting connect to M-4400 . . .");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(connections, 1);
+    EXPECT_EQ(m_doc.NodeCount(), 0);
+}
+
+TEST_F(WizardWindowTest, ImportCommandsAreOfferedAndQuillonNever) {
+    CMainFrame& frame = NewFrame();
+    for (bool configured : {false, true}) {
+        if (configured) OpenEditedSite(frame);
+        frame.UpdateCommands();
+        EXPECT_TRUE(frame.Action(kCmdImportLunetta)->isEnabled());
+        EXPECT_TRUE(frame.Action(kCmdImportM7700)->isEnabled());
+        EXPECT_FALSE(frame.Action(kCmdImportQuillon)->isEnabled());
+    }
+}
+
+TEST_F(WizardWindowTest, LunettaImportOffersToSaveThenAsksForTheUnit) {
+    const std::string tdx = WriteLunettaFolder();
+    CMainFrame& frame = NewFrame();
+    OpenEditedSite(frame);
+    const std::string saved = Slurp(PathOf("site.zrt"));
+
+    // Cancel in the save question: no file dialog, nothing changes.
+    frame.Prompter().SetNextAnswer(PromptAnswer::Cancel);
+    frame.Prompter().SetNextFile(QString::fromStdString(tdx));
+    frame.Action(kCmdImportLunetta)->trigger();
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
+    EXPECT_EQ(m_doc.GetPathName(), PathOf("site.zrt"));
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(InputArches(m_doc), Numbers(11, 14));
+
+    // Not saved: the queued file is taken, and the unit model dialog is
+    // asked again after Escape until OK.
+    frame.Prompter().ClearShown();
+    frame.Prompter().SetNextAnswer(PromptAnswer::No);
+    frame.Prompter().SetScripted(false);
+    int asked = 0;
+    WhenShown<CUnitModelDlg>([&asked](CUnitModelDlg& dlg) {
+        ++asked;
+        EXPECT_TRUE(dlg.Control(UnitModelControl::kExpansionList)->isVisibleTo(&dlg));
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        WhenShown<CUnitModelDlg>([&asked](CUnitModelDlg& again) {
+            ++asked;
+            static_cast<QAbstractButton*>(again.Control(UnitModelControl::kEightPort))->click();
+            static_cast<QAbstractButton*>(again.Control(UnitModelControl::kOk))->click();
+        });
+    });
+    frame.Action(kCmdImportLunetta)->trigger();
+    frame.Prompter().SetScripted(true);
+
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
+    EXPECT_EQ(InputArches(m_doc), Numbers(101, 108));
+    EXPECT_EQ(ZoneArches(m_doc), Numbers(109, 124));
+    EXPECT_EQ(m_doc.m_zones.back(), (CZoneEntry{"124", "Room 24", 23}));
+    EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{511, 512, 513, 514}));
+    EXPECT_EQ(m_doc.m_nPagingSystem, 2);
+    EXPECT_EQ(m_doc.GetPathName(), "");
+    EXPECT_EQ(m_doc.GetTitle(), "untitled");
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(m_profile->GetString("Directories", "LastUnitFileDir", ""), PathOf("lu") + "/");
+    // The file the edits were not saved to is untouched.
+    EXPECT_EQ(Slurp(PathOf("site.zrt")), saved);
+}
+
+TEST_F(WizardWindowTest, M7700ImportBuildsFromTheDatabase) {
+    // One expansion unit: 48 stations at most, 40 in the table.
+    const std::string mdb = PathOf("site.mdb");
+    std::ofstream(mdb, std::ios::binary)
+        << M7700Database::Site(1, M7700Database::Stations(40)).Bytes();
+    CMainFrame& frame = NewFrame();
+    frame.Prompter().SetNextFile(QString::fromStdString(mdb));
+    frame.Prompter().SetNextUnitModel({1, 1});
+    frame.Action(kCmdImportM7700)->trigger();
+
+    EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+    // Four ports, one camera interface unit: 27 inputs take stations 101 to 127.
+    EXPECT_EQ(InputArches(m_doc), Numbers(101, 127));
+    EXPECT_EQ(ZoneArches(m_doc), Numbers(128, 140));
+    EXPECT_EQ(m_doc.m_zones.front(), (CZoneEntry{"128", "Station 28", 27}));
+    EXPECT_EQ(m_doc.m_nPagingSystem, 3);
+    EXPECT_EQ(m_doc.m_strImportPath, mdb);
+    EXPECT_EQ(RootLabel(frame), "untitled System");
+}
+
+}  // namespace
