@@ -143,8 +143,8 @@ void CSetupWizardDlg::LayOut() {
     files->addWidget(Control(WC::kPagingFileLabel), 2, 0, 1, 2);
     files->addWidget(Control(WC::kPagingFile), 3, 0);
     files->addWidget(Control(WC::kPagingFileBrowse), 3, 1);
-    files->setRowMinimumHeight(2, fontMetrics().height() * 2);
-    files->setAlignment(Control(WC::kPagingFileLabel), Qt::AlignBottom);
+    // Room above the second file row; it goes with the label when the row hides.
+    Control(WC::kPagingFileLabel)->setContentsMargins(0, fontMetrics().height() / 2, 0, 0);
 
     auto* systemBox = new QGridLayout(static_cast<QGroupBox*>(Control(WC::kSystemGroup)));
     auto* systemRow = new QHBoxLayout;

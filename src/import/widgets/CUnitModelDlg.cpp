@@ -54,7 +54,7 @@ CUnitModelDlg::CUnitModelDlg(Prompter& prompter, bool showExpansion, QWidget* pa
     auto* column = new QVBoxLayout(this);
     column->addWidget(four);
     column->addWidget(eight);
-    column->addSpacing(fontMetrics().height() / 2);
+    if (showExpansion) column->addSpacing(fontMetrics().height() / 2);
     column->addLayout(expansion);
     column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
