@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kBarWidth = 30;
 constexpr char kEscape = '\x1b';
+// Clears what a longer earlier progress line left on the terminal.
+constexpr const char* kClearToEnd = "\x1b[K";
 
 volatile std::sig_atomic_t g_interrupted = 0;
 
@@ -86,7 +88,8 @@ void CliPrompter::SetProgress(int percent) {
     }
     const int filled = percent * kBarWidth / 100;
     std::cerr << '\r' << m_strStatus << " [" << std::string(filled, '#')
-              << std::string(kBarWidth - filled, ' ') << "] " << percent << "%" << std::flush;
+              << std::string(kBarWidth - filled, ' ') << "] " << percent << "%" << kClearToEnd
+              << std::flush;
     m_bProgressLine = true;
 }
 

@@ -61,7 +61,6 @@ CUnitCommands::CUnitCommands(CMainFrame& frame)
 
     m_pDetails->setObjectName("verifyDetails");
     m_pDetails->setToolTip(QString::fromLatin1(UnitWidgetMessages::kDetailsTip));
-    m_pDetails->setFlat(true);
     m_pDetails->hide();
     frame.statusBar()->addWidget(m_pDetails);
     connect(m_pDetails, &QPushButton::clicked, this, [this] { ShowVerifyDetails(); });
