@@ -38,11 +38,13 @@ void CliPrompter::WatchEscape() {
 
 void CliPrompter::Pump() {
     if (m_bWatchingKeys) {
-        // An Esc alone; the keys that send sequences starting with it (arrows,
-        // function keys) arrive together and are passed over.
-        char typed[16];
+        // An Esc is one that ends what was typed or is followed by another: the
+        // keys that send sequences starting with it (arrows, function keys,
+        // Alt with a letter) send the rest at once, and are passed over.
+        char typed[64];
         const ssize_t n = ::read(STDIN_FILENO, typed, sizeof typed);
-        if (n == 1 && typed[0] == kEscape) g_interrupted = 1;
+        for (ssize_t i = 0; i < n; ++i)
+            if (typed[i] == kEscape && (i + 1 == n || typed[i + 1] == kEscape)) g_interrupted = 1;
     }
     if (g_interrupted && m_pCancel) *m_pCancel = true;
 }
