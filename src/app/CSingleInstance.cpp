@@ -2,6 +2,7 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <unistd.h>
 
 #include "app/AppMessages.h"
 
@@ -15,10 +16,10 @@ constexpr char kActivate[] = "activate\n";
 CSingleInstance::CSingleInstance(const QString& name, QObject* parent)
     : QObject(parent), m_strName(name) {}
 
+// One name a user, from the user id: $USER may be unset or shared, and a name
+// that another user's running copy holds would stop this one from starting.
 QString CSingleInstance::DefaultName() {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty()) user = qEnvironmentVariable("LOGNAME");
-    return QString::fromLatin1(AppMessages::kInstanceName) + "-" + user;
+    return QString::fromLatin1(AppMessages::kInstanceName) + "-" + QString::number(::getuid());
 }
 
 bool CSingleInstance::ActivateRunning() {

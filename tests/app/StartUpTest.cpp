@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QSplitter>
+#include <unistd.h>
 
 #include "app/AppFixture.h"
 #include "app/CSingleInstance.h"
@@ -74,9 +75,17 @@ TEST_F(AppTest, ASecondStartBringsTheFirstForwardAndEnds) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !first.MainFrame()->isMinimized(); }, 5000));
 }
 
-TEST_F(AppTest, InstanceNameIsPerUser) {
+TEST_F(AppTest, InstanceNameIsPerUserWhateverTheEnvironmentSays) {
+    const QString expected = "ZRTProInst-" + QString::number(::getuid());
+    const QByteArray user = qgetenv("USER");
+    const QByteArray logName = qgetenv("LOGNAME");
     qputenv("USER", "installer");
-    EXPECT_EQ(CSingleInstance::DefaultName(), "ZRTProInst-installer");
+    EXPECT_EQ(CSingleInstance::DefaultName(), expected);
+    qunsetenv("USER");
+    qunsetenv("LOGNAME");
+    EXPECT_EQ(CSingleInstance::DefaultName(), expected);
+    qputenv("USER", user);
+    qputenv("LOGNAME", logName);
 }
 
 TEST_F(AppTest, StartPictureClosesAtAClick) {
