@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "SimProcess.h"
+#include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/ReadUnit.h"
@@ -131,6 +132,7 @@ TEST_P(UnitOverTheLine, KilledEmulatorMidWriteTimesOutAndReturns) {
     CZRTProDoc doc;
     MemoryTree tree;
     MakeSmallSite(doc, tree);
+    const std::string before = EncodeZrt(doc);
     UnitContext c = Context(doc, tree);
     const auto start = std::chrono::steady_clock::now();
     WriteUnit(c);
@@ -143,6 +145,7 @@ TEST_P(UnitOverTheLine, KilledEmulatorMidWriteTimesOutAndReturns) {
     EXPECT_FALSE(m_state.m_bBusy);
     // Whatever the emulator managed to save is a whole memory.
     EXPECT_EQ(ReadFile(m_strEeprom).size(), 65536u);
+    EXPECT_EQ(EncodeZrt(doc), before);
 }
 
 TEST_P(UnitOverTheLine, ShortReplyGivesTheIncorrectLengthMessage) {
@@ -150,12 +153,14 @@ TEST_P(UnitOverTheLine, ShortReplyGivesTheIncorrectLengthMessage) {
     CZRTProDoc doc;
     MemoryTree tree;
     MakeSmallSite(doc, tree);
+    const std::string before = EncodeZrt(doc);
     UnitContext c = Context(doc, tree);
     EXPECT_FALSE(WriteUnit(c));
     EXPECT_EQ(m_prompter.Texts(),
               std::vector<std::string>{"Write M-4400 received a reply of incorrect length\n to "
                                        "ReadEEProm (switches) command.\n"});
     EXPECT_EQ(m_link->comm_GetConnectedStatus(), 0);
+    EXPECT_EQ(EncodeZrt(doc), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(PtyAndTcp, UnitOverTheLine, ::testing::Bool(),
