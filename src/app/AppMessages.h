@@ -27,7 +27,7 @@ inline constexpr const char* kReadUnit = "&Read M-4400 Unit";
 inline constexpr const char* kWriteUnit = "&Write M-4400 Unit";
 inline constexpr const char* kVerifyWrite = "&Verify Write";
 inline constexpr const char* kSetTime = "Set M-4400 Time";
-inline constexpr const char* kLinkTrace = "Link &Trace";
+inline constexpr const char* kLinkTrace = "&Link Trace";
 inline constexpr const char* kExpandConflicts = "&Expand Tree to Show Conflicts";
 inline constexpr const char* kResetAllArch = "Reset &All Arch Numbers to Original";
 inline constexpr const char* kAbout = "&About NEXIL Video Switcher Programming Tool...";
@@ -85,6 +85,16 @@ inline constexpr const char* kTreeWidthMeasure =
 inline constexpr const char* kAboutCaption = "About NEXIL Video Switcher Programming Tool";
 inline constexpr const char* kAboutVersion = "NEXIL Video Switcher Programming Tool ver 1.1";
 inline constexpr const char* kAboutLine2 = "Programs M-4400 and M-4800 video switchers.";
+
+// Captions of the file dialogs, saying what each is for.
+inline constexpr const char* kDialogOpen = "Open Configuration";
+inline constexpr const char* kDialogSaveAs = "Save Configuration As";
+inline constexpr const char* kDialogLunetta = "Import Lunetta File";
+inline constexpr const char* kDialogQuillon = "Import Quillon File";
+inline constexpr const char* kDialogM7700 = "Import M-7700 File";
+inline constexpr const char* kDialogReportPdf = "Export Report as PDF";
+inline constexpr const char* kDialogWizardZrt = "Choose a Configuration File";
+inline constexpr const char* kDialogWizardPaging = "Choose a Paging System File";
 
 inline constexpr const char* kInstanceNotRegistered =
     "Window class ZRTProInst could not be registered.\n";

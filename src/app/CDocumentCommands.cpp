@@ -51,7 +51,27 @@ bool CDocumentCommands::OpenAtStart(const QString& path) {
 
 void CDocumentCommands::New() {
     DocumentContext ctx = m_frame.DocContext();
+    const std::string before = m_frame.Doc().GetPathName();
     NewConfigurationCommand(ctx, m_frame.Wizard());
+    WizardDone(before);
+}
+
+void CDocumentCommands::StartupWizard() {
+    DocumentContext ctx = m_frame.DocContext();
+    const std::string before = m_frame.Doc().GetPathName();
+    StartupWizardCommand(ctx, m_frame.Wizard());
+    WizardDone(before);
+}
+
+// A file the wizard opened joins the recent files as one opened with Open; the
+// page beside the tree shows the configuration now in the tree.
+void CDocumentCommands::WizardDone(const std::string& pathBefore) {
+    const std::string& path = m_frame.Doc().GetPathName();
+    if (!path.empty() && path != pathBefore) {
+        m_recent.Add(path);
+        RefreshRecentMenu();
+    }
+    m_frame.ShowSelectedPage();
     m_frame.UpdateCommands();
 }
 

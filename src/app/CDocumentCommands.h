@@ -21,6 +21,8 @@ public:
     bool OpenAtStart(const QString& path);
 
     void New();
+    // The start-up command's wizard, while the tree is empty.
+    void StartupWizard();
     void Open();
     bool Save();
     bool SaveAs();
@@ -29,6 +31,7 @@ public:
 private:
     bool Opened(const std::string& path, bool ok);
     void Saved(bool ok);
+    void WizardDone(const std::string& pathBefore);
     void RefreshRecentMenu();
 
     CMainFrame& m_frame;

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
-#include <QShortcut>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -20,6 +20,7 @@
 #include "app/CQtPrompter.h"
 #include "app/CZRTProView.h"
 #include "app/MainMenu.h"
+#include "app/TreePaneSizer.h"
 #include "import/SetupWizardBuild.h"
 #include "import/widgets/CImportCommands.h"
 #include "import/widgets/CWindowWizard.h"
@@ -35,7 +36,6 @@
 
 namespace {
 
-constexpr const char* kSplitterWidth = "SplitterWidth";
 constexpr int kIdleRefreshMs = 250;
 
 }  // namespace
@@ -71,14 +71,11 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
 
     m_pWizard = std::make_unique<CWindowWizard>(this, *m_pPrompter,
                                                 [this] { return m_pUnits->PostWizardRead(); });
-    m_pTree->m_runWizard = [this] {
-        DocumentContext ctx = DocContext();
-        StartupWizardCommand(ctx, *m_pWizard);
-        UpdateCommands();
-    };
+    m_pTree->m_runWizard = [this] { m_pDocuments->StartupWizard(); };
 
     connect(m_pTree, &CLeftTreeView::ItemSelected, this,
             [this](TreeItem item) { OnTreeSelection(item); });
+    connect(m_pTree, &CLeftTreeView::EnterPressed, this, [this] { FocusPage(); });
     m_pIdleTimer = new QTimer(this);
     connect(m_pIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommands);
     m_pIdleTimer->start(kIdleRefreshMs);
@@ -133,15 +130,7 @@ void CMainFrame::CreateSplitter() {
     m_pSplitter->setStretchFactor(1, 1);
     setCentralWidget(m_pSplitter);
     const int width = fontMetrics().horizontalAdvance(AppMessages::kTreeWidthMeasure) + 75;
-    m_pSplitter->setSizes({width, 100});
-    ApplySavedTreeWidth();
-}
-
-void CMainFrame::ApplySavedTreeWidth() {
-    const int saved = m_profile.GetInt(kSectionUserData, kSplitterWidth, -1);
-    if (saved == -1) return;
-    m_pTree->setMinimumWidth(2);
-    m_pSplitter->setSizes({std::max(saved, 2), 100});
+    m_pTreeSizer = new TreePaneSizer(*m_pSplitter, *m_pTree, m_profile, width);
 }
 
 // A page scrolls inside its pane when the window is lower than the page, so
@@ -178,6 +167,7 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     m_pSplitter->setStretchFactor(1, 1);
     if (laidOut) m_pSplitter->setSizes(sizes);
     m_pPage = page;
+    m_pTreeSizer->Refresh();
     if (page) {
         if (item)
             page->LoadNode(item);
@@ -194,6 +184,42 @@ void CMainFrame::OnTreeSelection(TreeItem item) {
     const int index = m_doc.FindNodeByItem(item);
     if (index < 0) return;
     ShowPage(m_doc.m_nodes[static_cast<size_t>(index)].m_pPageClass, item);
+    if (m_pTree->SelectingWithMouse() && m_pPage && m_pPage->FocusTarget())
+        m_pPage->FocusTarget()->setFocus(Qt::MouseFocusReason);
+}
+
+void CMainFrame::ShowSelectedPage() {
+    if (const TreeItem item = m_pTree->SelectedItem()) OnTreeSelection(item);
+}
+
+QWidget* CMainFrame::FirstFocusable() const {
+    QWidget* right = RightPane();
+    if (!right) return nullptr;
+    if (m_pPage && m_pPage->FocusTarget()) return m_pPage->FocusTarget();
+    for (QWidget* w = right->nextInFocusChain(); w && w != right; w = w->nextInFocusChain())
+        if (right->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    return nullptr;
+}
+
+void CMainFrame::FocusPage() {
+    if (QWidget* first = FirstFocusable()) first->setFocus(Qt::TabFocusReason);
+}
+
+bool CMainFrame::focusNextPrevChild(bool next) {
+    // Tab goes from the tree into the page, Shift+Tab from the page's first
+    // control back to the tree.
+    QWidget* first = FirstFocusable();
+    if (next && m_pTree->hasFocus() && first) {
+        first->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (!next && first && first->hasFocus()) {
+        m_pTree->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 void CMainFrame::SetStatusText(const QString& text) { m_pStatusText->setText(text); }
@@ -211,23 +237,21 @@ void CMainFrame::UpdateCommands() {
 }
 
 void CMainFrame::UpdateTitle() {
-    setWindowTitle(QFile::decodeName(m_doc.GetTitle().c_str()) + " - " +
+    // "[*]" is where the desktop shows its unsaved mark.
+    setWindowTitle(QFile::decodeName(m_doc.GetTitle().c_str()) + "[*] - " +
                    QString::fromLatin1(AppMessages::kAppTitle));
+    setWindowModified(m_doc.IsModified());
 }
 
 void CMainFrame::FocusNextPane() {
-    QWidget* right = RightPane();
-    if (m_pTree->hasFocus() && right) {
-        right->setFocus(Qt::TabFocusReason);
-        if (QWidget* first = right->nextInFocusChain(); first && right->isAncestorOf(first))
-            first->setFocus(Qt::TabFocusReason);
-    } else {
+    if (m_pTree->hasFocus())
+        FocusPage();
+    else
         m_pTree->setFocus(Qt::TabFocusReason);
-    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    m_profile.SetInt(kSectionUserData, kSplitterWidth, TreeWidth());
+    m_pTreeSizer->Save();
     DocumentContext ctx = DocContext();
     if (!MayCloseMainWindow(m_state, *m_pPrompter) || !ConfirmLeave(ctx)) {
         event->ignore();
@@ -236,11 +260,16 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Nothing is opened while a transfer runs, as File > Open is disabled then.
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls() && !m_state.m_bBusy) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+    if (m_state.m_bBusy) {
+        event->ignore();
+        return;
+    }
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile()) continue;
         event->acceptProposedAction();

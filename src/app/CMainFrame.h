@@ -19,6 +19,7 @@ class CLeftTreeView;
 class CQtPrompter;
 class CUnitCommands;
 class WizardDialog;
+class TreePaneSizer;
 class QAction;
 class QLabel;
 class QScrollArea;
@@ -54,6 +55,10 @@ public:
     // While busy, the progress page stays. Returns the page shown, or null.
     CBaseForm* ShowPage(PageKind kind, TreeItem item);
     CBaseForm* CurrentPage() const { return m_pPage; }
+    // Shows the page of the selected tree item again, from the document as it is now.
+    void ShowSelectedPage();
+    // Moves the focus into the page beside the tree.
+    void FocusPage();
     PageKind CurrentPageKind() const;
 
     // The first status bar pane.
@@ -75,6 +80,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -83,9 +89,9 @@ private:
     void CreateStatusBar();
     void CreateSplitter();
     static QScrollArea* Scrolled(QWidget* page);
-    void ApplySavedTreeWidth();
     void OnTreeSelection(TreeItem item);
     void FocusNextPane();
+    QWidget* FirstFocusable() const;
 
     CZRTProDoc& m_doc;
     Profile& m_profile;
@@ -94,6 +100,7 @@ private:
     CLeftTreeView* m_pTree = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;
+    TreePaneSizer* m_pTreeSizer = nullptr;
     CBaseForm* m_pPage = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pStatusText = nullptr;

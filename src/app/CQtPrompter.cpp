@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 namespace {
 
 struct FileDialogKind {
+    const char* m_pTitle;
     const char* m_pFilter;
     const char* m_pFolderKey;
     const char* m_pSuffix;  // null for an open dialog
@@ -20,25 +22,33 @@ struct FileDialogKind {
 };
 
 FileDialogKind KindOf(FileChoice kind) {
+    namespace M = AppMessages;
     switch (kind) {
         case FileChoice::OpenZrt:
-            return {"NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr};
+            return {M::kDialogOpen, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr};
         case FileChoice::SaveZrt:
-            return {"NEXIL Files (*.zrt)", "LastZRTFileDir", "zrt"};
+            return {M::kDialogSaveAs, "NEXIL Files (*.zrt)", "LastZRTFileDir", "zrt"};
         case FileChoice::OpenLunetta:
-            return {"Lunetta Files(*.dat)", "LastUnitFileDir", nullptr};
+            return {M::kDialogLunetta, "Lunetta Files(*.dat)", "LastUnitFileDir", nullptr};
         case FileChoice::OpenQuillon:
-            return {"Quillon Files (*.qpx)", "LastUnitFileDir", nullptr};
+            return {M::kDialogQuillon, "Quillon Files (*.qpx)", "LastUnitFileDir", nullptr};
         case FileChoice::OpenM7700:
-            return {"M-7700 Files(*.mdb)", "LastUnitFileDir", nullptr};
+            return {M::kDialogM7700, "M-7700 Files(*.mdb)", "LastUnitFileDir", nullptr};
         case FileChoice::SaveReportPdf:
-            return {"PDF Files (*.pdf)", "LastZRTFileDir", "pdf"};
+            return {M::kDialogReportPdf, "PDF Files (*.pdf)", "LastReportDir", "pdf"};
         case FileChoice::WizardZrt:
-            return {"NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr, false};
+            return {M::kDialogWizardZrt, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr, false};
         case FileChoice::WizardPagingFile:
-            return {"Paging System files (*.dat *.qpx *.mdb)", "LastUnitFileDir", nullptr, false};
+            return {M::kDialogWizardPaging, "Paging System files (*.dat *.qpx *.mdb)",
+                    "LastUnitFileDir", nullptr, false};
     }
-    return {"", "LastZRTFileDir", nullptr};
+    return {"", "", "LastZRTFileDir", nullptr};
+}
+
+// The folder of the last file of this kind, else the home folder.
+QString StartFolder(const std::string& stored) {
+    const QString folder = QString::fromStdString(stored);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 QMessageBox::Icon BoxIcon(PromptIcon icon, PromptButtons buttons) {
@@ -151,11 +161,10 @@ bool CQtPrompter::ChooseFile(FileChoice kind, std::string& path) {
     } else if (m_bScripted) {
         return false;
     } else {
-        const QString folder =
-            QString::fromStdString(m_profile.GetString(kSectionDirectories, k.m_pFolderKey, ""));
-        QFileDialog dialog(m_pOwner);
+        QFileDialog dialog(m_pOwner, QString::fromLatin1(k.m_pTitle));
         dialog.setNameFilter(QString::fromLatin1(k.m_pFilter));
-        dialog.setDirectory(folder);
+        dialog.setDirectory(
+            StartFolder(m_profile.GetString(kSectionDirectories, k.m_pFolderKey, "")));
         if (k.m_pSuffix) {
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setDefaultSuffix(QString::fromLatin1(k.m_pSuffix));

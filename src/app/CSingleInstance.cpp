@@ -1,15 +1,20 @@
 #include "app/CSingleInstance.h"
 
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <unistd.h>
 
 #include "app/AppMessages.h"
 
 namespace {
 
 constexpr int kConnectTimeoutMs = 500;
+// The request: "activate", then on a line of its own the file to open, if any.
 constexpr char kActivate[] = "activate\n";
+constexpr qsizetype kLongestRequest = 64 * 1024;
 
 }  // namespace
 
@@ -22,11 +27,13 @@ QString CSingleInstance::DefaultName() {
     return QString::fromLatin1(AppMessages::kInstanceName) + "-" + QString::number(::getuid());
 }
 
-bool CSingleInstance::ActivateRunning() {
+bool CSingleInstance::ActivateRunning(const QString& file) {
     QLocalSocket socket;
     socket.connectToServer(m_strName);
     if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
-    socket.write(kActivate);
+    QByteArray request(kActivate);
+    if (!file.isEmpty()) request += QFile::encodeName(QFileInfo(file).absoluteFilePath()) + '\n';
+    socket.write(request);
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     return true;
@@ -42,9 +49,19 @@ bool CSingleInstance::Listen() {
     }
     connect(m_pServer, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_pServer->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("activate") && m_activate) m_activate();
+            // The request is whole once the later start hangs up.
+            auto* request = new QByteArray;
+            connect(socket, &QLocalSocket::readyRead, this, [socket, request] {
+                *request += socket->read(kLongestRequest - request->size());
+                if (request->size() >= kLongestRequest) socket->abort();
+            });
+            connect(socket, &QLocalSocket::disconnected, this, [this, socket, request] {
+                *request += socket->readAll().left(kLongestRequest - request->size());
+                const QList<QByteArray> lines = request->split('\n');
+                delete request;
+                socket->deleteLater();
+                if (lines.value(0) != QByteArrayLiteral("activate") || !m_activate) return;
+                m_activate(QFile::decodeName(lines.value(1)));
             });
         }
     });

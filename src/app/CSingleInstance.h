@@ -16,13 +16,15 @@ public:
     // "ZRTProInst" and the user's name.
     static QString DefaultName();
 
-    // True when a running instance answered; it has been asked to come forward.
-    bool ActivateRunning();
+    // True when a running instance answered; it has been asked to come forward
+    // and, when `file` is not empty, to open that file.
+    bool ActivateRunning(const QString& file = {});
     // Takes the name for this process; false when that is impossible.
     bool Listen();
 
-    // What this instance does when a later start asks it to come forward.
-    std::function<void()> m_activate;
+    // What this instance does when a later start asks it to come forward; the
+    // file the later start was given, or empty.
+    std::function<void(const QString& file)> m_activate;
 
 private:
     QString m_strName;

@@ -33,13 +33,13 @@ CZRTProApp::~CZRTProApp() = default;
 
 bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     m_pInstance = std::make_unique<CSingleInstance>(m_strInstanceName);
-    if (m_pInstance->ActivateRunning()) return false;
+    if (m_pInstance->ActivateRunning(arguments.value(1))) return false;
     if (!m_pInstance->Listen()) {
         QMessageBox::warning(nullptr, QString::fromLatin1(AppMessages::kAppTitle),
                              QString::fromLatin1(AppMessages::kInstanceNotRegistered).trimmed());
         return false;
     }
-    m_pInstance->m_activate = [this] { BringForward(); };
+    m_pInstance->m_activate = [this](const QString& file) { BringForward(file); };
 
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);
@@ -62,14 +62,20 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     return true;
 }
 
-void CZRTProApp::BringForward() {
+void CZRTProApp::BringForward(const QString& file) {
     CMainFrame* frame = m_pFrame.get();
     if (!frame) return;
     if (frame->isMinimized()) frame->showNormal();
     frame->raise();
     frame->activateWindow();
     if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != frame) {
+        // The dialog the user is in is finished first; no file opens under it.
         dialog->raise();
         dialog->activateWindow();
+        return;
     }
+    if (file.isEmpty() || frame->State().m_bBusy) return;
+    // Opened as File > Open does, with its save question, once this request is done.
+    QMetaObject::invokeMethod(
+        frame, [frame, file] { frame->Documents().OpenFile(file); }, Qt::QueuedConnection);
 }

@@ -33,7 +33,7 @@ public:
     CMainFrame* MainFrame() const { return m_pFrame.get(); }
 
 private:
-    void BringForward();
+    void BringForward(const QString& file);
 
     QString m_strInstanceName;
     std::unique_ptr<CQtProfile> m_pOwnProfile;

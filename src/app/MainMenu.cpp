@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
+#include <utility>
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
@@ -70,6 +71,15 @@ CommandActions CreateCommandActions(QMainWindow* window) {
     }
     for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdVerifyWrite, kCmdLinkTrace})
         actions[id]->setCheckable(true);
+    // Keys a Linux user expects beside the ones the menu texts carry. A write
+    // replaces the unit's memory, so it takes two modifiers; F3 stays free.
+    const std::pair<int, QKeySequence> extraKeys[] = {
+        {kCmdFileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {kCmdExit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {kCmdReadUnit, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {kCmdWriteUnit, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+    };
+    for (const auto& [id, key] : extraKeys) actions[id]->setShortcut(key);
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdPrint, kCmdWriteUnit, kCmdReadUnit,
                    kCmdSetTime})
         actions[id]->setIcon(ToolIcon(id));

@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "app/AppMessages.h"
 #include "app/AppPictures.h"
 #include "app/CSingleInstance.h"
 #include "app/CZRTProApp.h"
@@ -9,7 +8,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName("NEXIL");
     QApplication::setApplicationName("NEXIL");
-    QApplication::setApplicationDisplayName(QString::fromLatin1(AppMessages::kAppTitle));
+    // No display name: Qt would append it to every dialog's caption, and the
+    // captions are the program's own texts.
     QApplication::setDesktopFileName("nexil-zrtpro");
     QApplication::setWindowIcon(AppIcon());
 

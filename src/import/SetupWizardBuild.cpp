@@ -143,10 +143,16 @@ int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard) {
 }
 
 void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard) {
-    if (!NewConfiguration(ctx)) return;
+    if (!AskSaveChanges(ctx)) return;
+    const DocumentSnapshot before = TakeSnapshot(ctx);
+    if (!ClearForNew(ctx)) return;
     const int result = RunSetupWizard(ctx, wizard);
-    if (result != 0 && result != WIZARD_CANCELLED) {
+    if (result != 0 && result != WIZARD_CANCELLED)
         ctx.m_prompter.Message(ImportMessages::kTreeInitFileNew);
+    // Every build and every successful open marks the tree built; without one
+    // the configuration from before New is still the one in the tree.
+    if (!ctx.m_doc.m_bTreeBuilt) {
+        RestoreSnapshot(ctx, before);
         return;
     }
     if (const TreeItem root = ctx.m_tree.RootItem())

@@ -34,7 +34,8 @@ int BuildFromPagingFile(DocumentContext& ctx, const CWizardAnswers& answers, Pag
 // stays as it was), WIZARD_CANCELLED when the page was not finished.
 int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard);
 
-// File > New: the save question, then the wizard.
+// File > New: the save question, then the wizard. A New that builds or opens
+// nothing leaves the configuration, its name and its tree as they were before.
 void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard);
 
 // Posted once after start-up: the wizard, while the tree is still empty.

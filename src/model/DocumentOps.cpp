@@ -9,6 +9,14 @@ namespace {
 
 bool HasConflicts(CZRTProDoc& doc) { return doc.m_bConflicts || !doc.CheckArchConflicts(); }
 
+// A configuration whose Arch Numbers conflict is never written.
+bool RefusedForConflicts(DocumentContext& ctx) {
+    if (!HasConflicts(ctx.m_doc)) return false;
+    ctx.m_prompter.Message(ModelMessages::kConflictsCannotSave, PromptButtons::Ok,
+                           PromptIcon::Warning);
+    return true;
+}
+
 void LabelRoot(DocumentContext& ctx, const std::string& name) {
     if (const TreeItem root = ctx.m_tree.RootItem())
         ctx.m_tree.SetItemText(root, SystemLabel(name));
@@ -60,11 +68,7 @@ bool OpenConfiguration(DocumentContext& ctx, const std::string& path) {
 }
 
 bool SaveConfiguration(DocumentContext& ctx, const std::string& path) {
-    if (HasConflicts(ctx.m_doc)) {
-        ctx.m_prompter.Message(ModelMessages::kConflictsCannotSave, PromptButtons::Ok,
-                               PromptIcon::Warning);
-        return false;
-    }
+    if (RefusedForConflicts(ctx)) return false;
     if (!ctx.m_pMain) return false;
     if (!SaveZrtFile(ctx.m_doc, path, ctx.m_prompter)) return false;
     ctx.m_doc.SetPathName(path);
@@ -74,6 +78,8 @@ bool SaveConfiguration(DocumentContext& ctx, const std::string& path) {
 
 bool SaveDocument(DocumentContext& ctx, bool askName) {
     std::string path = ctx.m_doc.GetPathName();
+    // Refused before a file name is asked for, which would be asked in vain.
+    if (RefusedForConflicts(ctx)) return false;
     if (askName || path.empty()) {
         if (path.empty()) path = ctx.m_doc.GetTitle();
         if (!ctx.m_prompter.ChooseFile(FileChoice::SaveZrt, path)) return false;
@@ -102,8 +108,9 @@ bool OpenDocumentCommand(DocumentContext& ctx) {
     return OpenDocumentFile(ctx, path);
 }
 
-bool NewConfiguration(DocumentContext& ctx) {
-    if (!AskSaveChanges(ctx)) return false;
+bool NewConfiguration(DocumentContext& ctx) { return AskSaveChanges(ctx) && ClearForNew(ctx); }
+
+bool ClearForNew(DocumentContext& ctx) {
     ctx.m_doc.ClearContents();
     ctx.m_doc.SetUntitled(ModelMessages::kUntitled);
     ctx.m_doc.SetModifiedFlag(false);
@@ -111,4 +118,23 @@ bool NewConfiguration(DocumentContext& ctx) {
     ctx.m_pMain->m_strPendingPassword.clear();
     ctx.m_pMain->m_bPasswordPending = false;
     return true;
+}
+
+DocumentSnapshot TakeSnapshot(const DocumentContext& ctx) {
+    DocumentSnapshot s{ctx.m_doc, {}, {}, false};
+    if (const TreeItem root = ctx.m_tree.RootItem()) s.m_strRootLabel = ctx.m_tree.ItemText(root);
+    if (ctx.m_pMain) {
+        s.m_strPendingPassword = ctx.m_pMain->m_strPendingPassword;
+        s.m_bPasswordPending = ctx.m_pMain->m_bPasswordPending;
+    }
+    return s;
+}
+
+void RestoreSnapshot(DocumentContext& ctx, const DocumentSnapshot& s) {
+    ctx.m_doc = s.m_doc;
+    if (const TreeItem root = ctx.m_tree.RootItem()) ctx.m_tree.SetItemText(root, s.m_strRootLabel);
+    if (ctx.m_pMain) {
+        ctx.m_pMain->m_strPendingPassword = s.m_strPendingPassword;
+        ctx.m_pMain->m_bPasswordPending = s.m_bPasswordPending;
+    }
 }

@@ -49,3 +49,20 @@ bool OpenDocumentCommand(DocumentContext& ctx);
 // untitled document that keeps its nodes until the wizard builds anew. True
 // when the wizard is to run.
 bool NewConfiguration(DocumentContext& ctx);
+
+// The second half of NewConfiguration, after the save question.
+bool ClearForNew(DocumentContext& ctx);
+
+// What File > New puts aside before the wizard runs: a New that ends without
+// a configuration of its own (the wizard cancelled, its build failed, or the
+// unit read it asked for never happened) gives all of it back, so the window
+// shows the same configuration, tree labels, name and modified mark as before.
+struct DocumentSnapshot {
+    CZRTProDoc m_doc;
+    std::string m_strRootLabel;
+    std::string m_strPendingPassword;
+    bool m_bPasswordPending = false;
+};
+
+DocumentSnapshot TakeSnapshot(const DocumentContext& ctx);
+void RestoreSnapshot(DocumentContext& ctx, const DocumentSnapshot& snapshot);

@@ -60,3 +60,9 @@ std::vector<ArchRow> FillArchList(CZRTProDoc& doc, int column, bool ascending) {
     }
     return rows;
 }
+
+int RowOfArch(const std::vector<ArchRow>& rows, const std::string& arch) {
+    const auto it = std::find_if(rows.begin(), rows.end(),
+                                 [&](const ArchRow& row) { return row.m_strArch == arch; });
+    return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
+}

@@ -31,3 +31,7 @@ struct ArchRow {
 // zone pool, sorted by `column` (0 Arch No., 1 name and number) in byte order.
 // Stores the column and direction in the document.
 std::vector<ArchRow> FillArchList(CZRTProDoc& doc, int column, bool ascending);
+
+// The row of `rows` that shows the Arch Number `arch`, or -1: the row the list
+// highlights for the selected input.
+int RowOfArch(const std::vector<ArchRow>& rows, const std::string& arch);

@@ -42,6 +42,7 @@ inline constexpr const char* kReportPdfCreator = "NEXIL Programming Tool";
 inline constexpr const char* kReportPdfFailed = "Cannot write the report to %s: %s";
 inline constexpr const char* kReportPdfNoFont = "no font is installed";
 inline constexpr const char* kReportPdfNoStart = "the PDF could not be started";
+inline constexpr const char* kReportPdfSaved = "Report saved to ";
 
 // The report's commands: menu text with its shortcut after a tab, and the
 // prompt with the status bar text and the tooltip on two lines.
@@ -50,6 +51,6 @@ inline constexpr const char* kReportPrintPrompt = "Print configuration informati
 inline constexpr const char* kReportPreviewMenu = "Print Pre&view...";
 inline constexpr const char* kReportPreviewPrompt =
     "Show the configuration report as it will print.\nPrint Preview";
-inline constexpr const char* kReportExportMenu = "E&xport Report as PDF...";
+inline constexpr const char* kReportExportMenu = "Export Report as P&DF...";
 inline constexpr const char* kReportExportPrompt =
     "Save the configuration report as a PDF file.\nExport Report as PDF";

@@ -29,6 +29,9 @@ struct CMainState {
     // Set by the progress page's Cancel (Ctrl+C in the command-line tool): the
     // transfer stops after the message in flight. Cleared when a command starts.
     bool m_bCancelRequested = false;
+    // Set while a write changes the unit's memory: stopping then leaves the
+    // unit partly written, so Cancel asks first.
+    bool m_bWriting = false;
 
     // The last failed verify: how many cells differ, and the first of them.
     size_t m_nVerifyDifferences = 0;

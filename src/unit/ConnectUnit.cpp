@@ -7,7 +7,10 @@ void ConnectUnit(UnitContext& c) {
     if (c.m_link.comm_GetConnectedStatus()) return;
     c.m_prompter.SetStatusText(UnitMessages::kAttemptingConnect);
     const uint32_t code = c.m_link.comm_GetUserConnection(0);
-    if (code == UnitLink::kUserCancelled) return;
+    if (code == UnitLink::kUserCancelled) {
+        c.m_prompter.SetStatusText(UnitMessages::kReady);
+        return;
+    }
     if (code != UnitLink::kOk) {
         std::string text = LinkErrorText(code, UnitMessages::kConnectFailed);
         if (const std::string problem = c.m_link.ConnectProblem(); !problem.empty())

@@ -237,6 +237,12 @@ bool DecodeUnitImage(std::span<const uint8_t> image, CZRTProDoc& doc, TreeSink& 
         prompter.Message(UnitMessages::kImageTooLarge);
         return false;
     }
+    // A unit never written (or cleared) has nothing to read: saying so beats
+    // the message for a damaged count of camera interface units.
+    if (std::all_of(image.begin(), image.end(), [](uint8_t v) { return v == kErased; })) {
+        prompter.Message(UnitMessages::kUnitErased);
+        return false;
+    }
     UnitModelAnswer model;
     while (!prompter.AskUnitModel(false, model)) {
     }

@@ -43,6 +43,15 @@ bool SetTimeCommand(UnitContext& c) {
     return SetUnitTime(c);
 }
 
+bool RequestTransferCancel(CMainState& state, Prompter& prompter) {
+    if (!state.m_bBusy || state.m_bCancelRequested) return false;
+    if (state.m_bWriting && prompter.Message(UnitMessages::kStopWriting, PromptButtons::YesNo,
+                                             PromptIcon::Question) != PromptAnswer::Yes)
+        return false;
+    state.m_bCancelRequested = true;
+    return true;
+}
+
 bool MayCloseMainWindow(const CMainState& state, Prompter& prompter) {
     if (!state.m_bBusy) return true;
     prompter.Message(UnitMessages::kCannotClose);

@@ -22,6 +22,11 @@ bool WriteCommand(UnitContext& c);
 // Set Time.
 bool SetTimeCommand(UnitContext& c);
 
+// The progress page's Cancel (or Esc): the transfer stops after the message on
+// the line. A write asks first, since it leaves the unit partly written; No
+// lets it go on. True when the stop was requested.
+bool RequestTransferCancel(CMainState& state, Prompter& prompter);
+
 // Closing the main window: refused with a message while a transfer runs. True
 // when the window may close (the document's own question comes after).
 bool MayCloseMainWindow(const CMainState& state, Prompter& prompter);

@@ -128,4 +128,12 @@ inline constexpr const char* kSetTimePrompt =
 inline constexpr const char* kCannotClose =
     "Cannot close, Currently Communicating with the M-4400 unit.";
 
+// Words of the window and the command-line tool beyond the unit's own.
+inline constexpr const char* kUnitErased =
+    "The unit holds no configuration: its memory is erased.\n\nWrite a configuration into it "
+    "first.";
+inline constexpr const char* kStopWriting = "Stop writing? The unit will be left partly written.";
+inline constexpr const char* kReadDone = "Read complete.";
+inline constexpr const char* kWriteDone = "Write complete.";
+inline constexpr const char* kClockSet = "Unit clock set.";
 }  // namespace UnitMessages

@@ -154,8 +154,10 @@ bool WriteUnit(UnitContext& c) {
     }
 
     BeginLinkUi(c);
+    s.m_bWriting = true;
     Step step = Erase(c);
     if (step == Step::Done) step = Program(c, total);
+    s.m_bWriting = false;
     if (step == Step::Cancelled) return EndCancelledWrite(c);
     const bool written = step == Step::Done;
 

@@ -1,5 +1,11 @@
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSplitter>
+#include <QWindow>
+#include <set>
 
 #include "app/AppFixture.h"
 #include "app/CDocumentCommands.h"
@@ -55,16 +61,31 @@ TEST_F(AppTest, MenuTextsAndShortcuts) {
         {kCmdFileNew, "&New", "Ctrl+N"},
         {kCmdFileOpen, "&Open...", "Ctrl+O"},
         {kCmdFileSave, "&Save", "Ctrl+S"},
-        {kCmdFileSaveAs, "Save &As...", ""},
+        {kCmdFileSaveAs, "Save &As...", "Ctrl+Shift+S"},
         {kCmdPrint, "&Print", "Ctrl+P"},
         {kCmdHelpIndex, "&Index", "F1"},
-        {kCmdExit, "E&xit", ""},
+        {kCmdExit, "E&xit", "Ctrl+Q"},
+        {kCmdReadUnit, "&Read M-4400 Unit", "Ctrl+R"},
+        {kCmdWriteUnit, "&Write M-4400 Unit", "Ctrl+Shift+W"},
         {kCmdResetAllArch, "Reset &All Arch Numbers to Original", ""},
         {kCmdImportM7700, "Import &MC-77/M-7700 file", ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(frame.Action(c.command)->text(), c.text);
         EXPECT_EQ(frame.Action(c.command)->shortcut().toString(), c.keys);
+    }
+    // No two items of one menu share an access key, and F3 is left free.
+    for (QMenu* menu : frame.menuBar()->findChildren<QMenu*>()) {
+        std::set<QChar> keys;
+        for (QAction* action : menu->actions()) {
+            const qsizetype amp = action->text().indexOf('&');
+            if (action->isSeparator() || amp < 0 || amp + 1 >= action->text().size()) continue;
+            if (action->text()[amp + 1].isDigit()) continue;  // the recent files
+            EXPECT_TRUE(keys.insert(action->text()[amp + 1].toLower()).second)
+                << menu->title().toStdString() << ": " << action->text().toStdString();
+        }
+        for (QAction* action : menu->actions())
+            EXPECT_NE(action->shortcut(), QKeySequence(Qt::Key_F3));
     }
     EXPECT_EQ(frame.Action(kCmdSetTime)->toolTip(), "Set Time");
     EXPECT_EQ(frame.Action(kCmdSetTime)->statusTip(),
@@ -134,7 +155,7 @@ TEST_F(AppTest, OpeningOverConflictsAsksToCloseWithoutSaving) {
     EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{kCloseWithoutSaving});
     EXPECT_EQ(m_doc.m_nPortCount, 8);
     EXPECT_EQ(frame.Tree().ItemText(frame.Tree().RootItem()), "b System");
-    EXPECT_EQ(frame.windowTitle(), "b.zrt - NEXIL Video Switcher Programming Tool");
+    EXPECT_EQ(frame.windowHandle()->title(), "b.zrt - NEXIL Video Switcher Programming Tool");
 }
 
 TEST_F(AppTest, ExpandTreeOpensThePortsOfConflictingInputs) {
@@ -166,11 +187,21 @@ TEST_F(AppTest, ResetAllGivesTheOriginalNumbersBack) {
     RefreshTreeMarks(m_doc, frame.Tree());
     EXPECT_EQ(frame.Tree().ItemState(m_doc.m_nodes[3].m_hItem), kStateConflict);
     m_doc.SetModifiedFlag(false);
-    ClickItem(frame.Tree(), ItemOf(m_doc, "Input 2"));
+    // The changed input is on show: its page follows the reset as after a single one.
+    ClickItem(frame.Tree(), frame.Tree().ToWidgetItem(m_doc.m_nodes[3].m_hItem));
     frame.UpdateCommands();
     ASSERT_TRUE(frame.Action(kCmdResetAllArch)->isEnabled());
+    auto* current = frame.RightPane()->findChild<QLineEdit*>("currentArch");
+    auto* reset = frame.RightPane()->findChild<QPushButton*>("resetToOriginal");
+    auto* list = frame.RightPane()->findChild<QTreeWidget*>("archList");
+    EXPECT_EQ(current->text(), "22");
+    EXPECT_TRUE(reset->isEnabled());
 
     frame.Action(kCmdResetAllArch)->trigger();
+    EXPECT_EQ(current->text(), "21");
+    EXPECT_FALSE(reset->isEnabled());
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->currentItem()->text(0), "21");
     EXPECT_EQ(m_doc.m_nodes[3].m_strArch, "21");
     EXPECT_EQ(m_doc.m_nodes[6].m_strArch, "24");
     EXPECT_EQ(frame.Tree().ItemText(m_doc.m_nodes[6].m_hItem), "Input 4, 24  ");
@@ -236,11 +267,25 @@ TEST_F(AppTest, ClosingAModifiedConfigurationAsksToSave) {
     EXPECT_TRUE(frame.close());
 }
 
-TEST_F(AppTest, DroppedFileIsOpened) {
+TEST_F(AppTest, DroppedFileIsOpenedButNotDuringATransfer) {
     CMainFrame& frame = NewFrame();
     const std::string path = WriteConfig("dropped.zrt", 8, 0, 300);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    {
+        frame.State().m_bBusy = true;
+        m_doc.SetModifiedFlag(true);
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&frame, &enter);
+        EXPECT_FALSE(enter.isAccepted());
+        QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame, &drop);
+        EXPECT_EQ(m_doc.GetPathName(), "");
+        EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+        frame.State().m_bBusy = false;
+        m_doc.SetModifiedFlag(false);
+    }
     QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&frame, &enter);
     EXPECT_TRUE(enter.isAccepted());

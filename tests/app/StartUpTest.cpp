@@ -1,6 +1,7 @@
+#include <unistd.h>
+
 #include <QLabel>
 #include <QSplitter>
-#include <unistd.h>
 
 #include "app/AppFixture.h"
 #include "app/CSingleInstance.h"
@@ -61,18 +62,37 @@ TEST_F(AppTest, ABadFileOnTheCommandLineEndsTheStart) {
     EXPECT_EQ(shown[0].rfind("Cannot open file:" + PathOf("bad.zrt") + ",version #:", 0), 0u);
 }
 
-TEST_F(AppTest, ASecondStartBringsTheFirstForwardAndEnds) {
+// A double click on a file while the program runs: the running window comes
+// forward and opens the file, asking first about its own unsaved edits.
+TEST_F(AppTest, ASecondStartBringsTheFirstForwardOpensItsFileAndEnds) {
     const QString name = UniqueInstanceName();
     CZRTProApp first(name, m_profile.get());
     // The start-up wizard stays away: its page would wait for an answer.
-    first.m_prepareFrame = [](CMainFrame& frame) { frame.Tree().m_runWizard = [] {}; };
-    ASSERT_TRUE(first.InitInstance({"zrtpro"}, 0));
+    first.m_prepareFrame = [](CMainFrame& frame) {
+        frame.Tree().m_runWizard = [] {};
+        frame.Prompter().SetScripted(true);
+    };
+    ASSERT_TRUE(
+        first.InitInstance({"zrtpro", QString::fromStdString(WriteConfig("a.zrt", 4, 0, 20))}, 0));
+    first.Doc().SetModifiedFlag(true);
+    first.MainFrame()->Prompter().SetNextAnswer(PromptAnswer::No);
     first.MainFrame()->showMinimized();
 
+    const std::string other = WriteConfig("x.zrt", 8, 1, 300);
     CZRTProApp second(name, m_profile.get());
-    EXPECT_FALSE(second.InitInstance({"zrtpro", QString::fromStdString(PathOf("x.zrt"))}, 0));
+    EXPECT_FALSE(second.InitInstance({"zrtpro", QString::fromStdString(other)}, 0));
     EXPECT_EQ(second.MainFrame(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !first.MainFrame()->isMinimized(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.Doc().GetPathName() == other; }, 5000));
+    EXPECT_EQ(first.MainFrame()->Prompter().ShownTexts(),
+              std::vector<std::string>{"Save changes to a.zrt?"});
+
+    // Without a file the window only comes forward.
+    first.MainFrame()->showMinimized();
+    CZRTProApp third(name, m_profile.get());
+    EXPECT_FALSE(third.InitInstance({"zrtpro"}, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !first.MainFrame()->isMinimized(); }, 5000));
+    EXPECT_EQ(first.Doc().GetPathName(), other);
 }
 
 TEST_F(AppTest, InstanceNameIsPerUserWhateverTheEnvironmentSays) {

@@ -339,21 +339,56 @@ TEST_F(ImportBuildTest, NamedConfigurationFileIsOpened) {
     EXPECT_EQ(m_tree.ItemText(m_tree.RootItem()), "school System");
 }
 
-TEST_F(ImportBuildTest, NewConfigurationReportsAFailedBuild) {
-    NewConfigurationCommand(m_ctx, m_wizard);  // cancelled
-    EXPECT_TRUE(m_prompter.m_shown.empty());
-    EXPECT_EQ(m_doc.GetPathName(), "");
+// A New that builds nothing gives back the configuration it put aside: the
+// same file bytes, name, title, modified mark, root label and pending password.
+TEST_F(ImportBuildTest, NewThatBuildsNothingLeavesEverythingAsItWas) {
+    m_doc.m_bConflicts = 0;
+    m_doc.m_nodes[3].m_strArch = "42";
+    m_doc.SetModifiedFlag(true);
+    m_tree.SetItemText(m_tree.RootItem(), "old System");
+    m_main.m_strPendingPassword = "77";
+    m_main.m_bPasswordPending = true;
+    const std::string bytes = EncodeZrt(m_doc);
+    const std::string broken = m_dir.Write("broken.zrt", "not a configuration");
 
-    m_wizard.m_answers = NamedFile(m_dir.PathOf("TDX_FILE.DAT"), "", 1, 0);
-    NewConfigurationCommand(m_ctx, m_wizard);
-    ASSERT_FALSE(m_prompter.m_shown.empty());
-    EXPECT_EQ(m_prompter.m_shown.back().m_strText,
-              "Error, unable to initialize the tree view.(file new)");
+    struct Case {
+        const char* what;
+        std::optional<CWizardAnswers> answers;
+        std::string lastText;  // the start of the last message; empty for none
+    };
+    const Case cases[] = {
+        {"cancelled", std::nullopt, ""},
+        {"no Lunetta folder", NamedFile(m_dir.PathOf("TDX_FILE.DAT"), "", 1, 0),
+         "Error, unable to initialize the tree view.(file new)"},
+        {"a file that does not open", NamedFile("", broken, 1, 0), "Cannot open file:" + broken},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_prompter.m_shown.clear();
+        m_prompter.m_answers = {PromptAnswer::No};  // keep the edits out of any file
+        m_wizard.m_answers = c.answers;
+        NewConfigurationCommand(m_ctx, m_wizard);
+        const auto texts = m_prompter.Texts();
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.front(), "Save changes to old.zrt?");
+        EXPECT_EQ(texts.size() == 1 ? "" : texts.back().substr(0, c.lastText.size()), c.lastText);
+        EXPECT_EQ(EncodeZrt(m_doc), bytes);
+        EXPECT_EQ(m_doc.GetPathName(), "/sites/old.zrt");
+        EXPECT_EQ(m_doc.GetTitle(), "old.zrt");
+        EXPECT_TRUE(m_doc.IsModified());
+        EXPECT_TRUE(m_doc.m_bTreeBuilt);
+        EXPECT_EQ(m_tree.ItemText(m_tree.RootItem()), "old System");
+        EXPECT_EQ(m_main.m_strPendingPassword, "77");
+        EXPECT_TRUE(m_main.m_bPasswordPending);
+    }
 
+    m_prompter.m_answers = {PromptAnswer::No};
     m_wizard.m_answers = Described(1, 1, 3, 1, 0);
     NewConfigurationCommand(m_ctx, m_wizard);
     EXPECT_EQ(m_tree.ItemText(m_tree.RootItem()), "untitled System");
-    EXPECT_EQ(m_wizard.m_nRuns, 3);
+    EXPECT_EQ(m_doc.GetPathName(), "");
+    EXPECT_FALSE(m_main.m_bPasswordPending);
+    EXPECT_EQ(m_wizard.m_nRuns, 4);
 }
 
 TEST_F(ImportBuildTest, StartupWizardRunsOnlyOnAnEmptyTree) {

@@ -111,6 +111,19 @@ TEST_F(DocumentOpsTest, SaveWithoutANameAsksForOneAndCancelWritesNothing) {
     EXPECT_EQ(m_doc.GetTitle(), "b.zrt");
 }
 
+// Conflicting Arch Numbers refuse a save before any file name is asked for.
+TEST_F(DocumentOpsTest, SaveWithConflictsIsRefusedBeforeAskingForAName) {
+    m_doc.SetUntitled("untitled");
+    m_doc.m_nodes[4].m_strArch = m_doc.m_nodes[3].m_strArch;
+    for (bool saveAs : {false, true}) {
+        m_prompter.m_shown.clear();
+        EXPECT_FALSE(SaveDocument(m_ctx, saveAs));
+        EXPECT_TRUE(m_prompter.m_fileChoices.empty());
+        EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{kCannotSave});
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(m_dir));
+}
+
 TEST_F(DocumentOpsTest, OpenRebuildsTheTreeAndDropsThePendingPassword) {
     const std::string path = WriteOtherConfig("north.wing.zrt");
     m_doc.SetModifiedFlag();

@@ -67,7 +67,7 @@ TEST(SetUnitTime, EachFaultGivesItsMessage) {
          {},
          {"GetUserConnection"},
          false,
-         "Attempting connect to M-4400 . . ."},
+         "Ready"},
         {"programming mode refused",
          [](UnitRig& r) { r.m_link.m_faults.m_nEnterModeError = UnitLink::kHardwareUnavailable; },
          {"Set M-4400 time failed to enter\n programming mode.  (Time NOT set)\n\nHardware "

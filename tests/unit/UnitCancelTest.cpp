@@ -57,6 +57,36 @@ TEST_F(UnitCancelTest, CancelledWriteStopsAndSaysTheUnitIsPartlyWritten) {
     EXPECT_EQ(m_link.CountSent(0x05), 0);
 }
 
+// Cancel during a write asks first: No lets the write run to its end, Yes
+// stops it. A read stops at once.
+TEST_F(UnitCancelTest, CancellingAWriteAsksFirst) {
+    LoadSmallSite();
+    m_prompter.m_onPump = [this](int n) {
+        if (n == 3) RequestTransferCancel(m_state, m_prompter);
+    };
+    const std::string question = "Stop writing? The unit will be left partly written.";
+    m_prompter.m_answers = {PromptAnswer::No};
+    EXPECT_TRUE(WriteCommand(m_ctx));
+    EXPECT_EQ(m_prompter.Texts(), Texts{question});
+    EXPECT_EQ(m_prompter.m_shown[0].m_buttons, PromptButtons::YesNo);
+
+    m_prompter.m_shown.clear();
+    m_prompter.m_nPumps = 0;
+    m_prompter.m_answers = {PromptAnswer::Yes};
+    EXPECT_FALSE(WriteCommand(m_ctx));
+    EXPECT_EQ(m_prompter.Texts(),
+              (Texts{question,
+                     "Write M-4400 cancelled.  The unit is now only partly written: write it again "
+                     "before using it.\n\nUser Cancelled"}));
+    ExpectIdleAndDisconnected();
+
+    m_prompter.m_shown.clear();
+    m_prompter.m_nPumps = 0;
+    m_doc.SetModifiedFlag(false);
+    EXPECT_FALSE(ReadCommand(m_ctx));
+    EXPECT_EQ(m_prompter.Texts(), Texts{"Read M-4400 cancelled.\n\nUser Cancelled"});
+}
+
 TEST_F(UnitCancelTest, CancelledReadLeavesTheConfigurationAsItWas) {
     LoadSmallSite();
     ASSERT_TRUE(WriteCommand(m_ctx));

@@ -370,6 +370,7 @@ TEST_F(UnitImageTest, RefusedImagesLeaveTheDocumentAsItWas) {
         std::string message;
     } cases[] = {
         {std::vector<uint8_t>(65537, 0xFF), UnitMessages::kImageTooLarge},
+        {std::vector<uint8_t>(65536, 0xFF), UnitMessages::kUnitErased},
         {tooManyUnits(),
          "The M-4400 unit reports the number of expansion units to be 5\nThe number entered for "
          "rows on the M-4400 main unit is 1\n\n  Since 1 row allows only 4 expansion units, "

@@ -400,10 +400,11 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
     }
 }
 
-TEST(UnitWriteFaults, CancelledDialogLeavesTheConnectingStatus) {
+// A cancelled connection dialog leaves no stale "Attempting connect" text.
+TEST(UnitWriteFaults, CancelledDialogEndsOnReady) {
     UnitRig rig;
     rig.LoadSmallSite();
     rig.m_link.m_faults.m_nConnectError = UnitLink::kUserCancelled;
     WriteUnit(rig.m_ctx);
-    EXPECT_EQ(rig.m_prompter.m_statusTexts, Texts{"Attempting connect to M-4400 . . ."});
+    EXPECT_EQ(rig.m_prompter.m_statusTexts, (Texts{"Attempting connect to M-4400 . . .", "Ready"}));
 }

@@ -129,6 +129,9 @@ void CSetupWizardDlg::BuildControls() {
          {WC::kSpecifyFilename, WC::kSpecifyConfiguration, WC::kQuillon, WC::kLunetta, WC::kM7700})
         connect(Radio(id), &QRadioButton::clicked, this, &CSetupWizardDlg::UpdateControls);
     connect(Radio(WC::kReadUnit), &QRadioButton::clicked, this, &CSetupWizardDlg::ReadUnitClicked);
+    // A name typed or pasted shows the hardware questions as Browse does, so
+    // Finish never builds with answers the user did not see.
+    connect(Edit(WC::kPagingFile), &QLineEdit::textChanged, this, &CSetupWizardDlg::UpdateControls);
 }
 
 void CSetupWizardDlg::LayOut() {

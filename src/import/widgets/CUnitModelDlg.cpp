@@ -23,6 +23,10 @@ CUnitModelDlg::CUnitModelDlg(Prompter& prompter, bool showExpansion, QWidget* pa
     : QDialog(parent), m_prompter(prompter) {
     setObjectName("CUnitModelDlg");
     setWindowTitle(QString::fromLatin1(M::kUnitModelTitle));
+    // The caption is the question; a title bar too narrow for it cuts it off,
+    // so it is asked inside the dialog as well.
+    auto* question = new QLabel(QString::fromLatin1(M::kUnitModelTitle), this);
+    question->setObjectName("question");
     auto* four = new QRadioButton(QString::fromLatin1(M::kFourPortModel), this);
     auto* eight = new QRadioButton(QString::fromLatin1(M::kEightPortModel), this);
     auto* models = new QButtonGroup(this);
@@ -52,6 +56,8 @@ CUnitModelDlg::CUnitModelDlg(Prompter& prompter, bool showExpansion, QWidget* pa
     expansion->addWidget(list);
     expansion->addStretch(1);
     auto* column = new QVBoxLayout(this);
+    column->addWidget(question);
+    column->addSpacing(fontMetrics().height() / 2);
     column->addWidget(four);
     column->addWidget(eight);
     if (showExpansion) column->addSpacing(fontMetrics().height() / 2);

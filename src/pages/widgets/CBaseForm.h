@@ -28,6 +28,9 @@ public:
 
     // Redraws what the page shows of the model after a tree-wide change.
     virtual void RefreshPage() {}
+    // The control that takes the focus when the user goes into the page; null
+    // for the first control in the tab order.
+    virtual QWidget* FocusTarget() const { return nullptr; }
     // The progress bar of a page that has one, 0 to 100.
     virtual void SetProgress(int) {}
 

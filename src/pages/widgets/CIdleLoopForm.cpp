@@ -79,6 +79,10 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     m_pDelayWarning = Text(PageMessages::kIdleDelayInvalid, group);
     m_pDelayWarning->setObjectName("delayWarning");
     m_pDelayWarning->setStyleSheet("color: #c00000;");
+    // Its room stays while it is hidden, so the page does not jump when it shows.
+    QSizePolicy keepRoom = m_pDelayWarning->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_pDelayWarning->setSizePolicy(keepRoom);
     m_pDelayWarning->hide();
     auto* delay = new QHBoxLayout;
     delay->addWidget(m_pNoVideo);
@@ -137,8 +141,11 @@ void CIdleLoopForm::LoadNode(TreeItem) {
     m_editor.Load();
     ShowArchLines();
     ShowIdleLines();
-    m_pIdleList->setFocus();
 }
+
+// The page takes the focus on the loop when the user goes into it (a click in
+// the tree, Enter, Tab or F6), not while the tree is walked with the keys.
+QWidget* CIdleLoopForm::FocusTarget() const { return m_pIdleList; }
 
 void CIdleLoopForm::ShowArchLines() {
     ShowLines(m_pArchList, m_editor.ArchLines(), m_editor.ArchSelection());

@@ -21,6 +21,7 @@ public:
     void ApplySelection(TreeItem) override {}
     int UpdateNode(TreeItem, bool) override { return 0; }
     void LoadNode(TreeItem node) override;
+    QWidget* FocusTarget() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -53,6 +54,7 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
                             metrics.horizontalAdvance(PageWidgetMessages::kColumnNameMeasure) + 20);
     connect(header, &QHeaderView::sectionClicked, this, &CZRTForm::OnHeaderClicked);
     m_pList->viewport()->installEventFilter(this);
+    m_pList->installEventFilter(this);
     auto* listLayout = new QVBoxLayout(listGroup);
     listLayout->addWidget(m_pList, 1);
 
@@ -125,6 +127,8 @@ void CZRTForm::LoadNode(TreeItem node) {
     RefreshReport();
 }
 
+QWidget* CZRTForm::FocusTarget() const { return m_pList; }
+
 void CZRTForm::FillList(int column, bool ascending) {
     m_rows = ::FillArchList(m_ctx.m_doc, column, ascending);
     m_pList->setUpdatesEnabled(false);
@@ -137,9 +141,31 @@ void CZRTForm::FillList(int column, bool ascending) {
         items << item;
     }
     m_pList->addTopLevelItems(items);
-    if (m_nLastRow < m_pList->topLevelItemCount())
-        m_pList->scrollToItem(m_pList->topLevelItem(m_nLastRow));
+    HighlightCurrentArch();
     m_pList->setUpdatesEnabled(true);
+}
+
+void CZRTForm::HighlightCurrentArch() {
+    const int n = m_ctx.m_doc.FindNodeByItem(m_ctx.m_tree.SelectedItem());
+    if (n < 0) return;
+    const int row = RowOfArch(m_rows, m_ctx.m_doc.m_nodes[static_cast<size_t>(n)].m_strArch);
+    QTreeWidgetItem* item = m_pList->topLevelItem(row);
+    if (!item) return;
+    // Moving the highlight assigns nothing: only a click, Enter or Space does.
+    m_pList->setCurrentItem(item);
+    m_pList->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void CZRTForm::ShowCurrentArch() {
+    const int n = m_ctx.m_doc.FindNodeByItem(m_ctx.m_tree.SelectedItem());
+    if (n >= 0)
+        m_pCurrentArch->setText(FromBytes(m_ctx.m_doc.m_nodes[static_cast<size_t>(n)].m_strArch));
+}
+
+void CZRTForm::RefreshPage() {
+    if (!m_bLoaded) return;
+    ShowCurrentArch();
+    RefreshReport();
 }
 
 const QIcon& CZRTForm::RowIcon(const ArchRow& row) {
@@ -164,9 +190,31 @@ void CZRTForm::RefreshReport() {
 
 bool CZRTForm::eventFilter(QObject* watched, QEvent* event) {
     // A click anywhere in the list, on a row or beside the rows, assigns.
-    if (watched == m_pList->viewport() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        OnListClicked();
+    // A click beside the rows selects nothing, whatever row was highlighted.
+    if (watched == m_pList->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            if (!m_pList->itemAt(mouse->position().toPoint())) m_pList->clearSelection();
+            OnListClicked();
+        }
+    }
+    // From the keyboard, Enter or Space assigns the highlighted number.
+    if (watched == m_pList && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                case Qt::Key_Space:
+                    if (QTreeWidgetItem* current = m_pList->currentItem())
+                        current->setSelected(true);
+                    OnListClicked();
+                    return true;
+                default:
+                    break;
+            }
+        }
+    }
     return CBaseForm::eventFilter(watched, event);
 }
 
@@ -192,10 +240,8 @@ void CZRTForm::ApplySelection(TreeItem node) {
     const ArchRow* row = nullptr;
     if (!selected.isEmpty()) {
         const int index = m_pList->indexOfTopLevelItem(selected.front());
-        if (index >= 0 && index < static_cast<int>(m_rows.size())) {
+        if (index >= 0 && index < static_cast<int>(m_rows.size()))
             row = &m_rows[static_cast<size_t>(index)];
-            m_nLastRow = index;
-        }
     }
     if (ApplyArchSelection(m_ctx.m_doc, m_ctx.m_tree, m_ctx.m_prompter, node, row) ==
         ApplyOutcome::Assigned)

@@ -16,7 +16,8 @@ class QTreeWidget;
 
 // The page of a video input: every Arch Number the configuration knows, the
 // input's current number, Reset to Original, the edit dialog, and the conflict
-// report. A click on a row gives the input that row's number at once.
+// report. A click on a row gives the input that row's number at once; the arrow
+// keys move the highlight, and Enter or Space gives the highlighted number.
 class CZRTForm : public CBaseForm {
     Q_OBJECT
 public:
@@ -25,15 +26,21 @@ public:
     void ApplySelection(TreeItem node) override;
     int UpdateNode(TreeItem node, bool apply) override;
     void LoadNode(TreeItem node) override;
-    void RefreshPage() override { RefreshReport(); }
+    // After numbers changed elsewhere (Reset All): the input's current number,
+    // Reset to Original, the list and the report follow.
+    void RefreshPage() override;
 
     QTreeWidget* ArchList() const { return m_pList; }
+    QWidget* FocusTarget() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FillList(int column, bool ascending);
+    // Highlights the selected input's current number and scrolls it into view.
+    void HighlightCurrentArch();
+    void ShowCurrentArch();
     void RefreshReport();
     void OnListClicked();
     void OnHeaderClicked(int column);
@@ -53,6 +60,5 @@ private:
 
     std::vector<ArchRow> m_rows;
     std::array<QIcon, 8> m_icons;  // drawn once each: a refill asks for hundreds
-    int m_nLastRow = 0;
     bool m_bLoaded = false;
 };

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <filesystem>
 
+#include "report/ReportMessages.h"
 #include "report/widgets/CPrinterReportCanvas.h"
 #include "report/widgets/ReportPdf.h"
 
@@ -49,8 +50,11 @@ void ReportPrinter::ExportPdf(const CZRTProDoc& doc) {
     const QPrinter defaults(QPrinter::HighResolution);
     std::string error;
     if (!WriteReportPdf(doc, path, defaults.pageLayout().pageSize(), CurrentLocalTime(), m_prompter,
-                        error))
+                        error)) {
         m_prompter.Message(error, PromptButtons::Ok, PromptIcon::Error);
+        return;
+    }
+    m_prompter.SetStatusText(kReportPdfSaved + path);
 }
 
 std::string ReportPrinter::ProposedPdfPath(const CZRTProDoc& doc) {

@@ -1,6 +1,8 @@
 #include "tree/widgets/CLeftTreeView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 #include "tree/widgets/TreePictures.h"
@@ -105,6 +107,20 @@ TreeItem CLeftTreeView::RootItem() const {
 void CLeftTreeView::RunWizardCommand() {
     if (topLevelItemCount() > 0) return;
     if (m_runWizard) m_runWizard();
+}
+
+void CLeftTreeView::mousePressEvent(QMouseEvent* event) {
+    m_bMouseSelecting = true;
+    QTreeWidget::mousePressEvent(event);
+    m_bMouseSelecting = false;
+}
+
+void CLeftTreeView::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        emit EnterPressed();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void CLeftTreeView::Redraw(QTreeWidgetItem* item) {

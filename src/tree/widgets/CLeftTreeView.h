@@ -33,9 +33,21 @@ public:
     // What the start-up command runs; set by whoever owns the wizard.
     std::function<void()> m_runWizard;
 
+    // True while a mouse click changes the selection: the page it opens may
+    // take the focus. Walking the tree with the keys keeps the focus here.
+    bool SelectingWithMouse() const { return m_bMouseSelecting; }
+
 signals:
     void ItemSelected(TreeItem item);
+    // Enter on an item: the user goes into its page.
+    void EnterPressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Redraw(QTreeWidgetItem* item);
+
+    bool m_bMouseSelecting = false;
 };

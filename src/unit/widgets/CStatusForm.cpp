@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "unit/UnitCommands.h"
 #include "unit/widgets/UnitWidgetMessages.h"
 
 namespace UWM = UnitWidgetMessages;
@@ -49,8 +50,7 @@ void CStatusForm::SetProgress(int percent) { m_pProgress->setValue(percent); }
 int CStatusForm::Progress() const { return m_pProgress->value(); }
 
 void CStatusForm::RequestCancel() {
-    if (!m_ctx.m_main.m_bBusy) return;
-    m_ctx.m_main.m_bCancelRequested = true;
+    if (!RequestTransferCancel(m_ctx.m_main, m_ctx.m_prompter)) return;
     m_pCancel->setEnabled(false);
     m_pWait->setText(QString::fromLatin1(UWM::kCancelling));
 }

@@ -12,6 +12,7 @@
 #include "tree/widgets/CLeftTreeView.h"
 #include "unit/ModemMessages.h"
 #include "unit/UnitCommands.h"
+#include "unit/UnitMessages.h"
 #include "unit/widgets/CConnectionDlg.h"
 #include "unit/widgets/CFrameLinkUi.h"
 #include "unit/widgets/CModemDlg.h"
@@ -104,11 +105,16 @@ void CUnitCommands::Run(Command command) {
 }
 
 void CUnitCommands::ReadUnit() {
-    Run([](UnitContext& c) { ReadCommand(c); });
+    Run([this](UnitContext& c) { Done(ReadCommand(c), UnitMessages::kReadDone); });
 }
 
 void CUnitCommands::WizardReadUnit() {
-    Run([](UnitContext& c) { WizardReadCommand(c); });
+    Run([this](UnitContext& c) { Done(WizardReadCommand(c), UnitMessages::kReadDone); });
+}
+
+// The status bar says what was done; after a failure the messages have said why.
+void CUnitCommands::Done(bool ok, const char* text) {
+    if (ok) m_frame.SetStatusText(QString::fromLatin1(text));
 }
 
 bool CUnitCommands::PostWizardRead() {
@@ -126,7 +132,11 @@ bool CUnitCommands::PostWizardRead() {
 }
 
 void CUnitCommands::WriteUnit() {
-    Run([](UnitContext& c) { WriteCommand(c); });
+    Run([this](UnitContext& c) {
+        // A verified write has said so already.
+        const bool written = WriteCommand(c);
+        if (!c.m_state.m_bEnableVerify) Done(written, UnitMessages::kWriteDone);
+    });
 }
 
 void CUnitCommands::ToggleVerifyWrite() {
@@ -136,7 +146,7 @@ void CUnitCommands::ToggleVerifyWrite() {
 }
 
 void CUnitCommands::SetUnitTime() {
-    Run([](UnitContext& c) { SetTimeCommand(c); });
+    Run([this](UnitContext& c) { Done(SetTimeCommand(c), UnitMessages::kClockSet); });
 }
 
 void CUnitCommands::ToggleLinkTrace() {
@@ -157,8 +167,10 @@ void CUnitCommands::ConfigureRemoteModem() {
     m_bRunning = true;
     m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusConfiguring));
     CModemDlg dialog(&m_frame);
-    dialog.exec();
-    m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusReady));
+    // The dialog ends accepted only once its last step has been done.
+    const bool done = dialog.exec() == QDialog::Accepted;
+    m_frame.SetStatusText(
+        QString::fromLatin1(done ? ModemMessages::kStatusDone : ModemMessages::kStatusReady));
     m_bRunning = false;
     m_frame.UpdateCommands();
 }

@@ -47,6 +47,7 @@ private:
     // Runs one unit command, never inside another.
     template <typename Command>
     void Run(Command command);
+    void Done(bool ok, const char* text);
 
     CMainFrame& m_frame;
     CFrameLinkUi* m_pLinkUi;

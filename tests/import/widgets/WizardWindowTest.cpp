@@ -1,6 +1,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <functional>
 
 #include "app/AppFixture.h"
@@ -12,6 +13,7 @@
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/UnitModelControls.h"
 #include "model/CommandIds.h"
+#include "model/ZrtCodec.h"
 #include "unit/widgets/CConnectionDlg.h"
 #include "unit/widgets/CUnitCommands.h"
 #include "unit/widgets/ModalAnswer.h"
@@ -203,17 +205,52 @@ TEST_F(WizardWindowTest, NewOffersToSaveFirstAndCancelKeepsEverything) {
     EXPECT_EQ(m_doc.GetPathName(), PathOf("site.zrt"));
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(InputArches(m_doc), Numbers(11, 14));
+}
 
-    // Not saved, and the wizard closed without Finish: the old inputs stay
-    // on show, with no file behind them.
-    frame.Prompter().ClearShown();
-    frame.Prompter().SetNextAnswer(PromptAnswer::No);
-    WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, 2); });
-    frame.Action(kCmdFileNew)->trigger();
-    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
-    EXPECT_EQ(m_doc.GetPathName(), "");
-    EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(InputArches(m_doc), Numbers(11, 14));
+// A New that ends without a configuration of its own (the wizard cancelled,
+// or the unit read it asked for cancelled at the connection dialog) leaves
+// the window as it was: configuration, name, modified mark, selected input and
+// its page, and the commands.
+TEST_F(WizardWindowTest, NewEndedWithoutAConfigurationLeavesTheWindowAsItWas) {
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(PathOf("data")));
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(
+        frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
+    ClickItem(frame.Tree(), ItemOf(m_doc, "Input 2"));
+    const std::string bytes = EncodeZrt(m_doc);
+    const auto cancelWizard = [] {
+        WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { page.reject(); });
+    };
+    const auto readThenCancel = [] {
+        WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, WC::kReadUnit); });
+        WhenShown<CConnectionDlg>([](CConnectionDlg& dlg) { dlg.reject(); });
+    };
+    for (bool modified : {false, true}) {
+        for (const std::function<void()>& endNew :
+             {std::function<void()>(cancelWizard), std::function<void()>(readThenCancel)}) {
+            m_doc.SetModifiedFlag(modified);
+            frame.UpdateCommands();
+            frame.Prompter().ClearShown();
+            if (modified) frame.Prompter().SetNextAnswer(PromptAnswer::No);
+            endNew();
+            frame.Action(kCmdFileNew)->trigger();
+            QTest::qWait(100);  // a posted unit read runs
+
+            EXPECT_EQ(EncodeZrt(m_doc), bytes);
+            EXPECT_EQ(m_doc.GetPathName(), PathOf("site.zrt"));
+            EXPECT_EQ(m_doc.IsModified(), modified);
+            EXPECT_EQ(frame.isWindowModified(), modified);
+            EXPECT_EQ(RootLabel(frame), "site System");
+            EXPECT_EQ(frame.Tree().SelectedItem(), m_doc.m_nodes[4].m_hItem);
+            ASSERT_EQ(frame.CurrentPageKind(), PageKind::CZRTForm);
+            EXPECT_EQ(frame.RightPane()->findChild<QLineEdit*>("currentArch")->text(), "12");
+            EXPECT_GT(frame.RightPane()->findChild<QTreeWidget*>("archList")->topLevelItemCount(),
+                      0);
+            for (int command : {kCmdFileSave, kCmdFileSaveAs, kCmdWriteUnit, kCmdPrint})
+                EXPECT_TRUE(frame.Action(command)->isEnabled()) << command;
+            EXPECT_NE(frame.StatusText(), "Attempting connect to M-4400 . . .");
+        }
+    }
 }
 
 TEST_F(WizardWindowTest, StartUpCommandRunsTheWizardOnlyOnAnEmptyTree) {
@@ -249,7 +286,7 @@ TEST_F(WizardWindowTest, TheReadRadioStartsOneUnitRead) {
     // The wizard has closed; its read waits to run and is not posted twice.
     EXPECT_FALSE(units->PostWizardRead());
     EXPECT_TRUE(QTest::qWaitFor([&] { return connections == 1; }, 5000));
-    EXPECT_EQ(frame.StatusText(), "Attempting connect to M-4400 . . .");
+    EXPECT_EQ(frame.StatusText(), "Ready");
     QCoreApplication::processEvents();
     EXPECT_EQ(connections, 1);
     EXPECT_EQ(m_doc.NodeCount(), 0);

@@ -80,7 +80,7 @@ TEST_F(ReportActionsTest, MenuTextsShortcutAndPrompts) {
     EXPECT_EQ(items[0]->statusTip(), QStringLiteral("Print configuration information."));
     EXPECT_EQ(items[0]->toolTip(), QStringLiteral("Print!"));
     EXPECT_EQ(items[1]->text(), QStringLiteral("Print Pre&view..."));
-    EXPECT_EQ(items[2]->text(), QStringLiteral("E&xport Report as PDF..."));
+    EXPECT_EQ(items[2]->text(), QStringLiteral("Export Report as P&DF..."));
 }
 
 TEST_F(ReportActionsTest, PrinterPrintsOnlyTheChosenPages) {

@@ -81,7 +81,7 @@ TEST_F(ModemDlgTest, ConfiguresTheModemInFiveSteps) {
     frame.Action(kCmdConfigureModem)->trigger();
     EXPECT_TRUE(ran);
     EXPECT_EQ(statusDuring, "Configuring M-4400 REMOTE modem");
-    EXPECT_EQ(frame.StatusText(), "Ready");
+    EXPECT_EQ(frame.StatusText(), "Remote modem set up.");
 }
 
 // A port that cannot be opened is reported in the log and keeps the wizard at step 3.

@@ -178,7 +178,7 @@ TEST_F(UnitWindowTest, WritesWithVerifyRefusesToCloseMeanwhileAndReadsBack) {
     EXPECT_EQ(frame.Tree().ItemText(frame.Tree().RootItem()), "untitled System");
     EXPECT_EQ(InputArchNumbers(m_doc), written);
     EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);
-    EXPECT_EQ(frame.StatusText(), "");
+    EXPECT_EQ(frame.StatusText(), "Read complete.");
 }
 
 TEST_F(UnitWindowTest, CancellingTheConnectionEndsTheCommandSilently) {
@@ -187,7 +187,7 @@ TEST_F(UnitWindowTest, CancellingTheConnectionEndsTheCommandSilently) {
     for (int command : {kCmdWriteUnit, kCmdReadUnit, kCmdSetTime}) {
         WhenShown<CConnectionDlg>([](CConnectionDlg& dlg) { dlg.reject(); });
         frame.Action(command)->trigger();
-        EXPECT_EQ(frame.StatusText(), "Attempting connect to M-4400 . . .") << command;
+        EXPECT_EQ(frame.StatusText(), "Ready") << command;
         EXPECT_TRUE(frame.Prompter().ShownTexts().empty()) << command;
         EXPECT_FALSE(frame.State().m_bBusy);
         EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);
@@ -206,7 +206,7 @@ TEST_F(UnitWindowTest, TheDemonstrationUnitTakesAWriteAndGivesItBack) {
         });
         frame.Action(kCmdWriteUnit)->trigger();
         EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
-        EXPECT_EQ(frame.StatusText(), "");
+        EXPECT_EQ(frame.StatusText(), "Write complete.");
         const std::string memory = UnitCommands(frame).Link().DemoMemoryPath();
         EXPECT_EQ(memory.rfind(PathOf("data"), 0), 0u) << memory;
         EXPECT_EQ(Slurp(memory).size(), 65536u);
@@ -256,10 +256,12 @@ TEST_F(UnitWindowTest, CancelStopsAWriteHalfWayAndTheTraceShowsItsEnd) {
 
     ASSERT_GE(cancelledAt, 40);
     EXPECT_LT(cancelledAt, 100);
+    // Asked first, and answered Yes.
     EXPECT_EQ(frame.Prompter().ShownTexts(),
-              std::vector<std::string>{"Write M-4400 cancelled.  The unit is now only partly "
-                                       "written: write it again before using it.\n\nUser "
-                                       "Cancelled"});
+              (std::vector<std::string>{"Stop writing? The unit will be left partly written.",
+                                        "Write M-4400 cancelled.  The unit is now only partly "
+                                        "written: write it again before using it.\n\nUser "
+                                        "Cancelled"}));
     EXPECT_FALSE(frame.State().m_bBusy);
     EXPECT_EQ(frame.windowFlags(), flags);
     EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);

@@ -1,0 +1,122 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QWindow>
+
+#include "app/AppFixture.h"
+#include "app/CDocumentCommands.h"
+#include "model/CommandIds.h"
+#include "pages/widgets/CBaseForm.h"
+
+namespace {
+
+QTreeWidget* ArchListOf(CMainFrame& frame) {
+    return frame.RightPane()->findChild<QTreeWidget*>("archList");
+}
+
+}  // namespace
+
+// The central task without a mouse: the list shows the input's number, the
+// arrow keys move the highlight and assign nothing, Enter or Space assigns.
+TEST_F(AppTest, ArchNumbersAreAssignedFromTheKeyboard) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 8, 0, 40))));
+    frame.Tree().setFocus();
+    frame.Tree().SelectItem(m_doc.m_nodes[3].m_hItem);  // Input 1, 41
+    QTest::keyClick(&frame.Tree(), Qt::Key_Return);
+    QTreeWidget* list = ArchListOf(frame);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->hasFocus());
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->currentItem()->text(0), "41");
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentItem()->text(0), "43");
+    EXPECT_EQ(m_doc.m_nodes[3].m_strArch, "41");
+    EXPECT_FALSE(m_doc.IsModified());
+
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(m_doc.m_nodes[3].m_strArch, "43");
+    EXPECT_EQ(frame.Tree().ItemText(m_doc.m_nodes[3].m_hItem).rfind("Input 1, 43", 0), 0u);
+    EXPECT_EQ(frame.RightPane()->findChild<QLineEdit*>("currentArch")->text(), "43");
+    EXPECT_TRUE(m_doc.IsModified());
+    frame.UpdateCommands();  // as the window's idle refresh does
+    EXPECT_TRUE(frame.isWindowModified());
+    // After the refill the new number is the highlighted row, and Space assigns too.
+    EXPECT_EQ(list->currentItem()->text(0), "43");
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(m_doc.m_nodes[3].m_strArch, "42");
+}
+
+// Walking the tree with the keys keeps the focus there, whatever page opens;
+// Tab goes into the page and Shift+Tab comes back.
+TEST_F(AppTest, WalkingTheTreeKeepsTheFocusInIt) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 4, 0, 20))));
+    CLeftTreeView& tree = frame.Tree();
+    tree.setFocus();
+    tree.SelectItem(tree.RootItem());
+    std::vector<PageKind> seen;
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(&tree, Qt::Key_Down);
+        seen.push_back(frame.CurrentPageKind());
+        EXPECT_TRUE(tree.hasFocus()) << step;
+    }
+    EXPECT_NE(std::find(seen.begin(), seen.end(), PageKind::CIdleLoopForm), seen.end());
+
+    ClickItem(tree, ItemOf(m_doc, "Idle Loop"));
+    ASSERT_EQ(frame.CurrentPageKind(), PageKind::CIdleLoopForm);
+    EXPECT_TRUE(frame.CurrentPage()->FocusTarget()->hasFocus());  // opened with the mouse
+
+    tree.setFocus();
+    QTest::keyClick(&tree, Qt::Key_Tab);
+    EXPECT_TRUE(frame.CurrentPage()->FocusTarget()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(tree.hasFocus());
+}
+
+TEST_F(AppTest, TitleCarriesTheUnsavedMark) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 4, 0, 20))));
+    EXPECT_FALSE(frame.isWindowModified());
+    EXPECT_EQ(frame.windowHandle()->title(), "s.zrt - NEXIL Video Switcher Programming Tool");
+    m_doc.SetModifiedFlag(true);
+    frame.UpdateCommands();
+    EXPECT_TRUE(frame.isWindowModified());
+    EXPECT_EQ(frame.windowHandle()->title(), "s.zrt* - NEXIL Video Switcher Programming Tool");
+    EXPECT_EQ(frame.ModifiedPaneText(), "Modified");
+}
+
+// The tree never collapses: a small window takes its width from the page, a
+// larger one gives the tree its width back, and a stored width too small is
+// raised to the minimum on restart.
+TEST_F(AppTest, TreePaneKeepsAUsableWidth) {
+    const int narrowest = 180;
+    {
+        CMainFrame& frame = NewFrame();
+        ASSERT_TRUE(
+            frame.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 8, 2, 300))));
+        const int chosen = frame.TreeWidth();
+        frame.resize(300, 600);
+        QTest::qWait(50);
+        EXPECT_GE(frame.TreeWidth(), narrowest);
+        frame.resize(1200, 700);
+        QTest::qWait(50);
+        EXPECT_EQ(frame.TreeWidth(), chosen);
+
+        frame.Splitter()->setSizes({2, 1000});
+        EXPECT_TRUE(frame.close());
+    }
+    EXPECT_GE(m_profile->GetInt("userdata", "SplitterWidth", -1), narrowest);
+    m_frames.clear();
+    m_profile->SetInt("userdata", "SplitterWidth", 3);
+    CMainFrame& second = NewFrame();
+    ASSERT_TRUE(
+        second.Documents().OpenFile(QString::fromStdString(WriteConfig("t.zrt", 8, 2, 300))));
+    QTest::qWait(50);
+    EXPECT_GE(second.TreeWidth(), narrowest);
+}
