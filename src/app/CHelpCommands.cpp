@@ -3,17 +3,18 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/HelpPageLocation.h"
+#include "app/HelpWindow.h"
 #include "model/CommandIds.h"
 
 CHelpCommands::CHelpCommands(CMainFrame& frame)
     : CCommandGroup(&frame),
-      m_strHelpPath(QDir(QCoreApplication::applicationDirPath()).filePath("help/zrtindex.htm")),
+      m_strHelpPath(FindHelpPage(QCoreApplication::applicationDirPath())),
       m_frame(frame) {
     m_showAbout = [this] {
         CAboutDlg dialog(&m_frame);
@@ -31,6 +32,14 @@ void CHelpCommands::About() { m_showAbout(); }
 void CHelpCommands::HelpIndex() {
     // The desktop's opener reports success as soon as it starts, even for a
     // file that is not there, so the file is looked for first.
-    if (QFileInfo(m_strHelpPath).isFile() && m_openFile(m_strHelpPath)) return;
-    About();
+    if (!QFileInfo(m_strHelpPath).isFile()) {
+        About();
+        return;
+    }
+    if (!m_openFile(m_strHelpPath)) ShowHelpWindow();
+}
+
+void CHelpCommands::ShowHelpWindow() {
+    if (!m_pHelpWindow) m_pHelpWindow = new HelpWindow(&m_frame);
+    m_pHelpWindow->ShowPage(m_strHelpPath);
 }

@@ -3,8 +3,10 @@
 #include "app/AppPictures.h"
 #include "app/CSingleInstance.h"
 #include "app/CZRTProApp.h"
+#include "app/CommandLineInfo.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = AnswerInfoOption(argc, argv)) return *status;
     QApplication application(argc, argv);
     QApplication::setOrganizationName("NEXIL");
     QApplication::setApplicationName("NEXIL");

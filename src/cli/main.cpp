@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "Version.h"
 #include "cli/BuildCommands.h"
 #include "cli/CliArgs.h"
 #include "cli/CliCommand.h"
@@ -20,9 +21,18 @@ const std::vector<const CliCommand*> kCommands = {
     &kSetTimeCommand, &kModemSetupCommand, &kReportCommand};
 
 void PrintOverview(std::ostream& out) {
-    out << "usage: zrtpro-cli COMMAND [ARGS...]   (zrtpro-cli COMMAND --help for more)\n\n";
+    out << "Usage: zrtpro-cli COMMAND [ARGS...]\n"
+           "  or:  zrtpro-cli COMMAND --help\n\n"
+           "Runs the operations of the NEXIL Video Switcher Programming Tool from a shell,\n"
+           "with the same checks and messages as its window (messages on standard error).\n\n"
+           "Commands:\n";
     for (const CliCommand* c : kCommands)
         out << "  zrtpro-cli " << c->m_name << ' ' << c->m_usage << '\n';
+    out << "\nOptions:\n"
+           "  --help       show this text; after a command, explain that command\n"
+           "  --version    show the version\n\n"
+           "Exit status: 0 success, 1 the operation failed, 2 wrong usage. Output files\n"
+           "are written only on success, and then whole.\n";
 }
 
 int UsageError(const CliCommand& c, const std::string& hint) {
@@ -41,6 +51,10 @@ int main(int argc, char** argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "help") {
         PrintOverview(std::cout);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        std::cout << "zrtpro-cli " << kZrtVersion << '\n';
         return kExitOk;
     }
     for (const CliCommand* c : kCommands) {

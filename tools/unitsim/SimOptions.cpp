@@ -55,6 +55,7 @@ Options:
                      it with every bit inverted, as a worn memory cell would, so that
                      a verify finds it; may be repeated
   --help             show this text
+  --version          show the version
 
 Examples:
   zrtpro-unitsim --eeprom unit.bin --password 1234
@@ -107,6 +108,10 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             options.m_bHelp = true;
+            return options;
+        }
+        if (arg == "--version") {
+            options.m_bVersion = true;
             return options;
         }
         if (arg == "--modem") {

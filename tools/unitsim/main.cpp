@@ -5,6 +5,7 @@
 
 #include "CSimServer.h"
 #include "SimOptions.h"
+#include "Version.h"
 
 int main(int argc, char** argv) {
     std::string error;
@@ -15,6 +16,10 @@ int main(int argc, char** argv) {
     }
     if (options->m_bHelp) {
         std::cout << kSimHelp;
+        return 0;
+    }
+    if (options->m_bVersion) {
+        std::cout << "zrtpro-unitsim " << kZrtVersion << '\n';
         return 0;
     }
     std::signal(SIGPIPE, SIG_IGN);
