@@ -128,4 +128,12 @@ inline constexpr const char* kSetTimePrompt =
 inline constexpr const char* kCannotClose =
     "Cannot close, Currently Communicating with the M-4400 unit.";
 
+// The entries of the address book.
+inline constexpr const char* kNewEntryName = "New unit";
+inline constexpr const char* kNeedName = "Give the entry a name.";
+inline constexpr const char* kNameTaken = "Another entry already has this name.";
+inline constexpr const char* kNeedPort = "Choose or type the serial port the unit is on.";
+inline constexpr const char* kNeedHost = "Give the host name or address of the device server.";
+inline constexpr const char* kNeedNumber = "Give the telephone number to dial.";
+
 }  // namespace UnitMessages
