@@ -6,8 +6,8 @@
 #include <QPrinter>
 #include <filesystem>
 
+#include "report/pdf/ReportPdf.h"
 #include "report/widgets/CPrinterReportCanvas.h"
-#include "report/widgets/ReportPdf.h"
 
 ReportPrinter::ReportPrinter(QWidget* parent, Prompter& prompter)
     : m_pParent(parent), m_prompter(prompter) {}
