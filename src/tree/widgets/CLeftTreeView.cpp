@@ -36,7 +36,7 @@ CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setExpandsOnDoubleClick(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setIconSize(QSize(34, 16));
+    setIconSize(SideBySideSize());
     setItemDelegate(new RowHeightDelegate(this));
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this,
@@ -108,6 +108,6 @@ void CLeftTreeView::RunWizardCommand() {
 }
 
 void CLeftTreeView::Redraw(QTreeWidgetItem* item) {
-    item->setIcon(0, QIcon(TreeItemPixmap(item->data(0, kImageRole).toInt(),
-                                          item->data(0, kStateRole).toInt())));
+    item->setIcon(
+        0, TreeItemIcon(item->data(0, kImageRole).toInt(), item->data(0, kStateRole).toInt()));
 }
