@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "CHayesModem.h"
+#include "CUnitEndpoint.h"
 #include "unit/emulator/EmulatedUnit.h"
 #include "unit/link/CFrameParser.h"
-#include "unit/link/CUnitEndpoint.h"
 #include "unit/link/LinkFrame.h"
 #include "unit/link/LinkProtocol.h"
 

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "unit/ConnectionAddress.h"
 #include "unit/link/CStreamUnitLink.h"
-#include "unit/link/ConnectionAddress.h"
 
 namespace {
 

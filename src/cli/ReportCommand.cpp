@@ -8,7 +8,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
 #include "report/PrintReport.h"
-#include "report/widgets/ReportPdf.h"
+#include "report/pdf/ReportPdf.h"
 
 namespace {
 

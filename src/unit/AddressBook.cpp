@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "unit/UnitMessages.h"
+
 namespace {
 
 constexpr const char* kSection = "AddressBook";
@@ -60,4 +62,38 @@ int AddressBook::Find(const std::string& name) const {
     for (size_t i = 0; i < m_entries.size(); ++i)
         if (m_entries[i].m_strName == name) return static_cast<int>(i);
     return -1;
+}
+
+AddressEntry AddressBook::NewEntry(const std::string& device) const {
+    std::string name = UnitMessages::kNewEntryName;
+    for (int n = 2; Find(name) >= 0; ++n)
+        name = std::string(UnitMessages::kNewEntryName) + " " + std::to_string(n);
+    ConnectionAddress where;
+    where.m_strDevice = device;
+    where.m_nBaud = ConnectionAddress::kDefaultBaud;
+    return {name, FormatConnectionAddress(where)};
+}
+
+const char* AddressBook::NameProblem(size_t index, const std::string& name) const {
+    if (name.empty()) return UnitMessages::kNeedName;
+    const int other = Find(name);
+    if (other >= 0 && static_cast<size_t>(other) != index) return UnitMessages::kNameTaken;
+    return nullptr;
+}
+
+ConnectionCheck AddressBook::CheckConnection(const ConnectionAddress& where) {
+    const bool modem = where.m_kind == ConnectionAddress::Kind::Modem;
+    const char* problem = nullptr;
+    if (where.m_kind == ConnectionAddress::Kind::Tcp) {
+        if (where.m_strHost.empty()) problem = UnitMessages::kNeedHost;
+    } else if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos) {
+        problem = UnitMessages::kNeedPort;
+    } else if (modem && where.m_strNumber.empty()) {
+        problem = UnitMessages::kNeedNumber;
+    }
+    if (problem) return {std::nullopt, problem};
+    std::string text = FormatConnectionAddress(where);
+    if (!ParseConnectionAddress(text))
+        return {std::nullopt, modem ? UnitMessages::kNeedNumber : UnitMessages::kNeedHost};
+    return {std::move(text), nullptr};
 }

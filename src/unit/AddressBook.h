@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/Profile.h"
+#include "unit/ConnectionAddress.h"
 
 // The units the user has connected to: each entry a name and where the unit
 // is, as a connection text ("serial:/dev/ttyUSB0:9600", "tcp:10.0.0.5:4001",
@@ -13,6 +15,12 @@
 struct AddressEntry {
     std::string m_strName;
     std::string m_strConnection;
+};
+
+// The connection text an entry's fields make, or the problem to show the user.
+struct ConnectionCheck {
+    std::optional<std::string> m_connection;
+    const char* m_pszProblem = nullptr;
 };
 
 class AddressBook {
@@ -28,6 +36,16 @@ public:
     void Remove(size_t index);
     // The index of the entry named `name`, or -1.
     int Find(const std::string& name) const;
+
+    // The rules of an entry the user edits. A new entry is called "New unit",
+    // numbered when that name is taken, and is on serial port `device` at the
+    // default speed.
+    AddressEntry NewEntry(const std::string& device) const;
+    // Why entry `index` cannot be named `name` (no name, or another entry's), or nullptr.
+    const char* NameProblem(size_t index, const std::string& name) const;
+    // A TCP entry needs a host; a serial or modem entry a port (no colon in it);
+    // a modem entry a number it can dial.
+    static ConnectionCheck CheckConnection(const ConnectionAddress& where);
 
     std::string m_strLastUsed;
 

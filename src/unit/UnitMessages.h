@@ -128,6 +128,14 @@ inline constexpr const char* kSetTimePrompt =
 inline constexpr const char* kCannotClose =
     "Cannot close, Currently Communicating with the M-4400 unit.";
 
+// The entries of the address book.
+inline constexpr const char* kNewEntryName = "New unit";
+inline constexpr const char* kNeedName = "Give the entry a name.";
+inline constexpr const char* kNameTaken = "Another entry already has this name.";
+inline constexpr const char* kNeedPort = "Choose or type the serial port the unit is on.";
+inline constexpr const char* kNeedHost = "Give the host name or address of the device server.";
+inline constexpr const char* kNeedNumber = "Give the telephone number to dial.";
+
 // Words of the window and the command-line tool beyond the unit's own.
 inline constexpr const char* kUnitErased =
     "The unit holds no configuration: its memory is erased.\n\nWrite a configuration into it "

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "unit/link/ConnectionAddress.h"
+#include "unit/ConnectionAddress.h"
 #include "unit/link/EnumSerialPorts.h"
 #include "unit/link/ModemDial.h"
 

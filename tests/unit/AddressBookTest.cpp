@@ -2,8 +2,12 @@
 
 #include "model/MemoryProfile.h"
 #include "unit/AddressBook.h"
+#include "unit/UnitMessages.h"
 
 namespace {
+
+namespace UM = UnitMessages;
+using Kind = ConnectionAddress::Kind;
 
 TEST(AddressBook, KeepsItsEntriesAndTheLastUsedInTheProfile) {
     MemoryProfile profile;
@@ -61,6 +65,71 @@ TEST(AddressBook, AHandEditedProfileNeverMisleadsIt) {
         profile.SetString("AddressBook", "Name3", "A");  // the same name again: left out
         profile.SetString("AddressBook", "Connection3", "tcp:h:3");
         EXPECT_EQ(AddressBook::Load(profile).Entries().size(), c.expected) << c.what;
+    }
+}
+
+// A new entry never takes a name already in the book.
+TEST(AddressBook, ANewEntryGetsAFreeName) {
+    AddressBook book;
+    const AddressEntry first = book.NewEntry("/dev/ttyUSB0");
+    EXPECT_EQ(first.m_strName, "New unit");
+    EXPECT_EQ(first.m_strConnection, "serial:/dev/ttyUSB0:9600");
+    book.Put(first);
+    book.Put({"New unit 2", "tcp:h:1"});
+    EXPECT_EQ(book.NewEntry("").m_strName, "New unit 3");
+}
+
+TEST(AddressBook, AnEntryNeedsANameOfItsOwn) {
+    AddressBook book;
+    book.Put({"Lobby rack", "serial:ttyS0:9600"});
+    book.Put({"Plant B", "tcp:h:1"});
+    struct Case {
+        size_t index;
+        const char* name;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {1, "", UM::kNeedName},     {1, "Lobby rack", UM::kNameTaken},
+        {1, "Plant B", nullptr},  // keeps its own name
+        {0, "Lobby rack", nullptr}, {1, "Plant C", nullptr},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(book.NameProblem(c.index, c.name), c.problem) << c.index << " " << c.name;
+}
+
+TEST(AddressBook, AnEntrysFieldsMakeAConnectionOrSayWhatIsMissing) {
+    struct Case {
+        Kind kind;
+        const char* device;
+        const char* host;
+        const char* number;
+        const char* connection;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {Kind::Serial, "/dev/ttyUSB0", "", "", "serial:/dev/ttyUSB0:19200", nullptr},
+        {Kind::Serial, "", "", "", nullptr, UM::kNeedPort},
+        {Kind::Serial, "tcp:host", "", "", nullptr, UM::kNeedPort},
+        {Kind::Tcp, "", "10.0.0.5", "", "tcp:10.0.0.5:4001", nullptr},
+        {Kind::Tcp, "", "fe80::1", "", "tcp:[fe80::1]:4001", nullptr},
+        {Kind::Tcp, "/dev/ttyS0", "", "", nullptr, UM::kNeedHost},
+        {Kind::Modem, "/dev/ttyS0", "", "5551234", "modem:/dev/ttyS0:19200:5551234", nullptr},
+        {Kind::Modem, "/dev/ttyS0", "", "", nullptr, UM::kNeedNumber},
+        {Kind::Modem, "/dev/ttyS0", "", "555;ATH", nullptr, UM::kNeedNumber},
+        {Kind::Modem, "", "", "5551234", nullptr, UM::kNeedPort},
+    };
+    for (const Case& c : cases) {
+        ConnectionAddress where;
+        where.m_kind = c.kind;
+        where.m_strDevice = c.device;
+        where.m_nBaud = 19200;
+        where.m_strHost = c.host;
+        where.m_nPort = 4001;
+        where.m_strNumber = c.number;
+        const ConnectionCheck check = AddressBook::CheckConnection(where);
+        EXPECT_EQ(check.m_pszProblem, c.problem) << c.device << c.host << c.number;
+        EXPECT_EQ(check.m_connection.value_or(""), c.connection ? c.connection : "")
+            << c.device << c.host << c.number;
     }
 }
 

@@ -11,11 +11,11 @@
 #include "CHayesModem.h"
 #include "CLinePacer.h"
 #include "CSimLine.h"
+#include "CUnitEndpoint.h"
 #include "SimOptions.h"
 #include "unit/emulator/EepromFile.h"
 #include "unit/emulator/EmulatedUnit.h"
 #include "unit/link/CFrameParser.h"
-#include "unit/link/CUnitEndpoint.h"
 
 // The emulator's loop: bytes from the line go to the modem's command side or
 // to the frame parser; each frame goes to the emulated unit and its reply goes

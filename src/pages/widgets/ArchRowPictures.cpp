@@ -1,15 +1,9 @@
 #include "pages/widgets/ArchRowPictures.h"
 
-#include <QPainter>
-#include <QPixmap>
-
 #include "pages/ArchList.h"
 #include "tree/widgets/TreePictures.h"
 
 namespace {
-
-constexpr int kSize = 16;
-constexpr int kGap = 2;
 
 KeyPicture PictureOf(int icon) {
     switch (icon) {
@@ -24,22 +18,13 @@ KeyPicture PictureOf(int icon) {
     }
 }
 
-QIcon Compose(int icon, bool conflict) {
-    QPixmap pm(ArchRowIconSize());
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    if (conflict) p.drawPixmap(0, 0, KeyPixmap(KeyPicture::Conflict));
-    p.drawPixmap(kSize + kGap, 0, KeyPixmap(PictureOf(icon)));
-    p.end();
-    return QIcon(pm);
-}
-
 }  // namespace
 
-QSize ArchRowIconSize() { return {2 * kSize + kGap, kSize}; }
+QSize ArchRowIconSize() { return SideBySideSize(); }
 
 QIcon ArchRowIcon(int icon, int state) {
     const int picture =
         icon >= kListIconConflict && icon <= kListIconUnassigned ? icon : kListIconAssigned;
-    return Compose(picture, state == kListStateConflict);
+    return SideBySideIcon(state == kListStateConflict ? KeyIcon(KeyPicture::Conflict) : QIcon(),
+                          KeyIcon(PictureOf(picture)));
 }

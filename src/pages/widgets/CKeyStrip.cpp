@@ -23,8 +23,9 @@ CKeyStrip::CKeyStrip(QWidget* parent) : QWidget(parent) {
     for (const auto& e : entries) {
         row->addSpacing(12);
         auto* picture = new QLabel(this);
-        picture->setPixmap(KeyPixmap(e.picture));
-        picture->setFixedSize(16, 16);
+        picture->setPixmap(KeyIcon(e.picture).pixmap(QSize(kPictureSize, kPictureSize),
+                                                     picture->devicePixelRatioF()));
+        picture->setFixedSize(kPictureSize, kPictureSize);
         row->addWidget(picture);
         row->addWidget(new QLabel(QString::fromLatin1(e.text), this));
     }

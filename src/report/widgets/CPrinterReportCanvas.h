@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/widgets/CPainterReportCanvas.h"
+#include "report/pdf/CPainterReportCanvas.h"
 
 class QPrinter;
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "report/ReportMessages.h"
+#include "report/pdf/ReportPdf.h"
 #include "report/widgets/CPrinterReportCanvas.h"
-#include "report/widgets/ReportPdf.h"
 
 ReportPrinter::ReportPrinter(QWidget* parent, Prompter& prompter)
     : m_pParent(parent), m_prompter(prompter) {}

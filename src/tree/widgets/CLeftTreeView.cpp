@@ -38,7 +38,7 @@ CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setExpandsOnDoubleClick(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setIconSize(QSize(34, 16));
+    setIconSize(SideBySideSize());
     setItemDelegate(new RowHeightDelegate(this));
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this,
@@ -124,6 +124,6 @@ void CLeftTreeView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CLeftTreeView::Redraw(QTreeWidgetItem* item) {
-    item->setIcon(0, QIcon(TreeItemPixmap(item->data(0, kImageRole).toInt(),
-                                          item->data(0, kStateRole).toInt())));
+    item->setIcon(
+        0, TreeItemIcon(item->data(0, kImageRole).toInt(), item->data(0, kStateRole).toInt()));
 }

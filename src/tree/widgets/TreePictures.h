@@ -1,16 +1,25 @@
 #pragma once
 
-#include <QPixmap>
+#include <QIcon>
+#include <QSize>
 
 // The four categories of the colour key; the tree uses the same pictures.
 enum class KeyPicture { Conflict, NonPageable, AssignedPageable, UnassignedPageable };
 
-// 16 x 16 pictures, drawn for this program with dark outlines and saturated
-// fills so that they read on light and dark themes alike.
-QPixmap KeyPixmap(KeyPicture picture);
+// The pictures are SVG files compiled in (resources/pictures), 16 x 16, drawn
+// for this program with dark outlines and saturated fills so that they read on
+// light and dark themes alike, and sharp at every scale of the screen.
+inline constexpr int kPictureSize = 16;
+
+QIcon KeyIcon(KeyPicture picture);
 // A picture of the tree's normal list (kImageDefault ... kImageCiuPort).
-QPixmap TreeImagePixmap(int image);
-// A picture of the tree's state list; a transparent one for kStateNone.
-QPixmap TreeStatePixmap(int state);
+QIcon TreeImageIcon(int image);
+// A picture of the tree's state list; none for kStateNone.
+QIcon TreeStateIcon(int state);
 // An item's icon: the state picture, then the normal picture, side by side.
-QPixmap TreeItemPixmap(int image, int state);
+QIcon TreeItemIcon(int image, int state);
+
+// Two pictures side by side, 2 apart, so that what follows them stays aligned
+// whether the left one is there or not; a null icon leaves its place clear.
+QIcon SideBySideIcon(const QIcon& left, const QIcon& right);
+QSize SideBySideSize();

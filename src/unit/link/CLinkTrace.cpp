@@ -1,5 +1,9 @@
 #include "unit/link/CLinkTrace.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -35,9 +39,20 @@ std::string Hex(std::span<const uint8_t> bytes, size_t secretFrom, size_t secret
     return text;
 }
 
+// A trace holds a site's numbers and names: only its user may read it. The
+// file is made 0600 before the stream opens it, so it is never readable by others.
+const std::string& PrivateFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::fchmod(fd, 0600);
+        ::close(fd);
+    }
+    return path;
+}
+
 }  // namespace
 
-CLinkTrace::CLinkTrace(const std::string& path) : m_out(path, std::ios::app) {}
+CLinkTrace::CLinkTrace(const std::string& path) : m_out(PrivateFile(path), std::ios::app) {}
 
 void CLinkTrace::Line(const std::string& text) {
     m_out << Stamp() << ' ' << text << '\n';
@@ -60,6 +75,7 @@ std::string NextTracePath(const std::string& folder, size_t keep) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(folder, ec);
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ec);
     std::vector<fs::path> traces;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();

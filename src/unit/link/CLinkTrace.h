@@ -12,7 +12,8 @@
 // "**" for each of those bytes and for its check byte, which is computed over them.
 class CLinkTrace {
 public:
-    // Appends to the file at `path`; Ok() tells whether it could be opened.
+    // Appends to the file at `path`, made readable and writable by its user
+    // only; Ok() tells whether it could be opened.
     explicit CLinkTrace(const std::string& path);
     bool Ok() const { return m_out.good(); }
 
@@ -28,9 +29,9 @@ private:
     std::ofstream m_out;
 };
 
-// Where the window keeps its traces: a new file name in `folder` for a trace
-// starting now, after removing the oldest traces so that with the new one at
-// most `keep` remain.
+// Where the window keeps its traces: a new file name in `folder` (made, and
+// kept, open to its user only) for a trace starting now, after removing the
+// oldest traces so that with the new one at most `keep` remain.
 std::string NextTracePath(const std::string& folder, size_t keep);
 
 // How many traces the window keeps.

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "unit/ConnectionAddress.h"
 #include "unit/UnitLink.h"
 #include "unit/link/CSerialTransport.h"
 #include "unit/link/CTcpTransport.h"
-#include "unit/link/ConnectionAddress.h"
 #include "unit/link/LinkProtocol.h"
 #include "unit/link/ModemDial.h"
 

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "unit/ConnectionAddress.h"
+
 // The constants of our framing and session protocol on the line to the unit
 // (docs/link-protocol.md). Shared by the host side and the unit emulator.
 namespace LinkProtocol {
@@ -42,6 +44,6 @@ inline constexpr int kModemDialMs = 60000;
 // The unit drops a partial frame after this long without a byte.
 inline constexpr int kUnitQuietMs = 200;
 
-inline constexpr int kDefaultBaud = 9600;
+inline constexpr int kDefaultBaud = ConnectionAddress::kDefaultBaud;
 
 }  // namespace LinkProtocol

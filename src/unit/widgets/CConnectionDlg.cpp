@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "unit/link/ConnectionAddress.h"
+#include "unit/ConnectionAddress.h"
 #include "unit/widgets/CFindCableDlg.h"
 #include "unit/widgets/CWindowUnitLink.h"
 #include "unit/widgets/UnitWidgetMessages.h"
@@ -23,7 +23,6 @@ namespace UWM = UnitWidgetMessages;
 namespace {
 
 constexpr const char* kLastPortKey = "LastSerialPort";
-constexpr int kDefaultBaud = 9600;
 constexpr int kDefaultTcpPort = 4001;
 constexpr int kSpeeds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
 enum Via { kSerial, kTcp, kModem };
@@ -194,7 +193,7 @@ void CConnectionDlg::ShowEntry(int row) {
                             : where.m_kind == ConnectionAddress::Kind::Modem ? kModem
                                                                              : kSerial);
     if (!where.m_strDevice.empty()) SetPortDevice(where.m_strDevice);
-    const int baud = where.m_nBaud > 0 ? where.m_nBaud : kDefaultBaud;
+    const int baud = where.m_nBaud > 0 ? where.m_nBaud : ConnectionAddress::kDefaultBaud;
     if (m_pSpeed->findData(baud) < 0) m_pSpeed->addItem(QString::number(baud), baud);
     m_pSpeed->setCurrentIndex(m_pSpeed->findData(baud));
     m_pHost->setText(Latin1(where.m_strHost));
@@ -213,14 +212,9 @@ void CConnectionDlg::ShowVia() {
 }
 
 void CConnectionDlg::NewEntry() {
-    std::string name = UWM::kNewEntryName;
-    for (int n = 2; m_book.Find(name) >= 0; ++n)
-        name = std::string(UWM::kNewEntryName) + " " + std::to_string(n);
-    ConnectionAddress where;
-    where.m_strDevice = m_profile.GetString(kSectionUserData, kLastPortKey, "");
-    if (where.m_strDevice.empty()) where.m_strDevice = Bytes(m_pPort->itemData(0).toString());
-    where.m_nBaud = kDefaultBaud;
-    const size_t index = m_book.Put({name, FormatConnectionAddress(where)});
+    std::string device = m_profile.GetString(kSectionUserData, kLastPortKey, "");
+    if (device.empty()) device = Bytes(m_pPort->itemData(0).toString());
+    const size_t index = m_book.Put(m_book.NewEntry(device));
     FillUnits(static_cast<int>(index) + 1);
     m_pName->setFocus();
     m_pName->selectAll();
@@ -236,31 +230,20 @@ void CConnectionDlg::DeleteEntry() {
 std::optional<std::string> CConnectionDlg::FieldsConnection() {
     ConnectionAddress where;
     const int via = m_pVia->currentIndex();
-    const char* problem = nullptr;
     if (via == kTcp) {
         where.m_kind = ConnectionAddress::Kind::Tcp;
         where.m_strHost = Bytes(m_pHost->text());
         where.m_nPort = m_pTcpPort->value();
-        if (where.m_strHost.empty()) problem = UWM::kNeedHost;
     } else {
         where.m_kind =
             via == kModem ? ConnectionAddress::Kind::Modem : ConnectionAddress::Kind::Serial;
         where.m_strDevice = PortDevice();
         where.m_nBaud = m_pSpeed->currentData().toInt();
         where.m_strNumber = Bytes(m_pNumber->text());
-        if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos)
-            problem = UWM::kNeedPort;
-        else if (via == kModem && where.m_strNumber.empty())
-            problem = UWM::kNeedNumber;
     }
-    const std::string text = FormatConnectionAddress(where);
-    if (!problem && !ParseConnectionAddress(text))
-        problem = via == kModem ? UWM::kNeedNumber : UWM::kNeedHost;
-    if (problem) {
-        m_pProblem->setText(QString::fromLatin1(problem));
-        return std::nullopt;
-    }
-    return text;
+    const ConnectionCheck check = AddressBook::CheckConnection(where);
+    if (check.m_pszProblem) m_pProblem->setText(QString::fromLatin1(check.m_pszProblem));
+    return check.m_connection;
 }
 
 void CConnectionDlg::ConnectEntry() {
@@ -274,9 +257,8 @@ void CConnectionDlg::ConnectEntry() {
     }
     const std::string name = Bytes(m_pName->text());
     const auto index = static_cast<size_t>(m_pUnits->currentRow() - 1);
-    const int other = m_book.Find(name);
-    if (name.empty() || (other >= 0 && static_cast<size_t>(other) != index)) {
-        m_pProblem->setText(QString::fromLatin1(name.empty() ? UWM::kNeedName : UWM::kNameTaken));
+    if (const char* problem = m_book.NameProblem(index, name)) {
+        m_pProblem->setText(QString::fromLatin1(problem));
         m_pName->setFocus();
         return;
     }

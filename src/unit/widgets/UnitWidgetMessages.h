@@ -44,12 +44,6 @@ inline constexpr const char* kNumber = "&Telephone number:";
 inline constexpr const char* kNew = "&New";
 inline constexpr const char* kDelete = "&Delete";
 inline constexpr const char* kConnect = "&Connect";
-inline constexpr const char* kNewEntryName = "New unit";
-inline constexpr const char* kNeedName = "Give the entry a name.";
-inline constexpr const char* kNameTaken = "Another entry already has this name.";
-inline constexpr const char* kNeedPort = "Choose or type the serial port the unit is on.";
-inline constexpr const char* kNeedHost = "Give the host name or address of the device server.";
-inline constexpr const char* kNeedNumber = "Give the telephone number to dial.";
 
 inline constexpr const char* kFindCable = "&Find my cable...";
 inline constexpr const char* kFindCableTip =

@@ -7,6 +7,9 @@
 //   serial:DEVICE[:BAUD]   tcp:HOST:PORT   modem:DEVICE[:BAUD]:NUMBER
 struct ConnectionAddress {
     enum class Kind { Serial, Tcp, Modem };
+    // The line speed when the text names none.
+    static constexpr int kDefaultBaud = 9600;
+
     Kind m_kind = Kind::Serial;
     std::string m_strDevice;  // serial and modem: port name or path
     int m_nBaud = 0;          // serial and modem

@@ -1,4 +1,4 @@
-#include "report/widgets/ReportPdf.h"
+#include "report/pdf/ReportPdf.h"
 
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -6,7 +6,7 @@
 #include "model/Format.h"
 #include "report/PrintReport.h"
 #include "report/ReportMessages.h"
-#include "report/widgets/CPainterReportCanvas.h"
+#include "report/pdf/CPainterReportCanvas.h"
 
 namespace {
 

@@ -1,9 +1,7 @@
-#include "unit/link/ConnectionAddress.h"
+#include "unit/ConnectionAddress.h"
 
 #include <charconv>
 #include <vector>
-
-#include "unit/link/LinkProtocol.h"
 
 namespace {
 
@@ -60,7 +58,7 @@ std::optional<ConnectionAddress> ParseConnectionAddress(const std::string& text)
         return where;
     }
     const std::vector<std::string> parts = SplitColons(rest);
-    where.m_nBaud = LinkProtocol::kDefaultBaud;
+    where.m_nBaud = ConnectionAddress::kDefaultBaud;
     if (kind == "serial") {
         if (parts.size() > 2) return std::nullopt;
         if (parts.size() == 2) {

@@ -1,4 +1,4 @@
-#include "unit/link/CUnitEndpoint.h"
+#include "CUnitEndpoint.h"
 
 #include <algorithm>
 #include <string>

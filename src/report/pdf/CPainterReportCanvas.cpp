@@ -1,4 +1,4 @@
-#include "report/widgets/CPainterReportCanvas.h"
+#include "report/pdf/CPainterReportCanvas.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
