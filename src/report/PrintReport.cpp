@@ -23,6 +23,10 @@ std::string ReportTitle(const CZRTProDoc& doc) {
     return title;
 }
 
+std::string ReportHeading(const CZRTProDoc& doc) {
+    return StrFormat(kReportHeader, ReportTitle(doc).c_str());
+}
+
 std::tm CurrentLocalTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

@@ -24,4 +24,8 @@ ReportResult PrintReport(const CZRTProDoc& doc, ReportCanvas& canvas, Prompter& 
 // The header's document line: the path, or "Unsaved file", marked when modified.
 std::string ReportTitle(const CZRTProDoc& doc);
 
+// The report's first line, "NEXIL Program Data For: " and the title; a PDF of
+// the report carries it as its document title.
+std::string ReportHeading(const CZRTProDoc& doc);
+
 std::tm CurrentLocalTime();

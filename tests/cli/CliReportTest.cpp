@@ -54,6 +54,9 @@ TEST_F(CliReportTest, EightPortReportAsPdf) {
     const ProgramRun run = Cli("report " + zrt + " -o " + pdf);
     ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
 
+    // The document title a PDF viewer shows is the report's first line.
+    EXPECT_TRUE(Contains(RunProgram("pdfinfo '" + pdf + "'").m_strOut,
+                         "Title:           NEXIL Program Data For: " + zrt));
     const auto pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 2u);
     for (size_t p = 0; p < pages.size(); ++p) {

@@ -55,7 +55,10 @@ bool CPainterReportCanvas::StartJob(const std::string& jobName) {
 }
 
 void CPainterReportCanvas::NameJob(const QString& name) {
-    if (auto* pdf = dynamic_cast<QPdfWriter*>(&m_device)) pdf->setTitle(name);
+    // A PDF keeps the title it was given (the report's first line); the job
+    // name only fills an empty one.
+    if (auto* pdf = dynamic_cast<QPdfWriter*>(&m_device); pdf && pdf->title().isEmpty())
+        pdf->setTitle(name);
 }
 
 void CPainterReportCanvas::EndJob() {

@@ -29,6 +29,7 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
         writer.setResolution(kPdfResolution);
         writer.setPageSize(paper);
         writer.setCreator(QString::fromLatin1(kReportPdfCreator));
+        writer.setTitle(QString::fromLocal8Bit(ReportHeading(doc).c_str()));
         CPainterReportCanvas canvas(writer);
         ReportOptions options;
         options.m_time = time;
