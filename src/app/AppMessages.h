@@ -1,8 +1,10 @@
 #pragma once
 
+#include "window/WindowMessages.h"
+
 // The window's own words: menu, prompts, tooltips, start view, About and start-up.
 namespace AppMessages {
-inline constexpr const char* kAppTitle = "NEXIL Video Switcher Programming Tool";
+inline constexpr const char* kAppTitle = WindowMessages::kAppTitle;
 inline constexpr const char* kFileFilter = "NEXIL Files (*.zrt)";
 inline constexpr const char* kReady = "Ready";
 
@@ -85,16 +87,6 @@ inline constexpr const char* kTreeWidthMeasure =
 inline constexpr const char* kAboutCaption = "About NEXIL Video Switcher Programming Tool";
 inline constexpr const char* kAboutVersion = "NEXIL Video Switcher Programming Tool ver 1.1";
 inline constexpr const char* kAboutLine2 = "Programs M-4400 and M-4800 video switchers.";
-
-// Captions of the file dialogs, saying what each is for.
-inline constexpr const char* kDialogOpen = "Open Configuration";
-inline constexpr const char* kDialogSaveAs = "Save Configuration As";
-inline constexpr const char* kDialogLunetta = "Import Lunetta File";
-inline constexpr const char* kDialogQuillon = "Import Quillon File";
-inline constexpr const char* kDialogM7700 = "Import M-7700 File";
-inline constexpr const char* kDialogReportPdf = "Export Report as PDF";
-inline constexpr const char* kDialogWizardZrt = "Choose a Configuration File";
-inline constexpr const char* kDialogWizardPaging = "Choose a Paging System File";
 
 inline constexpr const char* kInstanceNotRegistered =
     "Window class ZRTProInst could not be registered.\n";

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/CCommandGroup.h"
 #include "model/RecentFiles.h"
+#include "window/CCommandGroup.h"
 
 class CMainFrame;
 

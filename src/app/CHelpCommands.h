@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/CCommandGroup.h"
+#include "window/CCommandGroup.h"
 
 class CMainFrame;
 class HelpWindow;

@@ -17,17 +17,17 @@
 #include "app/AppPictures.h"
 #include "app/CDocumentCommands.h"
 #include "app/CHelpCommands.h"
-#include "app/CQtPrompter.h"
 #include "app/CZRTProView.h"
 #include "app/MainMenu.h"
+#include "app/PageFactory.h"
 #include "app/TreePaneSizer.h"
 #include "import/SetupWizardBuild.h"
 #include "import/widgets/CImportCommands.h"
+#include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/CWindowWizard.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
-#include "pages/widgets/PageFactory.h"
 #include "report/widgets/CReportCommands.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "tree/widgets/CTreeCommands.h"
@@ -52,6 +52,12 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     setAcceptDrops(true);
     LoadEnableVerify(m_state, profile);
     m_pPrompter->m_statusSink = [this](const QString& text) { SetStatusText(text); };
+    m_pPrompter->m_askUnitModel = [this](bool showExpansion, UnitModelAnswer& answer) {
+        CUnitModelDlg dialog(*m_pPrompter, showExpansion, m_pPrompter->Owner());
+        if (dialog.exec() != QDialog::Accepted) return false;
+        answer = dialog.Answer();
+        return true;
+    };
     m_pPrompter->m_progressSink = [this](int percent) {
         if (m_pPage) m_pPage->SetProgress(percent);
     };
@@ -176,6 +182,10 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     }
     UpdateCommands();
     return page;
+}
+
+void CMainFrame::RefreshPage() {
+    if (m_pPage) m_pPage->RefreshPage();
 }
 
 PageKind CMainFrame::CurrentPageKind() const { return m_pPage ? m_pPage->Kind() : PageKind::None; }

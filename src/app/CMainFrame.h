@@ -7,16 +7,15 @@
 #include <vector>
 
 #include "model/CZRTProDoc.h"
-#include "model/DocumentOps.h"
 #include "model/PageKind.h"
 #include "pages/widgets/PageContext.h"
-#include "unit/CMainState.h"
+#include "tree/widgets/CLeftTreeView.h"
+#include "window/CQtPrompter.h"
+#include "window/MainWindow.h"
 
 class CBaseForm;
 class CCommandGroup;
 class CDocumentCommands;
-class CLeftTreeView;
-class CQtPrompter;
 class CUnitCommands;
 class WizardDialog;
 class TreePaneSizer;
@@ -30,45 +29,47 @@ class QToolBar;
 // The main window: menu, toolbar, status bar, and the splitter with the tree
 // on the left and the page of the selected node on the right. The commands
 // live in groups kept by their subsystems; the window only dispatches.
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public MainWindow {
     Q_OBJECT
 public:
     CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    CZRTProDoc& Doc() { return m_doc; }
-    CMainState& State() { return m_state; }
-    CLeftTreeView& Tree() { return *m_pTree; }
-    CQtPrompter& Prompter() { return *m_pPrompter; }
-    Profile& UserProfile() { return m_profile; }
-    DocumentContext DocContext();
+    QMainWindow& Window() override { return *this; }
+    CZRTProDoc& Doc() override { return m_doc; }
+    CMainState& State() override { return m_state; }
+    CLeftTreeView& Tree() override { return *m_pTree; }
+    CQtPrompter& Prompter() override { return *m_pPrompter; }
+    Profile& UserProfile() override { return m_profile; }
+    DocumentContext DocContext() override;
     PageContext& Pages() { return m_pageContext; }
     CDocumentCommands& Documents() { return *m_pDocuments; }
 
-    QAction* Action(int command) const;
+    QAction* Action(int command) const override;
     QToolBar* ToolBar() const { return m_pToolBar; }
-    QSplitter* Splitter() const { return m_pSplitter; }
+    QSplitter* Splitter() const override { return m_pSplitter; }
     // The page or start view shown beside the tree.
     QWidget* RightPane() const;
 
     // Replaces the right-hand page by a fresh page of `kind` loaded from `item`.
     // While busy, the progress page stays. Returns the page shown, or null.
-    CBaseForm* ShowPage(PageKind kind, TreeItem item);
-    CBaseForm* CurrentPage() const { return m_pPage; }
+    CBaseForm* ShowPage(PageKind kind, TreeItem item) override;
+    CBaseForm* CurrentPage() const override { return m_pPage; }
+    void RefreshPage() override;
     // Shows the page of the selected tree item again, from the document as it is now.
     void ShowSelectedPage();
     // Moves the focus into the page beside the tree.
     void FocusPage();
-    PageKind CurrentPageKind() const;
+    PageKind CurrentPageKind() const override;
 
     // The first status bar pane.
-    void SetStatusText(const QString& text);
+    void SetStatusText(const QString& text) override;
     QString StatusText() const;
     QString ModifiedPaneText() const;
 
     // Refreshes the enabled and checked state of every command and the
     // "Modified" pane, as the menu and toolbar show them.
-    void UpdateCommands();
+    void UpdateCommands() override;
     // The window title follows the document's title.
     void UpdateTitle();
 

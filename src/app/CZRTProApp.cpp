@@ -9,10 +9,10 @@
 #include "app/CDocumentCommands.h"
 #include "app/CMainFrame.h"
 #include "app/CQtProfile.h"
-#include "app/CQtPrompter.h"
 #include "app/CSingleInstance.h"
 #include "app/CSplashDlg.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/CQtPrompter.h"
 
 namespace {
 

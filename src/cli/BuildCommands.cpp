@@ -8,7 +8,7 @@
 #include "import/SetupWizardBuild.h"
 #include "import/ValidatePage.h"
 #include "model/ZrtFile.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "document/DocumentOps.h"
 #include "import/CWizardAnswers.h"
-#include "model/DocumentOps.h"
 
 inline constexpr int WIZARD_CANCELLED = static_cast<int>(0x80000099u);
 

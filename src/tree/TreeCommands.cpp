@@ -1,6 +1,6 @@
 #include "tree/TreeCommands.h"
 
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 bool ExpandConflictsEnabled(const CZRTProDoc& doc) { return doc.NodeCount() > 4; }
 
@@ -15,4 +15,3 @@ void ExpandTreeToShowConflicts(const CZRTProDoc& doc, TreeSink& tree) {
 bool ResetAllEnabled(const CZRTProDoc& doc, PageKind shownPage) {
     return shownPage == PageKind::CZRTForm && doc.NodeCount() > kFixedNodeCount;
 }
-

@@ -10,4 +10,16 @@ inline constexpr const char* kSystemSuffix = " System";
 inline constexpr const char* kOverviewArch = "overview";
 inline constexpr const char* kSettingsArch = "settings";
 inline constexpr const char* kIdleLoopArch = "idle loop";
+
+// The Arch Number rules.
+inline constexpr const char* kTreeItemNotFoundCheckConflicts =
+    "Error, couldnt find matching tree item.(check conflicts)";
+inline constexpr const char* kConflictsHeading = "\r\n conflicts:\r\n";
+inline constexpr const char* kBadArchCharacter =
+    "The arch number must contain integer digits, or the \"#\" key or the \"*\" key  only.  "
+    "Please choose a different arch number.";
+inline constexpr const char* kArchAssignedAt =
+    "The arch number %s is already assigned at %s,  Please choose a different one.";
+inline constexpr const char* kArchInPool =
+    "The arch number %s is already in use. Please choose a different one.";
 }  // namespace TreeMessages

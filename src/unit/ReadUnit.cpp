@@ -1,6 +1,6 @@
 #include "unit/ReadUnit.h"
 
-#include "model/DocumentOps.h"
+#include "document/DocumentOps.h"
 #include "model/Format.h"
 #include "unit/ConnectUnit.h"
 #include "unit/DecodeUnitImage.h"

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "document/CMainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "unit/CMainState.h"
 #include "unit/LinkUiHooks.h"
 #include "unit/UnitClock.h"
 #include "unit/UnitLink.h"

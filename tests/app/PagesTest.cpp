@@ -3,10 +3,10 @@
 
 #include "app/AppFixture.h"
 #include "app/CDocumentCommands.h"
+#include "app/PageFactory.h"
 #include "pages/widgets/CInfoForm.h"
 #include "pages/widgets/CKeyStrip.h"
 #include "pages/widgets/CUnusedArchForm.h"
-#include "pages/widgets/PageFactory.h"
 #include "pages/widgets/TitleFont.h"
 #include "pages/widgets/testview.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/AppFixture.h"
 #include "app/CDocumentCommands.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 // A main window on a site of four direct inputs: 21 Hall, 22 Gym and 23 Yard
 // from the paging system, and Input 4 with a generated non-pageable number;

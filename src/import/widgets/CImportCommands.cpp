@@ -1,12 +1,14 @@
 #include "import/widgets/CImportCommands.h"
 
 #include <QAction>
+#include <QMainWindow>
 
-#include "app/CMainFrame.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
+#include "window/MainWindow.h"
 
-CImportCommands::CImportCommands(CMainFrame& frame) : CCommandGroup(&frame), m_frame(frame) {
+CImportCommands::CImportCommands(MainWindow& frame)
+    : CCommandGroup(&frame.Window()), m_frame(frame) {
     connect(frame.Action(kCmdImportLunetta), &QAction::triggered, this,
             [this] { ImportLunetta(); });
     connect(frame.Action(kCmdImportM7700), &QAction::triggered, this, [this] { ImportM7700(); });

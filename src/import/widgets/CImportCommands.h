@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/CCommandGroup.h"
 #include "import/ImportBuild.h"
+#include "window/CCommandGroup.h"
 
-class CMainFrame;
+class MainWindow;
 
 // File > Import: Lunetta, MC-77/M-7700 and Quillon Plus. The Quillon item is
 // never enabled (Quillon files come in through the setup wizard).
 class CImportCommands : public CCommandGroup {
 public:
-    explicit CImportCommands(CMainFrame& frame);
+    explicit CImportCommands(MainWindow& frame);
 
     void UpdateCommands() override;
 
@@ -19,5 +19,5 @@ public:
 private:
     void Import(ImportKind kind);
 
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
 };

@@ -1,7 +1,7 @@
 #include "import/widgets/CWindowWizard.h"
 
-#include "app/CQtPrompter.h"
 #include "import/widgets/CSetupWizardDlg.h"
+#include "window/CQtPrompter.h"
 
 CWindowWizard::CWindowWizard(QWidget* owner, CQtPrompter& prompter,
                              std::function<bool()> requestUnitRead)

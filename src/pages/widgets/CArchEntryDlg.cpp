@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "pages/ArchRules.h"
 #include "pages/PageMessages.h"
 #include "pages/widgets/PageMessages.h"
+#include "tree/ArchRules.h"
 
 CArchEntryDlg::CArchEntryDlg(const QString& arch, const QString& name, bool archEditable,
                              QWidget* parent)

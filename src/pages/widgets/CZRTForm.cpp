@@ -17,11 +17,11 @@
 
 #include "pages/ArchAssign.h"
 #include "pages/ArchPageState.h"
-#include "pages/ArchRules.h"
 #include "pages/PageMessages.h"
 #include "pages/widgets/ArchRowPictures.h"
 #include "pages/widgets/CArchEntryDlg.h"
 #include "pages/widgets/PageMessages.h"
+#include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
 
 namespace {

@@ -1,18 +1,19 @@
 #include "report/widgets/CReportCommands.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 
-#include "app/CMainFrame.h"
-#include "app/CQtPrompter.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "report/widgets/CReportActions.h"
+#include "window/CQtPrompter.h"
+#include "window/MainWindow.h"
 
-CReportCommands::CReportCommands(CMainFrame& frame)
-    : CCommandGroup(&frame),
+CReportCommands::CReportCommands(MainWindow& frame)
+    : CCommandGroup(&frame.Window()),
       m_frame(frame),
-      m_pActions(new CReportActions(&frame, frame.Doc(), frame.Prompter())) {
+      m_pActions(new CReportActions(&frame.Window(), frame.Doc(), frame.Prompter())) {
     QAction* print = frame.Action(kCmdPrint);
     connect(print, &QAction::triggered, this, [this] {
         m_pActions->UpdateEnabled(m_frame.State().m_bBusy);
@@ -31,7 +32,6 @@ CReportCommands::CReportCommands(CMainFrame& frame)
 
 void CReportCommands::UpdateCommands() {
     const bool busy = m_frame.State().m_bBusy;
-    m_frame.Action(kCmdPrint)->setEnabled(
-        *DocumentCommandEnabled(kCmdPrint, m_frame.Doc(), busy));
+    m_frame.Action(kCmdPrint)->setEnabled(*DocumentCommandEnabled(kCmdPrint, m_frame.Doc(), busy));
     m_pActions->UpdateEnabled(busy);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CCommandGroup.h"
+#include "window/CCommandGroup.h"
 
-class CMainFrame;
+class MainWindow;
 class CReportActions;
 
 // File > Print with Print Preview and Export Report as PDF beside it: the
@@ -10,11 +10,11 @@ class CReportActions;
 // own actions.
 class CReportCommands : public CCommandGroup {
 public:
-    explicit CReportCommands(CMainFrame& frame);
+    explicit CReportCommands(MainWindow& frame);
 
     void UpdateCommands() override;
 
 private:
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
     CReportActions* m_pActions;
 };

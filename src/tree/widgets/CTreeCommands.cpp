@@ -1,16 +1,16 @@
 #include "tree/widgets/CTreeCommands.h"
 
 #include <QAction>
+#include <QMainWindow>
 
-#include "app/CMainFrame.h"
 #include "model/CommandIds.h"
 #include "pages/ArchAssign.h"
-#include "pages/widgets/CBaseForm.h"
 #include "tree/BuildTree.h"
 #include "tree/TreeCommands.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/MainWindow.h"
 
-CTreeCommands::CTreeCommands(CMainFrame& frame) : CCommandGroup(&frame), m_frame(frame) {
+CTreeCommands::CTreeCommands(MainWindow& frame) : CCommandGroup(&frame.Window()), m_frame(frame) {
     connect(frame.Action(kCmdExpandConflicts), &QAction::triggered, this,
             [this] { ExpandConflicts(); });
     connect(frame.Action(kCmdResetAllArch), &QAction::triggered, this, [this] { ResetAll(); });
@@ -32,7 +32,6 @@ void CTreeCommands::ResetAll() {
     ResetAllArchNumbers(m_frame.Doc(), m_frame.Tree());
     // The conflict marks follow the numbers they mark.
     RefreshTreeMarks(m_frame.Doc(), m_frame.Tree());
-    if (CBaseForm* page = m_frame.CurrentPage(); page && page->Kind() == PageKind::CZRTForm)
-        page->RefreshPage();
+    m_frame.RefreshPage();
     m_frame.UpdateCommands();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/CCommandGroup.h"
+#include "window/CCommandGroup.h"
 
-class CMainFrame;
+class MainWindow;
 
 // View > Expand Tree to Show Conflicts and Reset All Arch Numbers to Original.
 class CTreeCommands : public CCommandGroup {
 public:
-    explicit CTreeCommands(CMainFrame& frame);
+    explicit CTreeCommands(MainWindow& frame);
 
     void UpdateCommands() override;
 
@@ -15,5 +15,5 @@ public:
     void ResetAll();
 
 private:
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
 };

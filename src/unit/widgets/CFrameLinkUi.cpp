@@ -1,16 +1,17 @@
 #include "unit/widgets/CFrameLinkUi.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 
-#include "app/CMainFrame.h"
 #include "pages/widgets/CBaseForm.h"
+#include "window/MainWindow.h"
 
-CFrameLinkUi::CFrameLinkUi(CMainFrame& frame)
-    : QObject(&frame), m_frame(frame), m_pRelayout(new QTimer(this)) {
+CFrameLinkUi::CFrameLinkUi(MainWindow& frame)
+    : QObject(&frame.Window()), m_frame(frame), m_pRelayout(new QTimer(this)) {
     m_pRelayout->setObjectName(QString::number(kRelayoutTimerId));
     m_pRelayout->setSingleShot(true);
     m_pRelayout->setInterval(kRelayoutMs);
@@ -21,8 +22,8 @@ void CFrameLinkUi::ShowLinkPage(bool wasBusy) {
     m_frame.ShowPage(PageKind::CStatusForm, nullptr);
     // The tip of the button that started the transfer would hide the
     // operation's own status text for as long as the pointer rests on it.
-    m_frame.statusBar()->clearMessage();
-    if (!wasBusy) m_savedFlags = m_frame.windowFlags();
+    m_frame.Window().statusBar()->clearMessage();
+    if (!wasBusy) m_savedFlags = m_frame.Window().windowFlags();
     Qt::WindowFlags busy = m_savedFlags;
     // A window without hints of its own gets the desktop's buttons, close box
     // included: it has to name every button it keeps.
@@ -32,7 +33,8 @@ void CFrameLinkUi::ShowLinkPage(bool wasBusy) {
     SetFrameFlags(busy & ~Qt::WindowCloseButtonHint);
     // The busy state is set once this returns; the commands follow it as soon
     // as the window next gets a chance to repaint.
-    QMetaObject::invokeMethod(&m_frame, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_frame.Window(), [this] { m_frame.UpdateCommands(); }, Qt::QueuedConnection);
 }
 
 void CFrameLinkUi::RestorePage(int nodeIndex, TreeItem item) {
@@ -45,11 +47,11 @@ void CFrameLinkUi::RestorePage(int nodeIndex, TreeItem item) {
 }
 
 void CFrameLinkUi::SetFrameFlags(Qt::WindowFlags flags) {
-    if (m_frame.windowFlags() == flags) return;
+    if (m_frame.Window().windowFlags() == flags) return;
     // Told to the window manager directly: QWidget::setWindowFlags would hide
     // and re-create the window in the middle of the transfer.
-    m_frame.overrideWindowFlags(flags);
-    if (QWindow* window = m_frame.windowHandle()) window->setFlags(flags);
+    m_frame.Window().overrideWindowFlags(flags);
+    if (QWindow* window = m_frame.Window().windowHandle()) window->setFlags(flags);
 }
 
 void CFrameLinkUi::SetWaitCursor(bool on) {
@@ -71,5 +73,5 @@ void CFrameLinkUi::Relayout() {
     QSplitter* splitter = m_frame.Splitter();
     splitter->refresh();
     splitter->repaint();
-    m_frame.update();
+    m_frame.Window().update();
 }

@@ -5,7 +5,7 @@
 
 #include "unit/LinkUiHooks.h"
 
-class CMainFrame;
+class MainWindow;
 class QTimer;
 
 // How the main window shows a transfer with the unit: the progress page in
@@ -19,7 +19,7 @@ public:
     static constexpr int kRelayoutTimerId = 853;
     static constexpr int kRelayoutMs = 100;
 
-    explicit CFrameLinkUi(CMainFrame& frame);
+    explicit CFrameLinkUi(MainWindow& frame);
 
     void ShowLinkPage(bool wasBusy) override;
     void RestorePage(int nodeIndex, TreeItem item) override;
@@ -32,7 +32,7 @@ private:
     void SetFrameFlags(Qt::WindowFlags flags);
     void Relayout();
 
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
     Qt::WindowFlags m_savedFlags;
     QTimer* m_pRelayout;
 };

@@ -1,15 +1,13 @@
 #include "unit/widgets/CUnitCommands.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 
-#include "app/CMainFrame.h"
-#include "app/CQtPrompter.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
-#include "tree/widgets/CLeftTreeView.h"
 #include "unit/ModemMessages.h"
 #include "unit/UnitCommands.h"
 #include "unit/UnitMessages.h"
@@ -20,6 +18,8 @@
 #include "unit/widgets/CVerifyDetailsDlg.h"
 #include "unit/widgets/CWindowUnitLink.h"
 #include "unit/widgets/UnitWidgetMessages.h"
+#include "window/CQtPrompter.h"
+#include "window/MainWindow.h"
 
 namespace {
 
@@ -33,14 +33,15 @@ std::string DemoMemoryPath() {
 
 }  // namespace
 
-CUnitCommands::CUnitCommands(CMainFrame& frame)
-    : CCommandGroup(&frame),
+CUnitCommands::CUnitCommands(MainWindow& frame)
+    : CCommandGroup(&frame.Window()),
       m_frame(frame),
       m_pLinkUi(new CFrameLinkUi(frame)),
-      m_pDetails(new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame)) {
+      m_pDetails(
+          new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame.Window())) {
     m_link = std::make_unique<CWindowUnitLink>(
-        [&frame] { return CConnectionDlg::Choose(frame.UserProfile(), &frame); },
-        [&frame] { return CPasswordDlg::Ask(&frame); }, DemoMemoryPath(),
+        [&frame] { return CConnectionDlg::Choose(frame.UserProfile(), &frame.Window()); },
+        [&frame] { return CPasswordDlg::Ask(&frame.Window()); }, DemoMemoryPath(),
         // Only a transfer under way lets the window repaint from inside the link:
         // the busy state keeps every command from starting meanwhile.
         [&frame] {
@@ -63,7 +64,7 @@ CUnitCommands::CUnitCommands(CMainFrame& frame)
     m_pDetails->setObjectName("verifyDetails");
     m_pDetails->setToolTip(QString::fromLatin1(UnitWidgetMessages::kDetailsTip));
     m_pDetails->hide();
-    frame.statusBar()->addWidget(m_pDetails);
+    frame.Window().statusBar()->addWidget(m_pDetails);
     connect(m_pDetails, &QPushButton::clicked, this, [this] { ShowVerifyDetails(); });
 }
 
@@ -158,7 +159,7 @@ void CUnitCommands::ToggleLinkTrace() {
 }
 
 void CUnitCommands::ShowVerifyDetails() {
-    CVerifyDetailsDlg dialog(m_frame.State(), &m_frame);
+    CVerifyDetailsDlg dialog(m_frame.State(), &m_frame.Window());
     dialog.exec();
 }
 
@@ -166,7 +167,7 @@ void CUnitCommands::ConfigureRemoteModem() {
     if (m_bRunning || m_frame.State().m_bBusy) return;
     m_bRunning = true;
     m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusConfiguring));
-    CModemDlg dialog(&m_frame);
+    CModemDlg dialog(&m_frame.Window());
     // The dialog ends accepted only once its last step has been done.
     const bool done = dialog.exec() == QDialog::Accepted;
     m_frame.SetStatusText(

@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "app/CCommandGroup.h"
 #include "unit/UnitClock.h"
 #include "unit/UnitContext.h"
+#include "window/CCommandGroup.h"
 
 class CFrameLinkUi;
-class CMainFrame;
+class MainWindow;
 class CWindowUnitLink;
 class QPushButton;
 
@@ -18,7 +18,7 @@ class QPushButton;
 // after a failed verify, Details in the status bar lists the differing cells.
 class CUnitCommands : public CCommandGroup {
 public:
-    explicit CUnitCommands(CMainFrame& frame);
+    explicit CUnitCommands(MainWindow& frame);
     ~CUnitCommands() override;
 
     void UpdateCommands() override;
@@ -49,7 +49,7 @@ private:
     void Run(Command command);
     void Done(bool ok, const char* text);
 
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
     CFrameLinkUi* m_pLinkUi;
     QPushButton* m_pDetails;
     std::unique_ptr<CWindowUnitLink> m_link;

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "unit/CMainState.h"
+#include "document/CMainState.h"
 
 class QTableWidget;
 

@@ -9,10 +9,10 @@
 #include <functional>
 #include <set>
 
-#include "app/CQtPrompter.h"
 #include "import/WizardControls.h"
 #include "import/widgets/CSetupWizardDlg.h"
 #include "model/MemoryProfile.h"
+#include "window/CQtPrompter.h"
 
 namespace {
 

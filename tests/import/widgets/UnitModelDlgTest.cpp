@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CQtPrompter.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/UnitModelControls.h"
 #include "model/MemoryProfile.h"
+#include "window/CQtPrompter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/DocumentOps.h"
+#include "document/DocumentOps.h"
 
 #include "model/Format.h"
 #include "model/ModelMessages.h"

@@ -1,4 +1,4 @@
-#include "app/CQtPrompter.h"
+#include "window/CQtPrompter.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -8,8 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "app/AppMessages.h"
-#include "import/widgets/CUnitModelDlg.h"
+#include "window/WindowMessages.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ struct FileDialogKind {
 };
 
 FileDialogKind KindOf(FileChoice kind) {
-    namespace M = AppMessages;
+    namespace M = WindowMessages;
     switch (kind) {
         case FileChoice::OpenZrt:
             return {M::kDialogOpen, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr};
@@ -123,7 +122,7 @@ PromptAnswer CQtPrompter::Message(const std::string& text, PromptButtons buttons
     }
     if (m_bScripted) return FirstButton(buttons);
     QMessageBox box(BoxIcon(icon, buttons),
-                    caption.empty() ? QString::fromLatin1(AppMessages::kAppTitle)
+                    caption.empty() ? QString::fromLatin1(WindowMessages::kAppTitle)
                                     : QString::fromLatin1(caption),
                     DisplayText(text), BoxButtons(buttons), m_pOwner);
     return AnswerOf(box.exec());
@@ -145,11 +144,8 @@ bool CQtPrompter::AskUnitModel(bool showExpansion, UnitModelAnswer& answer) {
         m_models.pop_front();
         return true;
     }
-    if (m_bScripted) return false;
-    CUnitModelDlg dialog(*this, showExpansion, m_pOwner);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    answer = dialog.Answer();
-    return true;
+    if (m_bScripted || !m_askUnitModel) return false;
+    return m_askUnitModel(showExpansion, answer);
 }
 
 bool CQtPrompter::ChooseFile(FileChoice kind, std::string& path) {

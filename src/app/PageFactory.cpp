@@ -1,4 +1,4 @@
-#include "pages/widgets/PageFactory.h"
+#include "app/PageFactory.h"
 
 #include "pages/widgets/CIdleLoopForm.h"
 #include "pages/widgets/CInfoForm.h"

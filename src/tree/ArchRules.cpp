@@ -1,11 +1,11 @@
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 #include <cctype>
 #include <vector>
 
 #include "model/Format.h"
-#include "pages/PageMessages.h"
 #include "tree/BuildTree.h"
+#include "tree/TreeMessages.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ std::string TrimTrailingBlanks(std::string s) {
 void AppendConflict(std::string& report, bool& first, const std::string& header,
                     const std::string& label) {
     if (first) {
-        report += "\r\n" + TrimTrailingBlanks(header) + PageMessages::kConflictsHeading;
+        report += "\r\n" + TrimTrailingBlanks(header) + TreeMessages::kConflictsHeading;
         first = false;
     }
     report += "   " + label + " \r\n";
@@ -39,7 +39,7 @@ ConflictReport RefreshConflictReport(CZRTProDoc& doc, const TreeSink& tree, Prom
     if (currentItemOnly) {
         const int current = doc.FindNodeByItem(tree.SelectedItem());
         if (current < 0) {
-            prompter.Message(PageMessages::kTreeItemNotFoundCheckConflicts);
+            prompter.Message(TreeMessages::kTreeItemNotFoundCheckConflicts);
             return result;
         }
         const CConfigNode& cur = doc.m_nodes[current];
@@ -85,19 +85,19 @@ bool HasLegalArchCharacters(const std::string& arch) {
 bool ValidateArchEntry(const CZRTProDoc& doc, const std::string& arch, int index,
                        Prompter& prompter) {
     if (!HasLegalArchCharacters(arch)) {
-        prompter.Message(PageMessages::kBadArchCharacter);
+        prompter.Message(TreeMessages::kBadArchCharacter);
         return false;
     }
     bool accepted = true;
     for (int j = kFixedNodeCount; j < doc.NodeCount(); ++j) {
         if (j == index || !doc.CarriesArch(j) || doc.m_nodes[j].m_strArch != arch) continue;
-        prompter.Message(StrFormat(PageMessages::kArchAssignedAt, arch.c_str(),
+        prompter.Message(StrFormat(TreeMessages::kArchAssignedAt, arch.c_str(),
                                    doc.m_nodes[j].m_strLabel.c_str()));
         accepted = false;
     }
     for (const CZoneEntry& z : doc.m_zones) {
         if (z.m_strArch != arch) continue;
-        prompter.Message(StrFormat(PageMessages::kArchInPool, arch.c_str()));
+        prompter.Message(StrFormat(TreeMessages::kArchInPool, arch.c_str()));
         accepted = false;
     }
     return accepted;

@@ -27,6 +27,9 @@ public:
     bool ChooseFile(FileChoice kind, std::string& path) override;
 
     std::function<void(const QString&)> m_statusSink;
+    // The main unit model dialog, over the owner of the prompter's dialogs.
+    std::function<bool(bool showExpansion, UnitModelAnswer& answer)> m_askUnitModel;
+    QWidget* Owner() const { return m_pOwner; }
     std::function<void(int)> m_progressSink;
 
     // Test hooks. The next message box is not shown but answered with

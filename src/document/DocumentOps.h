@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "document/CMainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "unit/CMainState.h"
 
 // What the document's file operations work on: the document, the tree that
 // shows it, the user, and the main window's unit state (null before the main

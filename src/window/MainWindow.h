@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include "document/CMainState.h"
+#include "document/DocumentOps.h"
+#include "model/CZRTProDoc.h"
+#include "model/PageKind.h"
+#include "model/Profile.h"
+#include "tree/TreeSink.h"
+
+class CBaseForm;
+class CQtPrompter;
+class QAction;
+class QMainWindow;
+class QSplitter;
+
+// The main window as the subsystems' command groups see it: its commands,
+// the document and unit state, the tree, the prompter and the page beside the
+// tree. The application's main window implements it; a test can fake it.
+class MainWindow {
+public:
+    virtual ~MainWindow() = default;
+
+    // The window itself: the owner of dialogs, its status bar and flags.
+    virtual QMainWindow& Window() = 0;
+    virtual QAction* Action(int command) const = 0;
+    virtual CZRTProDoc& Doc() = 0;
+    virtual CMainState& State() = 0;
+    virtual TreeSink& Tree() = 0;
+    virtual CQtPrompter& Prompter() = 0;
+    virtual Profile& UserProfile() = 0;
+    virtual DocumentContext DocContext() = 0;
+    virtual QSplitter* Splitter() const = 0;
+
+    // Refreshes the enabled and checked state of every command.
+    virtual void UpdateCommands() = 0;
+    // The first status bar pane.
+    virtual void SetStatusText(const QString& text) = 0;
+
+    virtual CBaseForm* CurrentPage() const = 0;
+    virtual PageKind CurrentPageKind() const = 0;
+    // Replaces the page beside the tree by a fresh page of `kind` loaded from `item`.
+    virtual CBaseForm* ShowPage(PageKind kind, TreeItem item) = 0;
+    // The page shown follows numbers changed elsewhere.
+    virtual void RefreshPage() = 0;
+};
