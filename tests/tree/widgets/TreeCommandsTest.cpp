@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMainWindow>
+#include <map>
+
+#include "model/CommandIds.h"
+#include "model/MemoryProfile.h"
+#include "support/Configs.h"
+#include "tree/widgets/CTreeCommands.h"
+#include "window/CQtPrompter.h"
+#include "window/MainWindow.h"
+
+namespace {
+
+// A main window as a command group sees it, with nothing behind it but a
+// document, an in-memory tree and a page that only counts its refreshes.
+class FakeWindow : public MainWindow {
+public:
+    FakeWindow() : m_prompter(&m_window, m_profile) {
+        for (int id : {kCmdExpandConflicts, kCmdResetAllArch})
+            m_actions[id] = new QAction(&m_window);
+        m_prompter.SetScripted(true);
+    }
+    QMainWindow& Window() override { return m_window; }
+    QAction* Action(int command) const override { return m_actions.at(command); }
+    CZRTProDoc& Doc() override { return m_doc; }
+    CMainState& State() override { return m_state; }
+    TreeSink& Tree() override { return m_tree; }
+    CQtPrompter& Prompter() override { return m_prompter; }
+    Profile& UserProfile() override { return m_profile; }
+    DocumentContext DocContext() override { return {m_doc, m_tree, m_prompter, &m_state}; }
+    QSplitter* Splitter() const override { return nullptr; }
+    void UpdateCommands() override { ++m_nUpdates; }
+    void SetStatusText(const QString&) override {}
+    CBaseForm* CurrentPage() const override { return nullptr; }
+    PageKind CurrentPageKind() const override { return m_shown; }
+    CBaseForm* ShowPage(PageKind, TreeItem) override { return nullptr; }
+    void RefreshPage() override { ++m_nRefreshes; }
+
+    QMainWindow m_window;
+    MemoryProfile m_profile;
+    CQtPrompter m_prompter;
+    std::map<int, QAction*> m_actions;
+    CZRTProDoc m_doc;
+    CMainState m_state;
+    MemoryTree m_tree;
+    PageKind m_shown = PageKind::CZRTForm;
+    int m_nUpdates = 0;
+    int m_nRefreshes = 0;
+};
+
+}  // namespace
+
+// Reset All through the window's seam: the numbers, the tree marks, the page
+// on show and the commands all follow; on another page it does nothing.
+TEST(TreeCommands, ResetAllRefreshesThePageShown) {
+    FakeWindow window;
+    BuildNumbered(window.m_doc, window.m_tree, 4, 0, 20);
+    auto* group = new CTreeCommands(window);
+    window.m_doc.m_nodes[3].m_strArch = "22";
+
+    window.m_shown = PageKind::CSettingsForm;
+    group->UpdateCommands();
+    EXPECT_FALSE(window.Action(kCmdResetAllArch)->isEnabled());
+    group->ResetAll();
+    EXPECT_EQ(window.m_doc.m_nodes[3].m_strArch, "22");
+
+    window.m_shown = PageKind::CZRTForm;
+    group->UpdateCommands();
+    ASSERT_TRUE(window.Action(kCmdResetAllArch)->isEnabled());
+    window.Action(kCmdResetAllArch)->trigger();
+    EXPECT_EQ(window.m_doc.m_nodes[3].m_strArch, "21");
+    EXPECT_EQ(window.m_tree.Get(window.m_doc.m_nodes[3].m_hItem).m_nState, kStateClear);
+    EXPECT_EQ(window.m_nRefreshes, 1);
+    EXPECT_EQ(window.m_nUpdates, 1);
+}
