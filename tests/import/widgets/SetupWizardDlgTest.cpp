@@ -218,6 +218,16 @@ TEST_F(SetupWizardDlgTest, ChoosingAPagingFileAsksForTheHardwareInstead) {
     EXPECT_EQ(a.m_nRows, 2);
 }
 
+// A name typed or pasted asks the same hardware questions as Browse, so
+// Finish never builds from answers the user did not see.
+TEST_F(SetupWizardDlgTest, TypingAPagingFileNameAsksForTheHardwareToo) {
+    QTest::keyClicks(Edit(WC::kPagingFile), "/sites/west/site.mdb");
+    EXPECT_EQ(Shown(), Union({kAlways, kPagingFileRow, kHardware}));
+    Edit(WC::kPagingFile)->clear();
+    Edit(WC::kPagingFile)->insert("/sites/east/plant.qpx");  // a paste
+    EXPECT_EQ(Shown(), Union({kAlways, kPagingFileRow, kHardware}));
+}
+
 TEST_F(SetupWizardDlgTest, BrowsingForAConfigurationFileEndsThePage) {
     m_prompter.SetNextFile("");  // cancelled
     Button(WC::kConfigFileBrowse)->click();
