@@ -27,6 +27,9 @@ CUnitModelDlg::CUnitModelDlg(Prompter& prompter, bool showExpansion, QWidget* pa
     // so it is asked inside the dialog as well.
     auto* question = new QLabel(QString::fromLatin1(M::kUnitModelTitle), this);
     question->setObjectName("question");
+    // Room for the whole caption beside the title bar's buttons as well.
+    question->setMinimumWidth(fontMetrics().horizontalAdvance(question->text()) * 5 / 4 +
+                              fontMetrics().height() * 6);
     auto* four = new QRadioButton(QString::fromLatin1(M::kFourPortModel), this);
     auto* eight = new QRadioButton(QString::fromLatin1(M::kEightPortModel), this);
     auto* models = new QButtonGroup(this);
