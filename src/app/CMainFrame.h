@@ -10,13 +10,13 @@
 #include "model/PageKind.h"
 #include "pages/widgets/PageContext.h"
 #include "tree/widgets/CLeftTreeView.h"
-#include "window/CQtPrompter.h"
 #include "window/MainWindow.h"
+#include "window/QtPrompter.h"
 
 class CBaseForm;
-class CCommandGroup;
-class CDocumentCommands;
-class CUnitCommands;
+class CommandGroup;
+class DocumentCommandGroup;
+class UnitCommandGroup;
 class WizardDialog;
 class TreePaneSizer;
 class QAction;
@@ -37,13 +37,13 @@ public:
 
     QMainWindow& Window() override { return *this; }
     CZRTProDoc& Doc() override { return m_doc; }
-    CMainState& State() override { return m_state; }
+    MainState& State() override { return m_state; }
     CLeftTreeView& Tree() override { return *m_pTree; }
-    CQtPrompter& Prompter() override { return *m_pPrompter; }
+    QtPrompter& Prompter() override { return *m_pPrompter; }
     Profile& UserProfile() override { return m_profile; }
     DocumentContext DocContext() override;
     PageContext& Pages() { return m_pageContext; }
-    CDocumentCommands& Documents() { return *m_pDocuments; }
+    DocumentCommandGroup& Documents() { return *m_pDocuments; }
 
     QAction* Action(int command) const override;
     QToolBar* ToolBar() const { return m_pToolBar; }
@@ -96,8 +96,8 @@ private:
 
     CZRTProDoc& m_doc;
     Profile& m_profile;
-    CMainState m_state;
-    std::unique_ptr<CQtPrompter> m_pPrompter;
+    MainState m_state;
+    std::unique_ptr<QtPrompter> m_pPrompter;
     CLeftTreeView* m_pTree = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;
@@ -108,8 +108,8 @@ private:
     QLabel* m_pModifiedPane = nullptr;
     QTimer* m_pIdleTimer = nullptr;
     std::map<int, QAction*> m_actions;
-    std::vector<CCommandGroup*> m_groups;
-    CDocumentCommands* m_pDocuments = nullptr;
-    CUnitCommands* m_pUnits = nullptr;
+    std::vector<CommandGroup*> m_groups;
+    DocumentCommandGroup* m_pDocuments = nullptr;
+    UnitCommandGroup* m_pUnits = nullptr;
     std::unique_ptr<WizardDialog> m_pWizard;
 };

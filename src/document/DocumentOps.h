@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "document/CMainState.h"
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
@@ -14,7 +14,7 @@ struct DocumentContext {
     CZRTProDoc& m_doc;
     TreeSink& m_tree;
     Prompter& m_prompter;
-    CMainState* m_pMain = nullptr;
+    MainState* m_pMain = nullptr;
 };
 
 // Opens a configuration file and rebuilds the tree from it. Fails without a

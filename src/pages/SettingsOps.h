@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "document/CMainState.h"
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 
@@ -25,6 +25,6 @@ int MoveAdmin(CZRTProDoc& doc, Prompter& prompter, int selected, bool up);
 void SetTimeRefresh(CZRTProDoc& doc, uint8_t flag, bool checked);
 
 // "Accept": the password waits in the main window for the next unit write.
-void AcceptPassword(CMainState& state, const std::string& password);
+void AcceptPassword(MainState& state, const std::string& password);
 
 inline constexpr size_t kPasswordMaxLength = 8;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CMainState.h"
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
@@ -14,7 +14,7 @@ struct UnitContext {
     CZRTProDoc& m_doc;
     TreeSink& m_tree;
     Prompter& m_prompter;
-    CMainState& m_state;
+    MainState& m_state;
     UnitLink& m_link;
     LinkUiHooks& m_ui;
     UnitClock& m_clock;

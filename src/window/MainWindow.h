@@ -2,15 +2,15 @@
 
 #include <QString>
 
-#include "document/CMainState.h"
 #include "document/DocumentOps.h"
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/PageKind.h"
 #include "model/Profile.h"
 #include "tree/TreeSink.h"
 
 class CBaseForm;
-class CQtPrompter;
+class QtPrompter;
 class QAction;
 class QMainWindow;
 class QSplitter;
@@ -26,9 +26,9 @@ public:
     virtual QMainWindow& Window() = 0;
     virtual QAction* Action(int command) const = 0;
     virtual CZRTProDoc& Doc() = 0;
-    virtual CMainState& State() = 0;
+    virtual MainState& State() = 0;
     virtual TreeSink& Tree() = 0;
-    virtual CQtPrompter& Prompter() = 0;
+    virtual QtPrompter& Prompter() = 0;
     virtual Profile& UserProfile() = 0;
     virtual DocumentContext DocContext() = 0;
     virtual QSplitter* Splitter() const = 0;

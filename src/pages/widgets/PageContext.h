@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CMainState.h"
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Profile.h"
 #include "model/Prompter.h"
@@ -13,5 +13,5 @@ struct PageContext {
     TreeSink& m_tree;
     Prompter& m_prompter;
     Profile& m_profile;
-    CMainState& m_main;
+    MainState& m_main;
 };

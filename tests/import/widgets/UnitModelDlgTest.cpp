@@ -8,7 +8,7 @@
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/UnitModelControls.h"
 #include "model/MemoryProfile.h"
-#include "window/CQtPrompter.h"
+#include "window/QtPrompter.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ protected:
     }
 
     MemoryProfile m_profile;
-    CQtPrompter m_prompter;
+    QtPrompter m_prompter;
 };
 
 TEST_F(UnitModelDlgTest, OpensOnTheFourPortUnitWithNoExpansionUnit) {

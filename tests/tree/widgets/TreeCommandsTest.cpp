@@ -7,9 +7,9 @@
 #include "model/CommandIds.h"
 #include "model/MemoryProfile.h"
 #include "support/Configs.h"
-#include "tree/widgets/CTreeCommands.h"
-#include "window/CQtPrompter.h"
+#include "tree/widgets/TreeCommandGroup.h"
 #include "window/MainWindow.h"
+#include "window/QtPrompter.h"
 
 namespace {
 
@@ -25,9 +25,9 @@ public:
     QMainWindow& Window() override { return m_window; }
     QAction* Action(int command) const override { return m_actions.at(command); }
     CZRTProDoc& Doc() override { return m_doc; }
-    CMainState& State() override { return m_state; }
+    MainState& State() override { return m_state; }
     TreeSink& Tree() override { return m_tree; }
-    CQtPrompter& Prompter() override { return m_prompter; }
+    QtPrompter& Prompter() override { return m_prompter; }
     Profile& UserProfile() override { return m_profile; }
     DocumentContext DocContext() override { return {m_doc, m_tree, m_prompter, &m_state}; }
     QSplitter* Splitter() const override { return nullptr; }
@@ -40,10 +40,10 @@ public:
 
     QMainWindow m_window;
     MemoryProfile m_profile;
-    CQtPrompter m_prompter;
+    QtPrompter m_prompter;
     std::map<int, QAction*> m_actions;
     CZRTProDoc m_doc;
-    CMainState m_state;
+    MainState m_state;
     MemoryTree m_tree;
     PageKind m_shown = PageKind::CZRTForm;
     int m_nUpdates = 0;
@@ -57,7 +57,7 @@ public:
 TEST(TreeCommands, ResetAllRefreshesThePageShown) {
     FakeWindow window;
     BuildNumbered(window.m_doc, window.m_tree, 4, 0, 20);
-    auto* group = new CTreeCommands(window);
+    auto* group = new TreeCommandGroup(window);
     window.m_doc.m_nodes[3].m_strArch = "22";
 
     window.m_shown = PageKind::CSettingsForm;
