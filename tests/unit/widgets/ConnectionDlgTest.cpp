@@ -6,10 +6,10 @@
 #include <QSpinBox>
 
 #include "app/AppFixture.h"
+#include "support/ModalAnswers.h"
 #include "unit/AddressBook.h"
 #include "unit/widgets/CConnectionDlg.h"
 #include "unit/widgets/CFindCableDlg.h"
-#include "unit/widgets/ModalAnswer.h"
 
 namespace {
 

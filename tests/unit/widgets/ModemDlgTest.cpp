@@ -6,11 +6,11 @@
 
 #include "app/AppFixture.h"
 #include "app/CDocumentCommands.h"
-#include "link/SimProcess.h"
 #include "model/CommandIds.h"
+#include "support/ModalAnswers.h"
+#include "support/SimProcess.h"
 #include "unit/ModemSetup.h"
 #include "unit/widgets/CModemDlg.h"
-#include "unit/widgets/ModalAnswer.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "SimProcess.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/ReadUnit.h"
 #include "unit/SmallSite.h"
@@ -28,9 +28,6 @@ public:
 // emulator's faults; the unit holds the small site, the document another one.
 struct ReadOverPty {
     ReadOverPty() {
-        m_strEeprom = (std::filesystem::temp_directory_path() /
-                       ("zrt-read-faults-" + std::to_string(::getpid()) + ".bin"))
-                          .string();
         CZRTProDoc site;
         MemoryTree siteTree;
         MakeSmallSite(site, siteTree);
@@ -42,12 +39,11 @@ struct ReadOverPty {
         BuildNumbered(m_doc, m_tree, 8, 1, 40);
         m_doc.SetModifiedFlag(false);
     }
-    ~ReadOverPty() { std::filesystem::remove(m_strEeprom); }
 
     // Runs the read; false when the emulator did not start.
     bool Read(const std::vector<std::string>& simArgs) {
-        std::vector<std::string> args = {"--eeprom", m_strEeprom, "--password", "4321",
-                                         "--baud",   "2000000"};
+        std::vector<std::string> args = {"--eeprom", m_strEeprom, "--password",
+                                         "4321",     "--baud",    "2000000"};
         args.insert(args.end(), simArgs.begin(), simArgs.end());
         if (!m_sim.Start(args)) return false;
         const std::string connection = m_sim.Connection();
@@ -64,7 +60,8 @@ struct ReadOverPty {
         return true;
     }
 
-    std::string m_strEeprom;
+    TempDir m_dir;
+    const std::string m_strEeprom = m_dir.PathOf("unit.bin");
     std::vector<uint8_t> m_image;
     SimProcess m_sim;
     CZRTProDoc m_doc;
@@ -100,7 +97,8 @@ TEST(ReadFaultsOverPty, EachFaultGivesItsMessageAndKeepsTheDocument) {
         {"unit stops answering half-way", {"--fault", "stall:1024"}, "\nCommunication timed out"},
         {"unit disconnects", {"--fault", "hangup:700"}, "\nCommunication timed out"},
         {"unit killed", {"--fault", "die:300"}, "\nCommunication timed out"},
-        {"bytes 100 ms apart", {"--fault", "trickle:5", "--byte-gap", "100"},
+        {"bytes 100 ms apart",
+         {"--fault", "trickle:5", "--byte-gap", "100"},
          "\nBad acknowledgement data from unit"},
     };
     for (const Case& c : cases) {
