@@ -7,8 +7,8 @@
 
 #include "unit/LopMessages.h"
 #include "unit/UnitLink.h"
-#include "unit/link/CLinkSession.h"
 #include "unit/link/LinkProtocol.h"
+#include "unit/link/LinkSession.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ namespace LP = LinkProtocol;
 // The unit's side of the line, played from the fuzz input: each read takes a
 // length byte and that many bytes (0: the line stays quiet for a while); at
 // the input's end the line is lost.
-class FuzzLine : public CLinkTransport {
+class FuzzLine : public LinkTransport {
 public:
     explicit FuzzLine(std::span<const uint8_t>& input) : m_input(input) {}
 
@@ -43,11 +43,16 @@ private:
 // The request the selector byte names; its address comes from the next two.
 std::vector<uint8_t> Request(uint8_t selector, uint16_t address) {
     switch (selector % 5) {
-        case 0: return Lop::ReadCellMessage(address);
-        case 1: return Lop::WriteCellMessage(address, static_cast<uint8_t>(selector));
-        case 2: return Lop::ReadBlockMessage(address);
-        case 3: return Lop::ClearBlockMessage(selector & 1);
-        default: return Lop::SetTimeMessage("03/09/04 08:05:07");
+        case 0:
+            return Lop::ReadCellMessage(address);
+        case 1:
+            return Lop::WriteCellMessage(address, static_cast<uint8_t>(selector));
+        case 2:
+            return Lop::ReadBlockMessage(address);
+        case 3:
+            return Lop::ClearBlockMessage(selector & 1);
+        default:
+            return Lop::SetTimeMessage("03/09/04 08:05:07");
     }
 }
 
@@ -57,7 +62,7 @@ std::vector<uint8_t> Request(uint8_t selector, uint16_t address) {
 // to the program starts with its request's opcode and is as long as it says.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::span<const uint8_t> input(data, size);
-    CLinkSession session(std::make_unique<FuzzLine>(input));
+    LinkSession session(std::make_unique<FuzzLine>(input));
     if (input.empty()) return 0;
     const uint8_t opening = input[0];
     input = input.subspan(1);
@@ -66,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         session.SetProgrammingMode(true);
     }
     while (input.size() >= 3) {
-        const std::vector<uint8_t> lop = Request(input[0], static_cast<uint16_t>(input[1] | input[2] << 8));
+        const std::vector<uint8_t> lop =
+            Request(input[0], static_cast<uint16_t>(input[1] | input[2] << 8));
         input = input.subspan(3);
         if (session.Send(lop, LP::kDefaultReplyMs) != UnitLink::kOk) __builtin_trap();
         std::span<const uint8_t> reply;

@@ -78,9 +78,7 @@ std::string Framed(const std::vector<uint8_t>& lop) {
 }
 
 // What the fuzz_link_session line delivers: a length byte, then the bytes.
-std::string LineRead(const std::string& bytes) {
-    return static_cast<char>(bytes.size()) + bytes;
-}
+std::string LineRead(const std::string& bytes) { return static_cast<char>(bytes.size()) + bytes; }
 
 void LinkSessionSeeds(const std::filesystem::path& dir) {
     namespace LP = LinkProtocol;

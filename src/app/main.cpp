@@ -1,9 +1,9 @@
 #include <QApplication>
 
 #include "app/AppPictures.h"
-#include "app/CSingleInstance.h"
 #include "app/CZRTProApp.h"
 #include "app/CommandLineInfo.h"
+#include "app/SingleInstance.h"
 
 int main(int argc, char** argv) {
     if (const auto status = AnswerInfoOption(argc, argv)) return *status;
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("nexil-zrtpro");
     QApplication::setWindowIcon(AppIcon());
 
-    CZRTProApp program(CSingleInstance::DefaultName());
+    CZRTProApp program(SingleInstance::DefaultName());
     if (!program.InitInstance(QApplication::arguments())) return 0;
     return QApplication::exec();
 }

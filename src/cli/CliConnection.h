@@ -8,7 +8,7 @@
 #include "unit/emulator/EepromFile.h"
 #include "unit/emulator/EmulatedLink.h"
 #include "unit/emulator/EmulatedUnit.h"
-#include "unit/link/CLinkTrace.h"
+#include "unit/link/LinkTrace.h"
 
 // The unit a command talks to, from its --connect text:
 //   serial:DEVICE[:BAUD]          a unit on a serial line (9600 baud unless given)
@@ -19,7 +19,8 @@ class CliConnection {
 public:
     // Nothing, with `error` set to a one-line hint, when the text names no connection.
     // With a `tracePath`, the traffic of a serial, TCP or modem link is recorded there.
-    static std::unique_ptr<CliConnection> Open(const std::string& where, const std::string& password,
+    static std::unique_ptr<CliConnection> Open(const std::string& where,
+                                               const std::string& password,
                                                const std::string& tracePath, std::string& error);
     ~CliConnection();
 
@@ -34,7 +35,7 @@ private:
     std::unique_ptr<EepromFile> m_eepromFile;
     std::unique_ptr<EmulatedLink> m_emulated;
     std::unique_ptr<UnitLink> m_stream;
-    std::unique_ptr<CLinkTrace> m_trace;
+    std::unique_ptr<LinkTrace> m_trace;
     uint64_t m_nRevision = 0;
     UnitLink* m_link = nullptr;
 };

@@ -89,7 +89,8 @@ void WriteAll(int fd, std::string_view bytes) {
     ::setrlimit(RLIMIT_CORE, &noCore);
     // Such a fault, and the time limit, end the child whatever handlers the
     // program had installed before it forked.
-    for (const int sig : {SIGALRM, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(sig, SIG_DFL);
+    for (const int sig : {SIGALRM, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        std::signal(sig, SIG_DFL);
     ::alarm(kChildSeconds);
     const StationDatabaseResult result =
         ReadStationDatabase(path, [fd] { WriteAll(fd, std::string_view(&kOpenedMark, 1)); });

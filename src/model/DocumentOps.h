@@ -5,7 +5,7 @@
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "unit/CMainState.h"
+#include "unit/MainState.h"
 
 // What the document's file operations work on: the document, the tree that
 // shows it, the user, and the main window's unit state (null before the main
@@ -14,7 +14,7 @@ struct DocumentContext {
     CZRTProDoc& m_doc;
     TreeSink& m_tree;
     Prompter& m_prompter;
-    CMainState* m_pMain = nullptr;
+    MainState* m_pMain = nullptr;
 };
 
 // Opens a configuration file and rebuilds the tree from it. Fails without a

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CZRTConfig.h"
 #include "model/Prompter.h"
+#include "model/ZrtConfig.h"
 
 // True when the unit's memory can hold the whole configuration as it stands.
 // Otherwise shows one message naming the first input, zone or setting that
@@ -14,4 +14,4 @@
 //   - an idle loop that would run into the settings block;
 //   - two inputs whose Arch Numbers differ as text but have the same value
 //     ("012" and "12"), which would share one cell of the Arch table.
-bool CheckUnitImageFits(const CZRTConfig& config, Prompter& prompter);
+bool CheckUnitImageFits(const ZrtConfig& config, Prompter& prompter);

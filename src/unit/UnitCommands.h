@@ -25,12 +25,12 @@ bool SetTimeCommand(UnitContext& c);
 // The progress page's Cancel (or Esc): the transfer stops after the message on
 // the line. A write asks first, since it leaves the unit partly written; No
 // lets it go on. True when the stop was requested.
-bool RequestTransferCancel(CMainState& state, Prompter& prompter);
+bool RequestTransferCancel(MainState& state, Prompter& prompter);
 
 // Closing the main window: refused with a message while a transfer runs. True
 // when the window may close (the document's own question comes after).
-bool MayCloseMainWindow(const CMainState& state, Prompter& prompter);
+bool MayCloseMainWindow(const MainState& state, Prompter& prompter);
 
 // View > Verify Write: reads the setting at start and flips and stores it.
-void LoadEnableVerify(CMainState& state, const Profile& profile);
-void ToggleEnableVerify(CMainState& state, Profile& profile);
+void LoadEnableVerify(MainState& state, const Profile& profile);
+void ToggleEnableVerify(MainState& state, Profile& profile);

@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "app/CMainFrame.h"
-#include "app/CQtProfile.h"
-#include "app/CQtPrompter.h"
+#include "app/QtProfile.h"
+#include "app/QtPrompter.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "support/TempDir.h"
@@ -23,7 +23,7 @@
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_profile = std::make_unique<CQtProfile>(QString::fromStdString(PathOf("profile.ini")));
+        m_profile = std::make_unique<QtProfile>(QString::fromStdString(PathOf("profile.ini")));
     }
     void TearDown() override { m_frames.clear(); }
 
@@ -70,7 +70,7 @@ protected:
     }
 
     TempDir m_dir;
-    std::unique_ptr<CQtProfile> m_profile;
+    std::unique_ptr<QtProfile> m_profile;
     CZRTProDoc m_doc;
     std::vector<std::unique_ptr<CMainFrame>> m_frames;
 };

@@ -1,5 +1,5 @@
 #include "app/AppFixture.h"
-#include "app/CHelpCommands.h"
+#include "app/HelpCommandGroup.h"
 #include "app/HelpPageLocation.h"
 #include "app/HelpWindow.h"
 #include "model/CommandIds.h"
@@ -31,9 +31,9 @@ TEST_F(AppTest, HelpPageIsFoundInTheBuildFolderAndWhereItIsInstalled) {
 
 TEST_F(AppTest, HelpWithoutABrowserShowsThePageInAWindowOfItsOwn) {
     CMainFrame& frame = NewFrame();
-    CHelpCommands* help = nullptr;
+    HelpCommandGroup* help = nullptr;
     for (QObject* child : frame.children())
-        if (auto* group = dynamic_cast<CHelpCommands*>(child)) help = group;
+        if (auto* group = dynamic_cast<HelpCommandGroup*>(child)) help = group;
     ASSERT_NE(help, nullptr);
     int abouts = 0;
     help->m_showAbout = [&] { ++abouts; };

@@ -9,8 +9,8 @@
 #include <set>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
-#include "app/CHelpCommands.h"
+#include "app/DocumentCommandGroup.h"
+#include "app/HelpCommandGroup.h"
 #include "model/CommandIds.h"
 #include "pages/ArchAssign.h"
 #include "pages/widgets/CBaseForm.h"
@@ -318,7 +318,7 @@ TEST_F(AppTest, RecentFilesReopenAndForgetFilesThatFail) {
 
 TEST_F(AppTest, HelpWithoutItsPageShowsAbout) {
     CMainFrame& frame = NewFrame();
-    auto* help = GroupOf<CHelpCommands>(frame);
+    auto* help = GroupOf<HelpCommandGroup>(frame);
     ASSERT_NE(help, nullptr);
     int abouts = 0;
     QStringList opened;

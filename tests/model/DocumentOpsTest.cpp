@@ -48,7 +48,7 @@ protected:
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
-    CMainState m_main;
+    MainState m_main;
     DocumentContext m_ctx{m_doc, m_tree, m_prompter, &m_main};
 };
 
@@ -215,7 +215,7 @@ TEST_F(DocumentOpsTest, NewAsksOnlyTheSaveQuestion) {
         doc.SetPathName(PathOf("mine.zrt"));
         doc.m_nodes[4].m_strArch = doc.m_nodes[3].m_strArch;
         doc.SetModifiedFlag();
-        CMainState main;
+        MainState main;
         main.m_strPendingPassword = "55";
         main.m_bPasswordPending = true;
         ScriptedPrompter prompter;

@@ -35,7 +35,7 @@ Bytes InputNode(int code, const std::string& arch, const std::string& name, int 
     return b;
 }
 
-void ExpectSameStoredValues(const CZRTConfig& a, const CZRTConfig& b) {
+void ExpectSameStoredValues(const ZrtConfig& a, const ZrtConfig& b) {
     ASSERT_EQ(a.m_nodes.size(), b.m_nodes.size());
     for (size_t i = 0; i < a.m_nodes.size(); ++i)
         EXPECT_TRUE(a.m_nodes[i].SameStoredValues(b.m_nodes[i])) << "node " << i;
@@ -59,17 +59,24 @@ void ExpectSameStoredValues(const CZRTConfig& a, const CZRTConfig& b) {
 
 TEST(ZrtCodec, FourPortFileByteForByte) {
     Bytes expected;
-    expected.u8({0xFE, 0xC9, 0x9A, 0x3B})  // version 999999998
+    expected
+        .u8({0xFE, 0xC9, 0x9A, 0x3B})  // version 999999998
         .i32(1)
         .str("11")  // idle loop: the first input
-        .i32(501).i32(502).i32(503).i32(504)
+        .i32(501)
+        .i32(502)
+        .i32(503)
+        .i32(504)
         .str("")          // import path
         .str("site.zrt")  // wizard file
-        .i32(1).i32(5).i32(2)  // paging system, source, digits
-        .i32(0).i32(4)         // units, ports
-        .u8({0x02, 0x00})      // priority is two bytes
-        .i32(3)                // idle delay
-        .i32(7)                // nodes
+        .i32(1)
+        .i32(5)
+        .i32(2)  // paging system, source, digits
+        .i32(0)
+        .i32(4)            // units, ports
+        .u8({0x02, 0x00})  // priority is two bytes
+        .i32(3)            // idle delay
+        .i32(7)            // nodes
         .raw(FixedNode("overview"))
         .raw(FixedNode("settings"))
         .raw(FixedNode("idle loop"))
@@ -78,7 +85,9 @@ TEST(ZrtCodec, FourPortFileByteForByte) {
         .raw(InputNode(64, "13", "", 2))
         .raw(InputNode(96, "14", "", 3))
         .i32(1)
-        .str("15").str("Spare").i32(7)
+        .str("15")
+        .str("Spare")
+        .i32(7)
         .u8({0x02})  // time refresh is one byte
         .i32(0);
     // The name was changed after the build, the original name was not.
@@ -86,7 +95,7 @@ TEST(ZrtCodec, FourPortFileByteForByte) {
     const CZRTProDoc doc = SmallConfig();
     EXPECT_EQ(EncodeZrt(doc), bytes);
 
-    CZRTConfig back;
+    ZrtConfig back;
     ASSERT_EQ(DecodeZrt(bytes, back).m_status, ZrtStatus::Ok);
     ExpectSameStoredValues(back, doc);
 }
@@ -114,7 +123,7 @@ TEST(ZrtCodec, LengthPrefixForms) {
         const size_t at = 4 + 4 + 3 + 16;
         EXPECT_EQ(bytes.substr(at, c.prefix.size()), c.prefix) << c.length;
         EXPECT_EQ(bytes.substr(at + c.prefix.size(), c.length), name) << c.length;
-        CZRTConfig back;
+        ZrtConfig back;
         ASSERT_EQ(DecodeZrt(bytes, back).m_status, ZrtStatus::Ok) << c.length;
         EXPECT_EQ(back.m_strImportPath, name);
     }
@@ -126,7 +135,7 @@ TEST(ZrtCodec, ReaderAcceptsTheLongFormForShortTexts) {
     // Rewrite the empty import path as 0xFF, 0xFFFF, then a 4-byte length of 0.
     const size_t at = 4 + 4 + 3 + 16;
     bytes.replace(at, 1, Bytes().u8({0xFF, 0xFF, 0xFF, 0, 0, 0, 0}).data());
-    CZRTConfig back;
+    ZrtConfig back;
     ASSERT_EQ(DecodeZrt(bytes, back).m_status, ZrtStatus::Ok);
     ExpectSameStoredValues(back, doc);
 }
@@ -134,7 +143,7 @@ TEST(ZrtCodec, ReaderAcceptsTheLongFormForShortTexts) {
 TEST(ZrtCodec, EveryTruncationIsRefused) {
     const std::string bytes = EncodeZrt(SmallConfig());
     for (size_t n = 0; n < bytes.size(); ++n) {
-        CZRTConfig back;
+        ZrtConfig back;
         EXPECT_EQ(DecodeZrt(bytes.substr(0, n), back).m_status, ZrtStatus::BadFormat) << n;
     }
 }
@@ -142,23 +151,23 @@ TEST(ZrtCodec, EveryTruncationIsRefused) {
 TEST(ZrtCodec, InconsistentConfigurationsAreRefused) {
     struct Case {
         const char* what;
-        void (*mutate)(CZRTConfig&);
+        void (*mutate)(ZrtConfig&);
     };
     const Case cases[] = {
-        {"node missing", [](CZRTConfig& c) { c.m_nodes.pop_back(); }},
-        {"node count for another unit count", [](CZRTConfig& c) { c.m_nCiuCount = 1; }},
-        {"five ports", [](CZRTConfig& c) { c.m_nPortCount = 5; }},
-        {"more units than ports", [](CZRTConfig& c) { c.m_nCiuCount = 5; }},
-        {"input code out of place", [](CZRTConfig& c) { c.m_nodes[5].m_nInputCode = 250; }},
-        {"signed code of another input", [](CZRTConfig& c) { c.m_nodes[5].m_nSignedCode = 33; }},
+        {"node missing", [](ZrtConfig& c) { c.m_nodes.pop_back(); }},
+        {"node count for another unit count", [](ZrtConfig& c) { c.m_nCiuCount = 1; }},
+        {"five ports", [](ZrtConfig& c) { c.m_nPortCount = 5; }},
+        {"more units than ports", [](ZrtConfig& c) { c.m_nCiuCount = 5; }},
+        {"input code out of place", [](ZrtConfig& c) { c.m_nodes[5].m_nInputCode = 250; }},
+        {"signed code of another input", [](ZrtConfig& c) { c.m_nodes[5].m_nSignedCode = 33; }},
         {"signed code with no positive twin",
-         [](CZRTConfig& c) { c.m_nodes[3].m_nSignedCode = INT32_MIN; }},
-        {"fixed node as an input", [](CZRTConfig& c) { c.m_nodes[1].m_nInputCode = 0; }},
+         [](ZrtConfig& c) { c.m_nodes[3].m_nSignedCode = INT32_MIN; }},
+        {"fixed node as an input", [](ZrtConfig& c) { c.m_nodes[1].m_nInputCode = 0; }},
     };
     for (const Case& c : cases) {
-        CZRTConfig config = SmallConfig();
+        ZrtConfig config = SmallConfig();
         c.mutate(config);
-        CZRTConfig back;
+        ZrtConfig back;
         EXPECT_EQ(DecodeZrt(EncodeZrt(config), back).m_status, ZrtStatus::BadFormat) << c.what;
     }
 }
@@ -169,7 +178,7 @@ TEST(ZrtCodec, AbsurdCountsAreRefusedWithoutAllocating) {
     for (const size_t at : {size_t{4}, bytes.size() - 5 - 13 - 4}) {
         std::string broken = bytes;
         broken.replace(at, 4, Bytes().i32(0x7FFFFFFF).data());
-        CZRTConfig back;
+        ZrtConfig back;
         EXPECT_EQ(DecodeZrt(broken, back).m_status, ZrtStatus::BadFormat) << at;
     }
 }
@@ -181,7 +190,7 @@ TEST(ZrtCodec, NonPageableAndLargestSystemsRoundTrip) {
     doc.m_nodes[10].MakeNonPageable();
     doc.m_nPriority = 3;
     doc.m_bIdleNoVideo = 1;
-    CZRTConfig back;
+    ZrtConfig back;
     back.m_zones.push_back({"99", "old", 1});
     ASSERT_EQ(DecodeZrt(EncodeZrt(doc), back).m_status, ZrtStatus::Ok);
     ExpectSameStoredValues(back, doc);

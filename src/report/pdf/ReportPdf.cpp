@@ -6,7 +6,7 @@
 #include "model/Format.h"
 #include "report/PrintReport.h"
 #include "report/ReportMessages.h"
-#include "report/pdf/CPainterReportCanvas.h"
+#include "report/pdf/PainterReportCanvas.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
         writer.setPageSize(paper);
         writer.setCreator(QString::fromLatin1(kReportPdfCreator));
         writer.setTitle(QString::fromLocal8Bit(ReportHeading(doc).c_str()));
-        CPainterReportCanvas canvas(writer);
+        PainterReportCanvas canvas(writer);
         ReportOptions options;
         options.m_time = time;
         result = PrintReport(doc, canvas, prompter, options);

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
+#include "app/DocumentCommandGroup.h"
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
 #include "import/WizardControls.h"
@@ -16,8 +16,8 @@
 #include "model/CommandIds.h"
 #include "model/ZrtCodec.h"
 #include "support/ModalAnswers.h"
-#include "unit/widgets/CConnectionDlg.h"
-#include "unit/widgets/CUnitCommands.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/UnitCommandGroup.h"
 
 namespace {
 
@@ -223,7 +223,7 @@ TEST_F(WizardWindowTest, NewEndedWithoutAConfigurationLeavesTheWindowAsItWas) {
     };
     const auto readThenCancel = [] {
         WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, WC::kReadUnit); });
-        WhenShown<CConnectionDlg>([](CConnectionDlg& dlg) { dlg.reject(); });
+        WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.reject(); });
     };
     for (bool modified : {false, true}) {
         for (const std::function<void()>& endNew :
@@ -269,14 +269,14 @@ TEST_F(WizardWindowTest, StartUpCommandRunsTheWizardOnlyOnAnEmptyTree) {
 
 TEST_F(WizardWindowTest, TheReadRadioStartsOneUnitRead) {
     CMainFrame& frame = NewFrame();
-    CUnitCommands* units = nullptr;
+    UnitCommandGroup* units = nullptr;
     for (QObject* child : frame.children())
-        if (auto* group = dynamic_cast<CUnitCommands*>(child)) units = group;
+        if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) units = group;
     ASSERT_NE(units, nullptr);
     frame.State().m_bVerifyPass = true;
     int connections = 0;
     WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, WC::kReadUnit); });
-    WhenShown<CConnectionDlg>([&connections](CConnectionDlg& dlg) {
+    WhenShown<ConnectionDlg>([&connections](ConnectionDlg& dlg) {
         ++connections;
         dlg.reject();
     });

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "pages/widgets/CArchEntryDlg.h"
+#include "pages/widgets/ArchEntryDlg.h"
 #include "pages/widgets/CZRTForm.h"
 #include "pages/widgets/PageFixture.h"
 #include "support/ModalAnswers.h"
@@ -33,14 +33,14 @@ void ClickHeader(QTreeWidget* list, int column) {
                       QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
 }
 
-void Type(CArchEntryDlg& dialog, const char* field, const QString& text) {
+void Type(ArchEntryDlg& dialog, const char* field, const QString& text) {
     auto* edit = dialog.findChild<QLineEdit*>(field);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
 }
 
-void Press(CArchEntryDlg& dialog, const QString& button) {
+void Press(ArchEntryDlg& dialog, const QString& button) {
     for (QPushButton* b : dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
         if (b->text() == button) QTest::mouseClick(b, Qt::LeftButton);
 }
@@ -147,17 +147,17 @@ TEST_F(PageTest, EditingANonPageableNumberChecksItAndRenamesIdleEntries) {
     CZRTForm* page = Show<CZRTForm>(frame, "Input 4");
     ASSERT_NE(page, nullptr);
 
-    WhenShown<CArchEntryDlg>([](CArchEntryDlg& d) {
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
         EXPECT_FALSE(d.findChild<QLineEdit*>("newArch")->isReadOnly());
         Type(d, "newArch", "5A");
         Press(d, "OK");
     });
-    WhenShown<CArchEntryDlg>([](CArchEntryDlg& d) {
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
         EXPECT_EQ(d.Arch(), "5A") << "the dialog comes back with what was typed";
         Type(d, "newArch", "22");
         Press(d, "OK");
     });
-    WhenShown<CArchEntryDlg>([](CArchEntryDlg& d) {
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
         Type(d, "newArch", "");
         Press(d, "OK");  // an empty number keeps the dialog open
         EXPECT_TRUE(d.isVisible());
@@ -193,7 +193,7 @@ TEST_F(PageTest, EditingAPageableInputOffersOnlyTheName) {
     CMainFrame& frame = OpenSite();
     CZRTForm* page = Show<CZRTForm>(frame, "Input 2");
     ASSERT_NE(page, nullptr);
-    WhenShown<CArchEntryDlg>([](CArchEntryDlg& d) {
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
         EXPECT_TRUE(d.findChild<QLineEdit*>("newArch")->isReadOnly());
         EXPECT_EQ(d.Name(), "Gym") << "offered without its trailing blanks";
         Type(d, "newName", "Sports Hall");

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "model/CommandIds.h"
-#include "report/widgets/CReportActions.h"
+#include "report/widgets/ReportActions.h"
 #include "report/widgets/ReportPrinter.h"
 #include "support/Configs.h"
 #include "support/ModalAnswers.h"
@@ -41,7 +41,7 @@ bool Contains(const std::string& text, const std::string& part) {
 }  // namespace
 
 TEST_F(ReportActionsTest, CommandsAreEnabledWhenConfiguredAndNotBusy) {
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     const QList<QAction*> actions = {commands.PrintAction(), commands.PreviewAction(),
                                      commands.ExportAction()};
     for (QAction* a : actions) EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
@@ -54,7 +54,7 @@ TEST_F(ReportActionsTest, CommandsAreEnabledWhenConfiguredAndNotBusy) {
 }
 
 TEST_F(ReportActionsTest, MenuTextsShortcutAndPrompts) {
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     QMenu file;
     QAction* exit = file.addAction(QStringLiteral("E&xit"));
     commands.AddToMenu(&file, exit);
@@ -105,7 +105,7 @@ TEST_F(ReportActionsTest, PrinterPrintsOnlyTheChosenPages) {
 TEST_F(ReportActionsTest, ExportWritesTheChosenPdf) {
     BuildEightPorts();
     m_doc.SetModifiedFlag(true);
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     m_prompter.m_files = {m_dir.PathOf("export.pdf")};
     commands.ExportAction()->trigger();
 
@@ -120,7 +120,7 @@ TEST_F(ReportActionsTest, ExportWritesTheChosenPdf) {
 
 TEST_F(ReportActionsTest, ExportCancelledOrFailing) {
     BuildEightPorts();
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     commands.ExportAction()->trigger();  // the file dialog is cancelled
     EXPECT_TRUE(m_prompter.m_shown.empty());
 
@@ -142,7 +142,7 @@ TEST_F(ReportActionsTest, ProposedPdfNameFollowsTheDocument) {
 
 TEST_F(ReportActionsTest, PreviewShowsEveryPage) {
     BuildEightPorts();
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     int previewPages = -1;
     WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog& dialog) {
         if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) previewPages = view->pageCount();

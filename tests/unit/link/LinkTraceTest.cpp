@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "support/TempDir.h"
-#include "unit/link/CLinkTrace.h"
+#include "unit/link/LinkTrace.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST(LinkTrace, OnlyItsUserCanReadIt) {
         }
         const std::string path = NextTracePath(folder, kTracesKept);
         {
-            CLinkTrace trace(path);
+            LinkTrace trace(path);
             ASSERT_TRUE(trace.Ok()) << c.what;
             trace.Note("opened");
         }
@@ -48,7 +48,7 @@ TEST(LinkTrace, OnlyItsUserCanReadIt) {
 
         // A trace file left readable by an older version is closed to others when appended to.
         ::chmod(path.c_str(), 0644);
-        CLinkTrace(path).Note("again");
+        LinkTrace(path).Note("again");
         EXPECT_EQ(ModeOf(path), 0600u) << c.what;
     }
     ::umask(umaskBefore);

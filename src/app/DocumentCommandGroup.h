@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include "app/CommandGroup.h"
+#include "model/RecentFiles.h"
+
+class CMainFrame;
+
+// File > New, Open, Save, Save As, the recent files and Exit: the document's
+// own commands, run through the core's document operations.
+class DocumentCommandGroup : public CommandGroup {
+public:
+    explicit DocumentCommandGroup(CMainFrame& frame);
+
+    void UpdateCommands() override;
+
+    // Open a file as File > Open does once the file is chosen (also dropped files).
+    bool OpenFile(const QString& path);
+    // The file named on the command line.
+    bool OpenAtStart(const QString& path);
+
+    void New();
+    // The start-up command's wizard, while the tree is empty.
+    void StartupWizard();
+    void Open();
+    bool Save();
+    bool SaveAs();
+    void OpenRecent(int index);
+
+private:
+    bool Opened(const std::string& path, bool ok);
+    void Saved(bool ok);
+    void WizardDone(const std::string& pathBefore);
+    void RefreshRecentMenu();
+
+    CMainFrame& m_frame;
+    RecentFiles m_recent;
+};
