@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "link/SimProcess.h"
 #include "model/CZRTProDoc.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SimProcess.h"
 #include "tree/BuildTree.h"
 #include "tree/MemoryTree.h"
 #include "unit/ReadUnit.h"

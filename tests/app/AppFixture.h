@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QTreeWidget>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -15,6 +14,7 @@
 #include "app/QtProfile.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
+#include "support/TempDir.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "window/QtPrompter.h"
 
@@ -23,18 +23,11 @@
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("apptest-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
         m_profile = std::make_unique<QtProfile>(QString::fromStdString(PathOf("profile.ini")));
     }
-    void TearDown() override {
-        m_frames.clear();
-        std::filesystem::remove_all(m_dir);
-    }
+    void TearDown() override { m_frames.clear(); }
 
-    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+    std::string PathOf(const std::string& name) const { return m_dir.PathOf(name); }
 
     CMainFrame& NewFrame() {
         m_frames.push_back(std::make_unique<CMainFrame>(m_doc, *m_profile));
@@ -76,7 +69,7 @@ protected:
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
     }
 
-    std::filesystem::path m_dir;
+    TempDir m_dir;
     std::unique_ptr<QtProfile> m_profile;
     CZRTProDoc m_doc;
     std::vector<std::unique_ptr<CMainFrame>> m_frames;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QWindow>
+#include <filesystem>
 #include <set>
 
 #include "app/AppFixture.h"
@@ -331,7 +332,7 @@ TEST_F(AppTest, HelpWithoutItsPageShowsAbout) {
     EXPECT_EQ(abouts, 1);
     EXPECT_TRUE(opened.isEmpty());
 
-    std::filesystem::create_directories(m_dir / "help");
+    std::filesystem::create_directories(m_dir.PathOf("help"));
     std::ofstream(PathOf("help/zrtindex.htm")) << "<html></html>";
     QTest::keyClick(&frame, Qt::Key_F1);
     EXPECT_EQ(abouts, 1);

@@ -87,11 +87,10 @@ TEST_F(AppTest, PrompterRemembersTheFolderOfTheChosenFile) {
     frame.Prompter().SetNextFile(QString::fromStdString(PathOf("site.zrt")));
     ASSERT_TRUE(frame.Prompter().ChooseFile(FileChoice::SaveZrt, path));
     EXPECT_EQ(path, PathOf("site.zrt"));
-    EXPECT_EQ(m_profile->GetString("Directories", "LastZRTFileDir", ""), m_dir.string() + "/");
+    EXPECT_EQ(m_profile->GetString("Directories", "LastZRTFileDir", ""), m_dir.Folder());
     frame.Prompter().SetNextFile(QString::fromStdString(PathOf("lu/TDX_FILE.DAT")));
     ASSERT_TRUE(frame.Prompter().ChooseFile(FileChoice::OpenLunetta, path));
-    EXPECT_EQ(m_profile->GetString("Directories", "LastUnitFileDir", ""),
-              (m_dir / "lu").string() + "/");
+    EXPECT_EQ(m_profile->GetString("Directories", "LastUnitFileDir", ""), m_dir.PathOf("lu") + "/");
     frame.Prompter().SetNextFile(QString());
     EXPECT_FALSE(frame.Prompter().ChooseFile(FileChoice::OpenZrt, path));
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <vector>
 
-#include "link/SimProcess.h"
 #include "support/RunProgram.h"
+#include "support/SimProcess.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
 #include "support/PdfText.h"
 #include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace {
 
 class CliReportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("zrtreport-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
     // An 8-port system with two camera interface units, numbered from 101.
     std::string SaveEightPorts() {
         CZRTProDoc doc;
@@ -29,7 +21,7 @@ protected:
         doc.m_nodes[52].m_strName = "Loading dock   ";  // exp 2, inp 24
         doc.m_nodes[58].m_strName = "Gate           ";  // Input 8
         doc.m_idleLoop = {"101", "148", "999"};
-        const std::string path = (m_dir / "plant.zrt").string();
+        const std::string path = m_dir.PathOf("plant.zrt");
         ScriptedPrompter prompter;
         EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
         return path;
@@ -39,7 +31,7 @@ protected:
         return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
     }
 
-    std::filesystem::path m_dir;
+    TempDir m_dir;
 };
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -50,7 +42,7 @@ bool Contains(const std::string& text, const std::string& part) {
 
 TEST_F(CliReportTest, EightPortReportAsPdf) {
     const std::string zrt = SaveEightPorts();
-    const std::string pdf = (m_dir / "plant.pdf").string();
+    const std::string pdf = m_dir.PathOf("plant.pdf");
     const ProgramRun run = Cli("report " + zrt + " -o " + pdf);
     ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
 
@@ -75,14 +67,14 @@ TEST_F(CliReportTest, EightPortReportAsPdf) {
 
 TEST_F(CliReportTest, FailedReportLeavesTheOldFile) {
     const std::string zrt = SaveEightPorts();
-    const std::string pdf = (m_dir / "missing-folder" / "plant.pdf").string();
+    const std::string pdf = m_dir.PathOf("missing-folder/plant.pdf");
     ProgramRun run = Cli("report " + zrt + " -o " + pdf);
     EXPECT_EQ(run.m_nStatus, 1);
     EXPECT_TRUE(Contains(run.m_strErr, "Cannot write the report to " + pdf)) << run.m_strErr;
 
-    const std::string old = (m_dir / "old.pdf").string();
+    const std::string old = m_dir.PathOf("old.pdf");
     std::ofstream(old) << "old";
-    run = Cli("report " + (m_dir / "absent.zrt").string() + " -o " + old);
+    run = Cli("report " + m_dir.PathOf("absent.zrt") + " -o " + old);
     EXPECT_EQ(run.m_nStatus, 1);
     std::ifstream in(old);
     std::string kept;

@@ -7,19 +7,12 @@
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
 #include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace {
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("zrtcli-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
     // Saves a 4-port configuration numbered 11 to 14, with `arch4` on input 4.
     std::string SaveSite(const std::string& arch4) {
         CZRTProDoc doc;
@@ -28,7 +21,7 @@ protected:
         doc.m_nodes[6].m_strArch = arch4;
         doc.m_nodes[4].m_strName = "Caf\xE9";
         doc.m_zones.push_back({"40", "Spare \"A\"", 9});
-        const std::string path = (m_dir / "site.zrt").string();
+        const std::string path = m_dir.PathOf("site.zrt");
         ScriptedPrompter prompter;
         EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
         return path;
@@ -38,7 +31,7 @@ protected:
         return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
     }
 
-    std::filesystem::path m_dir;
+    TempDir m_dir;
 };
 
 }  // namespace
@@ -64,7 +57,7 @@ TEST_F(CliTest, ConflictsExitWithOneWhenInputsShareANumber) {
 }
 
 TEST_F(CliTest, FailuresAndUsageErrors) {
-    ProgramRun run = Cli("show " + (m_dir / "none.zrt").string());
+    ProgramRun run = Cli("show " + m_dir.PathOf("none.zrt"));
     EXPECT_EQ(run.m_nStatus, 1);
     EXPECT_EQ(run.m_strErr, "Failed to open document.\n");
 
@@ -118,10 +111,10 @@ TEST_F(CliTest, ImageOfAConfigurationCellByCell) {
     doc.m_nDialDigits = 2;
     doc.m_byTimeRefresh = 2;
     ScriptedPrompter prompter;
-    const std::string site = (m_dir / "site.zrt").string();
+    const std::string site = m_dir.PathOf("site.zrt");
     ASSERT_TRUE(SaveZrtFile(doc, site, prompter));
 
-    const std::string image = (m_dir / "site.bin").string();
+    const std::string image = m_dir.PathOf("site.bin");
     ProgramRun run = Cli("image " + site + " -o " + image);
     ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
     const auto bytes = ReadWholeFile(image, 1 << 20);
@@ -133,7 +126,7 @@ TEST_F(CliTest, ImageOfAConfigurationCellByCell) {
             << "cell 0x" << std::hex << a;
 
     // Read back as a 4-port unit: the same inputs, names and pool.
-    const std::string back = (m_dir / "back.zrt").string();
+    const std::string back = m_dir.PathOf("back.zrt");
     run = Cli("decode " + image + " --ports 4 -o " + back);
     ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
     run = Cli("show " + back);
@@ -143,11 +136,11 @@ TEST_F(CliTest, ImageOfAConfigurationCellByCell) {
 }
 
 TEST_F(CliTest, ImageCommandsRefuseWrongInput) {
-    const std::string notImage = (m_dir / "short.bin").string();
+    const std::string notImage = m_dir.PathOf("short.bin");
     std::ofstream(notImage) << "short";
-    ProgramRun run = Cli("decode " + notImage + " --ports 4 -o " + (m_dir / "x.zrt").string());
+    ProgramRun run = Cli("decode " + notImage + " --ports 4 -o " + m_dir.PathOf("x.zrt"));
     EXPECT_EQ(run.m_nStatus, 1);
-    EXPECT_FALSE(std::filesystem::exists(m_dir / "x.zrt"));
+    EXPECT_FALSE(std::filesystem::exists(m_dir.PathOf("x.zrt")));
     for (const std::string& args :
          std::vector<std::string>{"decode " + notImage + " --ports 5 -o x.zrt", "image a.zrt",
                                   "decode " + notImage + " -o x.zrt"})

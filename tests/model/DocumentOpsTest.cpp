@@ -9,6 +9,7 @@
 #include "model/CommandIds.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -19,16 +20,8 @@ const std::string kCloseWithoutSaving =
 
 class DocumentOpsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("docops-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-        BuildNumbered(m_doc, m_tree, 4, 0, 20);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+    void SetUp() override { BuildNumbered(m_doc, m_tree, 4, 0, 20); }
+    std::string PathOf(const std::string& name) const { return m_dir.PathOf(name); }
 
     // A file holding a 8-port configuration numbered from 301.
     std::string WriteOtherConfig(const std::string& name) {
@@ -51,7 +44,7 @@ protected:
         m_doc.SetModifiedFlag();
     }
 
-    std::filesystem::path m_dir;
+    TempDir m_dir;
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
@@ -96,7 +89,7 @@ TEST_F(DocumentOpsTest, SaveWithoutANameAsksForOneAndCancelWritesNothing) {
     m_doc.SetUntitled("untitled");
     EXPECT_FALSE(SaveDocument(m_ctx, false));
     EXPECT_EQ(m_prompter.m_fileChoices, std::vector<FileChoice>{FileChoice::SaveZrt});
-    EXPECT_TRUE(std::filesystem::is_empty(m_dir));
+    EXPECT_TRUE(std::filesystem::is_empty(m_dir.Path()));
 
     m_prompter.m_files.push_back(PathOf("a.zrt"));
     EXPECT_TRUE(SaveDocument(m_ctx, false));
@@ -121,7 +114,7 @@ TEST_F(DocumentOpsTest, SaveWithConflictsIsRefusedBeforeAskingForAName) {
         EXPECT_TRUE(m_prompter.m_fileChoices.empty());
         EXPECT_EQ(m_prompter.Texts(), std::vector<std::string>{kCannotSave});
     }
-    EXPECT_TRUE(std::filesystem::is_empty(m_dir));
+    EXPECT_TRUE(std::filesystem::is_empty(m_dir.Path()));
 }
 
 TEST_F(DocumentOpsTest, OpenRebuildsTheTreeAndDropsThePendingPassword) {

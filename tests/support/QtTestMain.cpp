@@ -1,15 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTemporaryDir>
+#include "support/IsolatedProfile.h"
 
-// Widget tests run offscreen, with a profile folder of their own so that
-// nothing of the user's settings is read or changed.
+// The window's tests get a QApplication; the others (the link's serial port
+// and sockets) the QCoreApplication of the command-line tool.
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
+
+// The main of every test program that runs Qt: offscreen unless told
+// otherwise, one application object for the whole run, and a profile of its
+// own for every test.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
+    IsolatedProfile profile;
+    TestApplication application(argc, argv);
+    ::testing::TestEventListeners& listeners = ::testing::UnitTest::GetInstance()->listeners();
+    listeners.Append(&profile);
+    const int result = RUN_ALL_TESTS();
+    listeners.Release(&profile);
+    return result;
 }

@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <filesystem>
 #include <functional>
 
 #include "app/AppFixture.h"
@@ -14,8 +15,8 @@
 #include "import/widgets/UnitModelControls.h"
 #include "model/CommandIds.h"
 #include "model/ZrtCodec.h"
+#include "support/ModalAnswers.h"
 #include "unit/widgets/ConnectionDlg.h"
-#include "unit/widgets/ModalAnswer.h"
 #include "unit/widgets/UnitCommandGroup.h"
 
 namespace {
@@ -84,7 +85,7 @@ protected:
     // A Lunetta folder with board 1 installed: stations 101 to 124 named
     // "Room 1" to "Room 24", administrators 511 to 514.
     std::string WriteLunettaFolder() {
-        std::filesystem::create_directories(m_dir / "lu");
+        std::filesystem::create_directories(m_dir.PathOf("lu"));
         std::vector<Slot> stations;
         for (int k = 1; k <= 24; ++k)
             stations.push_back(Station(100 + k, "Room " + std::to_string(k)));
@@ -212,7 +213,6 @@ TEST_F(WizardWindowTest, NewOffersToSaveFirstAndCancelKeepsEverything) {
 // the window as it was: configuration, name, modified mark, selected input and
 // its page, and the commands.
 TEST_F(WizardWindowTest, NewEndedWithoutAConfigurationLeavesTheWindowAsItWas) {
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(PathOf("data")));
     CMainFrame& frame = NewFrame();
     ASSERT_TRUE(
         frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
@@ -268,7 +268,6 @@ TEST_F(WizardWindowTest, StartUpCommandRunsTheWizardOnlyOnAnEmptyTree) {
 }
 
 TEST_F(WizardWindowTest, TheReadRadioStartsOneUnitRead) {
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(PathOf("data")));
     CMainFrame& frame = NewFrame();
     UnitCommandGroup* units = nullptr;
     for (QObject* child : frame.children())

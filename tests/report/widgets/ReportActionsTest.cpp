@@ -1,44 +1,33 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QTimer>
 #include <QWidget>
 #include <filesystem>
-#include <fstream>
 
 #include "model/CommandIds.h"
 #include "report/widgets/ReportActions.h"
 #include "report/widgets/ReportPrinter.h"
 #include "support/Configs.h"
+#include "support/ModalAnswers.h"
 #include "support/PdfText.h"
+#include "support/TempDir.h"
 
 namespace {
 
 class ReportActionsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("zrtreportw-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
     // An 8-port system with two camera interface units: two A4 pages.
     void BuildEightPorts() {
         BuildNumbered(m_doc, m_tree, 8, 2, 100);
-        m_doc.SetPathName((m_dir / "plant.zrt").string());
+        m_doc.SetPathName(m_dir.PathOf("plant.zrt"));
         m_doc.m_nodes[58].m_strName = "Gate           ";
     }
 
-    std::string Path(const char* name) const { return (m_dir / name).string(); }
-
-    std::filesystem::path m_dir;
+    TempDir m_dir;
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
@@ -93,7 +82,7 @@ TEST_F(ReportActionsTest, PrinterPrintsOnlyTheChosenPages) {
     for (const Case& c : cases) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(Path("printed.pdf")));
+        printer.setOutputFileName(QString::fromStdString(m_dir.PathOf("printed.pdf")));
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Landscape);  // the report turns it back
         if (c.from) {
@@ -102,11 +91,11 @@ TEST_F(ReportActionsTest, PrinterPrintsOnlyTheChosenPages) {
         }
         ASSERT_EQ(ReportPrinter::PrintOn(printer, m_doc, m_prompter), ReportResult::Printed);
 
-        const auto pages = PdfPages(Path("printed.pdf"));
+        const auto pages = PdfPages(m_dir.PathOf("printed.pdf"));
         ASSERT_EQ(pages.size(), c.footers.size()) << c.from;
         for (size_t p = 0; p < pages.size(); ++p) {
             EXPECT_TRUE(Contains(pages[p], c.footers[p])) << pages[p];
-            EXPECT_TRUE(Contains(pages[p], "NEXIL Program Data For: " + Path("plant.zrt")));
+            EXPECT_TRUE(Contains(pages[p], "NEXIL Program Data For: " + m_dir.PathOf("plant.zrt")));
         }
         EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
         EXPECT_EQ(printer.docName(), QStringLiteral("Bitmap Printing Test"));
@@ -117,14 +106,14 @@ TEST_F(ReportActionsTest, ExportWritesTheChosenPdf) {
     BuildEightPorts();
     m_doc.SetModifiedFlag(true);
     ReportActions commands(&m_window, m_doc, m_prompter);
-    m_prompter.m_files = {Path("export.pdf")};
+    m_prompter.m_files = {m_dir.PathOf("export.pdf")};
     commands.ExportAction()->trigger();
 
     EXPECT_EQ(m_prompter.m_fileChoices, std::vector<FileChoice>{FileChoice::SaveReportPdf});
     EXPECT_TRUE(m_prompter.m_shown.empty());
-    const auto pages = PdfPages(Path("export.pdf"));
+    const auto pages = PdfPages(m_dir.PathOf("export.pdf"));
     ASSERT_FALSE(pages.empty());
-    EXPECT_TRUE(Contains(pages[0], "NEXIL Program Data For: " + Path("plant.zrt") + "*"));
+    EXPECT_TRUE(Contains(pages[0], "NEXIL Program Data For: " + m_dir.PathOf("plant.zrt") + "*"));
     EXPECT_TRUE(Contains(pages.back(), "Input 8, Direct:"));
     EXPECT_TRUE(Contains(pages.back(), "Gate"));
 }
@@ -135,7 +124,7 @@ TEST_F(ReportActionsTest, ExportCancelledOrFailing) {
     commands.ExportAction()->trigger();  // the file dialog is cancelled
     EXPECT_TRUE(m_prompter.m_shown.empty());
 
-    const std::string bad = Path("no-such-folder/export.pdf");
+    const std::string bad = m_dir.PathOf("no-such-folder/export.pdf");
     m_prompter.m_files = {bad};
     commands.ExportAction()->trigger();
     ASSERT_EQ(m_prompter.m_shown.size(), 1u);
@@ -146,7 +135,7 @@ TEST_F(ReportActionsTest, ExportCancelledOrFailing) {
 
 TEST_F(ReportActionsTest, ProposedPdfNameFollowsTheDocument) {
     BuildEightPorts();
-    EXPECT_EQ(ReportPrinter::ProposedPdfPath(m_doc), Path("plant.pdf"));
+    EXPECT_EQ(ReportPrinter::ProposedPdfPath(m_doc), m_dir.PathOf("plant.pdf"));
     m_doc.SetUntitled("untitled");
     EXPECT_EQ(ReportPrinter::ProposedPdfPath(m_doc), "untitled.pdf");
 }
@@ -155,12 +144,9 @@ TEST_F(ReportActionsTest, PreviewShowsEveryPage) {
     BuildEightPorts();
     ReportActions commands(&m_window, m_doc, m_prompter);
     int previewPages = -1;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        if (auto* view = dialog->findChild<QPrintPreviewWidget*>())
-            previewPages = view->pageCount();
-        dialog->reject();
+    WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog& dialog) {
+        if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) previewPages = view->pageCount();
+        dialog.reject();
     });
     commands.PreviewAction()->trigger();
     EXPECT_EQ(previewPages, 2);

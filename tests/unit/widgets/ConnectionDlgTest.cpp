@@ -6,10 +6,10 @@
 #include <QSpinBox>
 
 #include "app/AppFixture.h"
+#include "support/ModalAnswers.h"
 #include "unit/AddressBook.h"
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/FindCableDlg.h"
-#include "unit/widgets/ModalAnswer.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "app/AppFixture.h"
 #include "app/DocumentCommandGroup.h"
-#include "link/SimProcess.h"
 #include "model/CommandIds.h"
+#include "support/ModalAnswers.h"
+#include "support/SimProcess.h"
 #include "unit/ModemSetup.h"
-#include "unit/widgets/ModalAnswer.h"
 #include "unit/widgets/ModemDlg.h"
 
 namespace {

@@ -9,16 +9,16 @@
 
 #include "app/AppFixture.h"
 #include "app/DocumentCommandGroup.h"
-#include "link/SimProcess.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
+#include "support/ModalAnswers.h"
+#include "support/SimProcess.h"
 #include "unit/AddressBook.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/widgets/CStatusForm.h"
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/FrameLinkUi.h"
-#include "unit/widgets/ModalAnswer.h"
 #include "unit/widgets/PasswordDlg.h"
 #include "unit/widgets/UnitCommandGroup.h"
 #include "unit/widgets/VerifyDetailsDlg.h"
@@ -64,12 +64,6 @@ void TypePassword(const QString& password) {
 // The unit commands in the window, against zrtpro-unitsim on a pseudo-terminal.
 class UnitWindowTest : public AppTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        // The demonstration unit's memory goes to this test's folder.
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(PathOf("data")));
-    }
-
     UnitCommandGroup& UnitCommands(CMainFrame& frame) {
         for (QObject* child : frame.children())
             if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) return *group;
@@ -208,7 +202,8 @@ TEST_F(UnitWindowTest, TheDemonstrationUnitTakesAWriteAndGivesItBack) {
         EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
         EXPECT_EQ(frame.StatusText(), "Write complete.");
         const std::string memory = UnitCommands(frame).Link().DemoMemoryPath();
-        EXPECT_EQ(memory.rfind(PathOf("data"), 0), 0u) << memory;
+        const std::string dataFolder = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/";
+        EXPECT_EQ(memory.rfind(dataFolder, 0), 0u) << memory;
         EXPECT_EQ(Slurp(memory).size(), 65536u);
     }
     const std::vector<std::string> written = InputArchNumbers(m_doc);

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "pages/widgets/CSettingsForm.h"
-#include "pages_widgets/PageFixture.h"
+#include "pages/widgets/PageFixture.h"
 
 namespace {
 

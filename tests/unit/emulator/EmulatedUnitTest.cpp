@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "UnitRig.h"
 #include "model/MemoryProfile.h"
 #include "support/TempDir.h"
 #include "unit/ReportLinkError.h"
 #include "unit/UnitCommands.h"
+#include "unit/UnitRig.h"
 #include "unit/emulator/EepromFile.h"
 
 namespace {

@@ -10,18 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "SimProcess.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
 #include "unit/link/StreamUnitLink.h"
 
 namespace {
 
 using ByteVec = std::vector<uint8_t>;
-
-std::string TempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() /
-            ("zrt-link-" + std::to_string(::getpid()) + "-" + name))
-        .string();
-}
 
 ByteVec ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -43,12 +38,6 @@ uint32_t Exchange(UnitLink& link, const ByteVec& message, std::span<const uint8_
 
 class EmulatorLink : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override {
-        m_strEeprom = TempPath(std::string(GetParam() ? "tcp" : "pty") + ".bin");
-        std::filesystem::remove(m_strEeprom);
-    }
-    void TearDown() override { std::filesystem::remove(m_strEeprom); }
-
     bool StartSim(std::vector<std::string> extra = {}) {
         std::vector<std::string> args = {"--eeprom", m_strEeprom, "--password",
                                          "4321",     "--baud",    "1000000"};
@@ -57,7 +46,8 @@ protected:
         return m_sim.Start(args);
     }
 
-    std::string m_strEeprom;
+    TempDir m_dir;
+    const std::string m_strEeprom = m_dir.PathOf("unit.bin");
     SimProcess m_sim;
 };
 
@@ -223,7 +213,8 @@ TEST(LinkConnection, FailuresBeforeAnyUnitAnswersMapToResultBits) {
 }
 
 TEST(LinkConnection, CancelledPasswordPromptClosesTheLine) {
-    const std::string eeprom = TempPath("prompt.bin");
+    TempDir dir;
+    const std::string eeprom = dir.PathOf("unit.bin");
     SimProcess sim;
     // A unit with a password: only such a unit brings the prompt up.
     ASSERT_TRUE(sim.Start({"--eeprom", eeprom, "--password", "4321"}));
@@ -232,7 +223,6 @@ TEST(LinkConnection, CancelledPasswordPromptClosesTheLine) {
                         [] { return std::nullopt; });
     EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kUserCancelled);
     EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
-    std::filesystem::remove(eeprom);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "link/SimProcess.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SimProcess.h"
 #include "support/TempDir.h"
 #include "tree/MemoryTree.h"
 #include "unit/ConnectUnit.h"

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "SimProcess.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
 #include "unit/ModemSetup.h"
 #include "unit/link/StreamUnitLink.h"
 
@@ -16,14 +16,10 @@ namespace {
 class ModemEmulator : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_strEeprom = (std::filesystem::temp_directory_path() /
-                       ("zrt-modem-" + std::to_string(::getpid()) + ".bin"))
-                          .string();
         ASSERT_TRUE(m_sim.Start({"--eeprom", m_strEeprom, "--modem", "--baud", "1000000"}));
         ASSERT_EQ(m_sim.Connection().rfind("serial:", 0), 0u);
         m_strDevice = m_sim.Connection().substr(7);
     }
-    void TearDown() override { std::filesystem::remove(m_strEeprom); }
 
     // A wizard whose port list holds `port`. Instead of a second's sleep it
     // waits until the modem's answer has stopped growing.
@@ -49,7 +45,8 @@ protected:
             });
     }
 
-    std::string m_strEeprom;
+    TempDir m_dir;
+    const std::string m_strEeprom = m_dir.PathOf("unit.bin");
     std::string m_strDevice;
     SimProcess m_sim;
 };
@@ -127,9 +124,8 @@ TEST_F(ModemEmulator, DialsTheUnitAndTalksToItOverTheCall) {
 }
 
 TEST(ModemDialling, ResultCodesOfTheDialMapToResultBits) {
-    const std::string eeprom = (std::filesystem::temp_directory_path() /
-                                ("zrt-dial-" + std::to_string(::getpid()) + ".bin"))
-                                   .string();
+    TempDir dir;
+    const std::string eeprom = dir.PathOf("unit.bin");
     const std::pair<const char*, uint32_t> cases[] = {
         {"NO DIALTONE", UnitLink::kNoDialtone}, {"NO DIAL TONE", UnitLink::kNoDialtone},
         {"BUSY", UnitLink::kNoUnitFound},       {"NO CARRIER", UnitLink::kNoUnitFound},
@@ -145,7 +141,6 @@ TEST(ModemDialling, ResultCodesOfTheDialMapToResultBits) {
         EXPECT_EQ(link.comm_GetUserConnection(0), bits);
         EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
     }
-    std::filesystem::remove(eeprom);
 }
 
 }  // namespace

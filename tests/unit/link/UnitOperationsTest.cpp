@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "SimProcess.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/ReadUnit.h"
 #include "unit/SetUnitTime.h"
@@ -35,14 +35,6 @@ public:
 // child process on a pseudo-terminal (false) or TCP on 127.0.0.1 (true).
 class UnitOverTheLine : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override {
-        m_strEeprom = (std::filesystem::temp_directory_path() /
-                       ("zrt-ops-" + std::to_string(::getpid()) + ".bin"))
-                          .string();
-        std::filesystem::remove(m_strEeprom);
-    }
-    void TearDown() override { std::filesystem::remove(m_strEeprom); }
-
     void StartSim(const std::vector<std::string>& extra = {}) {
         std::vector<std::string> args = {"--eeprom", m_strEeprom, "--password",
                                          "4321",     "--baud",    "2000000"};
@@ -59,7 +51,8 @@ protected:
         return UnitContext{doc, tree, m_prompter, m_state, *m_link, m_ui, m_clock};
     }
 
-    std::string m_strEeprom;
+    TempDir m_dir;
+    const std::string m_strEeprom = m_dir.PathOf("unit.bin");
     std::string m_strPassword = "4321";
     SimProcess m_sim;
     std::unique_ptr<StreamUnitLink> m_link;

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "SimProcess.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/ReadUnit.h"
 #include "unit/SmallSite.h"
@@ -28,9 +28,6 @@ public:
 // emulator's faults; the unit holds the small site, the document another one.
 struct ReadOverPty {
     ReadOverPty() {
-        m_strEeprom = (std::filesystem::temp_directory_path() /
-                       ("zrt-read-faults-" + std::to_string(::getpid()) + ".bin"))
-                          .string();
         CZRTProDoc site;
         MemoryTree siteTree;
         MakeSmallSite(site, siteTree);
@@ -42,7 +39,6 @@ struct ReadOverPty {
         BuildNumbered(m_doc, m_tree, 8, 1, 40);
         m_doc.SetModifiedFlag(false);
     }
-    ~ReadOverPty() { std::filesystem::remove(m_strEeprom); }
 
     // Runs the read; false when the emulator did not start.
     bool Read(const std::vector<std::string>& simArgs) {
@@ -64,7 +60,8 @@ struct ReadOverPty {
         return true;
     }
 
-    std::string m_strEeprom;
+    TempDir m_dir;
+    const std::string m_strEeprom = m_dir.PathOf("unit.bin");
     std::vector<uint8_t> m_image;
     SimProcess m_sim;
     CZRTProDoc m_doc;

@@ -5,7 +5,7 @@
 
 #include "pages/widgets/CIdleListBox.h"
 #include "pages/widgets/CIdleLoopForm.h"
-#include "pages_widgets/PageFixture.h"
+#include "pages/widgets/PageFixture.h"
 
 namespace {
 

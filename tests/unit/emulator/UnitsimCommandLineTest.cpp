@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -46,15 +46,12 @@ TEST(UnitsimCommandLine, RefusesWrongArgumentsWithAHint) {
 }
 
 TEST(UnitsimCommandLine, RefusesAMemoryFileOfTheWrongSize) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("zrt-unitsim-short-" + std::to_string(::getpid()) + ".bin"))
-                                 .string();
-    std::ofstream(path, std::ios::binary) << std::string(100, '\xFF');
+    TempDir dir;
+    const std::string path = dir.Write("unit.bin", std::string(100, '\xFF'));
     const ProgramRun run = RunProgram(kSim + " --eeprom " + path);
     EXPECT_EQ(run.m_nStatus, 1);
     EXPECT_NE(run.m_strErr.find("is not a 65,536-byte unit memory"), std::string::npos);
     EXPECT_EQ(std::filesystem::file_size(path), 100u);
-    std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -5,12 +5,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
-#include <deque>
 
 #include "pages/widgets/ArchEntryDlg.h"
 #include "pages/widgets/CZRTForm.h"
-#include "pages_widgets/PageFixture.h"
+#include "pages/widgets/PageFixture.h"
+#include "support/ModalAnswers.h"
 
 namespace {
 
@@ -34,41 +33,17 @@ void ClickHeader(QTreeWidget* list, int column) {
                       QPoint(header->sectionViewportPosition(column) + 4, header->height() / 2));
 }
 
-// Answers the edit dialog each time it shows, one step per showing.
-class DialogScript : public QObject {
-public:
-    using Step = std::function<void(ArchEntryDlg&)>;
-    explicit DialogScript(std::deque<Step> steps) : m_steps(std::move(steps)) {
-        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
-        m_timer.start(10);
-    }
-    bool Done() const { return m_steps.empty(); }
+void Type(ArchEntryDlg& dialog, const char* field, const QString& text) {
+    auto* edit = dialog.findChild<QLineEdit*>(field);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
 
-    static void Type(ArchEntryDlg& dialog, const char* field, const QString& text) {
-        auto* edit = dialog.findChild<QLineEdit*>(field);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
-    static void Press(ArchEntryDlg& dialog, const QString& button) {
-        for (QPushButton* b : dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-            if (b->text() == button) QTest::mouseClick(b, Qt::LeftButton);
-    }
-
-private:
-    void Poll() {
-        auto* dialog = qobject_cast<ArchEntryDlg*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible() || dialog->property("answered").toBool() ||
-            m_steps.empty())
-            return;
-        dialog->setProperty("answered", true);
-        const Step step = m_steps.front();
-        m_steps.pop_front();
-        step(*dialog);
-    }
-    std::deque<Step> m_steps;
-    QTimer m_timer;
-};
+void Press(ArchEntryDlg& dialog, const QString& button) {
+    for (QPushButton* b : dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
+        if (b->text() == button) QTest::mouseClick(b, Qt::LeftButton);
+}
 
 }  // namespace
 
@@ -172,29 +147,27 @@ TEST_F(PageTest, EditingANonPageableNumberChecksItAndRenamesIdleEntries) {
     CZRTForm* page = Show<CZRTForm>(frame, "Input 4");
     ASSERT_NE(page, nullptr);
 
-    DialogScript script({
-        [](ArchEntryDlg& d) {
-            EXPECT_FALSE(d.findChild<QLineEdit*>("newArch")->isReadOnly());
-            DialogScript::Type(d, "newArch", "5A");
-            DialogScript::Press(d, "OK");
-        },
-        [](ArchEntryDlg& d) {
-            EXPECT_EQ(d.Arch(), "5A") << "the dialog comes back with what was typed";
-            DialogScript::Type(d, "newArch", "22");
-            DialogScript::Press(d, "OK");
-        },
-        [](ArchEntryDlg& d) {
-            DialogScript::Type(d, "newArch", "");
-            DialogScript::Press(d, "OK");  // an empty number keeps the dialog open
-            EXPECT_TRUE(d.isVisible());
-            DialogScript::Type(d, "newArch", "4001");
-            DialogScript::Type(d, "newName", "Gate");
-            DialogScript::Press(d, "OK");
-        },
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
+        EXPECT_FALSE(d.findChild<QLineEdit*>("newArch")->isReadOnly());
+        Type(d, "newArch", "5A");
+        Press(d, "OK");
+    });
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
+        EXPECT_EQ(d.Arch(), "5A") << "the dialog comes back with what was typed";
+        Type(d, "newArch", "22");
+        Press(d, "OK");
+    });
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
+        Type(d, "newArch", "");
+        Press(d, "OK");  // an empty number keeps the dialog open
+        EXPECT_TRUE(d.isVisible());
+        Type(d, "newArch", "4001");
+        Type(d, "newName", "Gate");
+        Press(d, "OK");
     });
     frame.Prompter().ClearShown();
     QTest::mouseClick(page->findChild<QPushButton*>("editArch"), Qt::LeftButton);
-    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(ModalAnswers::Waiting(), 0u);
     EXPECT_EQ(frame.Prompter().ShownTexts(),
               (std::vector<std::string>{
                   "The arch number must contain integer digits, or the \"#\" key or the \"*\" key  "
@@ -220,14 +193,14 @@ TEST_F(PageTest, EditingAPageableInputOffersOnlyTheName) {
     CMainFrame& frame = OpenSite();
     CZRTForm* page = Show<CZRTForm>(frame, "Input 2");
     ASSERT_NE(page, nullptr);
-    DialogScript script({[](ArchEntryDlg& d) {
+    WhenShown<ArchEntryDlg>([](ArchEntryDlg& d) {
         EXPECT_TRUE(d.findChild<QLineEdit*>("newArch")->isReadOnly());
         EXPECT_EQ(d.Name(), "Gym") << "offered without its trailing blanks";
-        DialogScript::Type(d, "newName", "Sports Hall");
-        DialogScript::Press(d, "OK");
-    }});
+        Type(d, "newName", "Sports Hall");
+        Press(d, "OK");
+    });
     QTest::mouseClick(page->findChild<QPushButton*>("editArch"), Qt::LeftButton);
-    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(ModalAnswers::Waiting(), 0u);
     EXPECT_EQ(Node("Input 2").m_strArch, "22");
     EXPECT_EQ(Node("Input 2").m_strName, PadName("Sports Hall"));
     EXPECT_EQ(Node("Input 2").m_strOrigName, PadName("Sports Hall"));

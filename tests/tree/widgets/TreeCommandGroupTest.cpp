@@ -54,7 +54,7 @@ public:
 
 // Reset All through the window's seam: the numbers, the tree marks, the page
 // on show and the commands all follow; on another page it does nothing.
-TEST(TreeCommands, ResetAllRefreshesThePageShown) {
+TEST(TreeCommandGroup, ResetAllRefreshesThePageShown) {
     FakeWindow window;
     BuildNumbered(window.m_doc, window.m_tree, 4, 0, 20);
     auto* group = new TreeCommandGroup(window);
