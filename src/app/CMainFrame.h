@@ -19,6 +19,7 @@ class CLeftTreeView;
 class CQtPrompter;
 class CUnitCommands;
 class WizardDialog;
+class QtProcessRunner;
 class QAction;
 class QLabel;
 class QScrollArea;
@@ -91,6 +92,7 @@ private:
     Profile& m_profile;
     CMainState m_state;
     std::unique_ptr<CQtPrompter> m_pPrompter;
+    std::unique_ptr<QtProcessRunner> m_pProcesses;
     CLeftTreeView* m_pTree = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;
