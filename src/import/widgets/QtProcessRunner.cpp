@@ -100,7 +100,10 @@ ProcessOutcome QtProcessRunner::Run(const ProcessCall& call) {
         dialog.setMinimumDuration(0);
         dialog.setAutoClose(false);
         dialog.setAutoReset(false);
+        // Cancel, the close box and Esc (which rejects the dialog even before
+        // it is the active window) all end the helper.
         QObject::connect(&dialog, &QProgressDialog::canceled, [&] { stop(Ending::Cancelled); });
+        QObject::connect(&dialog, &QDialog::rejected, [&] { stop(Ending::Cancelled); });
         dialog.show();
         while (!ended) loop.exec();
     }
