@@ -2,7 +2,7 @@
 
 #include "pages/ArchAssign.h"
 #include "pages/ArchList.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 #include "support/Configs.h"
 
 namespace {

@@ -45,7 +45,7 @@ struct LargestSitePage {
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
     MemoryProfile m_profile;
-    CMainState m_main;
+    MainState m_main;
     PageContext m_ctx{m_doc, m_tree, m_prompter, m_profile, m_main};
     CZRTForm m_page{m_ctx};
     TreeItem m_item{};

@@ -18,18 +18,18 @@
 #include <functional>
 
 #include "StallMeter.h"
-#include "app/CDocumentCommands.h"
+#include "app/DocumentCommandGroup.h"
 #include "app/CMainFrame.h"
-#include "app/CQtProfile.h"
-#include "app/CQtPrompter.h"
+#include "app/QtProfile.h"
+#include "window/QtPrompter.h"
 #include "import/M7700Database.h"
 #include "link/SimProcess.h"
 #include "model/CommandIds.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
-#include "unit/widgets/CConnectionDlg.h"
-#include "unit/widgets/CModemDlg.h"
-#include "unit/widgets/CPasswordDlg.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/ModemDlg.h"
+#include "unit/widgets/PasswordDlg.h"
 #include "unit/widgets/ModalAnswer.h"
 
 namespace {
@@ -61,7 +61,7 @@ std::string WriteLargestDatabase(const QString& folder) {
 
 // Picks (or first adds) the address-book entry for the serial port `port`, then types the password.
 void AnswerConnection(const std::string& port) {
-    WhenShown<CConnectionDlg>([port](CConnectionDlg& dlg) {
+    WhenShown<ConnectionDlg>([port](ConnectionDlg& dlg) {
         const QList<QListWidgetItem*> found = dlg.Units()->findItems("Bench", Qt::MatchExactly);
         if (found.isEmpty()) {
             dlg.NewButton()->click();
@@ -73,7 +73,7 @@ void AnswerConnection(const std::string& port) {
         }
         dlg.ConnectButton()->click();
     });
-    WhenShown<CPasswordDlg>([](CPasswordDlg& dlg) {
+    WhenShown<PasswordDlg>([](PasswordDlg& dlg) {
         QTest::keyClicks(dlg.PasswordEdit(), kPassword);
         QTest::keyClick(dlg.PasswordEdit(), Qt::Key_Return);
     });
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
         QString::fromStdString(modem.Connection().substr(std::string("serial:").size()));
 
     CZRTProDoc doc;
-    CQtProfile profile(home.path() + "/profile.ini");
+    QtProfile profile(home.path() + "/profile.ini");
     CMainFrame frame(doc, profile);
     frame.Prompter().SetScripted(true);
     frame.resize(1000, 700);
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
         frame.Prompter().SetNextUnitModel({2, 8});
         frame.Action(kCmdImportM7700)->trigger();
     });
-    CModemDlg modemDialog(&frame);
+    ModemDlg modemDialog(&frame);
     modemDialog.show();
     modemDialog.NextButton()->click();
     modemDialog.PortBox()->setCurrentText(modemPort);

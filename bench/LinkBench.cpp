@@ -12,7 +12,7 @@
 #include "tree/MemoryTree.h"
 #include "unit/ReadUnit.h"
 #include "unit/WriteUnit.h"
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 
@@ -100,9 +100,9 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
         MakeLargestSite(doc, tree, prompter);
         doc.SetModifiedFlag(false);
         prompter.m_unitModelAnswers.push_back({{2, 0}, true});
-        CMainState mainState;
+        MainState mainState;
         const std::string connection = sim.Connection();
-        CStreamUnitLink real([connection] { return std::optional<std::string>(connection); },
+        StreamUnitLink real([connection] { return std::optional<std::string>(connection); },
                              [] { return std::optional<std::string>(""); });
         CountingLink link(real);
         LinkUiHooks ui;

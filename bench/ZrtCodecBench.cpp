@@ -16,7 +16,7 @@ void BM_SaveAndLoadLargestConfiguration(benchmark::State& state) {
     BuildTree(doc, tree, prompter, nullptr, false, 192, 1000, 8, 8);
     for (auto _ : state) {
         const std::string bytes = EncodeZrt(doc);
-        CZRTConfig back;
+        ZrtConfig back;
         benchmark::DoNotOptimize(DecodeZrt(bytes, back));
     }
 }

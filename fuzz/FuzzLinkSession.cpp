@@ -7,7 +7,7 @@
 
 #include "unit/LopMessages.h"
 #include "unit/UnitLink.h"
-#include "unit/link/CLinkSession.h"
+#include "unit/link/LinkSession.h"
 #include "unit/link/LinkProtocol.h"
 
 namespace {
@@ -17,7 +17,7 @@ namespace LP = LinkProtocol;
 // The unit's side of the line, played from the fuzz input: each read takes a
 // length byte and that many bytes (0: the line stays quiet for a while); at
 // the input's end the line is lost.
-class FuzzLine : public CLinkTransport {
+class FuzzLine : public LinkTransport {
 public:
     explicit FuzzLine(std::span<const uint8_t>& input) : m_input(input) {}
 
@@ -57,7 +57,7 @@ std::vector<uint8_t> Request(uint8_t selector, uint16_t address) {
 // to the program starts with its request's opcode and is as long as it says.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::span<const uint8_t> input(data, size);
-    CLinkSession session(std::make_unique<FuzzLine>(input));
+    LinkSession session(std::make_unique<FuzzLine>(input));
     if (input.empty()) return 0;
     const uint8_t opening = input[0];
     input = input.subspan(1);

@@ -3,10 +3,10 @@
 #include <span>
 #include <vector>
 
-#include "CHayesModem.h"
+#include "HayesModem.h"
 #include "unit/emulator/EmulatedUnit.h"
-#include "unit/link/CFrameParser.h"
-#include "unit/link/CUnitEndpoint.h"
+#include "unit/link/FrameParser.h"
+#include "unit/link/UnitEndpoint.h"
 #include "unit/link/LinkFrame.h"
 #include "unit/link/LinkProtocol.h"
 
@@ -20,12 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool modemLine = data[0] & 1;
     const size_t quietEvery = data[1];
     EmulatedUnit unit;
-    CUnitEndpoint endpoint(unit);
-    CHayesModem modem(9600, (data[0] & 2) ? "BUSY" : "");
-    CFrameParser parser;
+    UnitEndpoint endpoint(unit);
+    HayesModem modem(9600, (data[0] & 2) ? "BUSY" : "");
+    FrameParser parser;
     const auto onFrame = [&](std::span<const uint8_t> lop) {
         if (lop.size() < 2 || lop.size() != size_t{lop[0]} + 1) __builtin_trap();
-        const std::vector<uint8_t> reply = CUnitEndpoint::LineReply(lop, endpoint.Handle(lop));
+        const std::vector<uint8_t> reply = UnitEndpoint::LineReply(lop, endpoint.Handle(lop));
         if (EncodeFrame(reply).empty()) __builtin_trap();
         if (lop[1] == LinkProtocol::kOpBye) modem.HangUp();
     };

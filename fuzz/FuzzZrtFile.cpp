@@ -8,9 +8,9 @@
 // reads back must encode to the same bytes.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    CZRTConfig config;
+    ZrtConfig config;
     if (DecodeZrt(bytes, config).m_status != ZrtStatus::Ok) return 0;
-    CZRTConfig again;
+    ZrtConfig again;
     if (DecodeZrt(EncodeZrt(config), again).m_status != ZrtStatus::Ok) __builtin_trap();
     return 0;
 }

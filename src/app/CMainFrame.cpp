@@ -15,24 +15,24 @@
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
-#include "app/CDocumentCommands.h"
-#include "app/CHelpCommands.h"
-#include "app/CQtPrompter.h"
+#include "app/DocumentCommandGroup.h"
+#include "app/HelpCommandGroup.h"
+#include "window/QtPrompter.h"
 #include "app/CZRTProView.h"
 #include "app/MainMenu.h"
 #include "import/SetupWizardBuild.h"
-#include "import/widgets/CImportCommands.h"
-#include "import/widgets/CWindowWizard.h"
+#include "import/widgets/ImportCommandGroup.h"
+#include "import/widgets/WindowWizard.h"
 #include "import/widgets/QtProcessRunner.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
-#include "pages/widgets/PageFactory.h"
-#include "report/widgets/CReportCommands.h"
+#include "app/PageFactory.h"
+#include "report/widgets/ReportCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
-#include "tree/widgets/CTreeCommands.h"
+#include "tree/widgets/TreeCommandGroup.h"
 #include "unit/UnitCommands.h"
-#include "unit/widgets/CUnitCommands.h"
+#include "unit/widgets/UnitCommandGroup.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     : QMainWindow(parent),
       m_doc(doc),
       m_profile(profile),
-      m_pPrompter(std::make_unique<CQtPrompter>(this, profile)),
+      m_pPrompter(std::make_unique<QtPrompter>(this, profile)),
       m_pProcesses(std::make_unique<QtProcessRunner>(this)),
       m_pTree(new CLeftTreeView),
       m_pageContext{doc, *m_pTree, *m_pPrompter, profile, m_state} {
@@ -62,16 +62,16 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     CreateStatusBar();
     CreateSplitter();
 
-    m_pDocuments = new CDocumentCommands(*this);
-    m_pUnits = new CUnitCommands(*this);
+    m_pDocuments = new DocumentCommandGroup(*this);
+    m_pUnits = new UnitCommandGroup(*this);
     m_groups = {m_pDocuments,
-                new CTreeCommands(*this),
+                new TreeCommandGroup(*this),
                 m_pUnits,
-                new CImportCommands(*this),
-                new CReportCommands(*this),
-                new CHelpCommands(*this)};
+                new ImportCommandGroup(*this),
+                new ReportCommandGroup(*this),
+                new HelpCommandGroup(*this)};
 
-    m_pWizard = std::make_unique<CWindowWizard>(this, *m_pPrompter,
+    m_pWizard = std::make_unique<WindowWizard>(this, *m_pPrompter,
                                                 [this] { return m_pUnits->PostWizardRead(); });
     m_pTree->m_runWizard = [this] {
         DocumentContext ctx = DocContext();
@@ -207,7 +207,7 @@ QString CMainFrame::StatusText() const { return m_pStatusText->text(); }
 QString CMainFrame::ModifiedPaneText() const { return m_pModifiedPane->text(); }
 
 void CMainFrame::UpdateCommands() {
-    for (CCommandGroup* group : m_groups) group->UpdateCommands();
+    for (CommandGroup* group : m_groups) group->UpdateCommands();
     Action(kCmdViewToolbar)->setChecked(!m_pToolBar->isHidden());
     Action(kCmdViewStatusBar)->setChecked(!statusBar()->isHidden());
     m_pModifiedPane->setText(QString::fromLatin1(ModifiedIndicatorText(m_doc)));

@@ -7,17 +7,17 @@
 #include <vector>
 
 #include "model/CZRTProDoc.h"
-#include "model/DocumentOps.h"
+#include "document/DocumentOps.h"
 #include "model/PageKind.h"
 #include "pages/widgets/PageContext.h"
-#include "unit/CMainState.h"
+#include "document/MainState.h"
 
 class CBaseForm;
-class CCommandGroup;
-class CDocumentCommands;
+class CommandGroup;
+class DocumentCommandGroup;
 class CLeftTreeView;
-class CQtPrompter;
-class CUnitCommands;
+class QtPrompter;
+class UnitCommandGroup;
 class WizardDialog;
 class QtProcessRunner;
 class QAction;
@@ -37,13 +37,13 @@ public:
     ~CMainFrame() override;
 
     CZRTProDoc& Doc() { return m_doc; }
-    CMainState& State() { return m_state; }
+    MainState& State() { return m_state; }
     CLeftTreeView& Tree() { return *m_pTree; }
-    CQtPrompter& Prompter() { return *m_pPrompter; }
+    QtPrompter& Prompter() { return *m_pPrompter; }
     Profile& UserProfile() { return m_profile; }
     DocumentContext DocContext();
     PageContext& Pages() { return m_pageContext; }
-    CDocumentCommands& Documents() { return *m_pDocuments; }
+    DocumentCommandGroup& Documents() { return *m_pDocuments; }
 
     QAction* Action(int command) const;
     QToolBar* ToolBar() const { return m_pToolBar; }
@@ -90,8 +90,8 @@ private:
 
     CZRTProDoc& m_doc;
     Profile& m_profile;
-    CMainState m_state;
-    std::unique_ptr<CQtPrompter> m_pPrompter;
+    MainState m_state;
+    std::unique_ptr<QtPrompter> m_pPrompter;
     std::unique_ptr<QtProcessRunner> m_pProcesses;
     CLeftTreeView* m_pTree = nullptr;
     PageContext m_pageContext;
@@ -102,8 +102,8 @@ private:
     QLabel* m_pModifiedPane = nullptr;
     QTimer* m_pIdleTimer = nullptr;
     std::map<int, QAction*> m_actions;
-    std::vector<CCommandGroup*> m_groups;
-    CDocumentCommands* m_pDocuments = nullptr;
-    CUnitCommands* m_pUnits = nullptr;
+    std::vector<CommandGroup*> m_groups;
+    DocumentCommandGroup* m_pDocuments = nullptr;
+    UnitCommandGroup* m_pUnits = nullptr;
     std::unique_ptr<WizardDialog> m_pWizard;
 };

@@ -6,12 +6,12 @@
 #include <QScreen>
 
 #include "app/AppMessages.h"
-#include "app/CDocumentCommands.h"
+#include "app/DocumentCommandGroup.h"
 #include "app/CMainFrame.h"
-#include "app/CQtProfile.h"
-#include "app/CQtPrompter.h"
-#include "app/CSingleInstance.h"
-#include "app/CSplashDlg.h"
+#include "app/QtProfile.h"
+#include "window/QtPrompter.h"
+#include "app/SingleInstance.h"
+#include "app/SplashDlg.h"
 #include "tree/widgets/CLeftTreeView.h"
 
 namespace {
@@ -23,7 +23,7 @@ constexpr QSize kStartSize(1040, 700);
 CZRTProApp::CZRTProApp(const QString& instanceName, Profile* profile)
     : m_strInstanceName(instanceName) {
     if (!profile) {
-        m_pOwnProfile = std::make_unique<CQtProfile>();
+        m_pOwnProfile = std::make_unique<QtProfile>();
         profile = m_pOwnProfile.get();
     }
     m_pProfile = profile;
@@ -32,7 +32,7 @@ CZRTProApp::CZRTProApp(const QString& instanceName, Profile* profile)
 CZRTProApp::~CZRTProApp() = default;
 
 bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
-    m_pInstance = std::make_unique<CSingleInstance>(m_strInstanceName);
+    m_pInstance = std::make_unique<SingleInstance>(m_strInstanceName);
     if (m_pInstance->ActivateRunning()) return false;
     if (!m_pInstance->Listen()) {
         QMessageBox::warning(nullptr, QString::fromLatin1(AppMessages::kAppTitle),
@@ -52,7 +52,7 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     m_pFrame->show();
 
     if (splashMs > 0) {
-        CSplashDlg splash(splashMs, m_pFrame.get());
+        SplashDlg splash(splashMs, m_pFrame.get());
         splash.exec();
     }
 

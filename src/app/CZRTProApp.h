@@ -8,8 +8,8 @@
 #include "model/CZRTProDoc.h"
 
 class CMainFrame;
-class CQtProfile;
-class CSingleInstance;
+class QtProfile;
+class SingleInstance;
 class Profile;
 
 // The program: one document, one main window, one running instance per user.
@@ -36,9 +36,9 @@ private:
     void BringForward();
 
     QString m_strInstanceName;
-    std::unique_ptr<CQtProfile> m_pOwnProfile;
+    std::unique_ptr<QtProfile> m_pOwnProfile;
     Profile* m_pProfile;
     CZRTProDoc m_doc;
-    std::unique_ptr<CSingleInstance> m_pInstance;
+    std::unique_ptr<SingleInstance> m_pInstance;
     std::unique_ptr<CMainFrame> m_pFrame;
 };

@@ -2,7 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
-#include "app/CSingleInstance.h"
+#include "app/SingleInstance.h"
 #include "app/CZRTProApp.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("nexil-zrtpro");
     QApplication::setWindowIcon(AppIcon());
 
-    CZRTProApp program(CSingleInstance::DefaultName());
+    CZRTProApp program(SingleInstance::DefaultName());
     if (!program.InitInstance(QApplication::arguments())) return 0;
     return QApplication::exec();
 }

@@ -8,25 +8,25 @@
 #include "import/SetupWizardBuild.h"
 #include "import/ValidatePage.h"
 #include "model/ZrtFile.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 namespace {
 
 // The wizard page, answered from the command line.
 class AnsweredWizard : public WizardDialog {
 public:
-    explicit AnsweredWizard(const CWizardAnswers& answers) : m_answers(answers) {}
-    bool Run(CWizardAnswers& answers) override {
+    explicit AnsweredWizard(const WizardAnswers& answers) : m_answers(answers) {}
+    bool Run(WizardAnswers& answers) override {
         answers = m_answers;
         return true;
     }
 
 private:
-    CWizardAnswers m_answers;
+    WizardAnswers m_answers;
 };
 
 // The wizard's hardware fields from --ports and --ciu; false when --ports is neither 4 nor 8.
-bool TakeHardware(const CliArgs& args, CWizardEntries& e) {
+bool TakeHardware(const CliArgs& args, WizardEntries& e) {
     const std::string ports = args.Get("ports");
     if (ports != "4" && ports != "8") return false;
     e.m_bFourPort = ports == "4";
@@ -36,7 +36,7 @@ bool TakeHardware(const CliArgs& args, CWizardEntries& e) {
 }
 
 // Runs the wizard's checks; on a refusal prints its message.
-bool CheckPage(const CWizardEntries& entries, CWizardAnswers& answers) {
+bool CheckPage(const WizardEntries& entries, WizardAnswers& answers) {
     const WizardCheck check = ValidatePage(entries, answers);
     if (check.m_nResult != 0) std::cerr << check.m_strMessage << '\n';
     return check.m_nResult == 0;
@@ -55,7 +55,7 @@ int RunNew(const CliArgs& args) {
     static const std::map<std::string, int> kSystems = {
         {"quillon", kPagingQuillon}, {"lunetta", kPagingLunetta}, {"m7700", kPagingM7700}};
     const auto system = kSystems.find(args.Get("system"));
-    CWizardEntries entries;
+    WizardEntries entries;
     if (!args.Positionals().empty() || system == kSystems.end() || !args.Has("o") ||
         !TakeHardware(args, entries))
         return kExitUsage;
@@ -66,7 +66,7 @@ int RunNew(const CliArgs& args) {
     entries.m_bM7700 = system->second == kPagingM7700;
     entries.m_strDialDigits = args.Get("digits");
     entries.m_strExpansionCount = args.Get("expansion");
-    CWizardAnswers answers;
+    WizardAnswers answers;
     if (!CheckPage(entries, answers)) return kExitFailed;
 
     CliDocument cli;
@@ -81,13 +81,13 @@ int RunImport(const CliArgs& args) {
         {"lunetta", PagingFileKind::Lunetta},
         {"quillon", PagingFileKind::Quillon},
         {"m7700", PagingFileKind::Database}};
-    CWizardEntries entries;
+    WizardEntries entries;
     if (args.Positionals().size() != 2 || !args.Has("o") || !TakeHardware(args, entries))
         return kExitUsage;
     const auto kind = kKinds.find(args.Positionals()[0]);
     if (kind == kKinds.end()) return kExitUsage;
     entries.m_strPagingFile = args.Positionals()[1];
-    CWizardAnswers answers;
+    WizardAnswers answers;
     if (!CheckPage(entries, answers)) return kExitFailed;
 
     CliDocument cli;

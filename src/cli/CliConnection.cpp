@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <iostream>
 
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/StreamUnitLink.h"
 #include "unit/link/ConnectionAddress.h"
 
 namespace {
@@ -39,11 +39,11 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& where,
     }
     if (ParseConnectionAddress(where)) {
         EnsureQtCore();
-        auto stream = std::make_unique<CStreamUnitLink>(
+        auto stream = std::make_unique<StreamUnitLink>(
             [where]() -> std::optional<std::string> { return where; },
             [password]() -> std::optional<std::string> { return password; });
         if (!tracePath.empty()) {
-            c->m_trace = std::make_unique<CLinkTrace>(tracePath);
+            c->m_trace = std::make_unique<LinkTrace>(tracePath);
             if (!c->m_trace->Ok()) {
                 error = "cannot write the trace file " + tracePath;
                 return nullptr;

@@ -8,7 +8,7 @@
 #include "unit/emulator/EepromFile.h"
 #include "unit/emulator/EmulatedLink.h"
 #include "unit/emulator/EmulatedUnit.h"
-#include "unit/link/CLinkTrace.h"
+#include "unit/link/LinkTrace.h"
 
 // The unit a command talks to, from its --connect text:
 //   serial:DEVICE[:BAUD]          a unit on a serial line (9600 baud unless given)
@@ -34,7 +34,7 @@ private:
     std::unique_ptr<EepromFile> m_eepromFile;
     std::unique_ptr<EmulatedLink> m_emulated;
     std::unique_ptr<UnitLink> m_stream;
-    std::unique_ptr<CLinkTrace> m_trace;
+    std::unique_ptr<LinkTrace> m_trace;
     uint64_t m_nRevision = 0;
     UnitLink* m_link = nullptr;
 };

@@ -4,7 +4,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliConnection.h"
 #include "unit/ModemSetup.h"
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/StreamUnitLink.h"
 #include "unit/link/EnumSerialPorts.h"
 
 namespace {
@@ -19,8 +19,8 @@ constexpr int kLastStep = 5;
 int RunModemSetup(const CliArgs& args) {
     if (!args.Positionals().empty() || !args.Has("port")) return kExitUsage;
     EnsureQtCore();
-    CStreamUnitLink link([] { return std::nullopt; }, [] { return std::nullopt; });
-    CModemSetup setup(link, EnumSerialPorts,
+    StreamUnitLink link([] { return std::nullopt; }, [] { return std::nullopt; });
+    ModemSetup setup(link, EnumSerialPorts,
                       [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
     setup.Open();
     // A device typed in counts as a port of the list.

@@ -15,7 +15,7 @@ namespace {
 // A unit command's run: the document, the connection and the window's unit state.
 struct UnitRun {
     CliDocument m_cli;
-    CMainState m_state;
+    MainState m_state;
     LinkUiHooks m_ui;
     SystemClock m_clock;
     std::unique_ptr<CliConnection> m_connection;

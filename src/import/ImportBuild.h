@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "import/CPagingImporter.h"
-#include "model/DocumentOps.h"
+#include "document/DocumentOps.h"
 #include "model/Profile.h"
 
 // Puts every record from index ports + 23 x ciuCount on (those no input

@@ -15,7 +15,7 @@
 namespace {
 
 // The answers every wizard build takes over.
-void TakeAnswers(CZRTProDoc& doc, const CWizardAnswers& a) {
+void TakeAnswers(CZRTProDoc& doc, const WizardAnswers& a) {
     doc.m_strImportPath = a.m_strPagingFile;
     doc.m_strWizardFile = a.m_strConfigFile;
     doc.m_nPagingSystem = a.m_nSystemType;
@@ -28,7 +28,7 @@ void TakeAnswers(CZRTProDoc& doc, const CWizardAnswers& a) {
     doc.m_bConflicts = 0;
 }
 
-int BuildDescribed(DocumentContext& ctx, const CWizardAnswers& a) {
+int BuildDescribed(DocumentContext& ctx, const WizardAnswers& a) {
     const auto numbering =
         GeneratedNumberingFor(a.m_nSystemType, a.m_nExpansionCount, a.m_nDialDigits);
     if (!numbering) return 1;
@@ -48,7 +48,7 @@ int BuildDescribed(DocumentContext& ctx, const CWizardAnswers& a) {
     return 0;
 }
 
-int BuildFromNamedFile(DocumentContext& ctx, const CWizardAnswers& a) {
+int BuildFromNamedFile(DocumentContext& ctx, const WizardAnswers& a) {
     if (!a.m_strConfigFile.empty()) {
         OpenConfiguration(ctx, a.m_strConfigFile);
         return 0;
@@ -59,7 +59,7 @@ int BuildFromNamedFile(DocumentContext& ctx, const CWizardAnswers& a) {
 
 }  // namespace
 
-int BuildFromPagingFile(DocumentContext& ctx, const CWizardAnswers& a, PagingFileKind kind) {
+int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFileKind kind) {
     std::unique_ptr<CPagingImporter> importer;
     std::string readPath = a.m_strPagingFile;
     int32_t pagingSystem = kPagingLunetta;
@@ -130,7 +130,7 @@ PagingFileKind PagingFileKindOf(const std::string& name) {
 }
 
 int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard) {
-    CWizardAnswers answers;
+    WizardAnswers answers;
     if (!wizard.Run(answers)) return WIZARD_CANCELLED;
     switch (answers.m_nInputMethod) {
         case kSourceManual:

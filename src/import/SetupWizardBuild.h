@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "import/CWizardAnswers.h"
-#include "model/DocumentOps.h"
+#include "import/WizardAnswers.h"
+#include "document/DocumentOps.h"
 
 inline constexpr int WIZARD_CANCELLED = static_cast<int>(0x80000099u);
 
@@ -27,7 +27,7 @@ PagingFileKind PagingFileKindOf(const std::string& name);
 // The wizard's build from a named paging-system file of the given kind, with
 // the answers' hardware: 0 when built, 1 when the file could not be read (it
 // has said why; the configuration stays as it was).
-int BuildFromPagingFile(DocumentContext& ctx, const CWizardAnswers& answers, PagingFileKind kind);
+int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& answers, PagingFileKind kind);
 
 // Runs the setup wizard and builds or opens the configuration it describes:
 // 0 when built or opened, 1 when nothing could be built (the configuration

@@ -26,7 +26,7 @@ std::optional<int> ParseDigits(const std::string& text) {
 }
 
 // The camera interface unit count, then the master unit.
-WizardCheck CheckHardware(const CWizardEntries& e, CWizardAnswers& a) {
+WizardCheck CheckHardware(const WizardEntries& e, WizardAnswers& a) {
     const auto ciu = ParseDigits(e.m_strCiuCount);
     if (!ciu) return Refuse(kSpecifyInteger, WC::kCiuCount);
     a.m_nCiuCount = *ciu;
@@ -43,7 +43,7 @@ WizardCheck CheckHardware(const CWizardEntries& e, CWizardAnswers& a) {
     return Refuse(kSelectM4400Rows);
 }
 
-WizardCheck CheckFileNamed(const CWizardEntries& e, CWizardAnswers& a) {
+WizardCheck CheckFileNamed(const WizardEntries& e, WizardAnswers& a) {
     a.m_nInputMethod = 4;
     a.m_strPagingFile = e.m_strPagingFile;
     a.m_strConfigFile = e.m_strConfigFile;
@@ -53,7 +53,7 @@ WizardCheck CheckFileNamed(const CWizardEntries& e, CWizardAnswers& a) {
     return CheckHardware(e, a);
 }
 
-const char* ExpansionRangeProblem(const CWizardAnswers& a) {
+const char* ExpansionRangeProblem(const WizardAnswers& a) {
     const int n = a.m_nExpansionCount;
     switch (a.m_nSystemType) {
         case 1:
@@ -66,7 +66,7 @@ const char* ExpansionRangeProblem(const CWizardAnswers& a) {
     }
 }
 
-WizardCheck CheckDescribed(const CWizardEntries& e, CWizardAnswers& a) {
+WizardCheck CheckDescribed(const WizardEntries& e, WizardAnswers& a) {
     a.m_nInputMethod = 5;
     if (e.m_bQuillon)
         a.m_nSystemType = 1;
@@ -97,7 +97,7 @@ WizardCheck CheckDescribed(const CWizardEntries& e, CWizardAnswers& a) {
 
 }  // namespace
 
-WizardCheck ValidatePage(const CWizardEntries& entries, CWizardAnswers& answers) {
+WizardCheck ValidatePage(const WizardEntries& entries, WizardAnswers& answers) {
     if (entries.m_bSpecifyFilename) return CheckFileNamed(entries, answers);
     if (entries.m_bSpecifyConfiguration) return CheckDescribed(entries, answers);
     return Refuse(kSelectInputMethod);

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "import/CWizardAnswers.h"
-#include "import/CWizardEntries.h"
+#include "import/WizardAnswers.h"
+#include "import/WizardEntries.h"
 
 // The outcome of the wizard's Finish check: 0 with the answers complete, or 1
 // with the message to show and the field (a WizardControl id, or kNone) that
@@ -16,4 +16,4 @@ struct WizardCheck {
 
 // Checks the page in the wizard's order and stops at the first problem. The
 // answers are filled as far as the checks got, as the page's members are.
-WizardCheck ValidatePage(const CWizardEntries& entries, CWizardAnswers& answers);
+WizardCheck ValidatePage(const WizardEntries& entries, WizardAnswers& answers);

@@ -23,7 +23,7 @@ const std::set<int>& SwitchedWizardControls() {
     return controls;
 }
 
-WizardLayout UpdateControls(const CWizardEntries& entries) {
+WizardLayout UpdateControls(const WizardEntries& entries) {
     WizardLayout layout;
     auto& shown = layout.m_shown;
     const std::set<int> hardware = {WC::kCiuCount, WC::kCiuCountLabel, WC::kFourPort,

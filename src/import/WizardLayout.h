@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "import/CWizardEntries.h"
+#include "import/WizardEntries.h"
 
 // What the wizard page shows for its current radio states and file name.
 struct WizardLayout {
@@ -20,4 +20,4 @@ struct WizardLayout {
 // The controls every layout starts from by hiding them.
 const std::set<int>& SwitchedWizardControls();
 
-WizardLayout UpdateControls(const CWizardEntries& entries);
+WizardLayout UpdateControls(const WizardEntries& entries);

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "model/CZRTConfig.h"
+#include "model/ZrtConfig.h"
 
 // The application's one document: the configuration plus the state that is
 // not stored in the file.
-class CZRTProDoc : public CZRTConfig {
+class CZRTProDoc : public ZrtConfig {
 public:
     int32_t m_nSortColumn = 0;
     uint8_t m_bSortAscending = 1;

@@ -11,7 +11,7 @@ bool IsInputAt(const CConfigNode& n, int32_t code) {
 
 }  // namespace
 
-bool HasConsistentShape(const CZRTConfig& c) {
+bool HasConsistentShape(const ZrtConfig& c) {
     const int ports = c.m_nPortCount;
     const int units = c.m_nCiuCount;
     if (ports != 4 && ports != 8) return false;

@@ -52,7 +52,7 @@ constexpr size_t kMinZoneBytes = 4 + 2 * kMinTextBytes;
 
 }  // namespace
 
-std::string EncodeZrt(const CZRTConfig& c) {
+std::string EncodeZrt(const ZrtConfig& c) {
     ByteWriter w;
     w.I32(kZrtVersion);
     w.I32(static_cast<int32_t>(c.m_idleLoop.size()));
@@ -89,7 +89,7 @@ std::string EncodeZrt(const CZRTConfig& c) {
     return w.Take();
 }
 
-ZrtReadResult DecodeZrt(std::string_view bytes, CZRTConfig& c) {
+ZrtReadResult DecodeZrt(std::string_view bytes, ZrtConfig& c) {
     ByteReader r(bytes);
     const int32_t version = r.I32();
     if (!r.Ok()) return {ZrtStatus::BadFormat, 0};

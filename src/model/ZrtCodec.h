@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "model/CZRTConfig.h"
+#include "model/ZrtConfig.h"
 
 inline constexpr int32_t kZrtVersion = 999999998;
 
 // The configuration file: every stored member, little-endian, in one fixed order.
-std::string EncodeZrt(const CZRTConfig& config);
+std::string EncodeZrt(const ZrtConfig& config);
 
 enum class ZrtStatus {
     Ok,
@@ -24,4 +24,4 @@ struct ZrtReadResult {
 
 // Reads a whole file into `out`, which should be a fresh configuration; on any
 // status but Ok, `out` is to be thrown away.
-ZrtReadResult DecodeZrt(std::string_view bytes, CZRTConfig& out);
+ZrtReadResult DecodeZrt(std::string_view bytes, ZrtConfig& out);

@@ -20,7 +20,7 @@ bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
         prompter.Message(ModelMessages::kFailedToOpen, PromptButtons::Ok, PromptIcon::Error);
         return false;
     }
-    CZRTConfig fresh;
+    ZrtConfig fresh;
     const ZrtReadResult result = DecodeZrt(*bytes, fresh);
     switch (result.m_status) {
         case ZrtStatus::BadVersion:
@@ -35,7 +35,7 @@ bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
         case ZrtStatus::Ok:
             break;
     }
-    static_cast<CZRTConfig&>(doc) = std::move(fresh);
+    static_cast<ZrtConfig&>(doc) = std::move(fresh);
     doc.SetModifiedFlag(false);
     return true;
 }

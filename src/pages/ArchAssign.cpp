@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 #include "pages/PageMessages.h"
 #include "tree/BuildTree.h"
 

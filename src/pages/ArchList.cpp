@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 namespace {
 

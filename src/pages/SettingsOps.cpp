@@ -37,7 +37,7 @@ void SetTimeRefresh(CZRTProDoc& doc, uint8_t flag, bool checked) {
     doc.SetModifiedFlag();
 }
 
-void AcceptPassword(CMainState& state, const std::string& password) {
+void AcceptPassword(MainState& state, const std::string& password) {
     state.m_strPendingPassword = password.substr(0, kPasswordMaxLength);
     state.m_bPasswordPending = true;
 }

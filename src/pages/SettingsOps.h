@@ -5,7 +5,7 @@
 
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
-#include "unit/CMainState.h"
+#include "document/MainState.h"
 
 // The priority radio shown checked: 1 SMDR, 2 PC, 3 equal (also for any other value).
 int PriorityRadio(const CZRTProDoc& doc);
@@ -25,6 +25,6 @@ int MoveAdmin(CZRTProDoc& doc, Prompter& prompter, int selected, bool up);
 void SetTimeRefresh(CZRTProDoc& doc, uint8_t flag, bool checked);
 
 // "Accept": the password waits in the main window for the next unit write.
-void AcceptPassword(CMainState& state, const std::string& password);
+void AcceptPassword(MainState& state, const std::string& password);
 
 inline constexpr size_t kPasswordMaxLength = 8;

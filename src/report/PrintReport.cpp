@@ -3,7 +3,7 @@
 #include <array>
 
 #include "model/Format.h"
-#include "report/CReportLayout.h"
+#include "report/ReportLayout.h"
 #include "report/ReportGeometry.h"
 #include "report/ReportMessages.h"
 
@@ -43,7 +43,7 @@ ReportResult PrintReport(const CZRTProDoc& doc, ReportCanvas& canvas, Prompter& 
     }
     const ReportGeometry geometry =
         ComputeReportGeometry(page, canvas.CharHeight(), canvas.AverageCharWidth());
-    CReportLayout layout(doc, geometry, canvas);
+    ReportLayout layout(doc, geometry, canvas);
     layout.SetHeader(ReportTitle(doc), FormatDateTime(options.m_time));
     layout.SetPageRange(options.m_nFirstPage, options.m_nLastPage);
     layout.Run();

@@ -1,6 +1,6 @@
 #include "tree/TreeCommands.h"
 
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 
 bool ExpandConflictsEnabled(const CZRTProDoc& doc) { return doc.NodeCount() > 4; }
 

@@ -13,7 +13,7 @@ using namespace UnitImage;
 
 class ImageWriter {
 public:
-    ImageWriter(const CZRTConfig& config, Prompter& prompter)
+    ImageWriter(const ZrtConfig& config, Prompter& prompter)
         : m_config(config), m_prompter(prompter), m_image(kSize, kErased) {}
 
     std::vector<uint8_t> Build() {
@@ -146,7 +146,7 @@ private:
 
     static uint8_t Byte(int32_t value) { return static_cast<uint8_t>(value & 0xFF); }
 
-    const CZRTConfig& m_config;
+    const ZrtConfig& m_config;
     Prompter& m_prompter;
     std::vector<uint8_t> m_image;
     int m_nRecords = 0;
@@ -163,6 +163,6 @@ uint16_t ReconZoneIdField(int32_t zoneId) {
     return field == kZoneFieldEnd ? kZoneFieldNonPageable : field;
 }
 
-std::vector<uint8_t> BuildUnitImage(const CZRTConfig& config, Prompter& prompter) {
+std::vector<uint8_t> BuildUnitImage(const ZrtConfig& config, Prompter& prompter) {
     return ImageWriter(config, prompter).Build();
 }

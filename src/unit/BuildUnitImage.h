@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/CZRTConfig.h"
+#include "model/ZrtConfig.h"
 #include "model/Prompter.h"
 
 // The 65,536-byte memory image of a configuration, as the unit keeps it. The
@@ -11,7 +11,7 @@
 // after it has taken the copy a verify compares against. Shows its messages
 // (an idle entry no input has, an unknown dial plan) and completes the image
 // all the same.
-std::vector<uint8_t> BuildUnitImage(const CZRTConfig& config, Prompter& prompter);
+std::vector<uint8_t> BuildUnitImage(const ZrtConfig& config, Prompter& prompter);
 
 // The input code a node carries in the image, taken from its signed code.
 int32_t ImageInputCode(const CConfigNode& node);

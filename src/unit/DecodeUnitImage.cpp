@@ -20,7 +20,7 @@ constexpr int kPortsEightPortUnit = 8;
 
 class ImageReader {
 public:
-    ImageReader(std::span<const uint8_t> image, CZRTConfig& config, Prompter& prompter)
+    ImageReader(std::span<const uint8_t> image, ZrtConfig& config, Prompter& prompter)
         : m_config(config), m_prompter(prompter) {
         m_image.fill(kErased);
         std::copy_n(image.begin(), std::min(image.size(), kSize), m_image.begin());
@@ -225,7 +225,7 @@ private:
     }
 
     std::array<uint8_t, kSize> m_image;
-    CZRTConfig& m_config;
+    ZrtConfig& m_config;
     Prompter& m_prompter;
 };
 
@@ -241,11 +241,11 @@ bool DecodeUnitImage(std::span<const uint8_t> image, CZRTProDoc& doc, TreeSink& 
     while (!prompter.AskUnitModel(false, model)) {
     }
 
-    CZRTConfig fresh = doc;
+    ZrtConfig fresh = doc;
     std::string password;
     if (!ImageReader(image, fresh, prompter).Read(model.m_nRows, password)) return false;
 
-    static_cast<CZRTConfig&>(doc) = std::move(fresh);
+    static_cast<ZrtConfig&>(doc) = std::move(fresh);
     unitPassword = password;
     // A unit gives every input its own cell, so the configuration read has no
     // duplicate; a flag left from the previous one must not refuse its saving.

@@ -20,7 +20,7 @@ std::string ZoneDescription(const CZoneEntry& z) {
     return StrFormat(UnitMessages::kUnassignedArch, z.m_strArch.c_str());
 }
 
-bool CheckInputs(const CZRTConfig& config, Prompter& prompter) {
+bool CheckInputs(const ZrtConfig& config, Prompter& prompter) {
     for (int i = kFixedNodeCount; i < config.NodeCount(); ++i) {
         if (!config.IsInput(i)) continue;
         const CConfigNode& n = config.m_nodes[i];
@@ -38,7 +38,7 @@ bool CheckInputs(const CZRTConfig& config, Prompter& prompter) {
     return true;
 }
 
-bool CheckZones(const CZRTConfig& config, Prompter& prompter) {
+bool CheckZones(const ZrtConfig& config, Prompter& prompter) {
     for (const CZoneEntry& z : config.m_zones) {
         if (!ZoneArchFits(z.m_strArch)) {
             prompter.Message(
@@ -55,7 +55,7 @@ bool CheckZones(const CZRTConfig& config, Prompter& prompter) {
 }
 
 // The records go pageable inputs, then zones, then non-pageable inputs.
-bool CheckRecordCount(const CZRTConfig& config, Prompter& prompter) {
+bool CheckRecordCount(const ZrtConfig& config, Prompter& prompter) {
     std::vector<std::string> order;
     for (int i = kFixedNodeCount; i < config.NodeCount(); ++i)
         if (config.m_nodes[i].m_nSignedCode >= 0) order.push_back(config.m_nodes[i].m_strLabel);
@@ -69,7 +69,7 @@ bool CheckRecordCount(const CZRTConfig& config, Prompter& prompter) {
     return false;
 }
 
-bool CheckSettings(const CZRTConfig& config, Prompter& prompter) {
+bool CheckSettings(const ZrtConfig& config, Prompter& prompter) {
     for (size_t i = 0; i < config.m_adminArch.size(); ++i) {
         const int32_t admin = config.m_adminArch[i];
         if (admin < 0 || admin > kAdminArchMax) {
@@ -86,7 +86,7 @@ bool CheckSettings(const CZRTConfig& config, Prompter& prompter) {
     return true;
 }
 
-bool CheckSameValues(const CZRTConfig& config, Prompter& prompter) {
+bool CheckSameValues(const ZrtConfig& config, Prompter& prompter) {
     std::vector<int> owner(kArchValueCount, -1);
     for (int i = kFixedNodeCount; i < config.NodeCount(); ++i) {
         if (!config.IsInput(i)) continue;
@@ -107,7 +107,7 @@ bool CheckSameValues(const CZRTConfig& config, Prompter& prompter) {
 
 }  // namespace
 
-bool CheckUnitImageFits(const CZRTConfig& config, Prompter& prompter) {
+bool CheckUnitImageFits(const ZrtConfig& config, Prompter& prompter) {
     return CheckInputs(config, prompter) && CheckZones(config, prompter) &&
            CheckRecordCount(config, prompter) && CheckSettings(config, prompter) &&
            CheckSameValues(config, prompter);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CZRTConfig.h"
+#include "model/ZrtConfig.h"
 #include "model/Prompter.h"
 
 // True when the unit's memory can hold the whole configuration as it stands.
@@ -14,4 +14,4 @@
 //   - an idle loop that would run into the settings block;
 //   - two inputs whose Arch Numbers differ as text but have the same value
 //     ("012" and "12"), which would share one cell of the Arch table.
-bool CheckUnitImageFits(const CZRTConfig& config, Prompter& prompter);
+bool CheckUnitImageFits(const ZrtConfig& config, Prompter& prompter);

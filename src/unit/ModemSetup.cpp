@@ -26,13 +26,13 @@ std::vector<std::string> SplitPortList(const std::vector<char>& buffer) {
 
 }  // namespace
 
-CModemSetup::CModemSetup(UnitLink& link, PortLister ports, Pause pause)
+ModemSetup::ModemSetup(UnitLink& link, PortLister ports, Pause pause)
     : m_strInitString(MM::kDefaultInitString),
       m_link(link),
       m_portLister(std::move(ports)),
       m_pause(std::move(pause)) {}
 
-void CModemSetup::Open() {
+void ModemSetup::Open() {
     // One byte more than the lister is told of, so a full buffer still ends in a NUL.
     std::vector<char> buffer(kPortListSize + 1, '\0');
     if (!m_portLister || m_portLister(buffer.data(), kPortListSize) != 0) {
@@ -46,31 +46,31 @@ void CModemSetup::Open() {
     ShowStep();
 }
 
-void CModemSetup::Proceed() {
+void ModemSetup::Proceed() {
     ++m_nStep;
     ShowStep();
 }
 
-void CModemSetup::Back() {
+void ModemSetup::Back() {
     if (m_nStep > 1) --m_nStep;
     ShowStep();
 }
 
-void CModemSetup::Quit() {
+void ModemSetup::Quit() {
     if (m_link.comm_GetConnectedStatus() != 0) m_link.comm_Disconnect();
     m_bClosed = true;
 }
 
-void CModemSetup::SetInitString(const std::string& text) {
+void ModemSetup::SetInitString(const std::string& text) {
     m_strInitString = text.substr(0, MM::kInitStringMax);
 }
 
-std::string CModemSetup::SelectedPort() const {
+std::string ModemSetup::SelectedPort() const {
     if (m_nSelectedPort < 0 || m_nSelectedPort >= static_cast<int>(m_ports.size())) return {};
     return m_ports[static_cast<size_t>(m_nSelectedPort)];
 }
 
-void CModemSetup::ShowStep() {
+void ModemSetup::ShowStep() {
     if (m_nStep >= 6) {
         Quit();
         return;
@@ -105,7 +105,7 @@ void CModemSetup::ShowStep() {
     Refresh();
 }
 
-void CModemSetup::CheckPort() {
+void ModemSetup::CheckPort() {
     const std::string name = SelectedPort();
     if (m_link.comm_GetConnectedStatus() != 0) m_link.comm_Disconnect();
     if (m_link.comm_Connect(name, 0, 1) != 0) {
@@ -124,7 +124,7 @@ void CModemSetup::CheckPort() {
     }
 }
 
-uint32_t CModemSetup::SendModemCommand(const std::string& command) {
+uint32_t ModemSetup::SendModemCommand(const std::string& command) {
     m_strLastReply.clear();
     if (command.empty()) return 0;
     const uint32_t sent =
@@ -148,7 +148,7 @@ uint32_t CModemSetup::SendModemCommand(const std::string& command) {
     return result;
 }
 
-void CModemSetup::RunModemSetup() {
+void ModemSetup::RunModemSetup() {
     const std::string init = m_strInitString;
     m_strLog.clear();
     const std::pair<const char*, std::string> sequence[] = {
@@ -162,6 +162,6 @@ void CModemSetup::RunModemSetup() {
     }
 }
 
-void CModemSetup::Refresh() {
+void ModemSetup::Refresh() {
     if (m_refresh) m_refresh();
 }

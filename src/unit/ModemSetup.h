@@ -12,14 +12,14 @@ class UnitLink;
 // modem through the link's raw port functions. The dialog copies the fields
 // into its controls whenever the refresh callback runs (and scrolls the log
 // to its end), and calls Open, Proceed, Back and Quit from its buttons.
-class CModemSetup {
+class ModemSetup {
 public:
     // Fills a buffer with NUL-separated port names; 0 on success (EnumSerialPorts).
     using PortLister = std::function<unsigned long(char* buffer, unsigned long size)>;
     // The one-second wait for the modem's answer; tests pass one that does not sleep.
     using Pause = std::function<void(int ms)>;
 
-    CModemSetup(UnitLink& link, PortLister ports, Pause pause);
+    ModemSetup(UnitLink& link, PortLister ports, Pause pause);
 
     void SetRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }
 

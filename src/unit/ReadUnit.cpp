@@ -1,6 +1,6 @@
 #include "unit/ReadUnit.h"
 
-#include "model/DocumentOps.h"
+#include "document/DocumentOps.h"
 #include "model/Format.h"
 #include "unit/ConnectUnit.h"
 #include "unit/DecodeUnitImage.h"
@@ -21,7 +21,7 @@ int ReadPercent(size_t address) {
 
 // Fills m_image with the unit's memory; false after a reported failure.
 bool FetchImage(UnitContext& c) {
-    CMainState& s = c.m_state;
+    MainState& s = c.m_state;
     s.m_image.clear();
     s.m_image.reserve(UnitImage::kSize);
     for (size_t a = 0; a < UnitImage::kSize; a += Lop::kBlockCells) {
@@ -54,7 +54,7 @@ bool FetchImage(UnitContext& c) {
 
 bool ReadUnit(UnitContext& c) {
     const WaitCursor wait(c.m_ui);
-    CMainState& s = c.m_state;
+    MainState& s = c.m_state;
     ConnectUnit(c);
     if (!c.m_link.comm_GetConnectedStatus()) return false;
     if (!s.m_bVerifyPass && c.m_doc.IsModified()) {

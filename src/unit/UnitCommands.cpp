@@ -43,17 +43,17 @@ bool SetTimeCommand(UnitContext& c) {
     return SetUnitTime(c);
 }
 
-bool MayCloseMainWindow(const CMainState& state, Prompter& prompter) {
+bool MayCloseMainWindow(const MainState& state, Prompter& prompter) {
     if (!state.m_bBusy) return true;
     prompter.Message(UnitMessages::kCannotClose);
     return false;
 }
 
-void LoadEnableVerify(CMainState& state, const Profile& profile) {
+void LoadEnableVerify(MainState& state, const Profile& profile) {
     state.m_bEnableVerify = profile.GetInt(kSectionUserData, kEnableVerifyKey, 0) != 0;
 }
 
-void ToggleEnableVerify(CMainState& state, Profile& profile) {
+void ToggleEnableVerify(MainState& state, Profile& profile) {
     state.m_bEnableVerify = !state.m_bEnableVerify;
     profile.SetInt(kSectionUserData, kEnableVerifyKey, state.m_bEnableVerify ? 1 : 0);
 }

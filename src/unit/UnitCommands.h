@@ -24,8 +24,8 @@ bool SetTimeCommand(UnitContext& c);
 
 // Closing the main window: refused with a message while a transfer runs. True
 // when the window may close (the document's own question comes after).
-bool MayCloseMainWindow(const CMainState& state, Prompter& prompter);
+bool MayCloseMainWindow(const MainState& state, Prompter& prompter);
 
 // View > Verify Write: reads the setting at start and flips and stores it.
-void LoadEnableVerify(CMainState& state, const Profile& profile);
-void ToggleEnableVerify(CMainState& state, Profile& profile);
+void LoadEnableVerify(MainState& state, const Profile& profile);
+void ToggleEnableVerify(MainState& state, Profile& profile);

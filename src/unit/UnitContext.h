@@ -3,7 +3,7 @@
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "unit/CMainState.h"
+#include "document/MainState.h"
 #include "unit/LinkUiHooks.h"
 #include "unit/UnitClock.h"
 #include "unit/UnitLink.h"
@@ -14,7 +14,7 @@ struct UnitContext {
     CZRTProDoc& m_doc;
     TreeSink& m_tree;
     Prompter& m_prompter;
-    CMainState& m_state;
+    MainState& m_state;
     UnitLink& m_link;
     LinkUiHooks& m_ui;
     UnitClock& m_clock;

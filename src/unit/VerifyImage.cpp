@@ -5,7 +5,7 @@
 #include "unit/UnitMessages.h"
 
 bool VerifyImage(UnitContext& c) {
-    CMainState& s = c.m_state;
+    MainState& s = c.m_state;
     const std::vector<uint8_t>& written = s.m_writtenImage;
     const std::vector<uint8_t>& read = s.m_image;
     s.m_nVerifyDifferences = 0;
@@ -16,7 +16,7 @@ bool VerifyImage(UnitContext& c) {
         const bool missing = a >= read.size();
         if (!missing && read[a] == w && a < written.size()) continue;
         ++s.m_nVerifyDifferences;
-        if (s.m_verifyDifferences.size() < CMainState::kVerifyDetailsKept)
+        if (s.m_verifyDifferences.size() < MainState::kVerifyDetailsKept)
             s.m_verifyDifferences.push_back(
                 {static_cast<uint32_t>(a), w, missing ? UnitImage::kErased : read[a]});
     }

@@ -58,7 +58,7 @@ bool Exchange(UnitContext& c, const std::vector<uint8_t>& message, uint32_t time
 }
 
 void PlacePassword(UnitContext& c) {
-    CMainState& s = c.m_state;
+    MainState& s = c.m_state;
     if (!s.m_bPasswordPending) c.m_link.comm_GetCurrentPword(s.m_strUnitPassword);
     const std::string& password =
         s.m_bPasswordPending ? s.m_strPendingPassword : s.m_strUnitPassword;
@@ -127,7 +127,7 @@ bool EndCancelledWrite(UnitContext& c) {
 
 bool WriteUnit(UnitContext& c) {
     const WaitCursor wait(c.m_ui);
-    CMainState& s = c.m_state;
+    MainState& s = c.m_state;
     if (c.m_doc.m_nodes.empty()) return false;
     if (!c.m_doc.CheckArchConflicts()) {
         c.m_prompter.Message(UnitMessages::kConflictsCannotWrite);

@@ -12,8 +12,8 @@
 #include <sstream>
 
 #include "app/CMainFrame.h"
-#include "app/CQtProfile.h"
-#include "app/CQtPrompter.h"
+#include "app/QtProfile.h"
+#include "window/QtPrompter.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "tree/widgets/CLeftTreeView.h"
@@ -27,7 +27,7 @@ protected:
                 ("apptest-" + std::to_string(::getpid()) + "-" +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
-        m_profile = std::make_unique<CQtProfile>(QString::fromStdString(PathOf("profile.ini")));
+        m_profile = std::make_unique<QtProfile>(QString::fromStdString(PathOf("profile.ini")));
     }
     void TearDown() override {
         m_frames.clear();
@@ -77,7 +77,7 @@ protected:
     }
 
     std::filesystem::path m_dir;
-    std::unique_ptr<CQtProfile> m_profile;
+    std::unique_ptr<QtProfile> m_profile;
     CZRTProDoc m_doc;
     std::vector<std::unique_ptr<CMainFrame>> m_frames;
 };

@@ -2,8 +2,8 @@
 #include <QSplitter>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
-#include "app/CHelpCommands.h"
+#include "app/DocumentCommandGroup.h"
+#include "app/HelpCommandGroup.h"
 #include "model/CommandIds.h"
 #include "pages/ArchAssign.h"
 #include "pages/widgets/CBaseForm.h"
@@ -272,7 +272,7 @@ TEST_F(AppTest, RecentFilesReopenAndForgetFilesThatFail) {
 
 TEST_F(AppTest, HelpWithoutItsPageShowsAbout) {
     CMainFrame& frame = NewFrame();
-    auto* help = GroupOf<CHelpCommands>(frame);
+    auto* help = GroupOf<HelpCommandGroup>(frame);
     ASSERT_NE(help, nullptr);
     int abouts = 0;
     QStringList opened;

@@ -2,11 +2,11 @@
 #include <QSplitter>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
+#include "app/DocumentCommandGroup.h"
 #include "pages/widgets/CInfoForm.h"
-#include "pages/widgets/CKeyStrip.h"
+#include "pages/widgets/KeyStrip.h"
 #include "pages/widgets/CUnusedArchForm.h"
-#include "pages/widgets/PageFactory.h"
+#include "app/PageFactory.h"
 #include "pages/widgets/TitleFont.h"
 #include "pages/widgets/testview.h"
 
@@ -34,7 +34,7 @@ TEST_F(AppTest, EveryPageHasTheTitleAndTheKey) {
         EXPECT_EQ(page->TitleLabel()->font(), TitleFont());
         EXPECT_TRUE(TitleFont().bold());
         EXPECT_EQ(TitleFont().pointSize(), 12);
-        const CKeyStrip* key = page->findChild<CKeyStrip*>();
+        const KeyStrip* key = page->findChild<KeyStrip*>();
         ASSERT_NE(key, nullptr);
         EXPECT_EQ(LabelTexts(*key), (QStringList{"Key:", "Conflict", "Non-pageable",
                                                  "Assigned Pageable", "Unassigned Pageable"}));

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "app/AppFixture.h"
-#include "app/CSingleInstance.h"
-#include "app/CSplashDlg.h"
+#include "app/SingleInstance.h"
+#include "app/SplashDlg.h"
 #include "app/CZRTProApp.h"
 #include "app/CZRTProView.h"
 
@@ -80,16 +80,16 @@ TEST_F(AppTest, InstanceNameIsPerUserWhateverTheEnvironmentSays) {
     const QByteArray user = qgetenv("USER");
     const QByteArray logName = qgetenv("LOGNAME");
     qputenv("USER", "installer");
-    EXPECT_EQ(CSingleInstance::DefaultName(), expected);
+    EXPECT_EQ(SingleInstance::DefaultName(), expected);
     qunsetenv("USER");
     qunsetenv("LOGNAME");
-    EXPECT_EQ(CSingleInstance::DefaultName(), expected);
+    EXPECT_EQ(SingleInstance::DefaultName(), expected);
     qputenv("USER", user);
     qputenv("LOGNAME", logName);
 }
 
 TEST_F(AppTest, StartPictureClosesAtAClick) {
-    CSplashDlg splash(60000);
+    SplashDlg splash(60000);
     splash.show();
     EXPECT_EQ(splash.findChild<QLabel*>("1130")->pixmap().size(), QSize(400, 199));
     QTest::mouseClick(&splash, Qt::RightButton);
@@ -100,6 +100,6 @@ TEST_F(AppTest, StartPictureClosesAtAClick) {
 }
 
 TEST_F(AppTest, StartPictureClosesByItself) {
-    CSplashDlg splash(10);
+    SplashDlg splash(10);
     EXPECT_EQ(splash.exec(), QDialog::Accepted);
 }

@@ -22,18 +22,18 @@ using namespace LunettaFolder;
 // The wizard page, answered by the test.
 class ScriptedWizard : public WizardDialog {
 public:
-    bool Run(CWizardAnswers& answers) override {
+    bool Run(WizardAnswers& answers) override {
         ++m_nRuns;
         if (!m_answers) return false;
         answers = *m_answers;
         return true;
     }
-    std::optional<CWizardAnswers> m_answers;
+    std::optional<WizardAnswers> m_answers;
     int m_nRuns = 0;
 };
 
-CWizardAnswers Described(int system, int expansion, int digits, int rows, int ciu) {
-    CWizardAnswers a;
+WizardAnswers Described(int system, int expansion, int digits, int rows, int ciu) {
+    WizardAnswers a;
     a.m_nInputMethod = 5;
     a.m_nSystemType = system;
     a.m_nExpansionCount = expansion;
@@ -43,8 +43,8 @@ CWizardAnswers Described(int system, int expansion, int digits, int rows, int ci
     return a;
 }
 
-CWizardAnswers NamedFile(const std::string& paging, const std::string& config, int rows, int ciu) {
-    CWizardAnswers a;
+WizardAnswers NamedFile(const std::string& paging, const std::string& config, int rows, int ciu) {
+    WizardAnswers a;
     a.m_nInputMethod = 4;
     a.m_strPagingFile = paging;
     a.m_strConfigFile = config;
@@ -106,7 +106,7 @@ protected:
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
-    CMainState m_main;
+    MainState m_main;
     DocumentContext m_ctx{m_doc, m_tree, m_prompter, &m_main};
     ScriptedWizard m_wizard;
     TempDir m_dir;
@@ -233,9 +233,9 @@ TEST_F(ImportBuildTest, DescribedLunettaCardLeavesInputsNonPageable) {
 
 TEST_F(ImportBuildTest, ImpossibleAnswersBuildNothing) {
     const std::string before = EncodeZrt(m_doc);
-    for (const CWizardAnswers& a :
+    for (const WizardAnswers& a :
          {Described(1, 1, 4, 1, 0), Described(7, 1, 2, 1, 0), NamedFile("", "", 1, 0), [] {
-              CWizardAnswers a;
+              WizardAnswers a;
               a.m_nInputMethod = 6;
               return a;
           }()}) {
@@ -289,7 +289,7 @@ TEST_F(ImportBuildTest, NamedQuillonFileUsesTwoDigitsAndDefaultAdministrators) {
 TEST_F(ImportBuildTest, AGivenKindOverridesTheName) {
     // A Quillon export saved under a Lunetta-looking name, read as Quillon.
     const std::string path = m_dir.Write("site.dat", QpxFile(1).Zone(0, 0, 0xF101).Bytes());
-    CWizardAnswers answers = NamedFile(path, "", 1, 0);
+    WizardAnswers answers = NamedFile(path, "", 1, 0);
     answers.m_nInputMethod = -1;
     ASSERT_EQ(BuildFromPagingFile(m_ctx, answers, PagingFileKind::Quillon), 0);
     EXPECT_EQ(InputArches()[0], "101");

@@ -149,7 +149,7 @@ protected:
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
-    CMainState m_main;
+    MainState m_main;
     MemoryProfile m_profile;
     DocumentContext m_ctx{m_doc, m_tree, m_prompter, &m_main};
     std::string m_before;

@@ -14,34 +14,34 @@ namespace WC = WizardControl;
 
 // The page as the user leaves it: the configuration described, Quillon, 2
 // digits, one expansion port, one camera interface unit, four-port unit.
-CWizardEntries Described() {
-    CWizardEntries e;
+WizardEntries Described() {
+    WizardEntries e;
     e.m_bSpecifyFilename = false;
     e.m_bSpecifyConfiguration = true;
     return e;
 }
-CWizardEntries Lunetta() {
-    CWizardEntries e = Described();
+WizardEntries Lunetta() {
+    WizardEntries e = Described();
     e.m_bQuillon = false;
     e.m_bLunetta = true;
     return e;
 }
-CWizardEntries M7700() {
-    CWizardEntries e = Described();
+WizardEntries M7700() {
+    WizardEntries e = Described();
     e.m_bQuillon = false;
     e.m_bM7700 = true;
     return e;
 }
-CWizardEntries PagingFile() {
-    CWizardEntries e;
+WizardEntries PagingFile() {
+    WizardEntries e;
     e.m_strPagingFile = "/data/site.qpx";
     return e;
 }
 
 struct MessageCase {
     const char* what;
-    CWizardEntries entries;
-    std::function<void(CWizardEntries&)> change;
+    WizardEntries entries;
+    std::function<void(WizardEntries&)> change;
     const char* message;
     int focus;
 };
@@ -56,7 +56,7 @@ TEST(ValidatePage, EachProblemGivesItsMessageAndField) {
     const MessageCase cases[] = {
         {"no method", Described(), [](auto& e) { e.m_bSpecifyConfiguration = false; },
          "Please select an input method.", WC::kNone},
-        {"no file", CWizardEntries{}, [](auto&) {}, "Please choose a filename.", WC::kNone},
+        {"no file", WizardEntries{}, [](auto&) {}, "Please choose a filename.", WC::kNone},
         {"two files", PagingFile(), [](auto& e) { e.m_strConfigFile = "/a.zrt"; },
          "Please choose only one filename.", WC::kNone},
         {"file, ciu sign", PagingFile(), [](auto& e) { e.m_strCiuCount = "-1"; },
@@ -103,9 +103,9 @@ TEST(ValidatePage, EachProblemGivesItsMessageAndField) {
          "Please select the number of M-4400 rows", WC::kNone},
     };
     for (const MessageCase& c : cases) {
-        CWizardEntries entries = c.entries;
+        WizardEntries entries = c.entries;
         c.change(entries);
-        CWizardAnswers answers;
+        WizardAnswers answers;
         const WizardCheck check = ValidatePage(entries, answers);
         EXPECT_EQ(check.m_nResult, 1) << c.what;
         EXPECT_EQ(check.m_strMessage, c.message) << c.what;
@@ -114,10 +114,10 @@ TEST(ValidatePage, EachProblemGivesItsMessageAndField) {
 }
 
 TEST(ValidatePage, LunettaDoesNotReadTheDigitsField) {
-    CWizardEntries e = Lunetta();
+    WizardEntries e = Lunetta();
     e.m_strDialDigits = "garbage";
     e.m_strExpansionCount = "15";
-    CWizardAnswers a;
+    WizardAnswers a;
     EXPECT_EQ(ValidatePage(e, a).m_nResult, 0);
     EXPECT_EQ(a.m_nDialDigits, 3);
     EXPECT_EQ(a.m_nSystemType, 2);
@@ -127,13 +127,13 @@ TEST(ValidatePage, LunettaDoesNotReadTheDigitsField) {
 TEST(ValidatePage, AcceptedPagesFillTheAnswers) {
     struct Case {
         const char* what;
-        CWizardEntries entries;
-        std::function<void(CWizardEntries&)> change;
-        CWizardAnswers expected;
+        WizardEntries entries;
+        std::function<void(WizardEntries&)> change;
+        WizardAnswers expected;
     };
     const Case cases[] = {
         {"configuration file only",
-         CWizardEntries{},
+         WizardEntries{},
          [](auto& e) {
              e.m_strConfigFile = "/sites/school.zrt";
              e.m_strCiuCount = "garbage";  // not checked
@@ -178,12 +178,12 @@ TEST(ValidatePage, AcceptedPagesFillTheAnswers) {
          {"", "", 1, 5, 1, 2, 4, 1}},
     };
     for (const Case& c : cases) {
-        CWizardEntries entries = c.entries;
+        WizardEntries entries = c.entries;
         c.change(entries);
-        CWizardAnswers a;
+        WizardAnswers a;
         const WizardCheck check = ValidatePage(entries, a);
         EXPECT_EQ(check.m_nResult, 0) << c.what << ": " << check.m_strMessage;
-        const CWizardAnswers& x = c.expected;
+        const WizardAnswers& x = c.expected;
         EXPECT_EQ(a.m_strPagingFile, x.m_strPagingFile) << c.what;
         EXPECT_EQ(a.m_strConfigFile, x.m_strConfigFile) << c.what;
         EXPECT_EQ(a.m_nSystemType, x.m_nSystemType) << c.what;
@@ -205,7 +205,7 @@ TEST(UpdateControls, ShowsTheFieldsOfTheChosenMethod) {
                         WC::kM7700,           WC::kExpansionLabel, WC::kExpansionCount,
                         WC::kDialDigitsLabel, WC::kDialDigits};
 
-    const WizardLayout start = UpdateControls(CWizardEntries{});
+    const WizardLayout start = UpdateControls(WizardEntries{});
     EXPECT_EQ(start.m_shown, files);
     EXPECT_FALSE(start.m_bHideMethodChoice);
 
@@ -227,11 +227,11 @@ TEST(UpdateControls, ShowsTheFieldsOfTheChosenMethod) {
     EXPECT_EQ(lunetta.m_shown, describedShown);
     EXPECT_EQ(lunetta.m_strExpansionCaption, "Number of Station Cards:");
 
-    CWizardEntries none = Described();
+    WizardEntries none = Described();
     none.m_bSpecifyConfiguration = false;
     EXPECT_TRUE(UpdateControls(none).m_shown.empty());
 
-    for (const CWizardEntries& e : {CWizardEntries{}, PagingFile(), Described(), Lunetta()})
+    for (const WizardEntries& e : {WizardEntries{}, PagingFile(), Described(), Lunetta()})
         for (int id : UpdateControls(e).m_shown)
             EXPECT_TRUE(SwitchedWizardControls().count(id)) << id;
 }

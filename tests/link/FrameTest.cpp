@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "unit/link/CFrameParser.h"
+#include "unit/link/FrameParser.h"
 #include "unit/link/LinkFrame.h"
 
 namespace {
@@ -21,7 +21,7 @@ ByteVec Cat(std::initializer_list<ByteVec> parts) {
 
 // Every frame the parser passes on, fed `chunk` bytes at a time.
 std::vector<ByteVec> ParseAll(const ByteVec& stream, size_t chunk, bool quietAtEnd) {
-    CFrameParser parser;
+    FrameParser parser;
     std::vector<ByteVec> frames;
     const auto take = [&](std::span<const uint8_t> f) { frames.emplace_back(f.begin(), f.end()); };
     for (size_t i = 0; i < stream.size(); i += chunk) {
@@ -136,7 +136,7 @@ TEST(FrameParser, NeverPassesOnAFrameWithAWrongCheckByte) {
 TEST(FrameParser, StaysBoundedAndSoundOnRandomInput) {
     std::mt19937 random(20261210);
     std::uniform_int_distribution<int> byte(0, 255);
-    CFrameParser parser;
+    FrameParser parser;
     size_t frames = 0;
     const auto check = [&](std::span<const uint8_t> f) {
         ++frames;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "unit/UnitLink.h"
-#include "unit/link/CLinkSession.h"
+#include "unit/link/LinkSession.h"
 #include "unit/link/LinkFrame.h"
 
 namespace {
@@ -17,7 +17,7 @@ using ByteVec = std::vector<uint8_t>;
 
 // A line whose far end is a script: bytes already waiting before a request,
 // and what arrives after each request is written.
-class ScriptedLine : public CLinkTransport {
+class ScriptedLine : public LinkTransport {
 public:
     bool Write(std::span<const uint8_t> bytes, int) override {
         m_written.emplace_back(bytes.begin(), bytes.end());
@@ -114,7 +114,7 @@ TEST(LinkSessionReplies, ChecksEachReplyAgainstItsRequest) {
         auto line = std::make_unique<ScriptedLine>();
         ScriptedLine& script = *line;
         script.m_answers.push_back(c.lineAnswer);
-        CLinkSession session(std::move(line));
+        LinkSession session(std::move(line));
         ASSERT_EQ(session.Send(c.request, 100), UnitLink::kOk);
         EXPECT_EQ(script.m_written.back(), Framed(c.request));
         std::span<const uint8_t> reply;
@@ -130,14 +130,14 @@ TEST(LinkSessionReplies, DiscardsWhatWaitedBeforeTheRequest) {
     // A late reply to an earlier request is on the line before this one goes out.
     const ByteVec stale = Framed({0x04, 0x04, 0x00, 0x00, 0x01});
     script.m_incoming.assign(stale.begin(), stale.end());
-    CLinkSession session(std::move(line));
+    LinkSession session(std::move(line));
     ASSERT_EQ(session.Send(write, 50), UnitLink::kOk);
     std::span<const uint8_t> reply;
     EXPECT_EQ(session.FetchReply(reply), UnitLink::kTimedOut);
 }
 
 TEST(LinkSessionReplies, FetchWithoutARequestIsBadAcknowledgement) {
-    CLinkSession session(std::make_unique<ScriptedLine>());
+    LinkSession session(std::make_unique<ScriptedLine>());
     std::span<const uint8_t> reply;
     EXPECT_EQ(session.FetchReply(reply), UnitLink::kBadAcknowledgement);
     EXPECT_EQ(session.Send(ByteVec{0x00}, 50), UnitLink::kBadAcknowledgement);
@@ -161,7 +161,7 @@ TEST(LinkSessionReplies, ConnectSendsThePasswordAndReadsTheVerdict) {
         auto line = std::make_unique<ScriptedLine>();
         ScriptedLine& script = *line;
         script.m_answers.push_back(c.answer);
-        CLinkSession session(std::move(line));
+        LinkSession session(std::move(line));
         EXPECT_EQ(session.Connect(c.password), c.result);
         if (std::string(c.password) == "abc")
             EXPECT_EQ(script.m_written.front(), (ByteVec{0x04, 0x40, 0x61, 0x62, 0x63, 0x4B}));

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "SimProcess.h"
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ ByteVec ReadFile(const std::string& path) {
 }
 
 // A link whose connection dialog picks `connection` and whose password prompt answers `password`.
-CStreamUnitLink LinkTo(const std::string& connection, const std::string& password) {
-    return CStreamUnitLink([connection] { return std::optional<std::string>(connection); },
+StreamUnitLink LinkTo(const std::string& connection, const std::string& password) {
+    return StreamUnitLink([connection] { return std::optional<std::string>(connection); },
                            [password] { return std::optional<std::string>(password); });
 }
 
@@ -63,7 +63,7 @@ protected:
 
 TEST_P(EmulatorLink, WritesAndReadsCellsAndKeepsThemInTheFile) {
     ASSERT_TRUE(StartSim());
-    CStreamUnitLink link = LinkTo(m_sim.Connection(), "4321");
+    StreamUnitLink link = LinkTo(m_sim.Connection(), "4321");
     ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
     EXPECT_NE(link.comm_GetConnectedStatus(), 0);
     std::string password;
@@ -101,11 +101,11 @@ TEST_P(EmulatorLink, WritesAndReadsCellsAndKeepsThemInTheFile) {
 
 TEST_P(EmulatorLink, RefusesAWrongPasswordAndStaysClosed) {
     ASSERT_TRUE(StartSim());
-    CStreamUnitLink link = LinkTo(m_sim.Connection(), "1234");
+    StreamUnitLink link = LinkTo(m_sim.Connection(), "1234");
     EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kPasswordRejected);
     EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
     // The unit still answers the right password afterwards.
-    CStreamUnitLink again = LinkTo(m_sim.Connection(), "4321");
+    StreamUnitLink again = LinkTo(m_sim.Connection(), "4321");
     EXPECT_EQ(again.comm_GetUserConnection(0), UnitLink::kOk);
 }
 
@@ -120,7 +120,7 @@ TEST_P(EmulatorLink, AsksForThePasswordOnlyWhenTheUnitHasOne) {
         ASSERT_TRUE(sim.Start(args));
         int asked = 0;
         const std::string connection = sim.Connection();
-        CStreamUnitLink link([connection] { return std::optional<std::string>(connection); },
+        StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
                              [&asked] {
                                  ++asked;
                                  return std::optional<std::string>("4321");
@@ -156,7 +156,7 @@ TEST_P(EmulatorLink, MapsLineFaultsToResultBits) {
                                          "1000000",  "--fault",   c.fault};
         if (GetParam()) args.insert(args.end(), {"--tcp", "0"});
         ASSERT_TRUE(sim.Start(args));
-        CStreamUnitLink link = LinkTo(sim.Connection(), "");
+        StreamUnitLink link = LinkTo(sim.Connection(), "");
         // The window turns its event loop while a reply is awaited; that
         // changes nothing of the outcome.
         int waits = 0;
@@ -181,7 +181,7 @@ TEST_P(EmulatorLink, MapsLineFaultsToResultBits) {
 
 TEST_P(EmulatorLink, KeepsWhatWasWrittenWhenStopped) {
     ASSERT_TRUE(StartSim());
-    CStreamUnitLink link = LinkTo(m_sim.Connection(), "4321");
+    StreamUnitLink link = LinkTo(m_sim.Connection(), "4321");
     ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
     ASSERT_EQ(link.comm_SetProgrammingMode(1), UnitLink::kOk);
     std::span<const uint8_t> reply;
@@ -217,13 +217,13 @@ TEST(LinkConnection, FailuresBeforeAnyUnitAnswersMapToResultBits) {
     };
     for (const auto& [what, connection] : unopenable) {
         SCOPED_TRACE(what);
-        CStreamUnitLink link = LinkTo(connection, "");
+        StreamUnitLink link = LinkTo(connection, "");
         EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kHardwareUnavailable);
         EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
     }
     EXPECT_EQ(LinkTo(refused, "").comm_GetUserConnection(0), UnitLink::kNoDialtone);
     EXPECT_EQ(LinkTo("usb:whatever", "").comm_GetUserConnection(0), UnitLink::kAddressBookError);
-    CStreamUnitLink cancelled([] { return std::nullopt; }, [] { return std::nullopt; });
+    StreamUnitLink cancelled([] { return std::nullopt; }, [] { return std::nullopt; });
     EXPECT_EQ(cancelled.comm_GetUserConnection(0), UnitLink::kUserCancelled);
     // Nothing may be sent before a connection.
     EXPECT_EQ(cancelled.comm_SetProgrammingMode(1), UnitLink::kNoUnitFound);
@@ -238,7 +238,7 @@ TEST(LinkConnection, CancelledPasswordPromptClosesTheLine) {
     // A unit with a password: only such a unit brings the prompt up.
     ASSERT_TRUE(sim.Start({"--eeprom", eeprom, "--password", "4321"}));
     const std::string connection = sim.Connection();
-    CStreamUnitLink link([connection] { return std::optional<std::string>(connection); },
+    StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
                          [] { return std::nullopt; });
     EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kUserCancelled);
     EXPECT_EQ(link.comm_GetConnectedStatus(), 0);

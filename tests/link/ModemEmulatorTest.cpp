@@ -8,7 +8,7 @@
 
 #include "SimProcess.h"
 #include "unit/ModemSetup.h"
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ protected:
 
     // A wizard whose port list holds `port`. Instead of a second's sleep it
     // waits until the modem's answer has stopped growing.
-    CModemSetup Wizard(UnitLink& link, std::string port) {
-        return CModemSetup(
+    ModemSetup Wizard(UnitLink& link, std::string port) {
+        return ModemSetup(
             link,
             [port](char* buffer, unsigned long size) {
                 if (port.size() + 2 > size) return 1UL;
@@ -55,8 +55,8 @@ protected:
 };
 
 TEST_F(ModemEmulator, WizardVerifiesTheModemAndLogsTheFiveSteps) {
-    CStreamUnitLink link(nullptr, nullptr);
-    CModemSetup wizard = Wizard(link, m_strDevice);
+    StreamUnitLink link(nullptr, nullptr);
+    ModemSetup wizard = Wizard(link, m_strDevice);
     wizard.Open();
     wizard.Proceed();
     wizard.Proceed();
@@ -80,8 +80,8 @@ TEST_F(ModemEmulator, WizardVerifiesTheModemAndLogsTheFiveSteps) {
 }
 
 TEST_F(ModemEmulator, WizardReportsAPortThatCannotBeOpened) {
-    CStreamUnitLink link(nullptr, nullptr);
-    CModemSetup wizard = Wizard(link, "/dev/zrt-no-such-port");
+    StreamUnitLink link(nullptr, nullptr);
+    ModemSetup wizard = Wizard(link, "/dev/zrt-no-such-port");
     wizard.Open();
     wizard.Proceed();
     wizard.Proceed();
@@ -92,8 +92,8 @@ TEST_F(ModemEmulator, WizardReportsAPortThatCannotBeOpened) {
 }
 
 TEST_F(ModemEmulator, EchoFollowsTheEchoCommands) {
-    CStreamUnitLink link(nullptr, nullptr);
-    CModemSetup wizard = Wizard(link, m_strDevice);
+    StreamUnitLink link(nullptr, nullptr);
+    ModemSetup wizard = Wizard(link, m_strDevice);
     ASSERT_EQ(link.comm_Connect(m_strDevice, 0, 1), UnitLink::kOk);
     const std::pair<const char*, const char*> exchanges[] = {
         {"ATE0\r", "ATE0\r\r\nOK\r\n"},  // the command itself is still echoed
@@ -111,7 +111,7 @@ TEST_F(ModemEmulator, EchoFollowsTheEchoCommands) {
 TEST_F(ModemEmulator, DialsTheUnitAndTalksToItOverTheCall) {
     for (int call = 0; call < 2; ++call) {
         SCOPED_TRACE(call);
-        CStreamUnitLink link(
+        StreamUnitLink link(
             [this] { return std::optional<std::string>("modem:" + m_strDevice + ":5551234"); },
             [] { return std::optional<std::string>(""); });
         ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk);
@@ -140,7 +140,7 @@ TEST(ModemDialling, ResultCodesOfTheDialMapToResultBits) {
         SimProcess sim;
         ASSERT_TRUE(sim.Start({"--eeprom", eeprom, "--modem", "--dial-result", result}));
         const std::string number = "modem:" + sim.Connection().substr(7) + ":5551234";
-        CStreamUnitLink link([number] { return std::optional<std::string>(number); },
+        StreamUnitLink link([number] { return std::optional<std::string>(number); },
                              [] { return std::optional<std::string>(""); });
         EXPECT_EQ(link.comm_GetUserConnection(0), bits);
         EXPECT_EQ(link.comm_GetConnectedStatus(), 0);

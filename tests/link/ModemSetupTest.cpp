@@ -79,7 +79,7 @@ protected:
     }
 
     ScriptedModem m_modem;
-    CModemSetup m_setup;
+    ModemSetup m_setup;
     std::vector<int> m_pauses;
     int m_nRefreshes = 0;
 };
@@ -97,7 +97,7 @@ TEST_F(ModemSetupTest, OpensOnStepOneWithTheSortedPortList) {
 }
 
 TEST_F(ModemSetupTest, WithoutAPortListOpensEmptyAndWithoutStepOne) {
-    CModemSetup setup(
+    ModemSetup setup(
         m_modem, [](char*, unsigned long) { return 2UL; }, nullptr);
     setup.Open();
     EXPECT_TRUE(setup.m_ports.empty());

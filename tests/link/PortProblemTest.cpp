@@ -10,8 +10,8 @@
 #include "tree/MemoryTree.h"
 #include "unit/ConnectUnit.h"
 #include "unit/UnitClock.h"
-#include "unit/link/CSerialTransport.h"
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/SerialTransport.h"
+#include "unit/link/StreamUnitLink.h"
 #include "unit/link/PortOpenError.h"
 #include "unit/link/SerialPortList.h"
 
@@ -67,17 +67,17 @@ TEST(PortProblemTest, APermissionRefusalGivesTheHintInTheConnectMessage) {
     ASSERT_NE(owner, nullptr);
     ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), owner->gr_gid), 0);
     std::string asked;
-    CStreamUnitLink link([&] { return std::optional<std::string>("serial:" + device + ":9600"); },
+    StreamUnitLink link([&] { return std::optional<std::string>("serial:" + device + ":9600"); },
                          [] { return std::optional<std::string>(); },
                          [&](const std::string& port, int, PortOpenError& error) {
                              asked = port;
                              error = PortOpenError::Permission;
-                             return std::unique_ptr<CLinkTransport>();
+                             return std::unique_ptr<LinkTransport>();
                          });
     CZRTProDoc doc;
     MemoryTree tree;
     ScriptedPrompter prompter;
-    CMainState state;
+    MainState state;
     LinkUiHooks ui;
     SystemClock clock;
     UnitContext c{doc, tree, prompter, state, link, ui, clock};
@@ -94,16 +94,16 @@ TEST(PortProblemTest, APermissionRefusalGivesTheHintInTheConnectMessage) {
 // The real port: one that is not there, and one another program holds.
 TEST(PortProblemTest, TheSerialPortTellsMissingFromInUse) {
     TempDir dir;
-    CSerialTransport missing;
+    SerialTransport missing;
     EXPECT_FALSE(missing.Open(dir.PathOf("ttyNone"), 9600));
     EXPECT_EQ(missing.OpenError(), PortOpenError::NotFound);
 
     SimProcess sim;
     ASSERT_TRUE(sim.Start({"--eeprom", dir.PathOf("unit.bin")}));
     const std::string port = sim.Connection().substr(std::string("serial:").size());
-    CSerialTransport first;
+    SerialTransport first;
     ASSERT_TRUE(first.Open(port, 9600));
-    CSerialTransport second;
+    SerialTransport second;
     EXPECT_FALSE(second.Open(port, 9600));
     EXPECT_EQ(second.OpenError(), PortOpenError::InUse);
 }

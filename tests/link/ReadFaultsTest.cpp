@@ -12,7 +12,7 @@
 #include "unit/BuildUnitImage.h"
 #include "unit/ReadUnit.h"
 #include "unit/SmallSite.h"
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ struct ReadOverPty {
         args.insert(args.end(), simArgs.begin(), simArgs.end());
         if (!m_sim.Start(args)) return false;
         const std::string connection = m_sim.Connection();
-        CStreamUnitLink link([connection] { return std::optional<std::string>(connection); },
+        StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
                              [] { return std::optional<std::string>("4321"); });
         m_prompter.m_unitModelAnswers.push_back({{1, 0}, true});
         // Every block read is preceded by a repaint chance: the last one is
@@ -70,7 +70,7 @@ struct ReadOverPty {
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
-    CMainState m_state;
+    MainState m_state;
     LinkUiHooks m_ui;
     NoClock m_clock;
     Clock::time_point m_lastPump;

@@ -15,7 +15,7 @@
 #include "unit/SetUnitTime.h"
 #include "unit/SmallSite.h"
 #include "unit/WriteUnit.h"
-#include "unit/link/CStreamUnitLink.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ protected:
         args.insert(args.end(), extra.begin(), extra.end());
         ASSERT_TRUE(m_sim.Start(args));
         const std::string connection = m_sim.Connection();
-        m_link = std::make_unique<CStreamUnitLink>(
+        m_link = std::make_unique<StreamUnitLink>(
             [connection] { return std::optional<std::string>(connection); },
             [this] { return std::optional<std::string>(m_strPassword); });
     }
@@ -62,9 +62,9 @@ protected:
     std::string m_strEeprom;
     std::string m_strPassword = "4321";
     SimProcess m_sim;
-    std::unique_ptr<CStreamUnitLink> m_link;
+    std::unique_ptr<StreamUnitLink> m_link;
     ScriptedPrompter m_prompter;
-    CMainState m_state;
+    MainState m_state;
     LinkUiHooks m_ui;
     SystemTime m_clock;
 };

@@ -35,7 +35,7 @@ Bytes InputNode(int code, const std::string& arch, const std::string& name, int 
     return b;
 }
 
-void ExpectSameStoredValues(const CZRTConfig& a, const CZRTConfig& b) {
+void ExpectSameStoredValues(const ZrtConfig& a, const ZrtConfig& b) {
     ASSERT_EQ(a.m_nodes.size(), b.m_nodes.size());
     for (size_t i = 0; i < a.m_nodes.size(); ++i)
         EXPECT_TRUE(a.m_nodes[i].SameStoredValues(b.m_nodes[i])) << "node " << i;
@@ -86,7 +86,7 @@ TEST(ZrtCodec, FourPortFileByteForByte) {
     const CZRTProDoc doc = SmallConfig();
     EXPECT_EQ(EncodeZrt(doc), bytes);
 
-    CZRTConfig back;
+    ZrtConfig back;
     ASSERT_EQ(DecodeZrt(bytes, back).m_status, ZrtStatus::Ok);
     ExpectSameStoredValues(back, doc);
 }
@@ -114,7 +114,7 @@ TEST(ZrtCodec, LengthPrefixForms) {
         const size_t at = 4 + 4 + 3 + 16;
         EXPECT_EQ(bytes.substr(at, c.prefix.size()), c.prefix) << c.length;
         EXPECT_EQ(bytes.substr(at + c.prefix.size(), c.length), name) << c.length;
-        CZRTConfig back;
+        ZrtConfig back;
         ASSERT_EQ(DecodeZrt(bytes, back).m_status, ZrtStatus::Ok) << c.length;
         EXPECT_EQ(back.m_strImportPath, name);
     }
@@ -126,7 +126,7 @@ TEST(ZrtCodec, ReaderAcceptsTheLongFormForShortTexts) {
     // Rewrite the empty import path as 0xFF, 0xFFFF, then a 4-byte length of 0.
     const size_t at = 4 + 4 + 3 + 16;
     bytes.replace(at, 1, Bytes().u8({0xFF, 0xFF, 0xFF, 0, 0, 0, 0}).data());
-    CZRTConfig back;
+    ZrtConfig back;
     ASSERT_EQ(DecodeZrt(bytes, back).m_status, ZrtStatus::Ok);
     ExpectSameStoredValues(back, doc);
 }
@@ -134,7 +134,7 @@ TEST(ZrtCodec, ReaderAcceptsTheLongFormForShortTexts) {
 TEST(ZrtCodec, EveryTruncationIsRefused) {
     const std::string bytes = EncodeZrt(SmallConfig());
     for (size_t n = 0; n < bytes.size(); ++n) {
-        CZRTConfig back;
+        ZrtConfig back;
         EXPECT_EQ(DecodeZrt(bytes.substr(0, n), back).m_status, ZrtStatus::BadFormat) << n;
     }
 }
@@ -142,23 +142,23 @@ TEST(ZrtCodec, EveryTruncationIsRefused) {
 TEST(ZrtCodec, InconsistentConfigurationsAreRefused) {
     struct Case {
         const char* what;
-        void (*mutate)(CZRTConfig&);
+        void (*mutate)(ZrtConfig&);
     };
     const Case cases[] = {
-        {"node missing", [](CZRTConfig& c) { c.m_nodes.pop_back(); }},
-        {"node count for another unit count", [](CZRTConfig& c) { c.m_nCiuCount = 1; }},
-        {"five ports", [](CZRTConfig& c) { c.m_nPortCount = 5; }},
-        {"more units than ports", [](CZRTConfig& c) { c.m_nCiuCount = 5; }},
-        {"input code out of place", [](CZRTConfig& c) { c.m_nodes[5].m_nInputCode = 250; }},
-        {"signed code of another input", [](CZRTConfig& c) { c.m_nodes[5].m_nSignedCode = 33; }},
+        {"node missing", [](ZrtConfig& c) { c.m_nodes.pop_back(); }},
+        {"node count for another unit count", [](ZrtConfig& c) { c.m_nCiuCount = 1; }},
+        {"five ports", [](ZrtConfig& c) { c.m_nPortCount = 5; }},
+        {"more units than ports", [](ZrtConfig& c) { c.m_nCiuCount = 5; }},
+        {"input code out of place", [](ZrtConfig& c) { c.m_nodes[5].m_nInputCode = 250; }},
+        {"signed code of another input", [](ZrtConfig& c) { c.m_nodes[5].m_nSignedCode = 33; }},
         {"signed code with no positive twin",
-         [](CZRTConfig& c) { c.m_nodes[3].m_nSignedCode = INT32_MIN; }},
-        {"fixed node as an input", [](CZRTConfig& c) { c.m_nodes[1].m_nInputCode = 0; }},
+         [](ZrtConfig& c) { c.m_nodes[3].m_nSignedCode = INT32_MIN; }},
+        {"fixed node as an input", [](ZrtConfig& c) { c.m_nodes[1].m_nInputCode = 0; }},
     };
     for (const Case& c : cases) {
-        CZRTConfig config = SmallConfig();
+        ZrtConfig config = SmallConfig();
         c.mutate(config);
-        CZRTConfig back;
+        ZrtConfig back;
         EXPECT_EQ(DecodeZrt(EncodeZrt(config), back).m_status, ZrtStatus::BadFormat) << c.what;
     }
 }
@@ -169,7 +169,7 @@ TEST(ZrtCodec, AbsurdCountsAreRefusedWithoutAllocating) {
     for (const size_t at : {size_t{4}, bytes.size() - 5 - 13 - 4}) {
         std::string broken = bytes;
         broken.replace(at, 4, Bytes().i32(0x7FFFFFFF).data());
-        CZRTConfig back;
+        ZrtConfig back;
         EXPECT_EQ(DecodeZrt(broken, back).m_status, ZrtStatus::BadFormat) << at;
     }
 }
@@ -181,7 +181,7 @@ TEST(ZrtCodec, NonPageableAndLargestSystemsRoundTrip) {
     doc.m_nodes[10].MakeNonPageable();
     doc.m_nPriority = 3;
     doc.m_bIdleNoVideo = 1;
-    CZRTConfig back;
+    ZrtConfig back;
     back.m_zones.push_back({"99", "old", 1});
     ASSERT_EQ(DecodeZrt(EncodeZrt(doc), back).m_status, ZrtStatus::Ok);
     ExpectSameStoredValues(back, doc);

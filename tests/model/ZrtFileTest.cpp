@@ -62,7 +62,7 @@ TEST_F(ZrtFileTest, DamagedFilesAreRefusedAndKeepTheModel) {
     MemoryTree tree;
     BuildNumbered(other, tree, 8, 0, 300);
     const std::string good = EncodeZrt(other);
-    CZRTConfig wrongShape = other;
+    ZrtConfig wrongShape = other;
     wrongShape.m_nodes.pop_back();
     for (const std::string& bytes :
          {good.substr(0, good.size() / 2), good.substr(0, 2), EncodeZrt(wrongShape)}) {

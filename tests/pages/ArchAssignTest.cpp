@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/ArchAssign.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 #include "support/Configs.h"
 
 namespace {

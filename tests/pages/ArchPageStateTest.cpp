@@ -2,7 +2,7 @@
 
 #include "model/MemoryProfile.h"
 #include "pages/ArchPageState.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 #include "support/Configs.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 #include "support/Configs.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pages/CIdleLoopEditor.h"
+#include "pages/IdleLoopEditor.h"
 #include "pages/PageMessages.h"
 #include "support/Configs.h"
 
@@ -24,7 +24,7 @@ protected:
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
-    CIdleLoopEditor m_editor{m_doc, m_prompter};
+    IdleLoopEditor m_editor{m_doc, m_prompter};
 };
 
 }  // namespace

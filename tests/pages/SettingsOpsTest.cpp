@@ -50,7 +50,7 @@ TEST(SettingsOps, TimeRefreshBits) {
 }
 
 TEST(SettingsOps, AcceptedPasswordWaitsForTheNextWrite) {
-    CMainState state;
+    MainState state;
     AcceptPassword(state, "");
     EXPECT_TRUE(state.m_bPasswordPending);
     EXPECT_EQ(state.m_strPendingPassword, "");

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <deque>
 
-#include "pages/widgets/CArchEntryDlg.h"
+#include "pages/widgets/ArchEntryDlg.h"
 #include "pages/widgets/CZRTForm.h"
 #include "pages_widgets/PageFixture.h"
 
@@ -37,27 +37,27 @@ void ClickHeader(QTreeWidget* list, int column) {
 // Answers the edit dialog each time it shows, one step per showing.
 class DialogScript : public QObject {
 public:
-    using Step = std::function<void(CArchEntryDlg&)>;
+    using Step = std::function<void(ArchEntryDlg&)>;
     explicit DialogScript(std::deque<Step> steps) : m_steps(std::move(steps)) {
         connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
         m_timer.start(10);
     }
     bool Done() const { return m_steps.empty(); }
 
-    static void Type(CArchEntryDlg& dialog, const char* field, const QString& text) {
+    static void Type(ArchEntryDlg& dialog, const char* field, const QString& text) {
         auto* edit = dialog.findChild<QLineEdit*>(field);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
     }
-    static void Press(CArchEntryDlg& dialog, const QString& button) {
+    static void Press(ArchEntryDlg& dialog, const QString& button) {
         for (QPushButton* b : dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
             if (b->text() == button) QTest::mouseClick(b, Qt::LeftButton);
     }
 
 private:
     void Poll() {
-        auto* dialog = qobject_cast<CArchEntryDlg*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<ArchEntryDlg*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible() || dialog->property("answered").toBool() ||
             m_steps.empty())
             return;
@@ -173,17 +173,17 @@ TEST_F(PageTest, EditingANonPageableNumberChecksItAndRenamesIdleEntries) {
     ASSERT_NE(page, nullptr);
 
     DialogScript script({
-        [](CArchEntryDlg& d) {
+        [](ArchEntryDlg& d) {
             EXPECT_FALSE(d.findChild<QLineEdit*>("newArch")->isReadOnly());
             DialogScript::Type(d, "newArch", "5A");
             DialogScript::Press(d, "OK");
         },
-        [](CArchEntryDlg& d) {
+        [](ArchEntryDlg& d) {
             EXPECT_EQ(d.Arch(), "5A") << "the dialog comes back with what was typed";
             DialogScript::Type(d, "newArch", "22");
             DialogScript::Press(d, "OK");
         },
-        [](CArchEntryDlg& d) {
+        [](ArchEntryDlg& d) {
             DialogScript::Type(d, "newArch", "");
             DialogScript::Press(d, "OK");  // an empty number keeps the dialog open
             EXPECT_TRUE(d.isVisible());
@@ -220,7 +220,7 @@ TEST_F(PageTest, EditingAPageableInputOffersOnlyTheName) {
     CMainFrame& frame = OpenSite();
     CZRTForm* page = Show<CZRTForm>(frame, "Input 2");
     ASSERT_NE(page, nullptr);
-    DialogScript script({[](CArchEntryDlg& d) {
+    DialogScript script({[](ArchEntryDlg& d) {
         EXPECT_TRUE(d.findChild<QLineEdit*>("newArch")->isReadOnly());
         EXPECT_EQ(d.Name(), "Gym") << "offered without its trailing blanks";
         DialogScript::Type(d, "newName", "Sports Hall");

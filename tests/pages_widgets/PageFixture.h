@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
-#include "pages/ArchRules.h"
+#include "app/DocumentCommandGroup.h"
+#include "tree/ArchRules.h"
 
 // A main window on a site of four direct inputs: 21 Hall, 22 Gym and 23 Yard
 // from the paging system, and Input 4 with a generated non-pageable number;

@@ -144,7 +144,7 @@ TEST(LinkUi, TransferEndsOnTheSelectedPageOrTheRoot) {
 
 TEST(VerifySetting, StoredInTheProfile) {
     MemoryProfile profile;
-    CMainState state;
+    MainState state;
     LoadEnableVerify(state, profile);
     EXPECT_FALSE(state.m_bEnableVerify);
     ToggleEnableVerify(state, profile);
@@ -158,7 +158,7 @@ TEST(VerifySetting, StoredInTheProfile) {
 }
 
 TEST(MainWindowClose, RefusedWhileCommunicating) {
-    CMainState state;
+    MainState state;
     ScriptedPrompter prompter;
     EXPECT_TRUE(MayCloseMainWindow(state, prompter));
     state.m_bBusy = true;

@@ -6,7 +6,7 @@
 
 #include "SmallSite.h"
 #include "model/Format.h"
-#include "unit/CMainState.h"
+#include "document/MainState.h"
 #include "unit/UnitContext.h"
 #include "unit/emulator/EmulatedLink.h"
 #include "unit/emulator/EmulatedUnit.h"
@@ -62,7 +62,7 @@ struct UnitRig {
     CZRTProDoc m_doc;
     MemoryTree m_tree;
     ScriptedPrompter m_prompter;
-    CMainState m_state;
+    MainState m_state;
     EmulatedUnit m_unit;
     EmulatedLink m_link{m_unit};
     RecordingUi m_ui;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "CSimServer.h"
+#include "SimServer.h"
 #include "SimOptions.h"
 
 int main(int argc, char** argv) {
@@ -19,11 +19,11 @@ int main(int argc, char** argv) {
     }
     std::signal(SIGPIPE, SIG_IGN);
     struct sigaction stop {};
-    stop.sa_handler = [](int) { CSimServer::s_bStop = 1; };
+    stop.sa_handler = [](int) { SimServer::s_bStop = 1; };
     sigemptyset(&stop.sa_mask);
     sigaction(SIGINT, &stop, nullptr);
     sigaction(SIGTERM, &stop, nullptr);
-    CSimServer server(*options);
+    SimServer server(*options);
     if (!server.Start(error)) {
         std::cerr << "zrtpro-unitsim: " << error << "\n";
         return 1;

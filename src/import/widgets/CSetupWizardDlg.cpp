@@ -198,8 +198,8 @@ QRadioButton* CSetupWizardDlg::Radio(int id) const {
 
 QLineEdit* CSetupWizardDlg::Edit(int id) const { return static_cast<QLineEdit*>(Control(id)); }
 
-CWizardEntries CSetupWizardDlg::Entries() const {
-    CWizardEntries e;
+WizardEntries CSetupWizardDlg::Entries() const {
+    WizardEntries e;
     e.m_bSpecifyFilename = Radio(WC::kSpecifyFilename)->isChecked();
     e.m_bSpecifyConfiguration = Radio(WC::kSpecifyConfiguration)->isChecked();
     e.m_bQuillon = Radio(WC::kQuillon)->isChecked();

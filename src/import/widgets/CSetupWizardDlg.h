@@ -4,8 +4,8 @@
 #include <functional>
 #include <map>
 
-#include "import/CWizardAnswers.h"
-#include "import/CWizardEntries.h"
+#include "import/WizardAnswers.h"
+#include "import/WizardEntries.h"
 #include "model/Prompter.h"
 
 class QButtonGroup;
@@ -29,7 +29,7 @@ public:
 
     // The control of the given WizardControl id (1 is Finish, 2 is Cancel).
     QWidget* Control(int id) const { return m_controls.at(id); }
-    const CWizardAnswers& Answers() const { return m_answers; }
+    const WizardAnswers& Answers() const { return m_answers; }
 
     // Shows the controls of the chosen method, as the radios stand now.
     void UpdateControls();
@@ -41,7 +41,7 @@ public:
 private:
     QRadioButton* Radio(int id) const;
     QLineEdit* Edit(int id) const;
-    CWizardEntries Entries() const;
+    WizardEntries Entries() const;
     void BrowseConfigFile();
     void BrowsePagingFile();
     void ReadUnitClicked();
@@ -52,6 +52,6 @@ private:
 
     Prompter& m_prompter;
     std::map<int, QWidget*> m_controls;
-    CWizardAnswers m_answers;
+    WizardAnswers m_answers;
     QVBoxLayout* m_pColumn = nullptr;
 };

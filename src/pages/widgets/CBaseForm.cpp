@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "pages/widgets/CKeyStrip.h"
-#include "pages/widgets/PageMessages.h"
+#include "pages/widgets/KeyStrip.h"
+#include "pages/widgets/PageWidgetMessages.h"
 #include "pages/widgets/TitleFont.h"
 
 CBaseForm::CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent)
@@ -22,7 +22,7 @@ CBaseForm::CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent)
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     outer->addWidget(rule);
-    outer->addWidget(new CKeyStrip(this));
+    outer->addWidget(new KeyStrip(this));
     ApplyTitleFont();
 }
 

@@ -12,7 +12,7 @@
 
 #include "pages/PageMessages.h"
 #include "pages/widgets/CIdleListBox.h"
-#include "pages/widgets/PageMessages.h"
+#include "pages/widgets/PageWidgetMessages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/CIdleLoopEditor.h"
+#include "pages/IdleLoopEditor.h"
 #include "pages/widgets/CBaseForm.h"
 
 class CIdleListBox;
@@ -36,7 +36,7 @@ private:
     void OnNoVideoClicked();
     void OnLineDropped(int from, int before);
 
-    CIdleLoopEditor m_editor;
+    IdleLoopEditor m_editor;
     QListWidget* m_pArchList;
     CIdleListBox* m_pIdleList;
     QCheckBox* m_pNoVideo;

@@ -13,7 +13,7 @@
 
 #include "pages/PageMessages.h"
 #include "pages/SettingsOps.h"
-#include "pages/widgets/PageMessages.h"
+#include "pages/widgets/PageWidgetMessages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "pages/widgets/PageMessages.h"
+#include "pages/widgets/PageWidgetMessages.h"
 
 CUnusedArchForm::CUnusedArchForm(PageContext& ctx, QWidget* parent)
     : CBaseForm(ctx, PageKind::CUnusedArchForm, parent) {

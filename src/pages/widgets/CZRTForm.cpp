@@ -16,11 +16,11 @@
 
 #include "pages/ArchAssign.h"
 #include "pages/ArchPageState.h"
-#include "pages/ArchRules.h"
+#include "tree/ArchRules.h"
 #include "pages/PageMessages.h"
 #include "pages/widgets/ArchRowPictures.h"
-#include "pages/widgets/CArchEntryDlg.h"
-#include "pages/widgets/PageMessages.h"
+#include "pages/widgets/ArchEntryDlg.h"
+#include "pages/widgets/PageWidgetMessages.h"
 #include "tree/BuildTree.h"
 
 namespace {
@@ -221,7 +221,7 @@ void CZRTForm::OnEdit() {
     QString arch = FromBytes(edit->m_strArch);
     QString name = FromBytes(edit->m_strName);
     for (;;) {
-        CArchEntryDlg dialog(arch, name, edit->m_bArchEditable, this);
+        ArchEntryDlg dialog(arch, name, edit->m_bArchEditable, this);
         if (dialog.exec() != QDialog::Accepted) return;
         arch = dialog.Arch();
         name = dialog.Name();

@@ -4,7 +4,7 @@
 #include "model/Profile.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "unit/CMainState.h"
+#include "document/MainState.h"
 
 // What every right-hand page works on. The page holds no copy of the model:
 // every change goes straight into the document.
@@ -13,5 +13,5 @@ struct PageContext {
     TreeSink& m_tree;
     Prompter& m_prompter;
     Profile& m_profile;
-    CMainState& m_main;
+    MainState& m_main;
 };

@@ -6,7 +6,7 @@
 #include "model/Format.h"
 #include "report/PrintReport.h"
 #include "report/ReportMessages.h"
-#include "report/widgets/CPainterReportCanvas.h"
+#include "report/widgets/PainterReportCanvas.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
         writer.setResolution(kPdfResolution);
         writer.setPageSize(paper);
         writer.setCreator(QString::fromLatin1(kReportPdfCreator));
-        CPainterReportCanvas canvas(writer);
+        PainterReportCanvas canvas(writer);
         ReportOptions options;
         options.m_time = time;
         result = PrintReport(doc, canvas, prompter, options);

@@ -6,14 +6,14 @@
 #include <QPrinter>
 #include <filesystem>
 
-#include "report/widgets/CPrinterReportCanvas.h"
+#include "report/widgets/PrinterReportCanvas.h"
 #include "report/widgets/ReportPdf.h"
 
 ReportPrinter::ReportPrinter(QWidget* parent, Prompter& prompter)
     : m_pParent(parent), m_prompter(prompter) {}
 
 ReportResult ReportPrinter::PrintOn(QPrinter& printer, const CZRTProDoc& doc, Prompter& prompter) {
-    CPrinterReportCanvas canvas(printer);
+    PrinterReportCanvas canvas(printer);
     ReportOptions options;
     options.m_time = CurrentLocalTime();
     if (printer.printRange() == QPrinter::PageRange) {

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "unit/UnitLink.h"
-#include "unit/link/CLinkTransport.h"
+#include "unit/link/LinkTransport.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 }
 
 // Reads lines from the modem until one carries a result code or the time is up.
-ModemReply AwaitReply(CLinkTransport& line, int ms, bool& lost) {
+ModemReply AwaitReply(LinkTransport& line, int ms, bool& lost) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
     std::string pending;
     std::array<uint8_t, 256> buffer;
@@ -43,7 +43,7 @@ ModemReply AwaitReply(CLinkTransport& line, int ms, bool& lost) {
     }
 }
 
-bool Send(CLinkTransport& line, const std::string& command) {
+bool Send(LinkTransport& line, const std::string& command) {
     return line.Write({reinterpret_cast<const uint8_t*>(command.data()), command.size()}, 1000);
 }
 
@@ -61,7 +61,7 @@ ModemReply ClassifyModemLine(std::string_view line) {
     return ModemReply::None;
 }
 
-uint32_t DialModem(CLinkTransport& line, const std::string& number, int okMs, int dialMs) {
+uint32_t DialModem(LinkTransport& line, const std::string& number, int okMs, int dialMs) {
     line.DiscardInput();
     bool lost = false;
     if (!Send(line, "AT\r") || AwaitReply(line, okMs, lost) != ModemReply::Ok)

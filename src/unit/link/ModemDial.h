@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-class CLinkTransport;
+class LinkTransport;
 
 // The result codes a Hayes modem gives in words (verbose mode).
 enum class ModemReply { None, Ok, Connect, NoDialtone, Busy, NoCarrier, NoAnswer, Error };
@@ -14,4 +14,4 @@ ModemReply ClassifyModemLine(std::string_view line);
 
 // Wakes the modem on `line` with "AT" and dials `number`; 0 once "CONNECT"
 // came, else the link's result bits. Waits no longer than the given times.
-uint32_t DialModem(CLinkTransport& line, const std::string& number, int okMs, int dialMs);
+uint32_t DialModem(LinkTransport& line, const std::string& number, int okMs, int dialMs);

@@ -9,7 +9,7 @@
 #include <functional>
 #include <set>
 
-#include "app/CQtPrompter.h"
+#include "window/QtPrompter.h"
 #include "import/WizardControls.h"
 #include "import/widgets/CSetupWizardDlg.h"
 #include "model/MemoryProfile.h"
@@ -93,7 +93,7 @@ public:
     }
 
     MemoryProfile m_profile;
-    CQtPrompter m_prompter;
+    QtPrompter m_prompter;
     CSetupWizardDlg m_page;
 };
 
@@ -210,7 +210,7 @@ TEST_F(SetupWizardDlgTest, ChoosingAPagingFileAsksForTheHardwareInstead) {
     Button(WC::kEightPort)->click();
     Button(kFinish)->click();
     EXPECT_EQ(m_page.result(), QDialog::Accepted);
-    const CWizardAnswers& a = m_page.Answers();
+    const WizardAnswers& a = m_page.Answers();
     EXPECT_EQ(a.m_nInputMethod, 4);
     EXPECT_EQ(a.m_strPagingFile, "/sites/east/TDX_FILE.DAT");
     EXPECT_EQ(a.m_strConfigFile, "");
@@ -242,7 +242,7 @@ TEST_F(SetupWizardDlgTest, FinishTakesTheDescribedSystem) {
     Button(kFinish)->click();
     ASSERT_EQ(m_page.result(), QDialog::Accepted)
         << ::testing::PrintToString(m_prompter.ShownTexts());
-    const CWizardAnswers& a = m_page.Answers();
+    const WizardAnswers& a = m_page.Answers();
     EXPECT_EQ(a.m_nInputMethod, 5);
     EXPECT_EQ(a.m_nSystemType, 2);
     EXPECT_EQ(a.m_nExpansionCount, 12);

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CQtPrompter.h"
+#include "window/QtPrompter.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/UnitModelControls.h"
 #include "model/MemoryProfile.h"
@@ -26,7 +26,7 @@ protected:
     }
 
     MemoryProfile m_profile;
-    CQtPrompter m_prompter;
+    QtPrompter m_prompter;
 };
 
 TEST_F(UnitModelDlgTest, OpensOnTheFourPortUnitWithNoExpansionUnit) {

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
+#include "app/DocumentCommandGroup.h"
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
 #include "import/WizardControls.h"
@@ -12,8 +12,8 @@
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/UnitModelControls.h"
 #include "model/CommandIds.h"
-#include "unit/widgets/CConnectionDlg.h"
-#include "unit/widgets/CUnitCommands.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/UnitCommandGroup.h"
 #include "unit/widgets/ModalAnswer.h"
 
 namespace {
@@ -233,14 +233,14 @@ TEST_F(WizardWindowTest, StartUpCommandRunsTheWizardOnlyOnAnEmptyTree) {
 TEST_F(WizardWindowTest, TheReadRadioStartsOneUnitRead) {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(PathOf("data")));
     CMainFrame& frame = NewFrame();
-    CUnitCommands* units = nullptr;
+    UnitCommandGroup* units = nullptr;
     for (QObject* child : frame.children())
-        if (auto* group = dynamic_cast<CUnitCommands*>(child)) units = group;
+        if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) units = group;
     ASSERT_NE(units, nullptr);
     frame.State().m_bVerifyPass = true;
     int connections = 0;
     WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, WC::kReadUnit); });
-    WhenShown<CConnectionDlg>([&connections](CConnectionDlg& dlg) {
+    WhenShown<ConnectionDlg>([&connections](ConnectionDlg& dlg) {
         ++connections;
         dlg.reject();
     });

@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "model/CommandIds.h"
-#include "report/widgets/CReportActions.h"
+#include "report/widgets/ReportActions.h"
 #include "report/widgets/ReportPrinter.h"
 #include "support/Configs.h"
 #include "support/PdfText.h"
@@ -52,7 +52,7 @@ bool Contains(const std::string& text, const std::string& part) {
 }  // namespace
 
 TEST_F(ReportActionsTest, CommandsAreEnabledWhenConfiguredAndNotBusy) {
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     const QList<QAction*> actions = {commands.PrintAction(), commands.PreviewAction(),
                                      commands.ExportAction()};
     for (QAction* a : actions) EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
@@ -65,7 +65,7 @@ TEST_F(ReportActionsTest, CommandsAreEnabledWhenConfiguredAndNotBusy) {
 }
 
 TEST_F(ReportActionsTest, MenuTextsShortcutAndPrompts) {
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     QMenu file;
     QAction* exit = file.addAction(QStringLiteral("E&xit"));
     commands.AddToMenu(&file, exit);
@@ -116,7 +116,7 @@ TEST_F(ReportActionsTest, PrinterPrintsOnlyTheChosenPages) {
 TEST_F(ReportActionsTest, ExportWritesTheChosenPdf) {
     BuildEightPorts();
     m_doc.SetModifiedFlag(true);
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     m_prompter.m_files = {Path("export.pdf")};
     commands.ExportAction()->trigger();
 
@@ -131,7 +131,7 @@ TEST_F(ReportActionsTest, ExportWritesTheChosenPdf) {
 
 TEST_F(ReportActionsTest, ExportCancelledOrFailing) {
     BuildEightPorts();
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     commands.ExportAction()->trigger();  // the file dialog is cancelled
     EXPECT_TRUE(m_prompter.m_shown.empty());
 
@@ -153,7 +153,7 @@ TEST_F(ReportActionsTest, ProposedPdfNameFollowsTheDocument) {
 
 TEST_F(ReportActionsTest, PreviewShowsEveryPage) {
     BuildEightPorts();
-    CReportActions commands(&m_window, m_doc, m_prompter);
+    ReportActions commands(&m_window, m_doc, m_prompter);
     int previewPages = -1;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());

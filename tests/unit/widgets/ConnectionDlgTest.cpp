@@ -7,8 +7,8 @@
 
 #include "app/AppFixture.h"
 #include "unit/AddressBook.h"
-#include "unit/widgets/CConnectionDlg.h"
-#include "unit/widgets/CFindCableDlg.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/FindCableDlg.h"
 #include "unit/widgets/ModalAnswer.h"
 
 namespace {
@@ -42,7 +42,7 @@ TEST_F(ConnectionDlgTest, ConnectKeepsAWholeEntryAndRefusesAnIncompleteOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        CConnectionDlg dlg(*m_profile);
+        ConnectionDlg dlg(*m_profile);
         dlg.NewButton()->click();
         dlg.NameEdit()->setText(c.name);
         dlg.ViaBox()->setCurrentIndex(c.via);
@@ -69,7 +69,7 @@ TEST_F(ConnectionDlgTest, OpensOnTheLastUsedEntryAndCancelChangesNothing) {
     book.m_strLastUsed = "Two";
     book.Save(*m_profile);
 
-    CConnectionDlg dlg(*m_profile);
+    ConnectionDlg dlg(*m_profile);
     EXPECT_EQ(dlg.Units()->count(), 3);
     EXPECT_EQ(dlg.Units()->item(0)->text(), "Demonstration unit (built in)");
     EXPECT_EQ(dlg.Units()->currentRow(), 2);
@@ -83,7 +83,7 @@ TEST_F(ConnectionDlgTest, OpensOnTheLastUsedEntryAndCancelChangesNothing) {
     EXPECT_EQ(AddressBook::Load(*m_profile).Entries().size(), 2u);
 
     // Renaming onto another entry's name is refused.
-    CConnectionDlg again(*m_profile);
+    ConnectionDlg again(*m_profile);
     again.NameEdit()->setText("One");
     again.ConnectButton()->click();
     EXPECT_EQ(again.ProblemLabel()->text(), "Another entry already has this name.");
@@ -99,7 +99,7 @@ TEST_F(ConnectionDlgTest, PortsAreLabelledAndFindMyCableChoosesTheNewOne) {
     std::vector<SerialPortEntry> present = {builtIn, usb};
     const auto lister = [&present] { return present; };
     {
-        CConnectionDlg dlg(*m_profile, nullptr, lister);
+        ConnectionDlg dlg(*m_profile, nullptr, lister);
         ASSERT_EQ(dlg.PortBox()->count(), 2);
         EXPECT_EQ(dlg.PortBox()->itemText(0), "ttyS0");
         EXPECT_EQ(dlg.PortBox()->itemText(1), "ttyUSB0 - FTDI FT232R USB UART (USB 0403:6001)");
@@ -111,12 +111,12 @@ TEST_F(ConnectionDlgTest, PortsAreLabelledAndFindMyCableChoosesTheNewOne) {
     }
     EXPECT_EQ(m_profile->GetString("userdata", "LastSerialPort", ""), "ttyUSB0");
 
-    CConnectionDlg dlg(*m_profile, nullptr, lister);
+    ConnectionDlg dlg(*m_profile, nullptr, lister);
     dlg.NewButton()->click();
     EXPECT_EQ(dlg.PortDevice(), "ttyUSB0");
     EXPECT_EQ(dlg.PortBox()->currentText(), "ttyUSB0 - FTDI FT232R USB UART (USB 0403:6001)");
     QString instruction;
-    WhenShown<CFindCableDlg>([&](CFindCableDlg& finder) {
+    WhenShown<FindCableDlg>([&](FindCableDlg& finder) {
         present = {builtIn, usb};  // the cable is unplugged
         finder.NextButton()->click();
         EXPECT_FALSE(finder.UseButton()->isEnabled());

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
+#include "app/DocumentCommandGroup.h"
 #include "link/SimProcess.h"
 #include "model/CommandIds.h"
 #include "unit/ModemSetup.h"
-#include "unit/widgets/CModemDlg.h"
+#include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/ModalAnswer.h"
 
 namespace {
@@ -19,13 +19,13 @@ struct StepView {
     bool m_bPorts, m_bInit, m_bBack, m_bNext;
 };
 
-StepView ViewOf(const CModemDlg& dlg) {
+StepView ViewOf(const ModemDlg& dlg) {
     return {dlg.StepIndicator()->value(), dlg.PortBox()->isEnabled(),
             dlg.InitStringEdit()->isEnabled(), dlg.BackButton()->isEnabled(),
             dlg.NextButton()->isEnabled()};
 }
 
-void ExpectView(const CModemDlg& dlg, const StepView& want) {
+void ExpectView(const ModemDlg& dlg, const StepView& want) {
     const StepView got = ViewOf(dlg);
     EXPECT_EQ(got.m_nIndicator, want.m_nIndicator);
     EXPECT_EQ(got.m_bPorts, want.m_bPorts) << "step " << want.m_nIndicator;
@@ -46,7 +46,7 @@ TEST_F(ModemDlgTest, ConfiguresTheModemInFiveSteps) {
     CMainFrame& frame = NewFrame();
     bool ran = false;
     QString statusDuring;
-    WhenShown<CModemDlg>([&](CModemDlg& dlg) {
+    WhenShown<ModemDlg>([&](ModemDlg& dlg) {
         ran = true;
         statusDuring = frame.StatusText();
         EXPECT_EQ(dlg.windowTitle(), "Configure Remote Modem");
@@ -86,7 +86,7 @@ TEST_F(ModemDlgTest, ConfiguresTheModemInFiveSteps) {
 
 // A port that cannot be opened is reported in the log and keeps the wizard at step 3.
 TEST_F(ModemDlgTest, APortThatCannotBeOpenedStopsAtStepThree) {
-    CModemDlg dlg;
+    ModemDlg dlg;
     dlg.NextButton()->click();
     dlg.PortBox()->setCurrentText("/nonexistent/ttyQ9");
     dlg.NextButton()->click();

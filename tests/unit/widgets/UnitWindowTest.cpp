@@ -8,20 +8,20 @@
 #include <algorithm>
 
 #include "app/AppFixture.h"
-#include "app/CDocumentCommands.h"
+#include "app/DocumentCommandGroup.h"
 #include "link/SimProcess.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
 #include "unit/AddressBook.h"
 #include "unit/BuildUnitImage.h"
-#include "unit/widgets/CConnectionDlg.h"
-#include "unit/widgets/CFrameLinkUi.h"
-#include "unit/widgets/CPasswordDlg.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/FrameLinkUi.h"
+#include "unit/widgets/PasswordDlg.h"
 #include "unit/widgets/CStatusForm.h"
-#include "unit/widgets/CUnitCommands.h"
-#include "unit/widgets/CVerifyDetailsDlg.h"
-#include "unit/widgets/CWindowUnitLink.h"
+#include "unit/widgets/UnitCommandGroup.h"
+#include "unit/widgets/VerifyDetailsDlg.h"
+#include "unit/widgets/WindowUnitLink.h"
 #include "unit/widgets/ModalAnswer.h"
 
 namespace {
@@ -38,7 +38,7 @@ std::vector<std::string> InputArchNumbers(const CZRTProDoc& doc) {
 
 // Picks (or first adds) the address-book entry `name` for the serial port `port`.
 void ConnectTo(const std::string& name, const std::string& port) {
-    WhenShown<CConnectionDlg>([name, port](CConnectionDlg& dlg) {
+    WhenShown<ConnectionDlg>([name, port](ConnectionDlg& dlg) {
         const QList<QListWidgetItem*> found =
             dlg.Units()->findItems(QString::fromStdString(name), Qt::MatchExactly);
         if (found.isEmpty()) {
@@ -54,7 +54,7 @@ void ConnectTo(const std::string& name, const std::string& port) {
 }
 
 void TypePassword(const QString& password) {
-    WhenShown<CPasswordDlg>([password](CPasswordDlg& dlg) {
+    WhenShown<PasswordDlg>([password](PasswordDlg& dlg) {
         EXPECT_EQ(dlg.PasswordEdit()->echoMode(), QLineEdit::Password);
         QTest::keyClicks(dlg.PasswordEdit(), password);
         QTest::keyClick(dlg.PasswordEdit(), Qt::Key_Return);
@@ -70,9 +70,9 @@ protected:
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(PathOf("data")));
     }
 
-    CUnitCommands& UnitCommands(CMainFrame& frame) {
+    UnitCommandGroup& UnitCommands(CMainFrame& frame) {
         for (QObject* child : frame.children())
-            if (auto* group = dynamic_cast<CUnitCommands*>(child)) return *group;
+            if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) return *group;
         throw std::logic_error("no unit commands");
     }
 
@@ -185,7 +185,7 @@ TEST_F(UnitWindowTest, CancellingTheConnectionEndsTheCommandSilently) {
     CMainFrame& frame = NewFrame();
     OpenSite(frame, 4, 0, 10);
     for (int command : {kCmdWriteUnit, kCmdReadUnit, kCmdSetTime}) {
-        WhenShown<CConnectionDlg>([](CConnectionDlg& dlg) { dlg.reject(); });
+        WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.reject(); });
         frame.Action(command)->trigger();
         EXPECT_EQ(frame.StatusText(), "Attempting connect to M-4400 . . .") << command;
         EXPECT_TRUE(frame.Prompter().ShownTexts().empty()) << command;
@@ -200,7 +200,7 @@ TEST_F(UnitWindowTest, TheDemonstrationUnitTakesAWriteAndGivesItBack) {
     {
         CMainFrame& frame = NewFrame();
         OpenSite(frame, 4, 1, 300);
-        WhenShown<CConnectionDlg>([](CConnectionDlg& dlg) {
+        WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) {
             EXPECT_EQ(dlg.Units()->currentRow(), 0);
             dlg.ConnectButton()->click();
         });
@@ -216,7 +216,7 @@ TEST_F(UnitWindowTest, TheDemonstrationUnitTakesAWriteAndGivesItBack) {
     m_doc.SetModifiedFlag(false);
     CMainFrame& frame = NewFrame();
     frame.Prompter().SetNextUnitModel({1, 0});
-    WhenShown<CConnectionDlg>([](CConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
+    WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
     frame.Action(kCmdReadUnit)->trigger();
     EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
@@ -267,10 +267,10 @@ TEST_F(UnitWindowTest, CancelStopsAWriteHalfWayAndTheTraceShowsItsEnd) {
     EXPECT_EQ(m_doc.IsModified(), modified);
     EXPECT_FALSE(UnitCommands(frame).DetailsButton()->isVisible());
 
-    const QStringList traces = QDir(CUnitCommands::TraceFolder()).entryList({"link-*.trace"});
+    const QStringList traces = QDir(UnitCommandGroup::TraceFolder()).entryList({"link-*.trace"});
     ASSERT_EQ(traces.size(), 1);
     const std::string trace =
-        Slurp((CUnitCommands::TraceFolder() + "/" + traces.front()).toStdString());
+        Slurp((UnitCommandGroup::TraceFolder() + "/" + traces.front()).toStdString());
     // CONNECT with the password masked, then programming mode entered.
     EXPECT_NE(trace.find("> 05 40 ** ** ** ** **\n"), std::string::npos) << trace;
     EXPECT_EQ(trace.find("34 33 32 31"), std::string::npos);
@@ -311,7 +311,7 @@ TEST_F(UnitWindowTest, AFailedVerifyListsTheWornCellsInDetails) {
     QPushButton* details = UnitCommands(frame).DetailsButton();
     ASSERT_TRUE(details->isVisible());
     std::vector<std::vector<QString>> rows;
-    WhenShown<CVerifyDetailsDlg>([&rows](CVerifyDetailsDlg& dlg) {
+    WhenShown<VerifyDetailsDlg>([&rows](VerifyDetailsDlg& dlg) {
         QTableWidget* cells = dlg.Cells();
         for (int r = 0; r < cells->rowCount(); ++r)
             rows.push_back(

@@ -1,0 +1,119 @@
+#include "app/DocumentCommandGroup.h"
+
+#include <QAction>
+#include <QFile>
+
+#include "app/AppMessages.h"
+#include "app/CMainFrame.h"
+#include "import/SetupWizardBuild.h"
+#include "model/CommandEnabling.h"
+#include "model/CommandIds.h"
+#include "document/DocumentOps.h"
+
+namespace {
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+DocumentCommandGroup::DocumentCommandGroup(CMainFrame& frame)
+    : CommandGroup(&frame), m_frame(frame), m_recent(frame.UserProfile(), kRecentFileCount) {
+    connect(frame.Action(kCmdFileNew), &QAction::triggered, this, [this] { New(); });
+    connect(frame.Action(kCmdFileOpen), &QAction::triggered, this, [this] { Open(); });
+    connect(frame.Action(kCmdFileSave), &QAction::triggered, this, [this] { Save(); });
+    connect(frame.Action(kCmdFileSaveAs), &QAction::triggered, this, [this] { SaveAs(); });
+    connect(frame.Action(kCmdExit), &QAction::triggered, &frame, &QWidget::close);
+    for (int n = 0; n < kRecentFileCount; ++n)
+        connect(frame.Action(kCmdRecentFirst + n), &QAction::triggered, this,
+                [this, n] { OpenRecent(n); });
+    RefreshRecentMenu();
+}
+
+void DocumentCommandGroup::UpdateCommands() {
+    const bool busy = m_frame.State().m_bBusy;
+    for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs})
+        m_frame.Action(id)->setEnabled(*DocumentCommandEnabled(id, m_frame.Doc(), busy));
+    for (int n = 0; n < kRecentFileCount; ++n)
+        m_frame.Action(kCmdRecentFirst + n)->setEnabled(!busy);
+}
+
+bool DocumentCommandGroup::OpenFile(const QString& path) {
+    DocumentContext ctx = m_frame.DocContext();
+    const std::string local = LocalPath(path);
+    return Opened(local, OpenDocumentFile(ctx, local));
+}
+
+bool DocumentCommandGroup::OpenAtStart(const QString& path) {
+    DocumentContext ctx = m_frame.DocContext();
+    const std::string local = LocalPath(path);
+    return Opened(local, OpenConfiguration(ctx, local));
+}
+
+void DocumentCommandGroup::New() {
+    DocumentContext ctx = m_frame.DocContext();
+    NewConfigurationCommand(ctx, m_frame.Wizard());
+    m_frame.UpdateCommands();
+}
+
+void DocumentCommandGroup::Open() {
+    DocumentContext ctx = m_frame.DocContext();
+    std::string path;
+    if (!ctx.m_prompter.ChooseFile(FileChoice::OpenZrt, path)) return;
+    Opened(path, OpenDocumentFile(ctx, path));
+}
+
+bool DocumentCommandGroup::Save() {
+    DocumentContext ctx = m_frame.DocContext();
+    const bool ok = SaveDocument(ctx, false);
+    Saved(ok);
+    return ok;
+}
+
+bool DocumentCommandGroup::SaveAs() {
+    DocumentContext ctx = m_frame.DocContext();
+    const bool ok = SaveDocument(ctx, true);
+    Saved(ok);
+    return ok;
+}
+
+void DocumentCommandGroup::OpenRecent(int index) {
+    if (index < 0 || index >= static_cast<int>(m_recent.Paths().size())) return;
+    const std::string path = m_recent.Paths()[static_cast<size_t>(index)];
+    DocumentContext ctx = m_frame.DocContext();
+    if (!ConfirmLeave(ctx)) return;
+    if (!Opened(path, OpenConfiguration(ctx, path))) {
+        m_recent.Remove(path);
+        RefreshRecentMenu();
+    }
+}
+
+bool DocumentCommandGroup::Opened(const std::string& path, bool ok) {
+    if (ok) {
+        m_recent.Add(path);
+        RefreshRecentMenu();
+    }
+    m_frame.UpdateCommands();
+    return ok;
+}
+
+void DocumentCommandGroup::Saved(bool ok) {
+    if (ok) {
+        m_recent.Add(m_frame.Doc().GetPathName());
+        RefreshRecentMenu();
+    }
+    m_frame.UpdateCommands();
+}
+
+void DocumentCommandGroup::RefreshRecentMenu() {
+    const auto& paths = m_recent.Paths();
+    for (int n = 0; n < kRecentFileCount; ++n) {
+        QAction* action = m_frame.Action(kCmdRecentFirst + n);
+        const bool used = n < static_cast<int>(paths.size());
+        action->setVisible(used);
+        if (used)
+            action->setText(QString::fromLatin1(AppMessages::kRecentEntry)
+                                .arg(n + 1)
+                                .arg(QFile::decodeName(paths[static_cast<size_t>(n)].c_str())
+                                         .replace('&', "&&")));
+    }
+}

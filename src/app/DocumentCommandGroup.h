@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "window/CommandGroup.h"
+#include "model/RecentFiles.h"
+
+class CMainFrame;
+
+// File > New, Open, Save, Save As, the recent files and Exit: the document's
+// own commands, run through the core's document operations.
+class DocumentCommandGroup : public CommandGroup {
+public:
+    explicit DocumentCommandGroup(CMainFrame& frame);
+
+    void UpdateCommands() override;
+
+    // Open a file as File > Open does once the file is chosen (also dropped files).
+    bool OpenFile(const QString& path);
+    // The file named on the command line.
+    bool OpenAtStart(const QString& path);
+
+    void New();
+    void Open();
+    bool Save();
+    bool SaveAs();
+    void OpenRecent(int index);
+
+private:
+    bool Opened(const std::string& path, bool ok);
+    void Saved(bool ok);
+    void RefreshRecentMenu();
+
+    CMainFrame& m_frame;
+    RecentFiles m_recent;
+};

@@ -1,0 +1,114 @@
+#include "document/DocumentOps.h"
+
+#include "model/Format.h"
+#include "model/ModelMessages.h"
+#include "model/ZrtFile.h"
+#include "tree/BuildTree.h"
+
+namespace {
+
+bool HasConflicts(CZRTProDoc& doc) { return doc.m_bConflicts || !doc.CheckArchConflicts(); }
+
+void LabelRoot(DocumentContext& ctx, const std::string& name) {
+    if (const TreeItem root = ctx.m_tree.RootItem())
+        ctx.m_tree.SetItemText(root, SystemLabel(name));
+}
+
+}  // namespace
+
+bool AskSaveChanges(DocumentContext& ctx) {
+    if (!ctx.m_doc.IsModified()) return true;
+    const std::string text = ReplaceArg1(ModelMessages::kSaveChanges, ctx.m_doc.GetTitle());
+    switch (ctx.m_prompter.Message(text, PromptButtons::YesNoCancel, PromptIcon::Question)) {
+        case PromptAnswer::Yes:
+            return SaveDocument(ctx, false);
+        case PromptAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool OpenConfiguration(DocumentContext& ctx, const std::string& path) {
+    if (!ctx.m_pMain || ctx.m_pMain->m_bBusy) return false;
+    CZRTProDoc& doc = ctx.m_doc;
+    const std::string previousPath = doc.GetPathName();
+    const std::string previousTitle = doc.GetTitle();
+    const bool previousTreeBuilt = doc.m_bTreeBuilt;
+
+    doc.ClearContents();
+    doc.SetPathName(path);
+    if (!LoadZrtFile(doc, path, ctx.m_prompter)) {
+        // Keep the old name so that a later Save cannot write the configuration
+        // still in memory over the file that failed to open.
+        if (previousPath.empty())
+            doc.SetUntitled(previousTitle);
+        else
+            doc.SetPathName(previousPath);
+        doc.m_bTreeBuilt = previousTreeBuilt;
+        return false;
+    }
+    ctx.m_pMain->m_strPendingPassword.clear();
+    ctx.m_pMain->m_bPasswordPending = false;
+    doc.m_bConflicts = 0;
+    doc.SetPathName(path);
+    BuildTree(doc, ctx.m_tree, ctx.m_prompter, nullptr, true, -1, -1, doc.m_nCiuCount,
+              doc.m_nPortCount);
+    LabelRoot(ctx, FileNameOf(path));
+    doc.SetModifiedFlag(false);
+    return true;
+}
+
+bool SaveConfiguration(DocumentContext& ctx, const std::string& path) {
+    if (HasConflicts(ctx.m_doc)) {
+        ctx.m_prompter.Message(ModelMessages::kConflictsCannotSave, PromptButtons::Ok,
+                               PromptIcon::Warning);
+        return false;
+    }
+    if (!ctx.m_pMain) return false;
+    if (!SaveZrtFile(ctx.m_doc, path, ctx.m_prompter)) return false;
+    ctx.m_doc.SetPathName(path);
+    LabelRoot(ctx, FileNameOf(path));
+    return true;
+}
+
+bool SaveDocument(DocumentContext& ctx, bool askName) {
+    std::string path = ctx.m_doc.GetPathName();
+    if (askName || path.empty()) {
+        if (path.empty()) path = ctx.m_doc.GetTitle();
+        if (!ctx.m_prompter.ChooseFile(FileChoice::SaveZrt, path)) return false;
+    }
+    return SaveConfiguration(ctx, path);
+}
+
+bool ConfirmLeave(DocumentContext& ctx) {
+    if (HasConflicts(ctx.m_doc)) {
+        if (ctx.m_prompter.Message(ModelMessages::kConflictsCloseWithoutSaving,
+                                   PromptButtons::OkCancel,
+                                   PromptIcon::Warning) != PromptAnswer::Ok)
+            return false;
+        ctx.m_doc.SetModifiedFlag(false);
+    }
+    return AskSaveChanges(ctx);
+}
+
+bool OpenDocumentFile(DocumentContext& ctx, const std::string& path) {
+    return ConfirmLeave(ctx) && OpenConfiguration(ctx, path);
+}
+
+bool OpenDocumentCommand(DocumentContext& ctx) {
+    std::string path;
+    if (!ctx.m_prompter.ChooseFile(FileChoice::OpenZrt, path)) return false;
+    return OpenDocumentFile(ctx, path);
+}
+
+bool NewConfiguration(DocumentContext& ctx) {
+    if (!AskSaveChanges(ctx)) return false;
+    ctx.m_doc.ClearContents();
+    ctx.m_doc.SetUntitled(ModelMessages::kUntitled);
+    ctx.m_doc.SetModifiedFlag(false);
+    if (!ctx.m_pMain) return false;
+    ctx.m_pMain->m_strPendingPassword.clear();
+    ctx.m_pMain->m_bPasswordPending = false;
+    return true;
+}

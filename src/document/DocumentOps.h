@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+#include "model/CZRTProDoc.h"
+#include "model/ProcessRunner.h"
+#include "model/Prompter.h"
+#include "tree/TreeSink.h"
+#include "document/MainState.h"
+
+// What the document's file operations work on: the document, the tree that
+// shows it, the user, the main window's unit state (null before the main
+// window exists) and how helper programs run (null: spawned and waited for).
+struct DocumentContext {
+    CZRTProDoc& m_doc;
+    TreeSink& m_tree;
+    Prompter& m_prompter;
+    MainState* m_pMain = nullptr;
+    ProcessRunner* m_pProcesses = nullptr;
+};
+
+// Opens a configuration file and rebuilds the tree from it. Fails without a
+// message while the main window is busy or absent. A file that cannot be
+// opened leaves the current configuration, its path name, title and pending
+// unit password exactly as they were.
+bool OpenConfiguration(DocumentContext& ctx, const std::string& path);
+
+// Writes the configuration to `path`, refusing while Arch Numbers conflict.
+// The file on disk changes only when the whole new file has been written.
+bool SaveConfiguration(DocumentContext& ctx, const std::string& path);
+
+// File > Save (or Save As with `askName`): asks for a file name when the
+// document has none, then saves.
+bool SaveDocument(DocumentContext& ctx, bool askName);
+
+// Asked before the configuration is replaced or the program ends: the conflict
+// question, then "Save changes to %1?". True to go on.
+bool ConfirmLeave(DocumentContext& ctx);
+
+// The framework's own question before a modified document is dropped:
+// "Save changes to %1?". True to go on (saved, or not to be saved).
+bool AskSaveChanges(DocumentContext& ctx);
+
+// File > Open, after the file has been chosen (also the recent-file list).
+bool OpenDocumentFile(DocumentContext& ctx, const std::string& path);
+
+// File > Open: choose a file, then as OpenDocumentFile.
+bool OpenDocumentCommand(DocumentContext& ctx);
+
+// File > New up to the setup wizard: the save question, then an empty
+// untitled document that keeps its nodes until the wizard builds anew. True
+// when the wizard is to run.
+bool NewConfiguration(DocumentContext& ctx);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the main window keeps about the unit: the memory image last built or
+// read, the copy a verify compares against, the busy state of a transfer, the
+// unit's password and the one waiting to be written.
+struct MainState {
+    // One cell a failed verify read back other than it was written.
+    struct VerifyDifference {
+        uint32_t m_nAddress = 0;
+        uint8_t m_byWritten = 0;
+        uint8_t m_byRead = 0;
+        bool operator==(const VerifyDifference&) const = default;
+    };
+    static constexpr size_t kVerifyDetailsKept = 10;
+
+    std::vector<uint8_t> m_image;
+    std::vector<uint8_t> m_writtenImage;
+    bool m_bBusy = false;
+    bool m_bVerifyPass = false;
+    bool m_bEnableVerify = false;
+    std::string m_strUnitPassword;
+    std::string m_strPendingPassword;
+    bool m_bPasswordPending = false;
+
+    // Set by the progress page's Cancel (Ctrl+C in the command-line tool): the
+    // transfer stops after the message in flight. Cleared when a command starts.
+    bool m_bCancelRequested = false;
+
+    // The last failed verify: how many cells differ, and the first of them.
+    size_t m_nVerifyDifferences = 0;
+    std::vector<VerifyDifference> m_verifyDifferences;
+};

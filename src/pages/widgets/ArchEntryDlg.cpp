@@ -1,0 +1,54 @@
+#include "pages/widgets/ArchEntryDlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "tree/ArchRules.h"
+#include "pages/PageMessages.h"
+#include "pages/widgets/PageWidgetMessages.h"
+
+ArchEntryDlg::ArchEntryDlg(const QString& arch, const QString& name, bool archEditable,
+                             QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QString::fromLatin1(PageWidgetMessages::kArchEntryCaption));
+    m_pArch = new QLineEdit(arch, this);
+    m_pArch->setObjectName("newArch");
+    m_pArch->setMaxLength(static_cast<int>(kArchMaxLength));
+    m_pArch->setReadOnly(!archEditable);
+    m_pName = new QLineEdit(name, this);
+    m_pName->setObjectName("newName");
+    m_pName->setMaxLength(static_cast<int>(kNameLength));
+    // Wide enough for fifteen of the widest characters a name may hold.
+    m_pName->setMinimumWidth(m_pName->fontMetrics().horizontalAdvance(QString(16, 'W')));
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QString::fromLatin1(PageWidgetMessages::kNewArch), m_pArch);
+    fields->addRow(QString::fromLatin1(PageWidgetMessages::kNewName), m_pName);
+    auto* help = new QLabel(QString::fromLatin1(PageMessages::kArchHelp), this);
+    help->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QString::fromLatin1(PageWidgetMessages::kOk), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(QString::fromLatin1(PageWidgetMessages::kCancel),
+                       QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ArchEntryDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ArchEntryDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(help);
+    layout->addWidget(buttons);
+    (archEditable ? m_pArch : m_pName)->setFocus();
+}
+
+QString ArchEntryDlg::Arch() const { return m_pArch->text(); }
+QString ArchEntryDlg::Name() const { return m_pName->text(); }
+
+void ArchEntryDlg::accept() {
+    if (m_pArch->text().isEmpty()) return;
+    QDialog::accept();
+}

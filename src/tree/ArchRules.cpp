@@ -1,0 +1,116 @@
+#include "tree/ArchRules.h"
+
+#include <cctype>
+#include <vector>
+
+#include "model/Format.h"
+#include "pages/PageMessages.h"
+#include "tree/BuildTree.h"
+
+namespace {
+
+std::string TrimTrailingBlanks(std::string s) {
+    s.erase(s.find_last_not_of(' ') + 1);
+    return s;
+}
+
+void AppendConflict(std::string& report, bool& first, const std::string& header,
+                    const std::string& label) {
+    if (first) {
+        report += "\r\n" + TrimTrailingBlanks(header) + PageMessages::kConflictsHeading;
+        first = false;
+    }
+    report += "   " + label + " \r\n";
+}
+
+}  // namespace
+
+bool IsInputInConflict(const CZRTProDoc& doc, int i) {
+    for (int j = kFixedNodeCount; j < doc.NodeCount(); ++j)
+        if (j != i && doc.CarriesArch(j) && doc.m_nodes[j].m_strArch == doc.m_nodes[i].m_strArch)
+            return true;
+    return false;
+}
+
+ConflictReport RefreshConflictReport(CZRTProDoc& doc, const TreeSink& tree, Prompter& prompter,
+                                     bool currentItemOnly) {
+    doc.m_bConflicts = 0;
+    ConflictReport result;
+    if (currentItemOnly) {
+        const int current = doc.FindNodeByItem(tree.SelectedItem());
+        if (current < 0) {
+            prompter.Message(PageMessages::kTreeItemNotFoundCheckConflicts);
+            return result;
+        }
+        const CConfigNode& cur = doc.m_nodes[current];
+        bool first = true;
+        for (int j = kFixedNodeCount; j < doc.NodeCount(); ++j) {
+            if (j == current || !doc.CarriesArch(j) || doc.m_nodes[j].m_strArch != cur.m_strArch)
+                continue;
+            AppendConflict(result.m_strReport, first, InputItemText(cur),
+                           InputItemText(doc.m_nodes[j]));
+            doc.m_bConflicts = 1;
+        }
+    } else {
+        std::vector<const CConfigNode*> pending;
+        for (int j = kFixedNodeCount; j < doc.NodeCount(); ++j)
+            if (doc.CarriesArch(j)) pending.push_back(&doc.m_nodes[j]);
+        while (pending.size() >= 2) {
+            const CConfigNode* head = pending.front();
+            bool first = true;
+            for (auto it = pending.begin() + 1; it != pending.end();) {
+                if ((*it)->m_strArch != head->m_strArch) {
+                    ++it;
+                    continue;
+                }
+                AppendConflict(result.m_strReport, first, InputItemText(*head),
+                               InputItemText(**it));
+                doc.m_bConflicts = 1;
+                it = pending.erase(it);
+            }
+            pending.erase(pending.begin());
+        }
+    }
+    doc.CheckArchConflicts();
+    result.m_bRefreshed = true;
+    return result;
+}
+
+bool HasLegalArchCharacters(const std::string& arch) {
+    for (unsigned char c : arch)
+        if ((c < '0' || c > '9') && c != '#' && c != '*') return false;
+    return true;
+}
+
+bool ValidateArchEntry(const CZRTProDoc& doc, const std::string& arch, int index,
+                       Prompter& prompter) {
+    if (!HasLegalArchCharacters(arch)) {
+        prompter.Message(PageMessages::kBadArchCharacter);
+        return false;
+    }
+    bool accepted = true;
+    for (int j = kFixedNodeCount; j < doc.NodeCount(); ++j) {
+        if (j == index || !doc.CarriesArch(j) || doc.m_nodes[j].m_strArch != arch) continue;
+        prompter.Message(StrFormat(PageMessages::kArchAssignedAt, arch.c_str(),
+                                   doc.m_nodes[j].m_strLabel.c_str()));
+        accepted = false;
+    }
+    for (const CZoneEntry& z : doc.m_zones) {
+        if (z.m_strArch != arch) continue;
+        prompter.Message(StrFormat(PageMessages::kArchInPool, arch.c_str()));
+        accepted = false;
+    }
+    return accepted;
+}
+
+std::string PadName(const std::string& name) {
+    std::string padded = name;
+    if (padded.size() < kNameLength) padded.resize(kNameLength, ' ');
+    return padded;
+}
+
+std::string TrimTrailingSpace(const std::string& text) {
+    size_t end = text.size();
+    while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
+    return text.substr(0, end);
+}

@@ -1,0 +1,293 @@
+#include "unit/widgets/ConnectionDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "unit/link/ConnectionAddress.h"
+#include "unit/widgets/FindCableDlg.h"
+#include "unit/widgets/WindowUnitLink.h"
+#include "unit/widgets/UnitWidgetMessages.h"
+
+namespace UWM = UnitWidgetMessages;
+
+namespace {
+
+constexpr const char* kLastPortKey = "LastSerialPort";
+constexpr int kDefaultBaud = 9600;
+constexpr int kDefaultTcpPort = 4001;
+constexpr int kSpeeds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+enum Via { kSerial, kTcp, kModem };
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+std::string Bytes(const QString& text) { return text.trimmed().toLatin1().toStdString(); }
+
+}  // namespace
+
+ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports)
+    : QDialog(parent),
+      m_profile(profile),
+      m_ports(std::move(ports)),
+      m_book(AddressBook::Load(profile)) {
+    setObjectName("ConnectionDlg");
+    setWindowTitle(QString::fromLatin1(UWM::kConnectTitle));
+
+    auto* units = new QLabel(QString::fromLatin1(UWM::kUnits), this);
+    m_pUnits = new QListWidget(this);
+    m_pUnits->setMinimumWidth(220);
+    units->setBuddy(m_pUnits);
+    m_pNew = new QPushButton(QString::fromLatin1(UWM::kNew), this);
+    m_pDelete = new QPushButton(QString::fromLatin1(UWM::kDelete), this);
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(m_pNew);
+    listButtons->addWidget(m_pDelete);
+    listButtons->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(units);
+    left->addWidget(m_pUnits, 1);
+    left->addLayout(listButtons);
+
+    auto* entryBox = new QGroupBox(QString::fromLatin1(UWM::kEntry), this);
+    m_pEntryBox = entryBox;
+    m_pForm = new QFormLayout(entryBox);
+    m_pName = new QLineEdit(entryBox);
+    m_pVia = new QComboBox(entryBox);
+    m_pVia->addItems({QString::fromLatin1(UWM::kViaSerial), QString::fromLatin1(UWM::kViaTcp),
+                      QString::fromLatin1(UWM::kViaModem)});
+    m_pPortRow = new QWidget(entryBox);
+    m_pPort = new QComboBox(m_pPortRow);
+    m_pPort->setEditable(true);
+    m_pPort->setInsertPolicy(QComboBox::NoInsert);
+    m_pPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pPort->setMinimumContentsLength(24);
+    m_pFindCable = new QPushButton(QString::fromLatin1(UWM::kFindCable), m_pPortRow);
+    m_pFindCable->setToolTip(QString::fromLatin1(UWM::kFindCableTip));
+    auto* portRow = new QHBoxLayout(m_pPortRow);
+    portRow->setContentsMargins(0, 0, 0, 0);
+    portRow->addWidget(m_pPort, 1);
+    portRow->addWidget(m_pFindCable);
+    FillPorts();
+    m_pSpeed = new QComboBox(entryBox);
+    for (int speed : kSpeeds) m_pSpeed->addItem(QString::number(speed), speed);
+    m_pHost = new QLineEdit(entryBox);
+    m_pTcpPort = new QSpinBox(entryBox);
+    m_pTcpPort->setRange(1, 65535);
+    m_pTcpPort->setValue(kDefaultTcpPort);
+    m_pNumber = new QLineEdit(entryBox);
+    m_pForm->addRow(QString::fromLatin1(UWM::kName), m_pName);
+    m_pForm->addRow(QString::fromLatin1(UWM::kConnectVia), m_pVia);
+    auto* portLabel = new QLabel(QString::fromLatin1(UWM::kPort), entryBox);
+    portLabel->setBuddy(m_pPort);
+    m_pForm->addRow(portLabel, m_pPortRow);
+    m_pForm->addRow(QString::fromLatin1(UWM::kSpeed), m_pSpeed);
+    m_pForm->addRow(QString::fromLatin1(UWM::kHost), m_pHost);
+    m_pForm->addRow(QString::fromLatin1(UWM::kTcpPort), m_pTcpPort);
+    m_pForm->addRow(QString::fromLatin1(UWM::kNumber), m_pNumber);
+    m_pDemoHint = new QLabel(QString::fromLatin1(UWM::kDemonstrationHint), this);
+    m_pDemoHint->setWordWrap(true);
+    m_pProblem = new QLabel(this);
+    m_pProblem->setObjectName("problem");
+    m_pProblem->setWordWrap(true);
+    QPalette warn = m_pProblem->palette();
+    warn.setColor(QPalette::WindowText, Qt::red);
+    m_pProblem->setPalette(warn);
+    auto* right = new QVBoxLayout;
+    right->addWidget(entryBox);
+    right->addWidget(m_pDemoHint);
+    right->addWidget(m_pProblem);
+    right->addStretch(1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_pConnect =
+        buttons->addButton(QString::fromLatin1(UWM::kConnect), QDialogButtonBox::AcceptRole);
+    m_pConnect->setDefault(true);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(left);
+    panes->addLayout(right, 1);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(panes);
+    column->addWidget(buttons);
+
+    connect(m_pUnits, &QListWidget::currentRowChanged, this, &ConnectionDlg::ShowEntry);
+    connect(m_pVia, &QComboBox::currentIndexChanged, this, &ConnectionDlg::ShowVia);
+    connect(m_pNew, &QPushButton::clicked, this, &ConnectionDlg::NewEntry);
+    connect(m_pDelete, &QPushButton::clicked, this, &ConnectionDlg::DeleteEntry);
+    connect(m_pFindCable, &QPushButton::clicked, this, &ConnectionDlg::FindCable);
+    connect(m_pConnect, &QPushButton::clicked, this, &ConnectionDlg::ConnectEntry);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    const int last = m_book.Find(m_book.m_strLastUsed);
+    FillUnits(last >= 0 ? last + 1 : (m_book.Entries().empty() ? 0 : 1));
+}
+
+std::optional<std::string> ConnectionDlg::Choose(Profile& profile, QWidget* parent) {
+    ConnectionDlg dialog(profile, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
+}
+
+void ConnectionDlg::FillPorts() {
+    const std::string current = PortDevice();
+    const QSignalBlocker block(m_pPort);
+    m_pPort->clear();
+    for (const SerialPortEntry& port : m_ports ? m_ports() : std::vector<SerialPortEntry>{})
+        m_pPort->addItem(Latin1(SerialPortLabel(port)), Latin1(port.m_strName));
+    if (!current.empty()) SetPortDevice(current);
+}
+
+std::string ConnectionDlg::PortDevice() const {
+    const int index = m_pPort->findText(m_pPort->currentText());
+    return Bytes(index >= 0 ? m_pPort->itemData(index).toString() : m_pPort->currentText());
+}
+
+void ConnectionDlg::SetPortDevice(const std::string& device) {
+    const int index = m_pPort->findData(Latin1(device));
+    if (index >= 0)
+        m_pPort->setCurrentIndex(index);
+    else
+        m_pPort->setCurrentText(Latin1(device));
+}
+
+void ConnectionDlg::FindCable() {
+    FindCableDlg finder(m_ports, this);
+    if (finder.exec() != QDialog::Accepted) return;
+    FillPorts();
+    if (m_pPort->findData(Latin1(finder.Chosen().m_strName)) < 0)
+        m_pPort->addItem(Latin1(SerialPortLabel(finder.Chosen())),
+                         Latin1(finder.Chosen().m_strName));
+    SetPortDevice(finder.Chosen().m_strName);
+}
+
+void ConnectionDlg::FillUnits(int select) {
+    const QSignalBlocker block(m_pUnits);
+    m_pUnits->clear();
+    m_pUnits->addItem(QString::fromLatin1(UWM::kDemonstrationUnit));
+    for (const AddressEntry& entry : m_book.Entries()) m_pUnits->addItem(Latin1(entry.m_strName));
+    m_pUnits->setCurrentRow(std::clamp(select, 0, m_pUnits->count() - 1));
+    ShowEntry(m_pUnits->currentRow());
+}
+
+bool ConnectionDlg::DemoSelected() const { return m_pUnits->currentRow() <= 0; }
+
+void ConnectionDlg::ShowEntry(int row) {
+    m_pProblem->clear();
+    const bool demo = row <= 0;
+    m_pEntryBox->setEnabled(!demo);
+    m_pDemoHint->setVisible(demo);
+    m_pDelete->setEnabled(!demo);
+    if (demo) return;
+    const AddressEntry& entry = m_book.Entries()[static_cast<size_t>(row - 1)];
+    m_pName->setText(Latin1(entry.m_strName));
+    const ConnectionAddress where =
+        ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{});
+    m_pVia->setCurrentIndex(where.m_kind == ConnectionAddress::Kind::Tcp     ? kTcp
+                            : where.m_kind == ConnectionAddress::Kind::Modem ? kModem
+                                                                             : kSerial);
+    if (!where.m_strDevice.empty()) SetPortDevice(where.m_strDevice);
+    const int baud = where.m_nBaud > 0 ? where.m_nBaud : kDefaultBaud;
+    if (m_pSpeed->findData(baud) < 0) m_pSpeed->addItem(QString::number(baud), baud);
+    m_pSpeed->setCurrentIndex(m_pSpeed->findData(baud));
+    m_pHost->setText(Latin1(where.m_strHost));
+    m_pTcpPort->setValue(where.m_nPort > 0 ? where.m_nPort : kDefaultTcpPort);
+    m_pNumber->setText(Latin1(where.m_strNumber));
+    ShowVia();
+}
+
+void ConnectionDlg::ShowVia() {
+    const int via = m_pVia->currentIndex();
+    m_pForm->setRowVisible(m_pPortRow, via != kTcp);
+    m_pForm->setRowVisible(m_pSpeed, via != kTcp);
+    m_pForm->setRowVisible(m_pHost, via == kTcp);
+    m_pForm->setRowVisible(m_pTcpPort, via == kTcp);
+    m_pForm->setRowVisible(m_pNumber, via == kModem);
+}
+
+void ConnectionDlg::NewEntry() {
+    std::string name = UWM::kNewEntryName;
+    for (int n = 2; m_book.Find(name) >= 0; ++n)
+        name = std::string(UWM::kNewEntryName) + " " + std::to_string(n);
+    ConnectionAddress where;
+    where.m_strDevice = m_profile.GetString(kSectionUserData, kLastPortKey, "");
+    if (where.m_strDevice.empty()) where.m_strDevice = Bytes(m_pPort->itemData(0).toString());
+    where.m_nBaud = kDefaultBaud;
+    const size_t index = m_book.Put({name, FormatConnectionAddress(where)});
+    FillUnits(static_cast<int>(index) + 1);
+    m_pName->setFocus();
+    m_pName->selectAll();
+}
+
+void ConnectionDlg::DeleteEntry() {
+    const int row = m_pUnits->currentRow();
+    if (row <= 0) return;
+    m_book.Remove(static_cast<size_t>(row - 1));
+    FillUnits(row - 1);
+}
+
+std::optional<std::string> ConnectionDlg::FieldsConnection() {
+    ConnectionAddress where;
+    const int via = m_pVia->currentIndex();
+    const char* problem = nullptr;
+    if (via == kTcp) {
+        where.m_kind = ConnectionAddress::Kind::Tcp;
+        where.m_strHost = Bytes(m_pHost->text());
+        where.m_nPort = m_pTcpPort->value();
+        if (where.m_strHost.empty()) problem = UWM::kNeedHost;
+    } else {
+        where.m_kind =
+            via == kModem ? ConnectionAddress::Kind::Modem : ConnectionAddress::Kind::Serial;
+        where.m_strDevice = PortDevice();
+        where.m_nBaud = m_pSpeed->currentData().toInt();
+        where.m_strNumber = Bytes(m_pNumber->text());
+        if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos)
+            problem = UWM::kNeedPort;
+        else if (via == kModem && where.m_strNumber.empty())
+            problem = UWM::kNeedNumber;
+    }
+    const std::string text = FormatConnectionAddress(where);
+    if (!problem && !ParseConnectionAddress(text))
+        problem = via == kModem ? UWM::kNeedNumber : UWM::kNeedHost;
+    if (problem) {
+        m_pProblem->setText(QString::fromLatin1(problem));
+        return std::nullopt;
+    }
+    return text;
+}
+
+void ConnectionDlg::ConnectEntry() {
+    m_pProblem->clear();
+    if (DemoSelected()) {
+        m_strChosen = WindowUnitLink::kDemonstrationUnit;
+        m_book.m_strLastUsed.clear();
+        m_book.Save(m_profile);
+        accept();
+        return;
+    }
+    const std::string name = Bytes(m_pName->text());
+    const auto index = static_cast<size_t>(m_pUnits->currentRow() - 1);
+    const int other = m_book.Find(name);
+    if (name.empty() || (other >= 0 && static_cast<size_t>(other) != index)) {
+        m_pProblem->setText(QString::fromLatin1(name.empty() ? UWM::kNeedName : UWM::kNameTaken));
+        m_pName->setFocus();
+        return;
+    }
+    const std::optional<std::string> connection = FieldsConnection();
+    if (!connection) return;
+    m_book.Replace(index, {name, *connection});
+    m_book.m_strLastUsed = name;
+    m_book.Save(m_profile);
+    if (const std::optional<ConnectionAddress> where = ParseConnectionAddress(*connection);
+        where && where->m_kind != ConnectionAddress::Kind::Tcp)
+        m_profile.SetString(kSectionUserData, kLastPortKey, where->m_strDevice);
+    m_strChosen = *connection;
+    accept();
+}

@@ -1,0 +1,164 @@
+#include "unit/widgets/UnitCommandGroup.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+#include "app/CMainFrame.h"
+#include "window/QtPrompter.h"
+#include "model/CommandEnabling.h"
+#include "model/CommandIds.h"
+#include "tree/widgets/CLeftTreeView.h"
+#include "unit/ModemMessages.h"
+#include "unit/UnitCommands.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/FrameLinkUi.h"
+#include "unit/widgets/ModemDlg.h"
+#include "unit/widgets/PasswordDlg.h"
+#include "unit/widgets/VerifyDetailsDlg.h"
+#include "unit/widgets/WindowUnitLink.h"
+#include "unit/widgets/UnitWidgetMessages.h"
+
+namespace {
+
+constexpr const char* kLinkTraceKey = "LinkTrace";
+
+// Where the demonstration unit keeps its memory between runs.
+std::string DemoMemoryPath() {
+    return (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/demo-unit.bin")
+        .toStdString();
+}
+
+}  // namespace
+
+UnitCommandGroup::UnitCommandGroup(CMainFrame& frame)
+    : CommandGroup(&frame),
+      m_frame(frame),
+      m_pLinkUi(new FrameLinkUi(frame)),
+      m_pDetails(new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame)) {
+    m_link = std::make_unique<WindowUnitLink>(
+        [&frame] { return ConnectionDlg::Choose(frame.UserProfile(), &frame); },
+        [&frame] { return PasswordDlg::Ask(&frame); }, DemoMemoryPath(),
+        // Only a transfer under way lets the window repaint from inside the link:
+        // the busy state keeps every command from starting meanwhile.
+        [&frame] {
+            if (frame.State().m_bBusy) frame.Prompter().Pump();
+        });
+    connect(frame.Action(kCmdReadUnit), &QAction::triggered, this, [this] { ReadUnit(); });
+    connect(frame.Action(kCmdWriteUnit), &QAction::triggered, this, [this] { WriteUnit(); });
+    connect(frame.Action(kCmdVerifyWrite), &QAction::triggered, this,
+            [this] { ToggleVerifyWrite(); });
+    connect(frame.Action(kCmdSetTime), &QAction::triggered, this, [this] { SetUnitTime(); });
+    connect(frame.Action(kCmdConfigureModem), &QAction::triggered, this,
+            [this] { ConfigureRemoteModem(); });
+
+    QAction* trace = frame.Action(kCmdLinkTrace);
+    trace->setStatusTip(trace->statusTip().arg(TraceFolder()));
+    if (frame.UserProfile().GetInt(kSectionUserData, kLinkTraceKey, 0) != 0)
+        m_link->SetTraceFolder(TraceFolder().toStdString());
+    connect(trace, &QAction::triggered, this, [this] { ToggleLinkTrace(); });
+
+    m_pDetails->setObjectName("verifyDetails");
+    m_pDetails->setToolTip(QString::fromLatin1(UnitWidgetMessages::kDetailsTip));
+    m_pDetails->hide();
+    frame.statusBar()->addWidget(m_pDetails);
+    connect(m_pDetails, &QPushButton::clicked, this, [this] { ShowVerifyDetails(); });
+}
+
+QString UnitCommandGroup::TraceFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/traces";
+}
+
+UnitCommandGroup::~UnitCommandGroup() = default;
+
+void UnitCommandGroup::UpdateCommands() {
+    const bool busy = m_frame.State().m_bBusy;
+    for (int id : {kCmdReadUnit, kCmdWriteUnit})
+        m_frame.Action(id)->setEnabled(*DocumentCommandEnabled(id, m_frame.Doc(), busy));
+    QAction* verify = m_frame.Action(kCmdVerifyWrite);
+    verify->setEnabled(!busy);
+    verify->setChecked(m_frame.State().m_bEnableVerify);
+    m_frame.Action(kCmdSetTime)->setEnabled(!busy);
+    m_frame.Action(kCmdConfigureModem)->setEnabled(!busy);
+    QAction* trace = m_frame.Action(kCmdLinkTrace);
+    trace->setEnabled(!busy);
+    trace->setChecked(!m_link->TraceFolder().empty());
+}
+
+UnitContext UnitCommandGroup::Context() {
+    return UnitContext{m_frame.Doc(), m_frame.Tree(), m_frame.Prompter(), m_frame.State(), *m_link,
+                       *m_pLinkUi,    m_clock};
+}
+
+template <typename Command>
+void UnitCommandGroup::Run(Command command) {
+    if (m_bRunning || m_frame.State().m_bBusy) return;
+    m_bRunning = true;
+    m_pDetails->hide();
+    UnitContext c = Context();
+    command(c);
+    m_bRunning = false;
+    m_pDetails->setVisible(m_frame.State().m_nVerifyDifferences > 0);
+    m_frame.UpdateCommands();
+}
+
+void UnitCommandGroup::ReadUnit() {
+    Run([](UnitContext& c) { ReadCommand(c); });
+}
+
+void UnitCommandGroup::WizardReadUnit() {
+    Run([](UnitContext& c) { WizardReadCommand(c); });
+}
+
+bool UnitCommandGroup::PostWizardRead() {
+    if (m_bWizardReadPending) return false;
+    m_bWizardReadPending = true;
+    m_frame.State().m_bVerifyPass = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            WizardReadUnit();
+            m_bWizardReadPending = false;
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+void UnitCommandGroup::WriteUnit() {
+    Run([](UnitContext& c) { WriteCommand(c); });
+}
+
+void UnitCommandGroup::ToggleVerifyWrite() {
+    if (m_frame.State().m_bBusy) return;
+    ToggleEnableVerify(m_frame.State(), m_frame.UserProfile());
+    m_frame.UpdateCommands();
+}
+
+void UnitCommandGroup::SetUnitTime() {
+    Run([](UnitContext& c) { SetTimeCommand(c); });
+}
+
+void UnitCommandGroup::ToggleLinkTrace() {
+    if (m_frame.State().m_bBusy) return;
+    const bool on = m_link->TraceFolder().empty();
+    m_link->SetTraceFolder(on ? TraceFolder().toStdString() : std::string());
+    m_frame.UserProfile().SetInt(kSectionUserData, kLinkTraceKey, on ? 1 : 0);
+    m_frame.UpdateCommands();
+}
+
+void UnitCommandGroup::ShowVerifyDetails() {
+    VerifyDetailsDlg dialog(m_frame.State(), &m_frame);
+    dialog.exec();
+}
+
+void UnitCommandGroup::ConfigureRemoteModem() {
+    if (m_bRunning || m_frame.State().m_bBusy) return;
+    m_bRunning = true;
+    m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusConfiguring));
+    ModemDlg dialog(&m_frame);
+    dialog.exec();
+    m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusReady));
+    m_bRunning = false;
+    m_frame.UpdateCommands();
+}

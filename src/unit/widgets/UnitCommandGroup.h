@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+
+#include "window/CommandGroup.h"
+#include "unit/UnitClock.h"
+#include "unit/UnitContext.h"
+
+class FrameLinkUi;
+class CMainFrame;
+class WindowUnitLink;
+class QPushButton;
+
+// The unit commands: Read, Write, Verify Write, Set Time and Configure Remote
+// Modem. Read and Write show the progress page while they run; the unit is
+// found through the connection dialog (or is the built-in demonstration unit).
+// Link Trace records the traffic of each connection in the user's data folder;
+// after a failed verify, Details in the status bar lists the differing cells.
+class UnitCommandGroup : public CommandGroup {
+public:
+    explicit UnitCommandGroup(CMainFrame& frame);
+    ~UnitCommandGroup() override;
+
+    void UpdateCommands() override;
+
+    void ReadUnit();
+    void WizardReadUnit();
+    // The setup wizard's read-unit radio: posts one plain read to run once
+    // the wizard has closed. False when one is already waiting to run.
+    bool PostWizardRead();
+    void WriteUnit();
+    void ToggleVerifyWrite();
+    void SetUnitTime();
+    void ConfigureRemoteModem();
+    void ToggleLinkTrace();
+    void ShowVerifyDetails();
+
+    WindowUnitLink& Link() { return *m_link; }
+    FrameLinkUi& LinkUi() { return *m_pLinkUi; }
+    QPushButton* DetailsButton() const { return m_pDetails; }
+
+    // Where Link Trace puts its files.
+    static QString TraceFolder();
+
+private:
+    UnitContext Context();
+    // Runs one unit command, never inside another.
+    template <typename Command>
+    void Run(Command command);
+
+    CMainFrame& m_frame;
+    FrameLinkUi* m_pLinkUi;
+    QPushButton* m_pDetails;
+    std::unique_ptr<WindowUnitLink> m_link;
+    SystemClock m_clock;
+    bool m_bRunning = false;
+    bool m_bWizardReadPending = false;
+};

@@ -1,0 +1,186 @@
+#include "window/QtPrompter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/AppMessages.h"
+#include "import/widgets/CUnitModelDlg.h"
+
+namespace {
+
+struct FileDialogKind {
+    const char* m_pFilter;
+    const char* m_pFolderKey;
+    const char* m_pSuffix;  // null for an open dialog
+    bool m_bMustExist = true;
+};
+
+FileDialogKind KindOf(FileChoice kind) {
+    switch (kind) {
+        case FileChoice::OpenZrt:
+            return {"NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr};
+        case FileChoice::SaveZrt:
+            return {"NEXIL Files (*.zrt)", "LastZRTFileDir", "zrt"};
+        case FileChoice::OpenLunetta:
+            return {"Lunetta Files(*.dat)", "LastUnitFileDir", nullptr};
+        case FileChoice::OpenQuillon:
+            return {"Quillon Files (*.qpx)", "LastUnitFileDir", nullptr};
+        case FileChoice::OpenM7700:
+            return {"M-7700 Files(*.mdb)", "LastUnitFileDir", nullptr};
+        case FileChoice::SaveReportPdf:
+            return {"PDF Files (*.pdf)", "LastZRTFileDir", "pdf"};
+        case FileChoice::WizardZrt:
+            return {"NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr, false};
+        case FileChoice::WizardPagingFile:
+            return {"Paging System files (*.dat *.qpx *.mdb)", "LastUnitFileDir", nullptr, false};
+    }
+    return {"", "LastZRTFileDir", nullptr};
+}
+
+QMessageBox::Icon BoxIcon(PromptIcon icon, PromptButtons buttons) {
+    switch (icon) {
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Warning:
+            return QMessageBox::Warning;
+        case PromptIcon::Error:
+            return QMessageBox::Critical;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::None:
+            break;
+    }
+    // A box without its own icon shows the one the desktop expects for its buttons.
+    return buttons == PromptButtons::Ok || buttons == PromptButtons::OkCancel
+               ? QMessageBox::Warning
+               : QMessageBox::Question;
+}
+
+QMessageBox::StandardButtons BoxButtons(PromptButtons buttons) {
+    switch (buttons) {
+        case PromptButtons::Ok:
+            return QMessageBox::Ok;
+        case PromptButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case PromptButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case PromptButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+PromptAnswer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Ok:
+            return PromptAnswer::Ok;
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        default:
+            return PromptAnswer::Cancel;
+    }
+}
+
+PromptAnswer FirstButton(PromptButtons buttons) {
+    return buttons == PromptButtons::Ok || buttons == PromptButtons::OkCancel ? PromptAnswer::Ok
+                                                                              : PromptAnswer::Yes;
+}
+
+// The message texts end lines with "\r\n"; the box wants plain line feeds.
+QString DisplayText(const std::string& text) {
+    QString shown = QString::fromLatin1(text);
+    shown.replace("\r\n", "\n");
+    return shown;
+}
+
+}  // namespace
+
+QtPrompter::QtPrompter(QWidget* owner, Profile& profile) : m_pOwner(owner), m_profile(profile) {}
+
+PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons, PromptIcon icon,
+                                  const std::string& caption) {
+    m_shown.push_back({text, buttons, icon, caption});
+    if (!m_answers.empty()) {
+        const PromptAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    if (m_bScripted) return FirstButton(buttons);
+    QMessageBox box(BoxIcon(icon, buttons),
+                    caption.empty() ? QString::fromLatin1(AppMessages::kAppTitle)
+                                    : QString::fromLatin1(caption),
+                    DisplayText(text), BoxButtons(buttons), m_pOwner);
+    return AnswerOf(box.exec());
+}
+
+void QtPrompter::SetStatusText(const std::string& text) {
+    if (m_statusSink) m_statusSink(QString::fromLatin1(text));
+}
+
+void QtPrompter::SetProgress(int percent) {
+    if (m_progressSink) m_progressSink(percent);
+}
+
+void QtPrompter::Pump() { QCoreApplication::processEvents(); }
+
+bool QtPrompter::AskUnitModel(bool showExpansion, UnitModelAnswer& answer) {
+    if (!m_models.empty()) {
+        answer = m_models.front();
+        m_models.pop_front();
+        return true;
+    }
+    if (m_bScripted) return false;
+    CUnitModelDlg dialog(*this, showExpansion, m_pOwner);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    answer = dialog.Answer();
+    return true;
+}
+
+bool QtPrompter::ChooseFile(FileChoice kind, std::string& path) {
+    const FileDialogKind k = KindOf(kind);
+    QString chosen;
+    if (!m_files.empty()) {
+        chosen = m_files.front();
+        m_files.pop_front();
+    } else if (m_bScripted) {
+        return false;
+    } else {
+        const QString folder =
+            QString::fromStdString(m_profile.GetString(kSectionDirectories, k.m_pFolderKey, ""));
+        QFileDialog dialog(m_pOwner);
+        dialog.setNameFilter(QString::fromLatin1(k.m_pFilter));
+        dialog.setDirectory(folder);
+        if (k.m_pSuffix) {
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setDefaultSuffix(QString::fromLatin1(k.m_pSuffix));
+            if (!path.empty()) dialog.selectFile(QFile::decodeName(path.c_str()));
+        } else {
+            dialog.setFileMode(k.m_bMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+        chosen = dialog.selectedFiles().front();
+    }
+    if (chosen.isEmpty()) return false;
+    path = QFile::encodeName(chosen).toStdString();
+    m_profile.SetString(kSectionDirectories, k.m_pFolderKey,
+                        QFileInfo(chosen).absolutePath().toStdString() + "/");
+    return true;
+}
+
+std::vector<std::string> QtPrompter::ShownTexts() const {
+    std::vector<std::string> texts;
+    for (const Shown& s : m_shown) texts.push_back(s.m_strText);
+    return texts;
+}
+
+QWidget* QtPrompter::SetOwner(QWidget* owner) {
+    QWidget* previous = m_pOwner;
+    m_pOwner = owner;
+    return previous;
+}
