@@ -2,8 +2,8 @@
 
 #include "pages/ArchAssign.h"
 #include "pages/ArchList.h"
-#include "tree/ArchRules.h"
 #include "support/Configs.h"
+#include "tree/ArchRules.h"
 
 namespace {
 

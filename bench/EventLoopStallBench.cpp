@@ -18,19 +18,19 @@
 #include <functional>
 
 #include "StallMeter.h"
-#include "app/DocumentCommandGroup.h"
 #include "app/CMainFrame.h"
+#include "app/DocumentCommandGroup.h"
 #include "app/QtProfile.h"
-#include "window/QtPrompter.h"
 #include "import/M7700Database.h"
 #include "link/SimProcess.h"
 #include "model/CommandIds.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/ModalAnswer.h"
 #include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
-#include "unit/widgets/ModalAnswer.h"
+#include "window/QtPrompter.h"
 
 namespace {
 

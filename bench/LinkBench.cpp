@@ -103,7 +103,7 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
         MainState mainState;
         const std::string connection = sim.Connection();
         StreamUnitLink real([connection] { return std::optional<std::string>(connection); },
-                             [] { return std::optional<std::string>(""); });
+                            [] { return std::optional<std::string>(""); });
         CountingLink link(real);
         LinkUiHooks ui;
         SystemClock clock;

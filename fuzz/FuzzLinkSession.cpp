@@ -7,8 +7,8 @@
 
 #include "unit/LopMessages.h"
 #include "unit/UnitLink.h"
-#include "unit/link/LinkSession.h"
 #include "unit/link/LinkProtocol.h"
+#include "unit/link/LinkSession.h"
 
 namespace {
 
@@ -43,11 +43,16 @@ private:
 // The request the selector byte names; its address comes from the next two.
 std::vector<uint8_t> Request(uint8_t selector, uint16_t address) {
     switch (selector % 5) {
-        case 0: return Lop::ReadCellMessage(address);
-        case 1: return Lop::WriteCellMessage(address, static_cast<uint8_t>(selector));
-        case 2: return Lop::ReadBlockMessage(address);
-        case 3: return Lop::ClearBlockMessage(selector & 1);
-        default: return Lop::SetTimeMessage("03/09/04 08:05:07");
+        case 0:
+            return Lop::ReadCellMessage(address);
+        case 1:
+            return Lop::WriteCellMessage(address, static_cast<uint8_t>(selector));
+        case 2:
+            return Lop::ReadBlockMessage(address);
+        case 3:
+            return Lop::ClearBlockMessage(selector & 1);
+        default:
+            return Lop::SetTimeMessage("03/09/04 08:05:07");
     }
 }
 
@@ -66,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         session.SetProgrammingMode(true);
     }
     while (input.size() >= 3) {
-        const std::vector<uint8_t> lop = Request(input[0], static_cast<uint16_t>(input[1] | input[2] << 8));
+        const std::vector<uint8_t> lop =
+            Request(input[0], static_cast<uint16_t>(input[1] | input[2] << 8));
         input = input.subspan(3);
         if (session.Send(lop, LP::kDefaultReplyMs) != UnitLink::kOk) __builtin_trap();
         std::span<const uint8_t> reply;

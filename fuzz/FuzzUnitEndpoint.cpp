@@ -6,9 +6,9 @@
 #include "HayesModem.h"
 #include "unit/emulator/EmulatedUnit.h"
 #include "unit/link/FrameParser.h"
-#include "unit/link/UnitEndpoint.h"
 #include "unit/link/LinkFrame.h"
 #include "unit/link/LinkProtocol.h"
+#include "unit/link/UnitEndpoint.h"
 
 // The emulator's end of the line: bytes from the computer to the modem's
 // command side (when the first byte asks for a modem) or to the frame parser,

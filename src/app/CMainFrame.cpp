@@ -15,24 +15,24 @@
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
+#include "app/CZRTProView.h"
 #include "app/DocumentCommandGroup.h"
 #include "app/HelpCommandGroup.h"
-#include "window/QtPrompter.h"
-#include "app/CZRTProView.h"
 #include "app/MainMenu.h"
+#include "app/PageFactory.h"
 #include "import/SetupWizardBuild.h"
 #include "import/widgets/ImportCommandGroup.h"
-#include "import/widgets/WindowWizard.h"
 #include "import/widgets/QtProcessRunner.h"
+#include "import/widgets/WindowWizard.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
-#include "app/PageFactory.h"
 #include "report/widgets/ReportCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "tree/widgets/TreeCommandGroup.h"
 #include "unit/UnitCommands.h"
 #include "unit/widgets/UnitCommandGroup.h"
+#include "window/QtPrompter.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
                 new HelpCommandGroup(*this)};
 
     m_pWizard = std::make_unique<WindowWizard>(this, *m_pPrompter,
-                                                [this] { return m_pUnits->PostWizardRead(); });
+                                               [this] { return m_pUnits->PostWizardRead(); });
     m_pTree->m_runWizard = [this] {
         DocumentContext ctx = DocContext();
         StartupWizardCommand(ctx, *m_pWizard);

@@ -6,11 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "model/CZRTProDoc.h"
 #include "document/DocumentOps.h"
+#include "document/MainState.h"
+#include "model/CZRTProDoc.h"
 #include "model/PageKind.h"
 #include "pages/widgets/PageContext.h"
-#include "document/MainState.h"
 
 class CBaseForm;
 class CommandGroup;

@@ -6,13 +6,13 @@
 #include <QScreen>
 
 #include "app/AppMessages.h"
-#include "app/DocumentCommandGroup.h"
 #include "app/CMainFrame.h"
+#include "app/DocumentCommandGroup.h"
 #include "app/QtProfile.h"
-#include "window/QtPrompter.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/QtPrompter.h"
 
 namespace {
 

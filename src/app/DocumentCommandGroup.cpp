@@ -5,10 +5,10 @@
 
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
+#include "document/DocumentOps.h"
 #include "import/SetupWizardBuild.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
-#include "document/DocumentOps.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "window/CommandGroup.h"
 #include "model/RecentFiles.h"
+#include "window/CommandGroup.h"
 
 class CMainFrame;
 

@@ -24,12 +24,12 @@ void QtProfile::SetInt(const std::string& section, const std::string& key, int v
 }
 
 std::string QtProfile::GetString(const std::string& section, const std::string& key,
-                                  const std::string& fallback) const {
+                                 const std::string& fallback) const {
     const QVariant value = m_pSettings->value(KeyOf(section, key));
     return value.isValid() ? value.toString().toStdString() : fallback;
 }
 
 void QtProfile::SetString(const std::string& section, const std::string& key,
-                           const std::string& value) {
+                          const std::string& value) {
     m_pSettings->setValue(KeyOf(section, key), QString::fromStdString(value));
 }

@@ -1,8 +1,9 @@
 #include "app/SingleInstance.h"
 
+#include <unistd.h>
+
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <unistd.h>
 
 #include "app/AppMessages.h"
 

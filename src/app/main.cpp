@@ -2,8 +2,8 @@
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
-#include "app/SingleInstance.h"
 #include "app/CZRTProApp.h"
+#include "app/SingleInstance.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <iostream>
 
-#include "unit/link/StreamUnitLink.h"
 #include "unit/link/ConnectionAddress.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 

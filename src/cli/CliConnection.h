@@ -19,7 +19,8 @@ class CliConnection {
 public:
     // Nothing, with `error` set to a one-line hint, when the text names no connection.
     // With a `tracePath`, the traffic of a serial, TCP or modem link is recorded there.
-    static std::unique_ptr<CliConnection> Open(const std::string& where, const std::string& password,
+    static std::unique_ptr<CliConnection> Open(const std::string& where,
+                                               const std::string& password,
                                                const std::string& tracePath, std::string& error);
     ~CliConnection();
 

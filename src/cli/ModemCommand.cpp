@@ -8,8 +8,8 @@
 #include "cli/CliArgs.h"
 #include "cli/CliConnection.h"
 #include "unit/ModemSetup.h"
-#include "unit/link/StreamUnitLink.h"
 #include "unit/link/EnumSerialPorts.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ int RunModemSetup(const CliArgs& args) {
     EnsureQtCore();
     StreamUnitLink link([] { return std::nullopt; }, [] { return std::nullopt; });
     ModemSetup setup(link, EnumSerialPorts,
-                      [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
+                     [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
     setup.Open();
     // A device typed in counts as a port of the list.
     const std::string port = args.Get("port");

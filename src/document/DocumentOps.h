@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/ProcessRunner.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "document/MainState.h"
 
 // What the document's file operations work on: the document, the tree that
 // shows it, the user, the main window's unit state (null before the main

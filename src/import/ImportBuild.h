@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "import/CPagingImporter.h"
 #include "document/DocumentOps.h"
+#include "import/CPagingImporter.h"
 #include "model/Profile.h"
 
 // Puts every record from index ports + 23 x ciuCount on (those no input

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "import/WizardAnswers.h"
 #include "document/DocumentOps.h"
+#include "import/WizardAnswers.h"
 
 inline constexpr int WIZARD_CANCELLED = static_cast<int>(0x80000099u);
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "tree/ArchRules.h"
 #include "pages/PageMessages.h"
+#include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
-#include "document/MainState.h"
 
 // The priority radio shown checked: 1 SMDR, 2 PC, 3 equal (also for any other value).
 int PriorityRadio(const CZRTProDoc& doc);

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "model/Format.h"
-#include "report/ReportLayout.h"
 #include "report/ReportGeometry.h"
+#include "report/ReportLayout.h"
 #include "report/ReportMessages.h"
 
 namespace {

@@ -32,7 +32,7 @@ const char* PriorityText(int priority) {
 }  // namespace
 
 ReportLayout::ReportLayout(const CZRTProDoc& doc, const ReportGeometry& geometry,
-                             ReportCanvas& canvas)
+                           ReportCanvas& canvas)
     : m_doc(doc), m_geometry(geometry), m_canvas(canvas), m_nNode(kFixedNodeCount) {
     for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i)
         m_names[doc.m_nodes[i].m_strArch] = doc.m_nodes[i].m_strName;

@@ -35,6 +35,4 @@ void MemoryTree::SelectItem(TreeItem item) { m_selected = item; }
 
 TreeItem MemoryTree::ParentItem(TreeItem item) const { return Get(item).m_pParent; }
 
-TreeItem MemoryTree::RootItem() const {
-    return m_topLevel.empty() ? nullptr : m_topLevel.front();
-}
+TreeItem MemoryTree::RootItem() const { return m_topLevel.empty() ? nullptr : m_topLevel.front(); }

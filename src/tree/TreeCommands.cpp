@@ -15,4 +15,3 @@ void ExpandTreeToShowConflicts(const CZRTProDoc& doc, TreeSink& tree) {
 bool ResetAllEnabled(const CZRTProDoc& doc, PageKind shownPage) {
     return shownPage == PageKind::CZRTForm && doc.NodeCount() > kFixedNodeCount;
 }
-

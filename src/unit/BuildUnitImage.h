@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/ZrtConfig.h"
 #include "model/Prompter.h"
+#include "model/ZrtConfig.h"
 
 // The 65,536-byte memory image of a configuration, as the unit keeps it. The
 // password cells and the switches byte stay erased: the write places them

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ZrtConfig.h"
 #include "model/Prompter.h"
+#include "model/ZrtConfig.h"
 
 // True when the unit's memory can hold the whole configuration as it stands.
 // Otherwise shows one message naming the first input, zone or setting that

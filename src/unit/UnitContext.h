@@ -1,9 +1,9 @@
 #pragma once
 
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "document/MainState.h"
 #include "unit/LinkUiHooks.h"
 #include "unit/UnitClock.h"
 #include "unit/UnitLink.h"

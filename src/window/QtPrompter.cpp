@@ -104,7 +104,7 @@ QString DisplayText(const std::string& text) {
 QtPrompter::QtPrompter(QWidget* owner, Profile& profile) : m_pOwner(owner), m_profile(profile) {}
 
 PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons, PromptIcon icon,
-                                  const std::string& caption) {
+                                 const std::string& caption) {
     m_shown.push_back({text, buttons, icon, caption});
     if (!m_answers.empty()) {
         const PromptAnswer answer = m_answers.front();

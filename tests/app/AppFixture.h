@@ -13,10 +13,10 @@
 
 #include "app/CMainFrame.h"
 #include "app/QtProfile.h"
-#include "window/QtPrompter.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/QtPrompter.h"
 
 // A main window on a document of its own, with a profile in a fresh folder
 // and every dialog answered by the test.

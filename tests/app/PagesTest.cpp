@@ -3,10 +3,10 @@
 
 #include "app/AppFixture.h"
 #include "app/DocumentCommandGroup.h"
-#include "pages/widgets/CInfoForm.h"
-#include "pages/widgets/KeyStrip.h"
-#include "pages/widgets/CUnusedArchForm.h"
 #include "app/PageFactory.h"
+#include "pages/widgets/CInfoForm.h"
+#include "pages/widgets/CUnusedArchForm.h"
+#include "pages/widgets/KeyStrip.h"
 #include "pages/widgets/TitleFont.h"
 #include "pages/widgets/testview.h"
 

@@ -1,12 +1,13 @@
-#include <QLabel>
-#include <QSplitter>
 #include <unistd.h>
 
+#include <QLabel>
+#include <QSplitter>
+
 #include "app/AppFixture.h"
-#include "app/SingleInstance.h"
-#include "app/SplashDlg.h"
 #include "app/CZRTProApp.h"
 #include "app/CZRTProView.h"
+#include "app/SingleInstance.h"
+#include "app/SplashDlg.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "document/DocumentOps.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
-#include "document/DocumentOps.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 

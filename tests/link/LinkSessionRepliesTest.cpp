@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "unit/UnitLink.h"
-#include "unit/link/LinkSession.h"
 #include "unit/link/LinkFrame.h"
+#include "unit/link/LinkSession.h"
 
 namespace {
 

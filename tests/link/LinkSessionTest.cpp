@@ -31,7 +31,7 @@ ByteVec ReadFile(const std::string& path) {
 // A link whose connection dialog picks `connection` and whose password prompt answers `password`.
 StreamUnitLink LinkTo(const std::string& connection, const std::string& password) {
     return StreamUnitLink([connection] { return std::optional<std::string>(connection); },
-                           [password] { return std::optional<std::string>(password); });
+                          [password] { return std::optional<std::string>(password); });
 }
 
 uint32_t Exchange(UnitLink& link, const ByteVec& message, std::span<const uint8_t>& reply,
@@ -121,10 +121,10 @@ TEST_P(EmulatorLink, AsksForThePasswordOnlyWhenTheUnitHasOne) {
         int asked = 0;
         const std::string connection = sim.Connection();
         StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
-                             [&asked] {
-                                 ++asked;
-                                 return std::optional<std::string>("4321");
-                             });
+                            [&asked] {
+                                ++asked;
+                                return std::optional<std::string>("4321");
+                            });
         ASSERT_EQ(link.comm_GetUserConnection(0), UnitLink::kOk) << locked;
         std::string password;
         link.comm_GetCurrentPword(password);
@@ -239,7 +239,7 @@ TEST(LinkConnection, CancelledPasswordPromptClosesTheLine) {
     ASSERT_TRUE(sim.Start({"--eeprom", eeprom, "--password", "4321"}));
     const std::string connection = sim.Connection();
     StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
-                         [] { return std::nullopt; });
+                        [] { return std::nullopt; });
     EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kUserCancelled);
     EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
     std::filesystem::remove(eeprom);

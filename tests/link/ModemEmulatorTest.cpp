@@ -141,7 +141,7 @@ TEST(ModemDialling, ResultCodesOfTheDialMapToResultBits) {
         ASSERT_TRUE(sim.Start({"--eeprom", eeprom, "--modem", "--dial-result", result}));
         const std::string number = "modem:" + sim.Connection().substr(7) + ":5551234";
         StreamUnitLink link([number] { return std::optional<std::string>(number); },
-                             [] { return std::optional<std::string>(""); });
+                            [] { return std::optional<std::string>(""); });
         EXPECT_EQ(link.comm_GetUserConnection(0), bits);
         EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
     }

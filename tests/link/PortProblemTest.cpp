@@ -10,10 +10,10 @@
 #include "tree/MemoryTree.h"
 #include "unit/ConnectUnit.h"
 #include "unit/UnitClock.h"
-#include "unit/link/SerialTransport.h"
-#include "unit/link/StreamUnitLink.h"
 #include "unit/link/PortOpenError.h"
 #include "unit/link/SerialPortList.h"
+#include "unit/link/SerialTransport.h"
+#include "unit/link/StreamUnitLink.h"
 
 namespace {
 
@@ -68,12 +68,12 @@ TEST(PortProblemTest, APermissionRefusalGivesTheHintInTheConnectMessage) {
     ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), owner->gr_gid), 0);
     std::string asked;
     StreamUnitLink link([&] { return std::optional<std::string>("serial:" + device + ":9600"); },
-                         [] { return std::optional<std::string>(); },
-                         [&](const std::string& port, int, PortOpenError& error) {
-                             asked = port;
-                             error = PortOpenError::Permission;
-                             return std::unique_ptr<LinkTransport>();
-                         });
+                        [] { return std::optional<std::string>(); },
+                        [&](const std::string& port, int, PortOpenError& error) {
+                            asked = port;
+                            error = PortOpenError::Permission;
+                            return std::unique_ptr<LinkTransport>();
+                        });
     CZRTProDoc doc;
     MemoryTree tree;
     ScriptedPrompter prompter;

@@ -46,13 +46,13 @@ struct ReadOverPty {
 
     // Runs the read; false when the emulator did not start.
     bool Read(const std::vector<std::string>& simArgs) {
-        std::vector<std::string> args = {"--eeprom", m_strEeprom, "--password", "4321",
-                                         "--baud",   "2000000"};
+        std::vector<std::string> args = {"--eeprom", m_strEeprom, "--password",
+                                         "4321",     "--baud",    "2000000"};
         args.insert(args.end(), simArgs.begin(), simArgs.end());
         if (!m_sim.Start(args)) return false;
         const std::string connection = m_sim.Connection();
         StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
-                             [] { return std::optional<std::string>("4321"); });
+                            [] { return std::optional<std::string>("4321"); });
         m_prompter.m_unitModelAnswers.push_back({{1, 0}, true});
         // Every block read is preceded by a repaint chance: the last one is
         // when the exchange that failed began.
@@ -100,7 +100,8 @@ TEST(ReadFaultsOverPty, EachFaultGivesItsMessageAndKeepsTheDocument) {
         {"unit stops answering half-way", {"--fault", "stall:1024"}, "\nCommunication timed out"},
         {"unit disconnects", {"--fault", "hangup:700"}, "\nCommunication timed out"},
         {"unit killed", {"--fault", "die:300"}, "\nCommunication timed out"},
-        {"bytes 100 ms apart", {"--fault", "trickle:5", "--byte-gap", "100"},
+        {"bytes 100 ms apart",
+         {"--fault", "trickle:5", "--byte-gap", "100"},
          "\nBad acknowledgement data from unit"},
     };
     for (const Case& c : cases) {

@@ -6,7 +6,8 @@ TEST(Model, NodeCountsAndInputCodes) {
     struct Case {
         int ports, ciu, nodes, inputs, lastCode;
     };
-    for (const Case c : {Case{4, 0, 7, 4, 96}, Case{8, 8, 203, 192, 247}, Case{8, 2, 59, 54, 224}}) {
+    for (const Case c :
+         {Case{4, 0, 7, 4, 96}, Case{8, 8, 203, 192, 247}, Case{8, 2, 59, 54, 224}}) {
         CZRTProDoc doc;
         MemoryTree tree;
         BuildNumbered(doc, tree, c.ports, c.ciu, 10);

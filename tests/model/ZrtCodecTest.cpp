@@ -59,17 +59,24 @@ void ExpectSameStoredValues(const ZrtConfig& a, const ZrtConfig& b) {
 
 TEST(ZrtCodec, FourPortFileByteForByte) {
     Bytes expected;
-    expected.u8({0xFE, 0xC9, 0x9A, 0x3B})  // version 999999998
+    expected
+        .u8({0xFE, 0xC9, 0x9A, 0x3B})  // version 999999998
         .i32(1)
         .str("11")  // idle loop: the first input
-        .i32(501).i32(502).i32(503).i32(504)
+        .i32(501)
+        .i32(502)
+        .i32(503)
+        .i32(504)
         .str("")          // import path
         .str("site.zrt")  // wizard file
-        .i32(1).i32(5).i32(2)  // paging system, source, digits
-        .i32(0).i32(4)         // units, ports
-        .u8({0x02, 0x00})      // priority is two bytes
-        .i32(3)                // idle delay
-        .i32(7)                // nodes
+        .i32(1)
+        .i32(5)
+        .i32(2)  // paging system, source, digits
+        .i32(0)
+        .i32(4)            // units, ports
+        .u8({0x02, 0x00})  // priority is two bytes
+        .i32(3)            // idle delay
+        .i32(7)            // nodes
         .raw(FixedNode("overview"))
         .raw(FixedNode("settings"))
         .raw(FixedNode("idle loop"))
@@ -78,7 +85,9 @@ TEST(ZrtCodec, FourPortFileByteForByte) {
         .raw(InputNode(64, "13", "", 2))
         .raw(InputNode(96, "14", "", 3))
         .i32(1)
-        .str("15").str("Spare").i32(7)
+        .str("15")
+        .str("Spare")
+        .i32(7)
         .u8({0x02})  // time refresh is one byte
         .i32(0);
     // The name was changed after the build, the original name was not.

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "pages/ArchAssign.h"
-#include "tree/ArchRules.h"
 #include "support/Configs.h"
+#include "tree/ArchRules.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "model/MemoryProfile.h"
 #include "pages/ArchPageState.h"
-#include "tree/ArchRules.h"
 #include "support/Configs.h"
+#include "tree/ArchRules.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tree/ArchRules.h"
 #include "support/Configs.h"
+#include "tree/ArchRules.h"
 
 namespace {
 

@@ -19,8 +19,8 @@ inline void BuildNumbered(CZRTProDoc& doc, MemoryTree& tree, int ports, int ciuC
 inline void BuildFromRecords(CZRTProDoc& doc, MemoryTree& tree,
                              const std::vector<CImportRecord>& records, int ports, int ciuCount) {
     ScriptedPrompter prompter;
-    BuildTree(doc, tree, prompter, &records, false, static_cast<int>(records.size()), -1,
-              ciuCount, ports);
+    BuildTree(doc, tree, prompter, &records, false, static_cast<int>(records.size()), -1, ciuCount,
+              ports);
 }
 
 // Index of the node labelled `label`, or -1.

@@ -94,8 +94,8 @@ TEST(BuildTree, EightPortsWithTwoUnitsInTreeOrder) {
     EXPECT_EQ(tree.Get(root).m_nImage, kImageRoot);
     const auto top = ChildTexts(tree, root);
     const std::vector<std::string> expectedTop = {
-        "Settings", "Idle Loop", "Input 1", "Input 2", "Input 3, 149  ", "Input 4, 150  ",
-        "Input 5, 151  ", "Input 6, 152  ", "Input 7, 153  ", "Input 8, 154  "};
+        "Settings",       "Idle Loop",      "Input 1",        "Input 2",        "Input 3, 149  ",
+        "Input 4, 150  ", "Input 5, 151  ", "Input 6, 152  ", "Input 7, 153  ", "Input 8, 154  "};
     EXPECT_EQ(top, expectedTop);
 
     for (int unit = 1; unit <= 2; ++unit) {
@@ -110,10 +110,10 @@ TEST(BuildTree, EightPortsWithTwoUnitsInTreeOrder) {
         const auto children = ChildTexts(tree, p.m_hItem);
         ASSERT_EQ(children.size(), 24u);
         const int first = 101 + (unit - 1) * 24;
-        EXPECT_EQ(children.front(), "exp " + std::to_string(unit) + ", inp 1, " +
-                                        std::to_string(first) + "  ");
-        EXPECT_EQ(children.back(), "exp " + std::to_string(unit) + ", inp 24, " +
-                                       std::to_string(first + 23) + "  ");
+        EXPECT_EQ(children.front(),
+                  "exp " + std::to_string(unit) + ", inp 1, " + std::to_string(first) + "  ");
+        EXPECT_EQ(children.back(),
+                  "exp " + std::to_string(unit) + ", inp 24, " + std::to_string(first + 23) + "  ");
     }
     const int exp2inp5 = NodeLabelled(doc, "exp 2, inp 5");
     EXPECT_EQ(doc.m_nodes[exp2inp5].m_nInputCode, 36);
@@ -172,8 +172,7 @@ TEST(BuildTree, ConflictMarksFollowTheNumbers) {
     RefreshTreeMarks(doc, tree);
     for (int i = 3; i < doc.NodeCount(); ++i) {
         const bool shared = i == 4 || i == 7 || i == 9;
-        EXPECT_EQ(tree.Get(doc.m_nodes[i].m_hItem).m_nState,
-                  shared ? kStateConflict : kStateClear)
+        EXPECT_EQ(tree.Get(doc.m_nodes[i].m_hItem).m_nState, shared ? kStateConflict : kStateClear)
             << i;
     }
     EXPECT_EQ(tree.Get(doc.m_nodes[7].m_hItem).m_nImage, kImageNonPageable);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "SmallSite.h"
-#include "model/Format.h"
 #include "document/MainState.h"
+#include "model/Format.h"
 #include "unit/UnitContext.h"
 #include "unit/emulator/EmulatedLink.h"
 #include "unit/emulator/EmulatedUnit.h"

@@ -21,7 +21,7 @@ struct SimOptions {
     bool m_bModem = false;
     std::string m_strDialResult;  // empty: the call is answered
     std::vector<SimFault> m_faults;
-    int m_nByteGapMs = 20;  // between the bytes of a trickled reply
+    int m_nByteGapMs = 20;              // between the bytes of a trickled reply
     std::vector<uint16_t> m_weakCells;  // keep what is written to them with the bits inverted
     bool m_bHelp = false;
 };

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <iostream>
 
-#include "SimServer.h"
 #include "SimOptions.h"
+#include "SimServer.h"
 
 int main(int argc, char** argv) {
     std::string error;

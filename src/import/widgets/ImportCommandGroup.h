@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/CommandGroup.h"
 #include "import/ImportBuild.h"
+#include "window/CommandGroup.h"
 
 class CMainFrame;
 

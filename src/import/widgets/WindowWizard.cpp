@@ -1,10 +1,10 @@
 #include "import/widgets/WindowWizard.h"
 
-#include "window/QtPrompter.h"
 #include "import/widgets/CSetupWizardDlg.h"
+#include "window/QtPrompter.h"
 
 WindowWizard::WindowWizard(QWidget* owner, QtPrompter& prompter,
-                             std::function<bool()> requestUnitRead)
+                           std::function<bool()> requestUnitRead)
     : m_pOwner(owner), m_prompter(prompter), m_requestUnitRead(std::move(requestUnitRead)) {}
 
 bool WindowWizard::Run(WizardAnswers& answers) {

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "tree/ArchRules.h"
 #include "pages/PageMessages.h"
 #include "pages/widgets/PageWidgetMessages.h"
+#include "tree/ArchRules.h"
 
 ArchEntryDlg::ArchEntryDlg(const QString& arch, const QString& name, bool archEditable,
-                             QWidget* parent)
+                           QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QString::fromLatin1(PageWidgetMessages::kArchEntryCaption));
     m_pArch = new QLineEdit(arch, this);

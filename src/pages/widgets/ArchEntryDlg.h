@@ -11,7 +11,7 @@ class ArchEntryDlg : public QDialog {
     Q_OBJECT
 public:
     ArchEntryDlg(const QString& arch, const QString& name, bool archEditable,
-                  QWidget* parent = nullptr);
+                 QWidget* parent = nullptr);
 
     QString Arch() const;
     QString Name() const;

@@ -16,11 +16,11 @@
 
 #include "pages/ArchAssign.h"
 #include "pages/ArchPageState.h"
-#include "tree/ArchRules.h"
 #include "pages/PageMessages.h"
-#include "pages/widgets/ArchRowPictures.h"
 #include "pages/widgets/ArchEntryDlg.h"
+#include "pages/widgets/ArchRowPictures.h"
 #include "pages/widgets/PageWidgetMessages.h"
+#include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
 
 namespace {

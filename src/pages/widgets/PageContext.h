@@ -1,10 +1,10 @@
 #pragma once
 
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/Profile.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
-#include "document/MainState.h"
 
 // What every right-hand page works on. The page holds no copy of the model:
 // every change goes straight into the document.

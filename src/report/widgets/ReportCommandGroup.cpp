@@ -4,10 +4,10 @@
 #include <QMenu>
 
 #include "app/CMainFrame.h"
-#include "window/QtPrompter.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "report/widgets/ReportActions.h"
+#include "window/QtPrompter.h"
 
 ReportCommandGroup::ReportCommandGroup(CMainFrame& frame)
     : CommandGroup(&frame),
@@ -31,7 +31,6 @@ ReportCommandGroup::ReportCommandGroup(CMainFrame& frame)
 
 void ReportCommandGroup::UpdateCommands() {
     const bool busy = m_frame.State().m_bBusy;
-    m_frame.Action(kCmdPrint)->setEnabled(
-        *DocumentCommandEnabled(kCmdPrint, m_frame.Doc(), busy));
+    m_frame.Action(kCmdPrint)->setEnabled(*DocumentCommandEnabled(kCmdPrint, m_frame.Doc(), busy));
     m_pActions->UpdateEnabled(busy);
 }

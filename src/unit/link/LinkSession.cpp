@@ -151,7 +151,7 @@ uint32_t LinkSession::CheckReply() const {
 }
 
 uint32_t LinkSession::Exchange(std::span<const uint8_t> lop, int timeoutMs,
-                                std::span<const uint8_t>& reply) {
+                               std::span<const uint8_t>& reply) {
     const uint32_t sent = Send(lop, timeoutMs);
     if (sent != UnitLink::kOk) return sent;
     return FetchReply(reply);

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "unit/UnitLink.h"
-#include "unit/link/SerialTransport.h"
-#include "unit/link/TcpTransport.h"
 #include "unit/link/ConnectionAddress.h"
 #include "unit/link/LinkProtocol.h"
 #include "unit/link/ModemDial.h"
+#include "unit/link/SerialTransport.h"
+#include "unit/link/TcpTransport.h"
 
 namespace LP = LinkProtocol;
 
@@ -18,13 +18,13 @@ constexpr uint32_t kLongestReplyMs = 60000;
 }  // namespace
 
 StreamUnitLink::StreamUnitLink(ConnectionProvider connection, PasswordProvider password,
-                                 SerialOpener openSerial)
+                               SerialOpener openSerial)
     : m_connection(std::move(connection)),
       m_password(std::move(password)),
       m_openSerial(std::move(openSerial)) {}
 
 std::unique_ptr<LinkTransport> StreamUnitLink::OpenSerialPort(const std::string& device, int baud,
-                                                                PortOpenError& error) {
+                                                              PortOpenError& error) {
     auto serial = std::make_unique<SerialTransport>();
     if (serial->Open(device, baud)) return serial;
     error = serial->OpenError();

@@ -32,7 +32,7 @@ public:
         const std::string& device, int baud, PortOpenError& error)>;
 
     StreamUnitLink(ConnectionProvider connection, PasswordProvider password,
-                    SerialOpener openSerial = OpenSerialPort);
+                   SerialOpener openSerial = OpenSerialPort);
     ~StreamUnitLink() override;
 
     int comm_GetConnectedStatus() override;
@@ -55,7 +55,7 @@ public:
 
     // The real serial port.
     static std::unique_ptr<LinkTransport> OpenSerialPort(const std::string& device, int baud,
-                                                          PortOpenError& error);
+                                                         PortOpenError& error);
 
     // Records the traffic of every later connection; null stops recording.
     void SetTrace(LinkTrace* trace) { m_pTrace = trace; }

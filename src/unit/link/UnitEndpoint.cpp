@@ -22,7 +22,7 @@ bool UnitEndpoint::IsUnitMessage(uint8_t opcode) {
 }
 
 std::vector<uint8_t> UnitEndpoint::LineReply(std::span<const uint8_t> request,
-                                              std::vector<uint8_t> reply) {
+                                             std::vector<uint8_t> reply) {
     if (!std::equal(reply.begin(), reply.end(), request.begin(), request.end())) return reply;
     return {2, LP::kOpEchoAck, LinkCrc8(request)};
 }

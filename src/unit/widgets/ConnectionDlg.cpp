@@ -15,8 +15,8 @@
 
 #include "unit/link/ConnectionAddress.h"
 #include "unit/widgets/FindCableDlg.h"
-#include "unit/widgets/WindowUnitLink.h"
 #include "unit/widgets/UnitWidgetMessages.h"
+#include "unit/widgets/WindowUnitLink.h"
 
 namespace UWM = UnitWidgetMessages;
 

@@ -17,8 +17,8 @@
 
 #include "unit/ModemMessages.h"
 #include "unit/ModemSetup.h"
-#include "unit/link/StreamUnitLink.h"
 #include "unit/link/EnumSerialPorts.h"
+#include "unit/link/StreamUnitLink.h"
 #include "unit/widgets/UnitWidgetMessages.h"
 
 namespace UWM = UnitWidgetMessages;
@@ -57,7 +57,7 @@ QString Shown(const std::string& text) {
 ModemDlg::ModemDlg(QWidget* parent)
     : QDialog(parent),
       m_link(std::make_unique<StreamUnitLink>(StreamUnitLink::ConnectionProvider{},
-                                               StreamUnitLink::PasswordProvider{})) {
+                                              StreamUnitLink::PasswordProvider{})) {
     setObjectName("ModemDlg");
     setWindowTitle(QString::fromLatin1(ModemMessages::kDialogTitle));
     m_setup = std::make_unique<ModemSetup>(*m_link, EnumSerialPorts, WaitForModem);

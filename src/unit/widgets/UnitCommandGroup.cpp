@@ -6,7 +6,6 @@
 #include <QStatusBar>
 
 #include "app/CMainFrame.h"
-#include "window/QtPrompter.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "tree/widgets/CLeftTreeView.h"
@@ -16,9 +15,10 @@
 #include "unit/widgets/FrameLinkUi.h"
 #include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
+#include "unit/widgets/UnitWidgetMessages.h"
 #include "unit/widgets/VerifyDetailsDlg.h"
 #include "unit/widgets/WindowUnitLink.h"
-#include "unit/widgets/UnitWidgetMessages.h"
+#include "window/QtPrompter.h"
 
 namespace {
 

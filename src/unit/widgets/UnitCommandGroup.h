@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "window/CommandGroup.h"
 #include "unit/UnitClock.h"
 #include "unit/UnitContext.h"
+#include "window/CommandGroup.h"
 
 class FrameLinkUi;
 class CMainFrame;

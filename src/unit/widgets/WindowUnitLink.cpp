@@ -17,8 +17,8 @@ namespace {
 constexpr auto kPumpInterval = std::chrono::milliseconds(25);
 }  // namespace
 
-WindowUnitLink::WindowUnitLink(Chooser chooser, PasswordAsker password,
-                                 std::string demoMemoryPath, std::function<void()> pump)
+WindowUnitLink::WindowUnitLink(Chooser chooser, PasswordAsker password, std::string demoMemoryPath,
+                               std::function<void()> pump)
     : m_chooser(std::move(chooser)),
       m_password(std::move(password)),
       m_strDemoPath(std::move(demoMemoryPath)),
@@ -72,7 +72,7 @@ uint32_t WindowUnitLink::comm_SetProgrammingMode(int enter) {
 }
 
 uint32_t WindowUnitLink::comm_SendLop(std::span<const uint8_t> message, int expectReply,
-                                       uint32_t timeoutMs) {
+                                      uint32_t timeoutMs) {
     return m_active ? m_active->comm_SendLop(message, expectReply, timeoutMs) : kNoUnitFound;
 }
 

@@ -30,7 +30,7 @@ public:
     static constexpr const char* kDemonstrationUnit = "demo";
 
     WindowUnitLink(Chooser chooser, PasswordAsker password, std::string demoMemoryPath,
-                    std::function<void()> pump);
+                   std::function<void()> pump);
     ~WindowUnitLink() override;
 
     int comm_GetConnectedStatus() override;

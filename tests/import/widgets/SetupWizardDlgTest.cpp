@@ -9,10 +9,10 @@
 #include <functional>
 #include <set>
 
-#include "window/QtPrompter.h"
 #include "import/WizardControls.h"
 #include "import/widgets/CSetupWizardDlg.h"
 #include "model/MemoryProfile.h"
+#include "window/QtPrompter.h"
 
 namespace {
 

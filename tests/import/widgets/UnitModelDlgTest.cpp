@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "window/QtPrompter.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/UnitModelControls.h"
 #include "model/MemoryProfile.h"
+#include "window/QtPrompter.h"
 
 namespace {
 

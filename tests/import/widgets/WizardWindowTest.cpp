@@ -13,8 +13,8 @@
 #include "import/widgets/UnitModelControls.h"
 #include "model/CommandIds.h"
 #include "unit/widgets/ConnectionDlg.h"
-#include "unit/widgets/UnitCommandGroup.h"
 #include "unit/widgets/ModalAnswer.h"
+#include "unit/widgets/UnitCommandGroup.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "link/SimProcess.h"
 #include "model/CommandIds.h"
 #include "unit/ModemSetup.h"
-#include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/ModalAnswer.h"
+#include "unit/widgets/ModemDlg.h"
 
 namespace {
 

@@ -15,14 +15,14 @@
 #include "pages/widgets/CBaseForm.h"
 #include "unit/AddressBook.h"
 #include "unit/BuildUnitImage.h"
+#include "unit/widgets/CStatusForm.h"
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/FrameLinkUi.h"
+#include "unit/widgets/ModalAnswer.h"
 #include "unit/widgets/PasswordDlg.h"
-#include "unit/widgets/CStatusForm.h"
 #include "unit/widgets/UnitCommandGroup.h"
 #include "unit/widgets/VerifyDetailsDlg.h"
 #include "unit/widgets/WindowUnitLink.h"
-#include "unit/widgets/ModalAnswer.h"
 
 namespace {
 
