@@ -8,8 +8,9 @@
 #include "import/CDatabaseImporter.h"
 #include "support/ScriptedPrompter.h"
 
-// An .mdb file of any content, read the way the program reads it: mdbtools in
-// a child process with a time limit. A fault of the engine ends the child and
+// An .mdb file of any content, read the way the program reads it: the helper
+// program zrtpro-mdbread of this build runs mdbtools with a time limit, and
+// its answer is read with bounds. A fault of the engine ends the helper and
 // shows as a failed import; the fuzzer watches the program's own side.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = "/tmp/zrt-fuzz-" + std::to_string(::getpid()) + ".mdb";

@@ -7,6 +7,7 @@
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
 #include "import/QpxFile.h"
+#include "import/StationAnswer.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "unit/BuildUnitImage.h"
@@ -72,6 +73,16 @@ void StationDatabaseSeeds(const std::filesystem::path& dir) {
     WriteSeed(dir, "no-config-row.mdb", Site(std::nullopt, Stations(2)).Bytes());
 }
 
+void StationAnswerSeeds(const std::filesystem::path& dir) {
+    StationDatabaseResult site;
+    site.m_records = {{0, " 101", "Lobby"}, {1, "2#9", ""}};
+    WriteSeed(dir, "site", "O" + StationAnswer::Encode(site));
+    StationDatabaseResult trouble;
+    trouble.m_outcome = StationDatabaseResult::Outcome::TableTrouble;
+    trouble.m_strEngineText = "The database has no table 'Clid'.";
+    WriteSeed(dir, "trouble", "O" + StationAnswer::Encode(trouble));
+}
+
 std::string Framed(const std::vector<uint8_t>& lop) {
     const std::vector<uint8_t> frame = EncodeFrame(lop);
     return std::string(frame.begin(), frame.end());
@@ -122,6 +133,7 @@ int main(int argc, char** argv) {
     QuillonSeeds(root / "fuzz_quillon");
     LunettaSeeds(root / "fuzz_lunetta");
     StationDatabaseSeeds(root / "fuzz_station_database");
+    StationAnswerSeeds(root / "fuzz_station_answer");
     LinkSessionSeeds(root / "fuzz_link_session");
     UnitEndpointSeeds(root / "fuzz_unit_endpoint");
     return 0;

@@ -24,6 +24,7 @@
 #include "import/SetupWizardBuild.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/ImportCommandGroup.h"
+#include "import/widgets/QtProcessRunner.h"
 #include "import/widgets/WindowWizard.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
@@ -45,6 +46,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
       m_doc(doc),
       m_profile(profile),
       m_pPrompter(std::make_unique<QtPrompter>(this, profile)),
+      m_pProcesses(std::make_unique<QtProcessRunner>(this)),
       m_pTree(new CLeftTreeView),
       m_pageContext{doc, *m_pTree, *m_pPrompter, profile, m_state} {
     setObjectName("ZRTProInst");
@@ -90,7 +92,9 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
 
 CMainFrame::~CMainFrame() = default;
 
-DocumentContext CMainFrame::DocContext() { return {m_doc, *m_pTree, *m_pPrompter, &m_state}; }
+DocumentContext CMainFrame::DocContext() {
+    return {m_doc, *m_pTree, *m_pPrompter, &m_state, m_pProcesses.get()};
+}
 
 QAction* CMainFrame::Action(int command) const {
     const auto it = m_actions.find(command);

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "document/DocumentOps.h"
+#include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/PageKind.h"
 #include "pages/widgets/PageContext.h"
@@ -19,6 +21,7 @@ class DocumentCommandGroup;
 class UnitCommandGroup;
 class WizardDialog;
 class TreePaneSizer;
+class QtProcessRunner;
 class QAction;
 class QLabel;
 class QScrollArea;
@@ -98,6 +101,7 @@ private:
     Profile& m_profile;
     MainState m_state;
     std::unique_ptr<QtPrompter> m_pPrompter;
+    std::unique_ptr<QtProcessRunner> m_pProcesses;
     CLeftTreeView* m_pTree = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;

@@ -4,17 +4,19 @@
 
 #include "document/MainState.h"
 #include "model/CZRTProDoc.h"
+#include "model/ProcessRunner.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
 
 // What the document's file operations work on: the document, the tree that
-// shows it, the user, and the main window's unit state (null before the main
-// window exists).
+// shows it, the user, the main window's unit state (null before the main
+// window exists) and how helper programs run (null: spawned and waited for).
 struct DocumentContext {
     CZRTProDoc& m_doc;
     TreeSink& m_tree;
     Prompter& m_prompter;
     MainState* m_pMain = nullptr;
+    ProcessRunner* m_pProcesses = nullptr;
 };
 
 // Opens a configuration file and rebuilds the tree from it. Fails without a

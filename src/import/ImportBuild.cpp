@@ -63,7 +63,7 @@ bool ImportPagingFile(DocumentContext& ctx, Profile& profile, ImportKind kind) {
     if (kind == ImportKind::Lunetta)
         importer = std::make_unique<CLunettaImporter>(ctx.m_prompter);
     else
-        importer = std::make_unique<CDatabaseImporter>(ctx.m_prompter);
+        importer = std::make_unique<CDatabaseImporter>(ctx.m_prompter, ctx.m_pProcesses);
     if (importer->Read(path) != IMPORT_OK) return false;
 
     CZRTProDoc& doc = ctx.m_doc;

@@ -11,6 +11,7 @@ inline constexpr const char* kUnsupportedVersion =
     "Unsupported file version -- terminating file read";
 inline constexpr const char* kDbOpenError = "db open error";
 inline constexpr const char* kTableTrouble = "trouble with Clids or sysconfig database table";
+inline constexpr const char* kReadingDatabase = "Reading the station database...";
 
 inline constexpr const char* kSelectRows = "Please select a number of rows.";
 

@@ -66,7 +66,7 @@ int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFile
     int32_t dialDigits = 3;
     switch (kind) {
         case PagingFileKind::Database:
-            importer = std::make_unique<CDatabaseImporter>(ctx.m_prompter);
+            importer = std::make_unique<CDatabaseImporter>(ctx.m_prompter, ctx.m_pProcesses);
             pagingSystem = kPagingM7700;
             dialDigits = 2;
             break;

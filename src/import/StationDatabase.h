@@ -9,7 +9,8 @@
 
 // What reading an M-7700 station database gave, before anything is shown.
 struct StationDatabaseResult {
-    enum class Outcome { Ok, OpenError, TableTrouble };
+    // Cancelled: the user stopped the read; nothing more is said.
+    enum class Outcome { Ok, OpenError, TableTrouble, Cancelled };
     Outcome m_outcome = Outcome::Ok;
     // The engine's reason for a failure.
     std::string m_strEngineText;

@@ -95,8 +95,11 @@ void ModemSetup::ShowStep() {
             m_strInstructions = MM::kStep4;
             break;
         default:
-            RunModemSetup();
+            // The step's text is on screen while its five commands take their
+            // five seconds; the commands and their waits keep their order.
             m_strInstructions = MM::kStep5;
+            Refresh();
+            RunModemSetup();
             break;
     }
     Refresh();

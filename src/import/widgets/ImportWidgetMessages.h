@@ -1,6 +1,7 @@
 #pragma once
 
-// Captions of the setup wizard page and the main unit model dialog.
+// Captions of the setup wizard page, the main unit model dialog and the
+// progress of a database read.
 namespace ImportWidgetMessages {
 inline constexpr const char* kWizardTitle = "NEXIL Video Switcher Programming Tool Setup";
 inline constexpr const char* kWizardHeading = "M-4400 Configuration Wizard";
@@ -29,4 +30,7 @@ inline constexpr const char* kFourPortModel = "The M-4400 main unit (4 port)";
 inline constexpr const char* kEightPortModel = "The M-4800 main unit (8 port)";
 inline constexpr const char* kExpansionUnits = "Select number of expansion units:";
 inline constexpr const char* kOk = "OK";
+
+// The progress dialog of a station database read that takes a while.
+inline constexpr const char* kCancelRead = "Cancel";
 }  // namespace ImportWidgetMessages

@@ -108,17 +108,18 @@ uint32_t LinkSession::FetchReply(std::span<const uint8_t>& reply) {
             break;
         }
         // With part of a frame in hand, a quiet line means noise stands in front of it.
-        const int slice = m_parser.Kept() > 0
-                              ? std::min<int>(static_cast<int>(left), LP::kHostQuietMs)
-                              : static_cast<int>(left);
+        int slice = m_parser.Kept() > 0 ? std::min<int>(static_cast<int>(left), LP::kHostQuietMs)
+                                        : static_cast<int>(left);
+        if (m_waitHook && m_parser.Kept() == 0) slice = std::min(slice, kWaitSliceMs);
         size_t count = 0;
         const LinkIo io = m_line->Read(buffer, count, slice);
         if (io == LinkIo::Lost) return UnitLink::kTimedOut;
         if (io == LinkIo::Timeout) {
             if (m_parser.Kept() > 0) m_parser.Resync(take);
-            continue;
+        } else {
+            m_parser.Feed({buffer.data(), count}, take);
         }
-        m_parser.Feed({buffer.data(), count}, take);
+        if (!got && m_waitHook) m_waitHook();
     }
     if (!got) {
         const bool noise = m_parser.Discarded() != discardedBefore || m_parser.Kept() > 0;

@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -34,6 +35,11 @@ public:
 
     // Records every frame and time-out from now on; null stops recording.
     void SetTrace(LinkTrace* trace) { m_pTrace = trace; }
+    // Called at least every kWaitSliceMs while a reply is awaited and the line
+    // is quiet, and after each piece of a reply: the window turns its event
+    // loop there. The reply's bytes are not handed out yet when it runs.
+    void SetWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }
+    static constexpr int kWaitSliceMs = 20;
 
 private:
     uint32_t Exchange(std::span<const uint8_t> lop, int timeoutMs, std::span<const uint8_t>& reply);
@@ -47,5 +53,6 @@ private:
     bool m_bAwaiting = false;
     int m_nTimeoutMs = 0;
     LinkTrace* m_pTrace = nullptr;
+    std::function<void()> m_waitHook;
     std::chrono::steady_clock::time_point m_deadline;
 };

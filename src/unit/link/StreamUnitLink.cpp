@@ -76,6 +76,7 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
     // placing a typed password into a unit that had none.
     auto session = std::make_unique<LinkSession>(std::move(line));
     session->SetTrace(m_pTrace);
+    session->SetWaitHook(m_waitHook);
     if (m_pTrace) m_pTrace->Note("connected to " + description);
     std::string password;
     uint32_t result = session->Connect(password);

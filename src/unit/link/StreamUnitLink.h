@@ -59,6 +59,8 @@ public:
 
     // Records the traffic of every later connection; null stops recording.
     void SetTrace(LinkTrace* trace) { m_pTrace = trace; }
+    // Runs while every later connection awaits a reply (LinkSession::SetWaitHook).
+    void SetWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }
 
 private:
     uint32_t OpenSession(const std::string& description);
@@ -69,6 +71,7 @@ private:
     PasswordProvider m_password;
     SerialOpener m_openSerial;
     std::string m_strProblem;
+    std::function<void()> m_waitHook;
     std::unique_ptr<LinkSession> m_session;
     std::unique_ptr<SerialTransport> m_rawPort;
     std::vector<uint8_t> m_raw;       // received, not yet taken

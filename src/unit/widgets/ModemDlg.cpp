@@ -1,5 +1,6 @@
 #include "unit/widgets/ModemDlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGridLayout>
@@ -33,6 +34,15 @@ void WaitForModem(int ms) {
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
+
+// Steps 3 and 5 wait for the modem's answers; the cursor says so meanwhile.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 // The log and instructions hold the modem's own line ends.
 QString Shown(const std::string& text) {
@@ -139,12 +149,16 @@ void ModemDlg::TakeControls() {
 
 void ModemDlg::Proceed() {
     TakeControls();
-    m_setup->Proceed();
+    {
+        const BusyCursor busy;
+        m_setup->Proceed();
+    }
     if (m_setup->m_bClosed) accept();
 }
 
 void ModemDlg::Back() {
     TakeControls();
+    const BusyCursor busy;
     m_setup->Back();
 }
 

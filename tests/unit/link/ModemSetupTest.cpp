@@ -187,7 +187,16 @@ TEST_F(ModemSetupTest, StepFiveSendsTheFiveCommandsWithTheirLogLines) {
     GoToStep(4);
     m_setup.SetInitString("ATS0=2");
     m_modem.m_calls.clear();
+    m_pauses.clear();
+    // The step's own text is on screen before the first command goes out.
+    std::vector<std::pair<std::string, size_t>> shown;
+    m_setup.SetRefresh([&] {
+        shown.emplace_back(m_setup.m_strInstructions.substr(0, 16), m_modem.m_calls.size());
+    });
     m_setup.Proceed();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front(), std::make_pair(std::string("Factory defaults"), size_t{0}));
+    EXPECT_EQ(m_pauses, std::vector<int>(5, 1000));
     EXPECT_EQ(m_setup.m_strLog,
               "\r\n1. Set to factory (generic) defaults:\r\nAT&F0\r\n\r\nOK\r\n"
               "\r\n2. Save configuration to NVRAM profile 0:\r\nAT&W0\r\n\r\nOK\r\n"
