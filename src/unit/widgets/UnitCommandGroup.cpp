@@ -1,6 +1,8 @@
 #include "unit/widgets/UnitCommandGroup.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -42,10 +44,15 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     m_link = std::make_unique<WindowUnitLink>(
         [&frame] { return ConnectionDlg::Choose(frame.UserProfile(), &frame.Window()); },
         [&frame] { return PasswordDlg::Ask(&frame.Window()); }, DemoMemoryPath(),
-        // Only a transfer under way lets the window repaint from inside the link:
-        // the busy state keeps every command from starting meanwhile.
-        [&frame] {
-            if (frame.State().m_bBusy) frame.Prompter().Pump();
+        // A transfer under way lets the window turn from inside the link: the
+        // busy state keeps every command from starting meanwhile. Before and
+        // after it (connecting, leaving programming mode) the window only
+        // repaints, taking no input, so nothing starts there either.
+        [this, &frame] {
+            if (frame.State().m_bBusy)
+                frame.Prompter().Pump();
+            else if (m_bRunning)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
     connect(frame.Action(kCmdReadUnit), &QAction::triggered, this, [this] { ReadUnit(); });
     connect(frame.Action(kCmdWriteUnit), &QAction::triggered, this, [this] { WriteUnit(); });
