@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -138,4 +139,69 @@ TEST_F(UndoRedoTest, ResetAllIsOneStep) {
     EXPECT_EQ(EncodeZrt(m_doc), edited);
     EXPECT_EQ(CurrentArch(), "100");
     EXPECT_EQ(TreeText("Input 1").left(11), "Input 1, 30");
+}
+
+// Every control of the settings and idle loop pages that changes the
+// configuration records one step named for it, and Undo puts it back.
+TEST_F(UndoRedoTest, EveryPageControlRecordsItsStep) {
+    m_pFrame = &OpenSite([](CZRTProDoc& doc) {
+        doc.m_nPagingSystem = kPagingLunetta;
+        doc.m_idleLoop = {"21", "22", "23"};
+        doc.m_byTimeRefresh = 0;
+    });
+    CMainFrame& frame = *m_pFrame;
+    const struct {
+        const char* page;
+        std::function<void(QWidget&)> act;
+        QString label;
+    } cases[] = {
+        {"Settings", [](QWidget& p) { p.findChild<QAbstractButton*>("priority1")->click(); },
+         "Change Priority"},
+        {"Settings", [](QWidget& p) { p.findChild<QAbstractButton*>("timeFromPc")->click(); },
+         "Change Refresh Time from PC"},
+        {"Settings", [](QWidget& p) { p.findChild<QAbstractButton*>("timeFromSmdr")->click(); },
+         "Change Refresh Time from SMDR"},
+        {"Settings",
+         [](QWidget& p) {
+             ClickLine(p.findChild<QListWidget*>("adminList"), 0);
+             p.findChild<QAbstractButton*>("moveDown")->click();
+         },
+         "Move Administrator Down"},
+        {"Idle Loop", [](QWidget& p) { p.findChild<QAbstractButton*>("noVideo")->click(); },
+         "Change No Video during Idle"},
+        {"Idle Loop",
+         [](QWidget& p) {
+             ClickLine(p.findChild<QListWidget*>("archNumbers"), 0);
+             ClickLine(p.findChild<QListWidget*>("idleLoop"), 0);
+             p.findChild<QAbstractButton*>("addToLoop")->click();
+         },
+         "Insert into Idle Loop"},
+        {"Idle Loop",
+         [](QWidget& p) {
+             ClickLine(p.findChild<QListWidget*>("archNumbers"), 0);
+             ClickLine(p.findChild<QListWidget*>("idleLoop"), 3);
+             p.findChild<QAbstractButton*>("addToLoop")->click();
+         },
+         "Add to Idle Loop"},
+        {"Idle Loop",
+         [](QWidget& p) {
+             ClickLine(p.findChild<QListWidget*>("idleLoop"), 1);
+             p.findChild<QAbstractButton*>("removeFromLoop")->click();
+         },
+         "Delete from Idle Loop"},
+        {"Idle Loop", [](QWidget& p) { p.findChild<QAbstractButton*>("clearLoop")->click(); },
+         "Clear Idle Loop"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label.toStdString());
+        CBaseForm* page = Show<CBaseForm>(frame, c.page);
+        ASSERT_NE(page, nullptr);
+        const std::string before = EncodeZrt(m_doc);
+        c.act(*page);
+        EXPECT_NE(EncodeZrt(m_doc), before);
+        EXPECT_EQ(MenuText(kCmdEditUndo), "&Undo " + c.label);
+        frame.Action(kCmdEditUndo)->trigger();
+        EXPECT_EQ(EncodeZrt(m_doc), before);
+        EXPECT_FALSE(m_doc.IsModified());
+    }
 }
