@@ -10,6 +10,7 @@ inline constexpr const char* kReady = "Ready";
 
 inline constexpr const char* kMenuFile = "&File";
 inline constexpr const char* kMenuImport = "&Import";
+inline constexpr const char* kMenuEdit = "&Edit";
 inline constexpr const char* kMenuView = "&View";
 inline constexpr const char* kMenuHelp = "&Help";
 
@@ -23,6 +24,13 @@ inline constexpr const char* kSaveAs = "Save &As...";
 inline constexpr const char* kConfigureModem = "&Configure Remote Modem";
 inline constexpr const char* kPrint = "&Print\tCtrl+P";
 inline constexpr const char* kExit = "E&xit";
+inline constexpr const char* kUndo = "&Undo\tCtrl+Z";
+inline constexpr const char* kRedo = "&Redo\tCtrl+Shift+Z";
+// The menu texts and tooltips once an edit can be taken back or done again.
+inline constexpr const char* kUndoNamed = "&Undo %1";
+inline constexpr const char* kRedoNamed = "&Redo %1";
+inline constexpr const char* kUndoTip = "Undo %1";
+inline constexpr const char* kRedoTip = "Redo %1";
 inline constexpr const char* kToolbar = "&Toolbar";
 inline constexpr const char* kStatusBar = "&Status Bar";
 inline constexpr const char* kReadUnit = "&Read M-4400 Unit";
@@ -41,6 +49,8 @@ inline constexpr const char* kButtonPrint = "Print";
 inline constexpr const char* kButtonWrite = "Write";
 inline constexpr const char* kButtonRead = "Read";
 inline constexpr const char* kButtonSetTime = "Set Time";
+inline constexpr const char* kButtonUndo = "Undo";
+inline constexpr const char* kButtonRedo = "Redo";
 inline constexpr const char* kRecentEntry = "&%1 %2";
 
 // Status bar prompt, then after a line feed the tooltip.
@@ -58,6 +68,8 @@ inline constexpr const char* kPromptModem = "Send initialization string to the R
 inline constexpr const char* kPromptPrint = "Print configuration information.\nPrint!";
 inline constexpr const char* kPromptRecent = "Open this configuration file";
 inline constexpr const char* kPromptExit = "Quit the program; asks to save changes\nExit";
+inline constexpr const char* kPromptUndo = "Take back the last change of the configuration\nUndo";
+inline constexpr const char* kPromptRedo = "Make again the change last taken back\nRedo";
 inline constexpr const char* kPromptToolbar = "Show or hide the toolbar\nToggle Toolbar";
 inline constexpr const char* kPromptStatusBar = "Show or hide the status bar\nToggle Status Bar";
 inline constexpr const char* kPromptReadUnit = "Read the configuration from the M-4400 unit.\nRead";

@@ -56,6 +56,10 @@ QIcon ToolIcon(int command) {
             return Picture("read");
         case kCmdSetTime:
             return Picture("clock");
+        case kCmdEditUndo:
+            return Picture("undo");
+        case kCmdEditRedo:
+            return Picture("redo");
         default:
             return {};
     }

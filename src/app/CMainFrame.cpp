@@ -17,6 +17,7 @@
 #include "app/AppPictures.h"
 #include "app/CZRTProView.h"
 #include "app/DocumentCommandGroup.h"
+#include "app/EditCommandGroup.h"
 #include "app/HelpCommandGroup.h"
 #include "app/MainMenu.h"
 #include "app/PageFactory.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     m_pDocuments = new DocumentCommandGroup(*this);
     m_pUnits = new UnitCommandGroup(*this);
     m_groups = {m_pDocuments,
+                new EditCommandGroup(*this),
                 new TreeCommandGroup(*this),
                 m_pUnits,
                 new ImportCommandGroup(*this),

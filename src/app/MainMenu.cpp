@@ -29,6 +29,8 @@ const CommandText kCommands[] = {
     {kCmdConfigureModem, AppMessages::kConfigureModem, AppMessages::kPromptModem},
     {kCmdPrint, AppMessages::kPrint, AppMessages::kPromptPrint},
     {kCmdExit, AppMessages::kExit, AppMessages::kPromptExit},
+    {kCmdEditUndo, AppMessages::kUndo, AppMessages::kPromptUndo},
+    {kCmdEditRedo, AppMessages::kRedo, AppMessages::kPromptRedo},
     {kCmdViewToolbar, AppMessages::kToolbar, AppMessages::kPromptToolbar},
     {kCmdViewStatusBar, AppMessages::kStatusBar, AppMessages::kPromptStatusBar},
     {kCmdReadUnit, AppMessages::kReadUnit, AppMessages::kPromptReadUnit},
@@ -80,8 +82,10 @@ CommandActions CreateCommandActions(QMainWindow* window) {
         {kCmdWriteUnit, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
     };
     for (const auto& [id, key] : extraKeys) actions[id]->setShortcut(key);
+    actions[kCmdEditRedo]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdPrint, kCmdWriteUnit, kCmdReadUnit,
-                   kCmdSetTime})
+                   kCmdSetTime, kCmdEditUndo, kCmdEditRedo})
         actions[id]->setIcon(ToolIcon(id));
     return actions;
 }
@@ -105,6 +109,10 @@ void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
     for (int n = 0; n < kRecentFileCount; ++n) file->addAction(a.at(kCmdRecentFirst + n));
     file->addSeparator();
     file->addAction(a.at(kCmdExit));
+
+    QMenu* edit = bar->addMenu(QString::fromLatin1(AppMessages::kMenuEdit));
+    edit->addAction(a.at(kCmdEditUndo));
+    edit->addAction(a.at(kCmdEditRedo));
 
     QMenu* view = bar->addMenu(QString::fromLatin1(AppMessages::kMenuView));
     view->addAction(a.at(kCmdViewToolbar));
@@ -136,9 +144,12 @@ QToolBar* BuildToolBar(QMainWindow* window, const CommandActions& a) {
         {kCmdFileNew, AppMessages::kButtonNew},     {kCmdFileOpen, AppMessages::kButtonOpen},
         {kCmdFileSave, AppMessages::kButtonSave},   {kCmdPrint, AppMessages::kButtonPrint},
         {kCmdWriteUnit, AppMessages::kButtonWrite}, {kCmdReadUnit, AppMessages::kButtonRead},
-        {kCmdSetTime, AppMessages::kButtonSetTime},
+        {kCmdSetTime, AppMessages::kButtonSetTime}, {kCmdEditUndo, AppMessages::kButtonUndo},
+        {kCmdEditRedo, AppMessages::kButtonRedo},
     };
     for (const auto& b : buttons) {
+        // Undo and Redo stand apart from the file and unit commands.
+        if (b.m_nId == kCmdEditUndo) bar->addSeparator();
         a.at(b.m_nId)->setIconText(QString::fromLatin1(b.m_pLabel));
         bar->addAction(a.at(b.m_nId));
     }

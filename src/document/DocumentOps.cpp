@@ -64,6 +64,7 @@ bool OpenConfiguration(DocumentContext& ctx, const std::string& path) {
               doc.m_nPortCount);
     LabelRoot(ctx, FileNameOf(path));
     doc.SetModifiedFlag(false);
+    ctx.m_pMain->m_history.Start(doc);
     return true;
 }
 
@@ -71,6 +72,7 @@ bool SaveConfiguration(DocumentContext& ctx, const std::string& path) {
     if (RefusedForConflicts(ctx)) return false;
     if (!ctx.m_pMain) return false;
     if (!SaveZrtFile(ctx.m_doc, path, ctx.m_prompter)) return false;
+    ctx.m_pMain->m_history.MarkSaved();
     ctx.m_doc.SetPathName(path);
     LabelRoot(ctx, FileNameOf(path));
     return true;

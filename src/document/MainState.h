@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
-// What the main window keeps about the unit: the memory image last built or
-// read, the copy a verify compares against, the busy state of a transfer, the
-// unit's password and the one waiting to be written.
+#include "document/EditHistory.h"
+
+// What the main window keeps beside the document: the history of its edits,
+// and about the unit the memory image last built or read, the copy a verify
+// compares against, the busy state of a transfer, the unit's password and the
+// one waiting to be written.
 struct MainState {
     // One cell a failed verify read back other than it was written.
     struct VerifyDifference {
@@ -16,6 +19,8 @@ struct MainState {
         bool operator==(const VerifyDifference&) const = default;
     };
     static constexpr size_t kVerifyDetailsKept = 10;
+
+    EditHistory m_history;
 
     std::vector<uint8_t> m_image;
     std::vector<uint8_t> m_writtenImage;

@@ -84,5 +84,6 @@ bool ImportCommand(DocumentContext& ctx, Profile& profile, ImportKind kind) {
     if (!ImportPagingFile(ctx, profile, kind)) return false;
     // The edits the question settled went with the configuration they were made to.
     ctx.m_doc.SetModifiedFlag(false);
+    if (ctx.m_pMain) ctx.m_pMain->m_history.Start(ctx.m_doc);
     return true;
 }

@@ -57,6 +57,11 @@ int BuildFromNamedFile(DocumentContext& ctx, const WizardAnswers& a) {
     return BuildFromPagingFile(ctx, a, PagingFileKindOf(a.m_strPagingFile));
 }
 
+// The edits made before belong to the configuration the wizard replaced.
+void StartHistory(DocumentContext& ctx) {
+    if (ctx.m_pMain) ctx.m_pMain->m_history.Start(ctx.m_doc);
+}
+
 }  // namespace
 
 int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFileKind kind) {
@@ -157,6 +162,7 @@ void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard) {
     }
     if (const TreeItem root = ctx.m_tree.RootItem())
         ctx.m_tree.SetItemText(root, SystemLabel(ctx.m_doc.GetTitle()));
+    StartHistory(ctx);
 }
 
 void StartupWizardCommand(DocumentContext& ctx, WizardDialog& wizard) {
@@ -164,4 +170,5 @@ void StartupWizardCommand(DocumentContext& ctx, WizardDialog& wizard) {
     const int result = RunSetupWizard(ctx, wizard);
     if (result != 0 && result != WIZARD_CANCELLED)
         ctx.m_prompter.Message(ImportMessages::kTreeInitRunWizard);
+    if (ctx.m_doc.m_bTreeBuilt) StartHistory(ctx);
 }

@@ -26,6 +26,7 @@ enum CommandId : int {
     kCmdEditCut = 57635,
     kCmdEditPaste = 57637,
     kCmdEditUndo = 57643,
+    kCmdEditRedo = 57644,
     kCmdAbout = 57664,
     kCmdExit = 57665,
     kCmdHelpIndex = 57666,

@@ -31,3 +31,24 @@ inline constexpr const char* kIdleDelayInvalid =
 inline constexpr const char* kSelectAdministrator = "Please select an Administrator number.";
 inline constexpr const char* kLunettaOnly = "This feature is only available with Lunetta.";
 }  // namespace PageMessages
+
+// The names of the edits, as Edit > Undo and Redo show them.
+namespace PageMessages {
+inline constexpr const char* kEditAssign = "Assign %s to %s";
+inline constexpr const char* kEditReset = "Reset %s to Original";
+inline constexpr const char* kEditArchAndName = "Edit Arch Number and Name of %s";
+inline constexpr const char* kEditResetAll = "Reset All Arch Numbers";
+inline constexpr const char* kEditIdleAdd = "Add to Idle Loop";
+inline constexpr const char* kEditIdleInsert = "Insert into Idle Loop";
+inline constexpr const char* kEditIdleDelete = "Delete from Idle Loop";
+inline constexpr const char* kEditIdleClear = "Clear Idle Loop";
+inline constexpr const char* kEditIdleAddAll = "Add All to Idle Loop";
+inline constexpr const char* kEditIdleMove = "Move in Idle Loop";
+inline constexpr const char* kEditIdleDelay = "Change Idle Loop Delay";
+inline constexpr const char* kEditIdleNoVideo = "Change No Video during Idle";
+inline constexpr const char* kEditPriority = "Change Priority";
+inline constexpr const char* kEditAdminUp = "Move Administrator Up";
+inline constexpr const char* kEditAdminDown = "Move Administrator Down";
+inline constexpr const char* kEditTimeFromSmdr = "Change Refresh Time from SMDR";
+inline constexpr const char* kEditTimeFromPc = "Change Refresh Time from PC";
+}  // namespace PageMessages

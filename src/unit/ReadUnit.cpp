@@ -84,13 +84,17 @@ bool ReadUnit(UnitContext& c) {
             s.m_bVerifyPass ? UnitMessages::kVerifyCancelled : UnitMessages::kReadCancelled);
 
     bool done = false;
+    bool decoded = false;
     if (fetched) {
         if (!s.m_bVerifyPass)
-            done = DecodeUnitImage(s.m_image, c.m_doc, c.m_tree, c.m_prompter, s.m_strUnitPassword);
+            done = decoded =
+                DecodeUnitImage(s.m_image, c.m_doc, c.m_tree, c.m_prompter, s.m_strUnitPassword);
         else
             done = !s.m_bEnableVerify || VerifyImage(c);
         s.m_bVerifyPass = false;
     }
     c.m_doc.SetModifiedFlag(true);
+    // A configuration read from the unit starts a history of its own.
+    if (decoded) s.m_history.Start(c.m_doc);
     return done && left == UnitLink::kOk;
 }

@@ -42,6 +42,8 @@ TEST(Pictures, EachIsDrawnSharpAtDoubleScale) {
         {"write", ToolIcon(kCmdWriteUnit)},
         {"read", ToolIcon(kCmdReadUnit)},
         {"set time", ToolIcon(kCmdSetTime)},
+        {"undo", ToolIcon(kCmdEditUndo)},
+        {"redo", ToolIcon(kCmdEditRedo)},
         {"program", AppIcon()},
     };
     for (const auto& p : pictures) {

@@ -280,3 +280,31 @@ TEST(CommandEnabling, ModifiedPaneShowsTheFlag) {
     doc.SetModifiedFlag();
     EXPECT_EQ(ModifiedIndicatorText(doc), "Modified");
 }
+
+// An opened file starts a history of its own and is its saved point; a file
+// that fails to open leaves the history; a save moves the saved point.
+TEST_F(DocumentOpsTest, OpenStartsTheEditHistoryAndSaveMarksTheSavedPoint) {
+    EditHistory& history = m_main.m_history;
+    history.Start(m_doc);
+    m_doc.m_nIdleDelay = 12;
+    history.Record(m_doc, "Change Idle Loop Delay", nullptr);
+
+    EXPECT_FALSE(OpenConfiguration(m_ctx, PathOf("missing.zrt")));
+    EXPECT_TRUE(history.CanUndo());
+
+    ASSERT_TRUE(OpenConfiguration(m_ctx, WriteOtherConfig("north.zrt")));
+    EXPECT_FALSE(history.CanUndo());
+    m_doc.m_nPriority = 1;
+    history.Record(m_doc, "Change Priority", nullptr);
+    EXPECT_TRUE(m_doc.IsModified());
+    history.Undo(m_doc);
+    EXPECT_FALSE(m_doc.IsModified());
+
+    history.Redo(m_doc);
+    ASSERT_TRUE(SaveConfiguration(m_ctx, PathOf("north.zrt")));
+    history.Undo(m_doc);
+    EXPECT_TRUE(m_doc.IsModified());
+    history.Redo(m_doc);
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(Slurp(PathOf("north.zrt")), EncodeZrt(m_doc));
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 #include "import/CQuillonImporter.h"
@@ -527,3 +528,46 @@ TEST_F(ImportBuildTest, ImportCommandThatCannotReadChangesNothing) {
 }
 
 }  // namespace
+
+// New and an import replace the configuration and start its edit history
+// afresh; a New that builds nothing leaves the history as it was.
+TEST_F(ImportBuildTest, ReplacingTheConfigurationStartsAFreshHistory) {
+    const std::string mdb =
+        m_dir.Write("site.mdb", M7700Database::Site(0, M7700Database::Stations(6)).Bytes());
+    MemoryProfile profile;
+    const struct {
+        const char* what;
+        std::function<void()> replace;
+        bool keepsHistory;
+    } cases[] = {
+        {"New",
+         [&] {
+             m_wizard.m_answers = Described(1, 1, 3, 1, 0);
+             NewConfigurationCommand(m_ctx, m_wizard);
+         },
+         false},
+        {"New cancelled",
+         [&] {
+             m_wizard.m_answers.reset();
+             NewConfigurationCommand(m_ctx, m_wizard);
+         },
+         true},
+        {"import",
+         [&] {
+             m_prompter.m_files = {mdb};
+             AnswerUnitModel(1, 0);
+             ASSERT_TRUE(ImportCommand(m_ctx, profile, ImportKind::M7700));
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_main.m_history.Start(m_doc);
+        m_doc.m_nIdleDelay = 12;
+        m_main.m_history.Record(m_doc, "Change Idle Loop Delay", nullptr);
+        m_prompter.m_answers = {PromptAnswer::No};
+        c.replace();
+        EXPECT_EQ(m_main.m_history.CanUndo(), c.keepsHistory);
+        EXPECT_FALSE(m_main.m_history.CanRedo());
+    }
+}

@@ -329,3 +329,22 @@ TEST_F(UnitReadTest, SameValueNumbersAreRefusedAndLeadingZerosReadBackWithout) {
     EXPECT_EQ(m_doc.m_nodes[4].m_nInputCode, 32);
     EXPECT_EQ(m_doc.m_idleLoop, Texts{"0045"});
 }
+
+// A configuration read from the unit starts a history of its own; never saved,
+// it stays marked modified when its edits are undone.
+TEST_F(UnitReadTest, ReadStartsAFreshEditHistory) {
+    BuildNumbered(m_doc, m_tree, 8, 1, 100);
+    EditHistory& history = m_state.m_history;
+    history.Start(m_doc);
+    m_doc.m_nIdleDelay = 12;
+    history.Record(m_doc, "Change Idle Loop Delay", nullptr);
+    m_prompter.m_answers = {PromptAnswer::No};
+    AnswerFourPorts();
+
+    ASSERT_TRUE(ReadCommand(m_ctx));
+    EXPECT_FALSE(history.CanUndo());
+    m_doc.m_nPriority = 1;
+    history.Record(m_doc, "Change Priority", nullptr);
+    history.Undo(m_doc);
+    EXPECT_TRUE(m_doc.IsModified());
+}

@@ -27,3 +27,7 @@ CBaseForm::CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent)
 }
 
 void CBaseForm::ApplyTitleFont() { m_pTitle->setFont(TitleFont()); }
+
+void CBaseForm::RecordEdit(const std::string& label, bool typing) {
+    m_ctx.m_main.m_history.Record(m_ctx.m_doc, label, m_ctx.m_tree.SelectedItem(), typing);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "model/PageKind.h"
 #include "model/TreeItem.h"
@@ -41,6 +42,10 @@ protected:
     QVBoxLayout* Body() const { return m_pBody; }
     // Shows the title in the shared title font.
     void ApplyTitleFont();
+    // After an edit of the configuration: one step of the edit history, named
+    // `label`, made at the selected tree item. A typed field records every
+    // keystroke with `typing` and ends the step when it is committed.
+    void RecordEdit(const std::string& label, bool typing = false);
 
     PageContext& m_ctx;
 

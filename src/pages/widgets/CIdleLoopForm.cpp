@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "pages/EditLabels.h"
 #include "pages/PageMessages.h"
 #include "pages/widgets/CIdleListBox.h"
 #include "pages/widgets/PageWidgetMessages.h"
@@ -116,6 +117,9 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     connect(addAll, &QPushButton::clicked, this, &CIdleLoopForm::OnAddAll);
     connect(clear, &QPushButton::clicked, this, &CIdleLoopForm::OnClear);
     connect(m_pDelay, &QLineEdit::textChanged, this, &CIdleLoopForm::OnDelayChanged);
+    // The keys typed into the delay make one step of the edit history.
+    connect(m_pDelay, &QLineEdit::editingFinished, this,
+            [this] { m_ctx.m_main.m_history.EndTyping(); });
     connect(m_pNoVideo, &QCheckBox::clicked, this, &CIdleLoopForm::OnNoVideoClicked);
     connect(m_pIdleList, &CIdleListBox::LineDropped, this, &CIdleLoopForm::OnLineDropped);
     connect(m_pArchList, &QListWidget::currentRowChanged, this,
@@ -170,8 +174,10 @@ bool CIdleLoopForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CIdleLoopForm::OnAdd() {
+    const std::string label = IdleAddLabel(m_editor);
     const int at = m_editor.Add();
     if (at < 0) return;
+    RecordEdit(label);
     ShowIdleLines();
     m_pIdleList->scrollToItem(m_pIdleList->item(at > 1 ? at - 1 : at),
                               QAbstractItemView::PositionAtTop);
@@ -179,27 +185,35 @@ void CIdleLoopForm::OnAdd() {
 
 void CIdleLoopForm::OnRemove() {
     m_editor.Remove();
+    RecordEdit(PageMessages::kEditIdleDelete);
     ShowIdleLines();
 }
 
 void CIdleLoopForm::OnAddAll() {
     m_editor.AddAll();
+    RecordEdit(PageMessages::kEditIdleAddAll);
     ShowIdleLines();
     m_pIdleList->scrollToItem(m_pIdleList->currentItem());
 }
 
 void CIdleLoopForm::OnClear() {
     m_editor.Clear();
+    RecordEdit(PageMessages::kEditIdleClear);
     ShowIdleLines();
 }
 
 void CIdleLoopForm::OnDelayChanged() {
     m_pDelayWarning->setVisible(!m_editor.SetDelay(m_pDelay->text().toLatin1().toStdString()));
+    RecordEdit(PageMessages::kEditIdleDelay, true);
 }
 
-void CIdleLoopForm::OnNoVideoClicked() { m_editor.SetNoVideo(m_pNoVideo->isChecked()); }
+void CIdleLoopForm::OnNoVideoClicked() {
+    m_editor.SetNoVideo(m_pNoVideo->isChecked());
+    RecordEdit(PageMessages::kEditIdleNoVideo);
+}
 
 void CIdleLoopForm::OnLineDropped(int from, int before) {
     m_editor.Move(from, before);
+    RecordEdit(PageMessages::kEditIdleMove);
     ShowIdleLines();
 }

@@ -123,16 +123,22 @@ CSettingsForm::CSettingsForm(PageContext& ctx, QWidget* parent)
     Body()->addLayout(grid);
     Body()->addStretch(1);
 
-    connect(m_pPriority, &QButtonGroup::idClicked, this,
-            [this](int value) { SetPriority(m_ctx.m_doc, value); });
+    connect(m_pPriority, &QButtonGroup::idClicked, this, [this](int value) {
+        SetPriority(m_ctx.m_doc, value);
+        RecordEdit(PageMessages::kEditPriority);
+    });
     connect(m_pMoveUp, &QPushButton::clicked, this, [this] { OnMove(true); });
     connect(m_pMoveDown, &QPushButton::clicked, this, [this] { OnMove(false); });
     connect(accept, &QPushButton::clicked, this,
             [this] { AcceptPassword(m_ctx.m_main, m_pPassword->text().toLatin1().toStdString()); });
-    connect(m_pTimeFromSmdr, &QCheckBox::clicked, this,
-            [this](bool on) { SetTimeRefresh(m_ctx.m_doc, kTimeRefreshSmdr, on); });
-    connect(m_pTimeFromPc, &QCheckBox::clicked, this,
-            [this](bool on) { SetTimeRefresh(m_ctx.m_doc, kTimeRefreshPc, on); });
+    connect(m_pTimeFromSmdr, &QCheckBox::clicked, this, [this](bool on) {
+        SetTimeRefresh(m_ctx.m_doc, kTimeRefreshSmdr, on);
+        RecordEdit(PageMessages::kEditTimeFromSmdr);
+    });
+    connect(m_pTimeFromPc, &QCheckBox::clicked, this, [this](bool on) {
+        SetTimeRefresh(m_ctx.m_doc, kTimeRefreshPc, on);
+        RecordEdit(PageMessages::kEditTimeFromPc);
+    });
 }
 
 void CSettingsForm::LoadNode(TreeItem) {
@@ -161,4 +167,5 @@ void CSettingsForm::ShowAdminLines(int selected) {
 void CSettingsForm::OnMove(bool up) {
     const int selected = m_pAdmin->selectedItems().isEmpty() ? -1 : m_pAdmin->currentRow();
     ShowAdminLines(MoveAdmin(m_ctx.m_doc, m_ctx.m_prompter, selected, up));
+    RecordEdit(up ? PageMessages::kEditAdminUp : PageMessages::kEditAdminDown);
 }

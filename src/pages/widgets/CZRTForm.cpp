@@ -17,6 +17,7 @@
 
 #include "pages/ArchAssign.h"
 #include "pages/ArchPageState.h"
+#include "pages/EditLabels.h"
 #include "pages/PageMessages.h"
 #include "pages/widgets/ArchEntryDlg.h"
 #include "pages/widgets/ArchRowPictures.h"
@@ -222,6 +223,7 @@ void CZRTForm::OnListClicked() {
     if (!m_bLoaded) return;
     UpdateNode(m_ctx.m_tree.SelectedItem(), true);
     m_ctx.m_doc.SetModifiedFlag();
+    RecordEdit(AssignLabel(m_ctx.m_doc, m_ctx.m_doc.FindNodeByItem(m_ctx.m_tree.SelectedItem())));
     RefreshReport();
 }
 
@@ -252,6 +254,7 @@ void CZRTForm::OnReset() {
     if (ResetCurrentArch(m_ctx.m_doc, m_ctx.m_tree, m_ctx.m_prompter)) {
         const int n = m_ctx.m_doc.FindNodeByItem(m_ctx.m_tree.SelectedItem());
         if (n >= 0) m_pCurrentArch->setText(FromBytes(m_ctx.m_doc.m_nodes[n].m_strArch));
+        RecordEdit(ResetLabel(m_ctx.m_doc, n));
     }
     RefreshReport();
 }
@@ -274,6 +277,7 @@ void CZRTForm::OnEdit() {
         if (ValidateArchEntry(m_ctx.m_doc, ToBytes(arch), edit->m_nIndex, m_ctx.m_prompter)) break;
     }
     ApplyArchEdit(m_ctx.m_doc, m_ctx.m_tree, edit->m_nIndex, ToBytes(arch), ToBytes(name));
+    RecordEdit(ArchEditLabel(m_ctx.m_doc, edit->m_nIndex));
     // Selecting the input again shows a fresh page with the new values.
     const TreeItem item = m_ctx.m_doc.m_nodes[static_cast<size_t>(edit->m_nIndex)].m_hItem;
     m_ctx.m_tree.SelectItem(m_ctx.m_tree.RootItem());

@@ -5,6 +5,7 @@
 
 #include "model/CommandIds.h"
 #include "pages/ArchAssign.h"
+#include "pages/PageMessages.h"
 #include "tree/BuildTree.h"
 #include "tree/TreeCommands.h"
 #include "tree/widgets/CLeftTreeView.h"
@@ -31,6 +32,8 @@ void TreeCommandGroup::ExpandConflicts() {
 void TreeCommandGroup::ResetAll() {
     if (!ResetAllEnabled(m_frame.Doc(), m_frame.CurrentPageKind())) return;
     ResetAllArchNumbers(m_frame.Doc(), m_frame.Tree());
+    m_frame.State().m_history.Record(m_frame.Doc(), PageMessages::kEditResetAll,
+                                     m_frame.Tree().SelectedItem());
     // The conflict marks follow the numbers they mark.
     RefreshTreeMarks(m_frame.Doc(), m_frame.Tree());
     m_frame.RefreshPage();
