@@ -10,6 +10,7 @@ inline constexpr const char* kReady = "Ready";
 
 inline constexpr const char* kMenuFile = "&File";
 inline constexpr const char* kMenuImport = "&Import";
+inline constexpr const char* kMenuEdit = "&Edit";
 inline constexpr const char* kMenuView = "&View";
 inline constexpr const char* kMenuHelp = "&Help";
 
@@ -23,6 +24,7 @@ inline constexpr const char* kSaveAs = "Save &As...";
 inline constexpr const char* kConfigureModem = "&Configure Remote Modem";
 inline constexpr const char* kPrint = "&Print\tCtrl+P";
 inline constexpr const char* kExit = "E&xit";
+inline constexpr const char* kFind = "&Find...\tCtrl+F";
 inline constexpr const char* kToolbar = "&Toolbar";
 inline constexpr const char* kStatusBar = "&Status Bar";
 inline constexpr const char* kReadUnit = "&Read M-4400 Unit";
@@ -58,6 +60,7 @@ inline constexpr const char* kPromptModem = "Send initialization string to the R
 inline constexpr const char* kPromptPrint = "Print configuration information.\nPrint!";
 inline constexpr const char* kPromptRecent = "Open this configuration file";
 inline constexpr const char* kPromptExit = "Quit the program; asks to save changes\nExit";
+inline constexpr const char* kPromptFind = "Find an input by its Arch Number or name\nFind";
 inline constexpr const char* kPromptToolbar = "Show or hide the toolbar\nToggle Toolbar";
 inline constexpr const char* kPromptStatusBar = "Show or hide the status bar\nToggle Status Bar";
 inline constexpr const char* kPromptReadUnit = "Read the configuration from the M-4400 unit.\nRead";

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
@@ -30,6 +31,8 @@
 #include "pages/widgets/CBaseForm.h"
 #include "report/widgets/ReportCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "tree/widgets/FindBar.h"
+#include "tree/widgets/FindCommandGroup.h"
 #include "tree/widgets/TreeCommandGroup.h"
 #include "unit/UnitCommands.h"
 #include "unit/widgets/UnitCommandGroup.h"
@@ -70,6 +73,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     m_pUnits = new UnitCommandGroup(*this);
     m_groups = {m_pDocuments,
                 new TreeCommandGroup(*this),
+                new FindCommandGroup(*this, *m_pFindBar),
                 m_pUnits,
                 new ImportCommandGroup(*this),
                 new ReportCommandGroup(*this),
@@ -130,7 +134,15 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::CreateSplitter() {
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setChildrenCollapsible(false);
-    m_pSplitter->addWidget(m_pTree);
+    // The find bar sits above the tree, in the tree's pane.
+    auto* treePane = new QWidget;
+    auto* treeLayout = new QVBoxLayout(treePane);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->setSpacing(0);
+    m_pFindBar = new FindBar(m_doc, *m_pTree);
+    treeLayout->addWidget(m_pFindBar);
+    treeLayout->addWidget(m_pTree);
+    m_pSplitter->addWidget(treePane);
     m_pSplitter->addWidget(Scrolled(new CZRTProView));
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);

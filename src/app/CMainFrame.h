@@ -16,6 +16,7 @@
 class CBaseForm;
 class CommandGroup;
 class DocumentCommandGroup;
+class FindBar;
 class UnitCommandGroup;
 class WizardDialog;
 class TreePaneSizer;
@@ -99,6 +100,7 @@ private:
     MainState m_state;
     std::unique_ptr<QtPrompter> m_pPrompter;
     CLeftTreeView* m_pTree = nullptr;
+    FindBar* m_pFindBar = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;
     TreePaneSizer* m_pTreeSizer = nullptr;

@@ -29,6 +29,7 @@ const CommandText kCommands[] = {
     {kCmdConfigureModem, AppMessages::kConfigureModem, AppMessages::kPromptModem},
     {kCmdPrint, AppMessages::kPrint, AppMessages::kPromptPrint},
     {kCmdExit, AppMessages::kExit, AppMessages::kPromptExit},
+    {kCmdEditFind, AppMessages::kFind, AppMessages::kPromptFind},
     {kCmdViewToolbar, AppMessages::kToolbar, AppMessages::kPromptToolbar},
     {kCmdViewStatusBar, AppMessages::kStatusBar, AppMessages::kPromptStatusBar},
     {kCmdReadUnit, AppMessages::kReadUnit, AppMessages::kPromptReadUnit},
@@ -105,6 +106,9 @@ void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
     for (int n = 0; n < kRecentFileCount; ++n) file->addAction(a.at(kCmdRecentFirst + n));
     file->addSeparator();
     file->addAction(a.at(kCmdExit));
+
+    QMenu* edit = bar->addMenu(QString::fromLatin1(AppMessages::kMenuEdit));
+    edit->addAction(a.at(kCmdEditFind));
 
     QMenu* view = bar->addMenu(QString::fromLatin1(AppMessages::kMenuView));
     view->addAction(a.at(kCmdViewToolbar));

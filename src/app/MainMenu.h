@@ -12,7 +12,7 @@ using CommandActions = std::map<int, QAction*>;
 // status bar prompt and tooltip, keyed by command id.
 CommandActions CreateCommandActions(QMainWindow* window);
 
-// The menu bar: File (with the Import submenu and the recent files), View, Help.
+// The menu bar: File (with the Import submenu and the recent files), Edit, View, Help.
 void BuildMainMenu(QMainWindow* window, const CommandActions& actions);
 
 // The toolbar: New, Open, Save, Print, Write, Read, Set Time.
