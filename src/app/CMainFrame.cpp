@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -218,10 +219,15 @@ QWidget* CMainFrame::FirstFocusable() const {
     QWidget* right = RightPane();
     if (!right) return nullptr;
     if (m_pPage && m_pPage->FocusTarget()) return m_pPage->FocusTarget();
-    for (QWidget* w = right->nextInFocusChain(); w && w != right; w = w->nextInFocusChain())
+    for (QWidget* w = right->nextInFocusChain(); w && w != right; w = w->nextInFocusChain()) {
+        // Of a group of radio buttons the chosen one takes the focus, so that
+        // Space there changes nothing.
+        const auto* radio = qobject_cast<QRadioButton*>(w);
+        if (radio && radio->autoExclusive() && !radio->isChecked()) continue;
         if (right->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
             (w->focusPolicy() & Qt::TabFocus))
             return w;
+    }
     return nullptr;
 }
 
