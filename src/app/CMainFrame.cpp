@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -12,6 +13,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
@@ -32,6 +34,8 @@
 #include "pages/widgets/CBaseForm.h"
 #include "report/widgets/ReportCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "tree/widgets/FindBar.h"
+#include "tree/widgets/FindCommandGroup.h"
 #include "tree/widgets/TreeCommandGroup.h"
 #include "unit/UnitCommands.h"
 #include "unit/widgets/UnitCommandGroup.h"
@@ -74,6 +78,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     m_groups = {m_pDocuments,
                 new EditCommandGroup(*this),
                 new TreeCommandGroup(*this),
+                new FindCommandGroup(*this, *m_pFindBar),
                 m_pUnits,
                 new ImportCommandGroup(*this),
                 new ReportCommandGroup(*this),
@@ -136,7 +141,15 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::CreateSplitter() {
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setChildrenCollapsible(false);
-    m_pSplitter->addWidget(m_pTree);
+    // The find bar sits above the tree, in the tree's pane.
+    auto* treePane = new QWidget;
+    auto* treeLayout = new QVBoxLayout(treePane);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeLayout->setSpacing(0);
+    m_pFindBar = new FindBar(m_doc, *m_pTree);
+    treeLayout->addWidget(m_pFindBar);
+    treeLayout->addWidget(m_pTree);
+    m_pSplitter->addWidget(treePane);
     m_pSplitter->addWidget(Scrolled(new CZRTProView));
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
@@ -212,10 +225,15 @@ QWidget* CMainFrame::FirstFocusable() const {
     QWidget* right = RightPane();
     if (!right) return nullptr;
     if (m_pPage && m_pPage->FocusTarget()) return m_pPage->FocusTarget();
-    for (QWidget* w = right->nextInFocusChain(); w && w != right; w = w->nextInFocusChain())
+    for (QWidget* w = right->nextInFocusChain(); w && w != right; w = w->nextInFocusChain()) {
+        // Of a group of radio buttons the chosen one takes the focus, so that
+        // Space there changes nothing.
+        const auto* radio = qobject_cast<QRadioButton*>(w);
+        if (radio && radio->autoExclusive() && !radio->isChecked()) continue;
         if (right->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
             (w->focusPolicy() & Qt::TabFocus))
             return w;
+    }
     return nullptr;
 }
 

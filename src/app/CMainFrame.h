@@ -18,6 +18,7 @@
 class CBaseForm;
 class CommandGroup;
 class DocumentCommandGroup;
+class FindBar;
 class UnitCommandGroup;
 class WizardDialog;
 class TreePaneSizer;
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<QtPrompter> m_pPrompter;
     std::unique_ptr<QtProcessRunner> m_pProcesses;
     CLeftTreeView* m_pTree = nullptr;
+    FindBar* m_pFindBar = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;
     TreePaneSizer* m_pTreeSizer = nullptr;

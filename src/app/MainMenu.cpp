@@ -31,6 +31,7 @@ const CommandText kCommands[] = {
     {kCmdExit, AppMessages::kExit, AppMessages::kPromptExit},
     {kCmdEditUndo, AppMessages::kUndo, AppMessages::kPromptUndo},
     {kCmdEditRedo, AppMessages::kRedo, AppMessages::kPromptRedo},
+    {kCmdEditFind, AppMessages::kFind, AppMessages::kPromptFind},
     {kCmdViewToolbar, AppMessages::kToolbar, AppMessages::kPromptToolbar},
     {kCmdViewStatusBar, AppMessages::kStatusBar, AppMessages::kPromptStatusBar},
     {kCmdReadUnit, AppMessages::kReadUnit, AppMessages::kPromptReadUnit},
@@ -113,6 +114,8 @@ void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
     QMenu* edit = bar->addMenu(QString::fromLatin1(AppMessages::kMenuEdit));
     edit->addAction(a.at(kCmdEditUndo));
     edit->addAction(a.at(kCmdEditRedo));
+    edit->addSeparator();
+    edit->addAction(a.at(kCmdEditFind));
 
     QMenu* view = bar->addMenu(QString::fromLatin1(AppMessages::kMenuView));
     view->addAction(a.at(kCmdViewToolbar));

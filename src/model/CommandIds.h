@@ -24,6 +24,7 @@ enum CommandId : int {
     kCmdRecentFirst = 57616,
     kCmdEditCopy = 57634,
     kCmdEditCut = 57635,
+    kCmdEditFind = 57636,
     kCmdEditPaste = 57637,
     kCmdEditUndo = 57643,
     kCmdEditRedo = 57644,

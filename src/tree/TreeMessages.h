@@ -22,4 +22,12 @@ inline constexpr const char* kArchAssignedAt =
     "The arch number %s is already assigned at %s,  Please choose a different one.";
 inline constexpr const char* kArchInPool =
     "The arch number %s is already in use. Please choose a different one.";
+
+// The find bar above the tree.
+inline constexpr const char* kFindPosition = "%d of %d";
+inline constexpr const char* kFindNoMatch = "No match";
+inline constexpr const char* kFindPlaceholder = "Arch Number or name";
+inline constexpr const char* kFindPrevious = "Previous match (Shift+F3)";
+inline constexpr const char* kFindNext = "Next match (F3)";
+inline constexpr const char* kFindClose = "Close (Esc)";
 }  // namespace TreeMessages

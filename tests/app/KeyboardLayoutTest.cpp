@@ -79,6 +79,21 @@ TEST_F(AppTest, WalkingTheTreeKeepsTheFocusInIt) {
     EXPECT_TRUE(tree.hasFocus());
 }
 
+// Going into the settings page lands on the priority chosen, not the first
+// one, so that a Space there changes nothing.
+TEST_F(AppTest, EnteringThePageFocusesTheChosenRadioButton) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 4, 0, 20))));
+    frame.Tree().setFocus();
+    frame.Tree().SelectItem(m_doc.m_nodes[1].m_hItem);  // Settings
+    QTest::keyClick(&frame.Tree(), Qt::Key_Return);
+    QWidget* chosen = frame.RightPane()->findChild<QWidget*>("priority2");
+    ASSERT_EQ(m_doc.m_nPriority, 2);
+    EXPECT_EQ(QApplication::focusWidget(), chosen);
+    QTest::keyClick(chosen, Qt::Key_Space);
+    EXPECT_EQ(m_doc.m_nPriority, 2);
+}
+
 TEST_F(AppTest, TitleCarriesTheUnsavedMark) {
     CMainFrame& frame = NewFrame();
     ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 4, 0, 20))));

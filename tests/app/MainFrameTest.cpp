@@ -43,7 +43,7 @@ TEST_F(AppTest, WithoutConfigurationOnlyNewOpenAndReadAreEnabled) {
         {kCmdFileNew, true},       {kCmdFileOpen, true},       {kCmdReadUnit, true},
         {kCmdFileSave, false},     {kCmdFileSaveAs, false},    {kCmdPrint, false},
         {kCmdWriteUnit, false},    {kCmdImportQuillon, false}, {kCmdExpandConflicts, false},
-        {kCmdResetAllArch, false},
+        {kCmdResetAllArch, false}, {kCmdEditFind, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(frame.Action(c.command)->isEnabled(), c.enabled) << c.command;
@@ -66,6 +66,7 @@ TEST_F(AppTest, MenuTextsAndShortcuts) {
         {kCmdPrint, "&Print", "Ctrl+P"},
         {kCmdHelpIndex, "&Index", "F1"},
         {kCmdExit, "E&xit", "Ctrl+Q"},
+        {kCmdEditFind, "&Find...", "Ctrl+F"},
         {kCmdReadUnit, "&Read M-4400 Unit", "Ctrl+R"},
         {kCmdWriteUnit, "&Write M-4400 Unit", "Ctrl+Shift+W"},
         {kCmdResetAllArch, "Reset &All Arch Numbers to Original", ""},

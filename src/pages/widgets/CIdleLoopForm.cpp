@@ -128,7 +128,7 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
             [this](int row) { m_editor.SelectIdle(row); });
 
     // Delete removes the selected loop line from wherever the focus is on the
-    // page, the delay field included.
+    // page, the delay field included; Enter in the numbers adds one.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
@@ -162,6 +162,12 @@ void CIdleLoopForm::ShowIdleLines() {
 bool CIdleLoopForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Enter on a number adds it to the loop, as a double click does.
+        if (watched == m_pArchList && event->type() == QEvent::KeyPress &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            OnAdd();
+            return true;
+        }
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
             // Claiming the override keeps the key from the window's shortcuts;
             // the press that follows is the page's.

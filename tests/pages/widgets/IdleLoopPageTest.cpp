@@ -102,6 +102,15 @@ TEST_F(IdleLoopPageTest, DeleteRemovesALineEvenFromTheDelayField) {
     EXPECT_EQ(m_doc.m_nIdleDelay, 10);
 }
 
+TEST_F(IdleLoopPageTest, EnterInTheNumbersAddsTheSelectedOne) {
+    Open();
+    m_pArch->setFocus();
+    QTest::keyClick(m_pArch, Qt::Key_Down);
+    QTest::keyClick(m_pArch, Qt::Key_Return);
+    EXPECT_EQ(Loop(), (Strings{"21", "22", "23", "22"}));
+    EXPECT_TRUE(m_pArch->hasFocus());
+}
+
 TEST_F(IdleLoopPageTest, DelayIsCheckedOnEveryKeystroke) {
     Open();
     auto* warning = m_pPage->findChild<QLabel*>("delayWarning");
