@@ -9,6 +9,9 @@ namespace {
 namespace UM = UnitMessages;
 using Kind = ConnectionAddress::Kind;
 
+// A message by its words: the same words may sit at two addresses.
+std::string Text(const char* message) { return message ? message : "(none)"; }
+
 TEST(AddressBook, KeepsItsEntriesAndTheLastUsedInTheProfile) {
     MemoryProfile profile;
     AddressBook book;
@@ -94,7 +97,8 @@ TEST(AddressBook, AnEntryNeedsANameOfItsOwn) {
         {0, "Lobby rack", nullptr}, {1, "Plant C", nullptr},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(book.NameProblem(c.index, c.name), c.problem) << c.index << " " << c.name;
+        EXPECT_EQ(Text(book.NameProblem(c.index, c.name)), Text(c.problem))
+            << c.index << " " << c.name;
 }
 
 TEST(AddressBook, AnEntrysFieldsMakeAConnectionOrSayWhatIsMissing) {
@@ -127,7 +131,7 @@ TEST(AddressBook, AnEntrysFieldsMakeAConnectionOrSayWhatIsMissing) {
         where.m_nPort = 4001;
         where.m_strNumber = c.number;
         const ConnectionCheck check = AddressBook::CheckConnection(where);
-        EXPECT_EQ(check.m_pszProblem, c.problem) << c.device << c.host << c.number;
+        EXPECT_EQ(Text(check.m_pszProblem), Text(c.problem)) << c.device << c.host << c.number;
         EXPECT_EQ(check.m_connection.value_or(""), c.connection ? c.connection : "")
             << c.device << c.host << c.number;
     }
