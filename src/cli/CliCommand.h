@@ -8,6 +8,9 @@ class CliArgs;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+// A failure already reported, for a command whose status 1 means something else
+// (diff: they differ); the program exits with 2 without the usage hint.
+inline constexpr int kExitTrouble = 3;
 
 // One subcommand of zrtpro-cli.
 struct CliCommand {

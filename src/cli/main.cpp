@@ -7,6 +7,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCommand.h"
 #include "cli/ConflictsCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/ImageCommands.h"
 #include "cli/ModemCommand.h"
 #include "cli/ReportCommand.h"
@@ -16,9 +17,9 @@
 namespace {
 
 const std::vector<const CliCommand*> kCommands = {
-    &kNewCommand,     &kImportCommand,     &kShowCommand,  &kConflictsCommand,
-    &kImageCommand,   &kDecodeCommand,     &kWriteCommand, &kReadCommand,
-    &kSetTimeCommand, &kModemSetupCommand, &kReportCommand};
+    &kNewCommand,  &kImportCommand,  &kShowCommand,       &kConflictsCommand,
+    &kDiffCommand, &kImageCommand,   &kDecodeCommand,     &kWriteCommand,
+    &kReadCommand, &kSetTimeCommand, &kModemSetupCommand, &kReportCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "Usage: zrtpro-cli COMMAND [ARGS...]\n"
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
         const auto args = CliArgs::Parse(argc, argv, 2, c->m_valued, c->m_flags, error);
         if (!args) return UsageError(*c, error);
         const int status = c->m_run(*args);
+        if (status == kExitTrouble) return kExitUsage;
         return status == kExitUsage ? UsageError(*c, "wrong arguments") : status;
     }
     std::cerr << "zrtpro-cli: unknown command \"" << name << "\" (zrtpro-cli --help lists them)\n";

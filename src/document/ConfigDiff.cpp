@@ -1,0 +1,128 @@
+#include "document/ConfigDiff.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+const char* PagingSystemName(int32_t system) {
+    switch (system) {
+        case kPagingQuillon:
+            return "Quillon";
+        case kPagingLunetta:
+            return "Lunetta";
+        case kPagingM7700:
+            return "M-7700";
+        default:
+            return "none";
+    }
+}
+
+std::string ModelName(int32_t portCount) { return portCount == 8 ? "M-4800" : "M-4400"; }
+
+std::string YesNo(bool value) { return value ? "yes" : "no"; }
+
+class DiffCollector {
+public:
+    explicit DiffCollector(std::vector<DiffItem>& items) : m_items(items) {}
+
+    void Add(const std::string& item, const std::string& self, const std::string& other) {
+        if (self != other) m_items.push_back({item, self, other});
+    }
+    void Add(const std::string& item, int64_t self, int64_t other) {
+        Add(item, std::to_string(self), std::to_string(other));
+    }
+
+private:
+    std::vector<DiffItem>& m_items;
+};
+
+void CompareSystem(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
+    out.Add("Model", ModelName(a.m_nPortCount), ModelName(b.m_nPortCount));
+    out.Add("Ports", a.m_nPortCount, b.m_nPortCount);
+    out.Add("Camera interface units", a.m_nCiuCount, b.m_nCiuCount);
+    out.Add("Paging system", PagingSystemName(a.m_nPagingSystem),
+            PagingSystemName(b.m_nPagingSystem));
+    out.Add("Digits", a.m_nDialDigits, b.m_nDialDigits);
+}
+
+void CompareSettings(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
+    out.Add("Priority", a.m_nPriority, b.m_nPriority);
+    out.Add("Time refresh from the PC", YesNo(a.m_byTimeRefresh & kTimeRefreshPc),
+            YesNo(b.m_byTimeRefresh & kTimeRefreshPc));
+    out.Add("Time refresh from SMDR", YesNo(a.m_byTimeRefresh & kTimeRefreshSmdr),
+            YesNo(b.m_byTimeRefresh & kTimeRefreshSmdr));
+    for (size_t i = 0; i < a.m_adminArch.size(); ++i)
+        out.Add("Administrator Arch Number " + std::to_string(i + 1), a.m_adminArch[i],
+                b.m_adminArch[i]);
+}
+
+void CompareIdleLoop(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
+    out.Add("Idle loop delay", a.m_nIdleDelay, b.m_nIdleDelay);
+    out.Add("Idle loop without video", YesNo(a.m_bIdleNoVideo != 0), YesNo(b.m_bIdleNoVideo != 0));
+    const size_t n = std::max(a.m_idleLoop.size(), b.m_idleLoop.size());
+    for (size_t i = 0; i < n; ++i)
+        out.Add("Idle loop entry " + std::to_string(i + 1),
+                i < a.m_idleLoop.size() ? a.m_idleLoop[i] : std::string(),
+                i < b.m_idleLoop.size() ? b.m_idleLoop[i] : std::string());
+}
+
+// The inputs of a configuration by label, in node order.
+std::vector<const CConfigNode*> Inputs(const ZrtConfig& config) {
+    std::vector<const CConfigNode*> inputs;
+    for (int i = 0; i < config.NodeCount(); ++i)
+        if (config.IsInput(i)) inputs.push_back(&config.m_nodes[static_cast<size_t>(i)]);
+    return inputs;
+}
+
+void CompareInput(const CConfigNode* a, const CConfigNode* b, DiffCollector& out) {
+    const std::string& label = a ? a->m_strLabel : b->m_strLabel;
+    if (!a || !b) {
+        out.Add(label, a ? "present" : "", b ? "present" : "");
+        return;
+    }
+    out.Add(label + " Arch Number", a->m_strArch, b->m_strArch);
+    out.Add(label + " original Arch Number", a->m_strOrigArch, b->m_strOrigArch);
+    out.Add(label + " name", a->m_strName, b->m_strName);
+    out.Add(label + " pageable", YesNo(!a->IsNonPageable()), YesNo(!b->IsNonPageable()));
+}
+
+void CompareInputs(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
+    const auto inputsA = Inputs(a);
+    const auto inputsB = Inputs(b);
+    std::map<std::string, const CConfigNode*> byLabel;
+    for (const CConfigNode* n : inputsB) byLabel.emplace(n->m_strLabel, n);
+    for (const CConfigNode* n : inputsA) {
+        const auto it = byLabel.find(n->m_strLabel);
+        CompareInput(n, it == byLabel.end() ? nullptr : it->second, out);
+        if (it != byLabel.end()) byLabel.erase(it);
+    }
+    for (const CConfigNode* n : inputsB)
+        if (byLabel.count(n->m_strLabel)) CompareInput(nullptr, n, out);
+}
+
+std::string ZoneText(const CZoneEntry& z) {
+    return std::string("unassigned") + (z.m_strName.empty() ? "" : ", " + z.m_strName) +
+           (z.IsNonPageable() ? ", non-pageable" : "");
+}
+
+void CompareZones(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
+    std::map<std::string, std::pair<std::string, std::string>> byArch;
+    for (const CZoneEntry& z : a.m_zones) byArch[z.m_strArch].first = ZoneText(z);
+    for (const CZoneEntry& z : b.m_zones) byArch[z.m_strArch].second = ZoneText(z);
+    for (const auto& [arch, texts] : byArch)
+        out.Add("Unassigned " + arch, texts.first, texts.second);
+}
+
+}  // namespace
+
+std::vector<DiffItem> CompareConfigurations(const ZrtConfig& self, const ZrtConfig& other) {
+    std::vector<DiffItem> items;
+    DiffCollector out{items};
+    CompareSystem(self, other, out);
+    CompareSettings(self, other, out);
+    CompareIdleLoop(self, other, out);
+    CompareInputs(self, other, out);
+    CompareZones(self, other, out);
+    return items;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/ZrtConfig.h"
+
+// One difference between two configurations: what differs and its value in
+// each (Latin-1 bytes, empty where the configuration has no such item).
+struct DiffItem {
+    std::string m_strItem;
+    std::string m_strThis;
+    std::string m_strOther;
+
+    bool operator==(const DiffItem&) const = default;
+};
+
+// The differences between `self` and `other`: the system, the settings, the
+// idle loop, every input (matched by its label, "Input 2" or "exp 1, inp 3")
+// and the unassigned numbers. Equal configurations give an empty list.
+std::vector<DiffItem> CompareConfigurations(const ZrtConfig& self, const ZrtConfig& other);

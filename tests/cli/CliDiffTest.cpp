@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "model/ZrtFile.h"
+#include "support/Configs.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class CliDiffTest : public ::testing::Test {
+protected:
+    // Saves a 4-port configuration numbered 11 to 14 as `name`, input 2 called `name2`.
+    std::string SaveSite(const std::string& name, const std::string& name2) {
+        CZRTProDoc doc;
+        MemoryTree tree;
+        BuildNumbered(doc, tree, 4, 0, 10);
+        doc.m_nodes[4].m_strName = name2;
+        const std::string path = m_dir.PathOf(name);
+        ScriptedPrompter prompter;
+        EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
+        return path;
+    }
+
+    ProgramRun Cli(const std::string& args) {
+        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
+    }
+
+    TempDir m_dir;
+};
+
+}  // namespace
+
+TEST_F(CliDiffTest, ExitsAsDiffDoes) {
+    const std::string a = SaveSite("a.zrt", "Caf\xE9");
+    const std::string same = SaveSite("same.zrt", "Caf\xE9");
+    const std::string b = SaveSite("b.zrt", "Gym");
+
+    ProgramRun run = Cli("diff " + a + " " + same);
+    EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    EXPECT_EQ(run.m_strOut, "");
+
+    run = Cli("diff " + a + " " + b);
+    EXPECT_EQ(run.m_nStatus, 1) << run.m_strErr;
+    EXPECT_EQ(run.m_strOut, "Input 2 name: Caf\xE9 | Gym\n");
+
+    run = Cli("diff --json " + a + " " + b);
+    EXPECT_EQ(run.m_nStatus, 1) << run.m_strErr;
+    EXPECT_EQ(run.m_strOut,
+              "[{\"item\":\"Input 2 name\",\"this\":\"Caf\xC3\xA9\",\"other\":\"Gym\"}]\n");
+
+    run = Cli("diff " + a + " " + m_dir.PathOf("none.zrt"));
+    EXPECT_EQ(run.m_nStatus, 2);
+    EXPECT_EQ(run.m_strErr, "Failed to open document.\n");
+    EXPECT_EQ(run.m_strOut, "");
+
+    run = Cli("diff " + a);
+    EXPECT_EQ(run.m_nStatus, 2);
+    EXPECT_FALSE(run.m_strErr.empty());
+}

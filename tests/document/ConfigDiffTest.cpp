@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "document/ConfigDiff.h"
+#include "support/Configs.h"
+
+namespace {
+
+// A site of 4 ports, one camera interface unit, numbered from 11.
+void BuildSite(CZRTProDoc& doc) {
+    MemoryTree tree;
+    BuildNumbered(doc, tree, 4, 1, 10);
+    doc.m_zones.push_back({"90", "Spare", 9});
+}
+
+struct DiffCase {
+    const char* m_name;
+    std::function<void(CZRTProDoc&)> m_change;
+    std::vector<DiffItem> m_expected;
+};
+
+}  // namespace
+
+TEST(ConfigDiffTest, SameConfigurationsGiveNoDifferences) {
+    CZRTProDoc a, b;
+    BuildSite(a);
+    BuildSite(b);
+    EXPECT_TRUE(CompareConfigurations(a, b).empty());
+}
+
+TEST(ConfigDiffTest, EachChangeGivesItsItems) {
+    const std::vector<DiffCase> cases = {
+        {"digits", [](CZRTProDoc& d) { d.m_nDialDigits = 4; }, {{"Digits", "0", "4"}}},
+        {"paging system",
+         [](CZRTProDoc& d) { d.m_nPagingSystem = kPagingLunetta; },
+         {{"Paging system", "none", "Lunetta"}}},
+        {"priority", [](CZRTProDoc& d) { d.m_nPriority = 1; }, {{"Priority", "2", "1"}}},
+        {"time refresh",
+         [](CZRTProDoc& d) { d.m_byTimeRefresh = kTimeRefreshSmdr; },
+         {{"Time refresh from SMDR", "no", "yes"}}},
+        {"admin",
+         [](CZRTProDoc& d) { d.m_adminArch[2] = 77; },
+         {{"Administrator Arch Number 3", "503", "77"}}},
+        {"idle delay and no video",
+         [](CZRTProDoc& d) {
+             d.m_nIdleDelay = 9;
+             d.m_bIdleNoVideo = 1;
+         },
+         {{"Idle loop delay", "3", "9"}, {"Idle loop without video", "no", "yes"}}},
+        {"idle entry added",
+         [](CZRTProDoc& d) { d.m_idleLoop.push_back("12"); },
+         {{"Idle loop entry 2", "", "12"}}},
+        {"idle entry changed",
+         [](CZRTProDoc& d) { d.m_idleLoop[0] = "13"; },
+         {{"Idle loop entry 1", "11", "13"}}},
+        {"idle entry removed",
+         [](CZRTProDoc& d) { d.m_idleLoop.clear(); },
+         {{"Idle loop entry 1", "11", ""}}},
+        {"input",
+         [](CZRTProDoc& d) {
+             CConfigNode& n = d.m_nodes[static_cast<size_t>(NodeLabelled(d, "exp 1, inp 2"))];
+             n.m_strArch = "55";
+             n.m_strOrigArch = "56";
+             n.m_strName = "Gym\xE9";
+             n.MakeNonPageable();
+         },
+         {{"exp 1, inp 2 Arch Number", "12", "55"},
+          {"exp 1, inp 2 original Arch Number", "12", "56"},
+          {"exp 1, inp 2 name", "", "Gym\xE9"},
+          {"exp 1, inp 2 pageable", "yes", "no"}}},
+        {"zones",
+         [](CZRTProDoc& d) {
+             d.m_zones[0].m_nZoneId = -3;
+             d.m_zones.push_back({"91", "", 10});
+         },
+         {{"Unassigned 90", "unassigned, Spare", "unassigned, Spare, non-pageable"},
+          {"Unassigned 91", "", "unassigned"}}},
+    };
+    for (const DiffCase& c : cases) {
+        CZRTProDoc a, b;
+        BuildSite(a);
+        BuildSite(b);
+        c.m_change(b);
+        EXPECT_EQ(CompareConfigurations(a, b), c.m_expected) << c.m_name;
+    }
+}
+
+TEST(ConfigDiffTest, InputsOnlyOneSideHasAreNamed) {
+    CZRTProDoc small, large;
+    MemoryTree tree;
+    BuildNumbered(small, tree, 4, 0, 10);
+    BuildNumbered(large, tree, 4, 1, 10);
+    const auto items = CompareConfigurations(small, large);
+    const auto has = [&](const DiffItem& wanted) {
+        return std::find(items.begin(), items.end(), wanted) != items.end();
+    };
+    EXPECT_TRUE(has({"Camera interface units", "0", "1"}));
+    EXPECT_TRUE(has({"exp 1, inp 24", "", "present"}));
+    EXPECT_FALSE(has({"Input 2", "present", ""}));
+}
