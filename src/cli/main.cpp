@@ -7,6 +7,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCommand.h"
 #include "cli/ConflictsCommand.h"
+#include "cli/CsvCommands.h"
 #include "cli/DiffCommand.h"
 #include "cli/ImageCommands.h"
 #include "cli/ModemCommand.h"
@@ -17,9 +18,9 @@
 namespace {
 
 const std::vector<const CliCommand*> kCommands = {
-    &kNewCommand,  &kImportCommand,  &kShowCommand,       &kConflictsCommand,
-    &kDiffCommand, &kImageCommand,   &kDecodeCommand,     &kWriteCommand,
-    &kReadCommand, &kSetTimeCommand, &kModemSetupCommand, &kReportCommand};
+    &kNewCommand,       &kImportCommand,    &kShowCommand,       &kConflictsCommand, &kDiffCommand,
+    &kExportCsvCommand, &kImportCsvCommand, &kImageCommand,      &kDecodeCommand,    &kWriteCommand,
+    &kReadCommand,      &kSetTimeCommand,   &kModemSetupCommand, &kReportCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "Usage: zrtpro-cli COMMAND [ARGS...]\n"

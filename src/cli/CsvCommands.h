@@ -1,0 +1,6 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+extern const CliCommand kExportCsvCommand;
+extern const CliCommand kImportCsvCommand;
