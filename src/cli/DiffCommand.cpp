@@ -5,7 +5,9 @@
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
 #include "cli/Json.h"
+#include "cli/UnitRun.h"
 #include "document/ConfigDiff.h"
+#include "unit/UnitCommands.h"
 
 namespace {
 
@@ -23,12 +25,25 @@ void PrintDiffJson(const std::vector<DiffItem>& items, std::ostream& out) {
     out << "]\n";
 }
 
+// Reads the unit into `run`'s configuration, taken as a unit of `portCount` ports.
+bool ReadUnitInto(UnitRun& run, const CliArgs& args, int32_t portCount) {
+    if (!run.Connect(args)) return false;
+    run.m_cli.m_prompter.m_unitModel.m_nRows = portCount == 8 ? 2 : 1;
+    UnitContext c = run.Context();
+    const bool read = ReadCommand(c);
+    return run.m_connection->Close() && read;
+}
+
 int RunDiff(const CliArgs& args) {
-    if (args.Positionals().size() != 2) return kExitUsage;
-    CliDocument self, other;
-    if (!self.Open(args.Positionals()[0]) || !other.Open(args.Positionals()[1]))
+    const bool fromUnit = args.Has("connect");
+    if (args.Positionals().size() != (fromUnit ? 1u : 2u)) return kExitUsage;
+    CliDocument self;
+    if (!self.Open(args.Positionals()[0])) return kExitTrouble;
+    UnitRun run;
+    if (fromUnit ? !ReadUnitInto(run, args, self.m_doc.m_nPortCount)
+                 : !run.m_cli.Open(args.Positionals()[1]))
         return kExitTrouble;
-    const auto items = CompareConfigurations(self.m_doc, other.m_doc);
+    const auto items = CompareConfigurations(self.m_doc, run.m_cli.m_doc);
     if (args.Has("json"))
         PrintDiffJson(items, std::cout);
     else
@@ -40,11 +55,14 @@ int RunDiff(const CliArgs& args) {
 
 const CliCommand kDiffCommand{
     "diff",
-    "A.zrt B.zrt [--json]",
+    "A.zrt [B.zrt] [--connect CONNECTION] [--password P] [--trace FILE] [--json]",
     "Compares two configurations, as diff(1) compares files: one line per difference,\n"
     "\"ITEM: IN A | IN B\" (an empty side where only one has the item); --json prints\n"
     "a list of objects {\"item\", \"this\", \"other\"}. Exit status 0 when they are the\n"
-    "same, 1 when they differ, 2 on any error.",
-    {},
+    "same, 1 when they differ, 2 on any error. With --connect the unit is read (as a\n"
+    "unit of A's model) and compared with A; nothing is written anywhere.\n"
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    {"connect", "password", "trace"},
     {"json"},
     RunDiff};

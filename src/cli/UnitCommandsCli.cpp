@@ -3,38 +3,13 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
-#include "cli/CliConnection.h"
-#include "cli/CliDocument.h"
+#include "cli/UnitRun.h"
 #include "model/Format.h"
 #include "model/ZrtFile.h"
 #include "pages/SettingsOps.h"
 #include "unit/UnitCommands.h"
 
 namespace {
-
-// A unit command's run: the document, the connection and the window's unit state.
-struct UnitRun {
-    CliDocument m_cli;
-    MainState m_state;
-    LinkUiHooks m_ui;
-    SystemClock m_clock;
-    std::unique_ptr<CliConnection> m_connection;
-
-    bool Connect(const CliArgs& args) {
-        std::string error;
-        m_connection = CliConnection::Open(args.Get("connect"), args.Get("password"),
-                                           args.Get("trace"), error);
-        if (!m_connection) std::cerr << error << '\n';
-        return m_connection != nullptr;
-    }
-    UnitContext Context() {
-        m_cli.m_prompter.m_pCancel = &m_state.m_bCancelRequested;
-        CliPrompter::CatchInterrupt();
-        m_cli.m_prompter.WatchEscape();
-        return {m_cli.m_doc,          m_cli.m_tree, m_cli.m_prompter, m_state,
-                m_connection->Link(), m_ui,         m_clock};
-    }
-};
 
 int RunWrite(const CliArgs& args) {
     if (args.Positionals().size() != 1 || !args.Has("connect")) return kExitUsage;

@@ -15,6 +15,8 @@ protected:
         MemoryTree tree;
         BuildNumbered(doc, tree, 4, 0, 10);
         doc.m_nodes[4].m_strName = name2;
+        doc.m_nPagingSystem = kPagingQuillon;
+        doc.m_nDialDigits = 2;
         const std::string path = m_dir.PathOf(name);
         ScriptedPrompter prompter;
         EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
@@ -56,4 +58,23 @@ TEST_F(CliDiffTest, ExitsAsDiffDoes) {
     run = Cli("diff " + a);
     EXPECT_EQ(run.m_nStatus, 2);
     EXPECT_FALSE(run.m_strErr.empty());
+}
+
+TEST_F(CliDiffTest, ComparesWithWhatTheUnitHolds) {
+    const std::string unit = "--connect unitsim:" + m_dir.PathOf("unit.bin");
+    const std::string a = SaveSite("a.zrt", "Caf\xE9");
+    ProgramRun run = Cli("diff " + a + " " + unit);
+    EXPECT_EQ(run.m_nStatus, 2) << "an erased unit is an error";
+    EXPECT_EQ(run.m_strOut, "");
+
+    run = Cli("write " + a + " " + unit);
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    run = Cli("diff " + a + " " + unit);
+    EXPECT_EQ(run.m_nStatus, 0) << run.m_strOut << run.m_strErr;
+    run = Cli("diff " + SaveSite("b.zrt", "Gym") + " " + unit);
+    EXPECT_EQ(run.m_nStatus, 1) << run.m_strErr;
+    EXPECT_EQ(run.m_strOut, "Input 2 name: Gym | Caf\xE9\n");
+
+    run = Cli("diff " + a + " " + a + " " + unit);
+    EXPECT_EQ(run.m_nStatus, 2);
 }
