@@ -39,7 +39,6 @@ private:
 
 void CompareSystem(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
     out.Add("Model", ModelName(a.m_nPortCount), ModelName(b.m_nPortCount));
-    out.Add("Ports", a.m_nPortCount, b.m_nPortCount);
     out.Add("Camera interface units", a.m_nCiuCount, b.m_nCiuCount);
     out.Add("Paging system", PagingSystemName(a.m_nPagingSystem),
             PagingSystemName(b.m_nPagingSystem));

@@ -44,9 +44,10 @@ std::vector<InputPlace> InputPlaces(const CZRTProDoc& doc) {
 
 std::string NumberOrEmpty(int n) { return n ? std::to_string(n) : std::string(); }
 
-// A whole number of at most three digits, 0 for an empty field, or nothing.
+// A whole number from 1 of at most three digits, 0 for an empty field, or nothing.
 std::optional<int> PlaceNumber(const std::string& text) {
     if (text.empty()) return 0;
+    if (text.find_first_not_of('0') == std::string::npos) return std::nullopt;
     if (text.size() > 3 ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
@@ -95,7 +96,7 @@ public:
         const char* placeColumns[] = {"port", "unit", "input"};
         for (int k = 0; k < 3; ++k) {
             const auto n = PlaceNumber(Field(row, placeColumns[k]));
-            if (!n) return Fail(row.m_nLine, placeColumns[k], "not a number");
+            if (!n) return Fail(row.m_nLine, placeColumns[k], "not a whole number from 1");
             key[k] = *n;
         }
         const auto place = m_places.find({key[0], key[1], key[2]});
