@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "tree/ArchRules.h"
+
 namespace {
 
 const char* PagingSystemName(int32_t system) {
@@ -82,7 +84,7 @@ void CompareInput(const CConfigNode* a, const CConfigNode* b, DiffCollector& out
     }
     out.Add(label + " Arch Number", a->m_strArch, b->m_strArch);
     out.Add(label + " original Arch Number", a->m_strOrigArch, b->m_strOrigArch);
-    out.Add(label + " name", a->m_strName, b->m_strName);
+    out.Add(label + " name", TrimTrailingSpace(a->m_strName), TrimTrailingSpace(b->m_strName));
     out.Add(label + " pageable", YesNo(!a->IsNonPageable()), YesNo(!b->IsNonPageable()));
 }
 
@@ -101,7 +103,8 @@ void CompareInputs(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
 }
 
 std::string ZoneText(const CZoneEntry& z) {
-    return std::string("unassigned") + (z.m_strName.empty() ? "" : ", " + z.m_strName) +
+    return std::string("unassigned") +
+           (z.m_strName.empty() ? "" : ", " + TrimTrailingSpace(z.m_strName)) +
            (z.IsNonPageable() ? ", non-pageable" : "");
 }
 

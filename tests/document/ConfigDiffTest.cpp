@@ -22,10 +22,12 @@ struct DiffCase {
 
 }  // namespace
 
-TEST(ConfigDiffTest, SameConfigurationsGiveNoDifferences) {
+TEST(ConfigDiffTest, SameConfigurationsGiveNoDifferencesWhateverTheNamesPadding) {
     CZRTProDoc a, b;
     BuildSite(a);
     BuildSite(b);
+    a.m_nodes[4].m_strName = "Gym";
+    b.m_nodes[4].m_strName = "Gym            ";
     EXPECT_TRUE(CompareConfigurations(a, b).empty());
 }
 
