@@ -110,8 +110,6 @@ bool OpenDocumentCommand(DocumentContext& ctx) {
     return OpenDocumentFile(ctx, path);
 }
 
-bool NewConfiguration(DocumentContext& ctx) { return AskSaveChanges(ctx) && ClearForNew(ctx); }
-
 bool ClearForNew(DocumentContext& ctx) {
     ctx.m_doc.ClearContents();
     ctx.m_doc.SetUntitled(ModelMessages::kUntitled);

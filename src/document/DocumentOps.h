@@ -47,12 +47,9 @@ bool OpenDocumentFile(DocumentContext& ctx, const std::string& path);
 // File > Open: choose a file, then as OpenDocumentFile.
 bool OpenDocumentCommand(DocumentContext& ctx);
 
-// File > New up to the setup wizard: the save question, then an empty
-// untitled document that keeps its nodes until the wizard builds anew. True
-// when the wizard is to run.
-bool NewConfiguration(DocumentContext& ctx);
-
-// The second half of NewConfiguration, after the save question.
+// File > New after its save question (AskSaveChanges): an empty untitled
+// document that keeps its nodes until the wizard builds anew. True when the
+// wizard is to run.
 bool ClearForNew(DocumentContext& ctx);
 
 // What File > New puts aside before the wizard runs: a New that ends without

@@ -222,7 +222,7 @@ TEST_F(DocumentOpsTest, NewAsksOnlyTheSaveQuestion) {
         prompter.m_answers = {c.answer};
         DocumentContext ctx{doc, tree, prompter, &main};
 
-        EXPECT_EQ(NewConfiguration(ctx), c.goesOn);
+        EXPECT_EQ(AskSaveChanges(ctx) && ClearForNew(ctx), c.goesOn);
         EXPECT_EQ(prompter.Texts(), c.texts);
         EXPECT_FALSE(std::filesystem::exists(PathOf("mine.zrt")));
         EXPECT_EQ(doc.GetPathName().empty(), c.goesOn);
