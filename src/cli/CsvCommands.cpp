@@ -4,23 +4,19 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
-#include "document/InputsCsv.h"
-#include "model/FileIo.h"
+#include "document/InputsCsvFile.h"
 #include "model/ModelMessages.h"
 #include "model/ZrtFile.h"
 
 namespace {
 
-// Far more than the rows of the largest configuration.
-constexpr size_t kMaxCsvBytes = 4u << 20;
-
 int RunExportCsv(const CliArgs& args) {
     if (args.Positionals().size() != 1 || !args.Has("o")) return kExitUsage;
     CliDocument cli;
     if (!cli.Open(args.Positionals()[0])) return kExitFailed;
-    std::string reason;
-    if (!WriteFileAtomically(args.Get("o"), ExportInputsCsv(cli.m_doc), &reason)) {
-        std::cerr << args.Get("o") << ": " << reason << '\n';
+    std::string error;
+    if (!ExportInputsCsvFile(cli.m_doc, args.Get("o"), error)) {
+        std::cerr << error << '\n';
         return kExitFailed;
     }
     return kExitOk;
@@ -30,23 +26,17 @@ int RunImportCsv(const CliArgs& args) {
     if (args.Positionals().size() != 2 || !args.Has("o")) return kExitUsage;
     CliDocument cli;
     if (!cli.Open(args.Positionals()[0])) return kExitFailed;
-    const std::string& csvPath = args.Positionals()[1];
-    const auto text = ReadWholeFile(csvPath, kMaxCsvBytes);
-    if (!text) {
-        std::cerr << csvPath << ": cannot be read, or larger than " << (kMaxCsvBytes >> 20)
-                  << " MB\n";
-        return kExitFailed;
-    }
     std::string error;
-    if (!ImportInputsCsv(cli.m_doc, *text, error)) {
-        std::cerr << csvPath << ": " << error << '\n';
+    auto imported = ImportInputsCsvFile(cli.m_doc, args.Positionals()[1], error);
+    if (!imported) {
+        std::cerr << error << '\n';
         return kExitFailed;
     }
-    if (!cli.m_doc.CheckArchConflicts()) {
+    if (!imported->CheckArchConflicts()) {
         std::cerr << ModelMessages::kConflictsCannotSave << '\n';
         return kExitFailed;
     }
-    return SaveZrtFile(cli.m_doc, args.Get("o"), cli.m_prompter) ? kExitOk : kExitFailed;
+    return SaveZrtFile(*imported, args.Get("o"), cli.m_prompter) ? kExitOk : kExitFailed;
 }
 
 }  // namespace

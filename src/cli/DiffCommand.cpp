@@ -25,25 +25,24 @@ void PrintDiffJson(const std::vector<DiffItem>& items, std::ostream& out) {
     out << "]\n";
 }
 
-// Reads the unit into `run`'s configuration, taken as a unit of `portCount` ports.
-bool ReadUnitInto(UnitRun& run, const CliArgs& args, int32_t portCount) {
+// Reads the unit into `other`, taken as a unit of the model of the
+// configuration open in `run`.
+bool ReadUnitInto(UnitRun& run, const CliArgs& args, CZRTProDoc& other) {
     if (!run.Connect(args)) return false;
-    run.m_cli.m_prompter.m_unitModel.m_nRows = portCount == 8 ? 2 : 1;
     UnitContext c = run.Context();
-    const bool read = ReadCommand(c);
+    const bool read = ReadCopyCommand(c, other);
     return run.m_connection->Close() && read;
 }
 
 int RunDiff(const CliArgs& args) {
     const bool fromUnit = args.Has("connect");
     if (args.Positionals().size() != (fromUnit ? 1u : 2u)) return kExitUsage;
-    CliDocument self;
-    if (!self.Open(args.Positionals()[0])) return kExitTrouble;
     UnitRun run;
-    if (fromUnit ? !ReadUnitInto(run, args, self.m_doc.m_nPortCount)
-                 : !run.m_cli.Open(args.Positionals()[1]))
+    if (!run.m_cli.Open(args.Positionals()[0])) return kExitTrouble;
+    CliDocument other;
+    if (fromUnit ? !ReadUnitInto(run, args, other.m_doc) : !other.Open(args.Positionals()[1]))
         return kExitTrouble;
-    const auto items = CompareConfigurations(self.m_doc, run.m_cli.m_doc);
+    const auto items = CompareConfigurations(run.m_cli.m_doc, other.m_doc);
     if (args.Has("json"))
         PrintDiffJson(items, std::cout);
     else

@@ -9,3 +9,9 @@
 // read leaves the configuration as it was. The document ends marked modified.
 // True when the whole memory arrived and was decoded (or, as a verify, matched).
 bool ReadUnit(UnitContext& c);
+
+// Fetches the unit's memory as a read does, without a save question, and
+// decodes it into `copy`, taking the unit to be of the open configuration's
+// model. The open document, its tree and history, the unit state and the
+// password stay as they were. True when the whole memory arrived and decoded.
+bool ReadUnitCopy(UnitContext& c, CZRTProDoc& copy);

@@ -21,6 +21,13 @@ bool ReadCommand(UnitContext& c) {
     return read;
 }
 
+bool ReadCopyCommand(UnitContext& c, CZRTProDoc& copy) {
+    if (c.m_state.m_bBusy) return false;
+    c.m_state.m_bCancelRequested = false;
+    c.m_state.m_bVerifyPass = false;
+    return ReadUnitCopy(c, copy);
+}
+
 bool WizardReadCommand(UnitContext& c) {
     if (c.m_state.m_bBusy) return false;
     c.m_state.m_bCancelRequested = false;

@@ -12,6 +12,10 @@
 // is dropped afterwards whatever the outcome.
 bool ReadCommand(UnitContext& c);
 
+// View > Compare with Unit: the unit's configuration read into `copy`, the
+// open one left untouched (as ReadUnitCopy).
+bool ReadCopyCommand(UnitContext& c, CZRTProDoc& copy);
+
 // The setup wizard's read; the wizard has already cleared the verify flag and
 // clears its own pending-read flag afterwards.
 bool WizardReadCommand(UnitContext& c);

@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "UnitRig.h"
+#include "document/ConfigDiff.h"
+#include "model/ZrtCodec.h"
 #include "model/ZrtFile.h"
 #include "support/TempDir.h"
 #include "unit/ReadUnit.h"
@@ -347,4 +349,49 @@ TEST_F(UnitReadTest, ReadStartsAFreshEditHistory) {
     history.Record(m_doc, "Change Priority", nullptr);
     history.Undo(m_doc);
     EXPECT_TRUE(m_doc.IsModified());
+}
+
+// Compare with Unit reads into a copy: no save question, no model question,
+// and the open configuration, its history and the unit state stay as they were.
+TEST_F(UnitReadTest, ReadCopyLeavesTheOpenConfigurationAlone) {
+    LoadSmallSite();
+    m_doc.SetPathName("/sites/site.zrt");
+    m_state.m_history.Start(m_doc);
+    m_doc.m_nodes[3].m_strName = "Edited";
+    m_state.m_history.Record(m_doc, "Edit", nullptr);
+    m_state.m_image = {1, 2, 3};
+    m_state.m_strUnitPassword = "pw";
+    const std::string before = EncodeZrt(m_doc);
+    const size_t treeItems = m_tree.ItemCount();
+
+    CZRTProDoc copy;
+    ASSERT_TRUE(ReadCopyCommand(m_ctx, copy));
+    EXPECT_EQ(m_prompter.Texts(), Texts{});
+    EXPECT_TRUE(m_prompter.m_unitModelAsks.empty());
+    EXPECT_EQ(m_link.CountSent(0x05), 2048);
+    EXPECT_FALSE(m_unit.InProgrammingMode());
+    EXPECT_EQ(EncodeZrt(m_doc), before);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetPathName(), "/sites/site.zrt");
+    EXPECT_TRUE(m_state.m_history.CanUndo());
+    EXPECT_EQ(m_state.m_image, (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(m_state.m_strUnitPassword, "pw");
+    EXPECT_FALSE(m_state.m_bBusy);
+    EXPECT_EQ(m_tree.ItemCount(), treeItems);
+
+    EXPECT_EQ(copy.m_nPortCount, 4);
+    EXPECT_EQ(CompareConfigurations(m_doc, copy),
+              (std::vector<DiffItem>{{"Input 1 name", "Edited", "Lobby"}}));
+}
+
+TEST_F(UnitReadTest, FailedReadCopyLeavesTheCopyEmpty) {
+    LoadSmallSite();
+    const std::string before = EncodeZrt(m_doc);
+    m_unit.LoadEeprom(std::vector<uint8_t>(65536, 0xFF));
+    CZRTProDoc copy;
+    EXPECT_FALSE(ReadCopyCommand(m_ctx, copy));
+    EXPECT_EQ(m_prompter.Texts(), Texts{UnitMessages::kUnitErased});
+    EXPECT_EQ(copy.NodeCount(), 0);
+    EXPECT_EQ(EncodeZrt(m_doc), before);
+    EXPECT_FALSE(m_doc.IsModified());
 }
