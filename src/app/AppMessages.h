@@ -21,6 +21,10 @@ inline constexpr const char* kImportM7700 = "Import &MC-77/M-7700 file";
 inline constexpr const char* kImportQuillon = "Import &Quillon Plus file";
 inline constexpr const char* kSave = "&Save\tCtrl+S";
 inline constexpr const char* kSaveAs = "Save &As...";
+inline constexpr const char* kCompareFile = "Co&mpare with File...";
+inline constexpr const char* kExportCsv = "&Export Inputs as CSV...";
+inline constexpr const char* kImportCsv = "Import Inp&uts from CSV...";
+inline constexpr const char* kCompareUnit = "Compare with &Unit...";
 inline constexpr const char* kConfigureModem = "&Configure Remote Modem";
 inline constexpr const char* kPrint = "&Print\tCtrl+P";
 inline constexpr const char* kExit = "E&xit";
@@ -65,6 +69,16 @@ inline constexpr const char* kPromptImportM7700 =
     "Convert M-7700 file to ZRT programming\nImport paging system info";
 inline constexpr const char* kPromptImportQuillon =
     "Import new-style Quillon file\nGet Quillon info";
+inline constexpr const char* kPromptCompareFile =
+    "Show how this configuration differs from a configuration file\nCompare with File";
+inline constexpr const char* kPromptExportCsv =
+    "Write the input list to a spreadsheet (CSV) file\nExport Inputs as CSV";
+inline constexpr const char* kPromptImportCsv =
+    "Take Arch Numbers and names from a spreadsheet (CSV) file; the changes are shown "
+    "first\nImport Inputs from CSV";
+inline constexpr const char* kPromptCompareUnit =
+    "Read the M-4400 unit and show how it differs from this configuration, which stays as "
+    "it is\nCompare with Unit";
 inline constexpr const char* kPromptModem = "Send initialization string to the REMOTE modem";
 inline constexpr const char* kPromptPrint = "Print configuration information.\nPrint!";
 inline constexpr const char* kPromptRecent = "Open this configuration file";

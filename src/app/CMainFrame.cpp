@@ -24,6 +24,8 @@
 #include "app/MainMenu.h"
 #include "app/PageFactory.h"
 #include "app/TreePaneSizer.h"
+#include "document/widgets/CompareCommandGroup.h"
+#include "document/widgets/InputsCsvCommandGroup.h"
 #include "import/SetupWizardBuild.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "import/widgets/ImportCommandGroup.h"
@@ -77,6 +79,8 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     m_pUnits = new UnitCommandGroup(*this);
     m_groups = {m_pDocuments,
                 new EditCommandGroup(*this),
+                new CompareCommandGroup(*this),
+                new InputsCsvCommandGroup(*this),
                 new TreeCommandGroup(*this),
                 new FindCommandGroup(*this, *m_pFindBar),
                 m_pUnits,

@@ -26,6 +26,10 @@ const CommandText kCommands[] = {
     {kCmdImportQuillon, AppMessages::kImportQuillon, AppMessages::kPromptImportQuillon},
     {kCmdFileSave, AppMessages::kSave, AppMessages::kPromptSave},
     {kCmdFileSaveAs, AppMessages::kSaveAs, AppMessages::kPromptSaveAs},
+    {kCmdCompareFile, AppMessages::kCompareFile, AppMessages::kPromptCompareFile},
+    {kCmdExportCsv, AppMessages::kExportCsv, AppMessages::kPromptExportCsv},
+    {kCmdImportCsv, AppMessages::kImportCsv, AppMessages::kPromptImportCsv},
+    {kCmdCompareUnit, AppMessages::kCompareUnit, AppMessages::kPromptCompareUnit},
     {kCmdConfigureModem, AppMessages::kConfigureModem, AppMessages::kPromptModem},
     {kCmdPrint, AppMessages::kPrint, AppMessages::kPromptPrint},
     {kCmdExit, AppMessages::kExit, AppMessages::kPromptExit},
@@ -103,6 +107,10 @@ void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
     file->addAction(a.at(kCmdFileSave));
     file->addAction(a.at(kCmdFileSaveAs));
     file->addSeparator();
+    file->addAction(a.at(kCmdCompareFile));
+    file->addAction(a.at(kCmdExportCsv));
+    file->addAction(a.at(kCmdImportCsv));
+    file->addSeparator();
     file->addAction(a.at(kCmdConfigureModem));
     file->addSeparator();
     file->addAction(a.at(kCmdPrint));
@@ -125,6 +133,7 @@ void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
     view->addAction(a.at(kCmdWriteUnit));
     view->addAction(a.at(kCmdVerifyWrite));
     view->addAction(a.at(kCmdSetTime));
+    view->addAction(a.at(kCmdCompareUnit));
     view->addAction(a.at(kCmdLinkTrace));
     view->addSeparator();
     view->addAction(a.at(kCmdExpandConflicts));

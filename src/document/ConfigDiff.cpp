@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "document/InputPlaces.h"
 #include "tree/ArchRules.h"
 
 namespace {
@@ -68,16 +69,16 @@ void CompareIdleLoop(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out)
                 i < b.m_idleLoop.size() ? b.m_idleLoop[i] : std::string());
 }
 
-// The inputs of a configuration by label, in node order.
-std::vector<const CConfigNode*> Inputs(const ZrtConfig& config) {
-    std::vector<const CConfigNode*> inputs;
-    for (int i = 0; i < config.NodeCount(); ++i)
-        if (config.IsInput(i)) inputs.push_back(&config.m_nodes[static_cast<size_t>(i)]);
+// The inputs of a configuration with their labels, in tree order.
+std::vector<std::pair<std::string, const CConfigNode*>> Inputs(const ZrtConfig& config) {
+    std::vector<std::pair<std::string, const CConfigNode*>> inputs;
+    for (const InputPlace& p : InputPlaces(config))
+        inputs.emplace_back(p.Label(), &config.m_nodes[static_cast<size_t>(p.m_nIndex)]);
     return inputs;
 }
 
-void CompareInput(const CConfigNode* a, const CConfigNode* b, DiffCollector& out) {
-    const std::string& label = a ? a->m_strLabel : b->m_strLabel;
+void CompareInput(const std::string& label, const CConfigNode* a, const CConfigNode* b,
+                  DiffCollector& out) {
     if (!a || !b) {
         out.Add(label, a ? "present" : "", b ? "present" : "");
         return;
@@ -89,17 +90,15 @@ void CompareInput(const CConfigNode* a, const CConfigNode* b, DiffCollector& out
 }
 
 void CompareInputs(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    const auto inputsA = Inputs(a);
-    const auto inputsB = Inputs(b);
     std::map<std::string, const CConfigNode*> byLabel;
-    for (const CConfigNode* n : inputsB) byLabel.emplace(n->m_strLabel, n);
-    for (const CConfigNode* n : inputsA) {
-        const auto it = byLabel.find(n->m_strLabel);
-        CompareInput(n, it == byLabel.end() ? nullptr : it->second, out);
+    for (const auto& [label, node] : Inputs(b)) byLabel.emplace(label, node);
+    for (const auto& [label, node] : Inputs(a)) {
+        const auto it = byLabel.find(label);
+        CompareInput(label, node, it == byLabel.end() ? nullptr : it->second, out);
         if (it != byLabel.end()) byLabel.erase(it);
     }
-    for (const CConfigNode* n : inputsB)
-        if (byLabel.count(n->m_strLabel)) CompareInput(nullptr, n, out);
+    for (const auto& [label, node] : Inputs(b))
+        if (byLabel.count(label)) CompareInput(label, nullptr, node, out);
 }
 
 std::string ZoneText(const CZoneEntry& z) {

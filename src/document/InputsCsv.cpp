@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/CsvText.h"
+#include "document/InputPlaces.h"
 #include "model/Format.h"
 #include "tree/ArchRules.h"
 
@@ -15,32 +16,6 @@ namespace {
 
 constexpr const char* kColumns[] = {"port",          "unit", "input",   "arch",
                                     "original_arch", "name", "pageable"};
-
-// Where an input sits in the tree: its port, its unit ("exp N", 0 for an
-// input wired to the port) and its input on that unit (0 for a port's own).
-struct InputPlace {
-    int m_nIndex;
-    int m_nPort;
-    int m_nUnit;
-    int m_nInput;
-};
-
-// The inputs in tree order, walked as the tree lays out a loaded node list.
-std::vector<InputPlace> InputPlaces(const CZRTProDoc& doc) {
-    std::vector<InputPlace> places;
-    int i = kFixedNodeCount;
-    for (int p = 1; p <= doc.m_nPortCount && i < doc.NodeCount(); ++p) {
-        if (p > doc.m_nCiuCount) {
-            if (doc.IsInput(i)) places.push_back({i, p, 0, 0});
-            ++i;
-            continue;
-        }
-        ++i;
-        for (int in = 1; in <= kCiuInputs && i < doc.NodeCount(); ++in, ++i)
-            if (doc.IsInput(i)) places.push_back({i, p, p, in});
-    }
-    return places;
-}
 
 std::string NumberOrEmpty(int n) { return n ? std::to_string(n) : std::string(); }
 

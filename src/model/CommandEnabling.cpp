@@ -16,6 +16,10 @@ std::optional<bool> DocumentCommandEnabled(int command, const CZRTProDoc& doc, b
         case kCmdFileSaveAs:
         case kCmdPrint:
         case kCmdWriteUnit:
+        case kCmdCompareFile:
+        case kCmdCompareUnit:
+        case kCmdExportCsv:
+        case kCmdImportCsv:
             return !busy && configured;
         case kCmdImportQuillon:
             return false;

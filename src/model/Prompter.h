@@ -14,6 +14,11 @@ enum class FileChoice {
     OpenQuillon,
     OpenM7700,
     SaveReportPdf,
+    // The configuration file File > Compare with File compares with.
+    CompareZrt,
+    // The input list as a spreadsheet file.
+    OpenCsv,
+    SaveCsv,
     // The setup wizard's two Browse buttons: a name is taken whether or not
     // the file exists, the wizard's checks and builds judge it.
     WizardZrt,

@@ -35,6 +35,12 @@ FileDialogKind KindOf(FileChoice kind) {
             return {M::kDialogM7700, "M-7700 Files(*.mdb)", "LastUnitFileDir", nullptr};
         case FileChoice::SaveReportPdf:
             return {M::kDialogReportPdf, "PDF Files (*.pdf)", "LastReportDir", "pdf"};
+        case FileChoice::CompareZrt:
+            return {M::kDialogCompareZrt, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr};
+        case FileChoice::OpenCsv:
+            return {M::kDialogImportCsv, "CSV Files (*.csv)", "LastCsvDir", nullptr};
+        case FileChoice::SaveCsv:
+            return {M::kDialogExportCsv, "CSV Files (*.csv)", "LastCsvDir", "csv"};
         case FileChoice::WizardZrt:
             return {M::kDialogWizardZrt, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr, false};
         case FileChoice::WizardPagingFile:

@@ -1,7 +1,7 @@
 #pragma once
 
-// The words of the window's prompter: the caption of a message box without
-// one of its own, and what each file dialog is for.
+// The words of the window's prompter (the caption of a message box without
+// one of its own, and what each file dialog is for) and of the differences dialog.
 namespace WindowMessages {
 inline constexpr const char* kAppTitle = "NEXIL Video Switcher Programming Tool";
 
@@ -14,5 +14,17 @@ inline constexpr const char* kDialogM7700 = "Import M-7700 File";
 inline constexpr const char* kDialogReportPdf = "Export Report as PDF";
 inline constexpr const char* kDialogWizardZrt = "Choose a Configuration File";
 inline constexpr const char* kDialogWizardPaging = "Choose a Paging System File";
+inline constexpr const char* kDialogCompareZrt = "Compare with File";
+inline constexpr const char* kDialogImportCsv = "Import Inputs from CSV";
+inline constexpr const char* kDialogExportCsv = "Export Inputs as CSV";
+
+// The differences dialog.
+inline constexpr const char* kDiffNone = "No differences.";
+inline constexpr const char* kDiffOne = "1 difference.";
+inline constexpr const char* kDiffMany = "%1 differences.";
+inline constexpr const char* kDiffItem = "Item";
+inline constexpr const char* kDiffThis = "This configuration";
+inline constexpr const char* kDiffCopy = "&Copy";
+inline constexpr const char* kDiffCopyTip = "Put the table on the clipboard as text";
 
 }  // namespace WindowMessages

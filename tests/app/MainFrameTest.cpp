@@ -43,7 +43,8 @@ TEST_F(AppTest, WithoutConfigurationOnlyNewOpenAndReadAreEnabled) {
         {kCmdFileNew, true},       {kCmdFileOpen, true},       {kCmdReadUnit, true},
         {kCmdFileSave, false},     {kCmdFileSaveAs, false},    {kCmdPrint, false},
         {kCmdWriteUnit, false},    {kCmdImportQuillon, false}, {kCmdExpandConflicts, false},
-        {kCmdResetAllArch, false}, {kCmdEditFind, false},
+        {kCmdResetAllArch, false}, {kCmdEditFind, false},      {kCmdCompareFile, false},
+        {kCmdCompareUnit, false},  {kCmdExportCsv, false},     {kCmdImportCsv, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(frame.Action(c.command)->isEnabled(), c.enabled) << c.command;

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "document/ConfigDiff.h"
+#include "model/ZrtCodec.h"
 #include "support/Configs.h"
 
 namespace {
@@ -100,4 +101,19 @@ TEST(ConfigDiffTest, InputsOnlyOneSideHasAreNamed) {
     EXPECT_TRUE(has({"Camera interface units", "0", "1"}));
     EXPECT_TRUE(has({"exp 1, inp 24", "", "present"}));
     EXPECT_FALSE(has({"Input 2", "present", ""}));
+}
+
+// A configuration read from a file has no tree and so no labels yet: its
+// inputs are placed as the tree would place them.
+TEST(ConfigDiffTest, AConfigurationWithoutATreeIsComparedByPlace) {
+    CZRTProDoc built;
+    BuildSite(built);
+    ZrtConfig read;
+    ASSERT_EQ(DecodeZrt(EncodeZrt(built), read).m_status, ZrtStatus::Ok);
+    EXPECT_TRUE(CompareConfigurations(built, read).empty());
+    read.m_nodes[static_cast<size_t>(NodeLabelled(built, "exp 1, inp 2"))].m_strName = "Gym";
+    read.m_nodes[static_cast<size_t>(NodeLabelled(built, "Input 3"))].m_strArch = "77";
+    EXPECT_EQ(CompareConfigurations(built, read),
+              (std::vector<DiffItem>{{"exp 1, inp 2 name", "", "Gym"},
+                                     {"Input 3 Arch Number", "36", "77"}}));
 }

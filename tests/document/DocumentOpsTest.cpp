@@ -260,10 +260,12 @@ TEST(CommandEnabling, DocumentCommandsFollowBusyAndConfigured) {
         bool emptyIdle, configuredIdle, configuredBusy;
     };
     const Case cases[] = {
-        {kCmdFileNew, true, true, false},     {kCmdFileOpen, true, true, false},
-        {kCmdReadUnit, true, true, false},    {kCmdFileSave, false, true, false},
-        {kCmdFileSaveAs, false, true, false}, {kCmdPrint, false, true, false},
-        {kCmdWriteUnit, false, true, false},  {kCmdImportQuillon, false, false, false},
+        {kCmdFileNew, true, true, false},      {kCmdFileOpen, true, true, false},
+        {kCmdReadUnit, true, true, false},     {kCmdFileSave, false, true, false},
+        {kCmdFileSaveAs, false, true, false},  {kCmdPrint, false, true, false},
+        {kCmdWriteUnit, false, true, false},   {kCmdImportQuillon, false, false, false},
+        {kCmdCompareFile, false, true, false}, {kCmdCompareUnit, false, true, false},
+        {kCmdExportCsv, false, true, false},   {kCmdImportCsv, false, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);

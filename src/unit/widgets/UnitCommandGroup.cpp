@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
+#include "document/ConfigDiff.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/ModemMessages.h"
@@ -20,6 +21,7 @@
 #include "unit/widgets/UnitWidgetMessages.h"
 #include "unit/widgets/VerifyDetailsDlg.h"
 #include "unit/widgets/WindowUnitLink.h"
+#include "window/DiffDialog.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
 
@@ -55,6 +57,8 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
     connect(frame.Action(kCmdReadUnit), &QAction::triggered, this, [this] { ReadUnit(); });
+    connect(frame.Action(kCmdCompareUnit), &QAction::triggered, this,
+            [this] { CompareWithUnit(); });
     connect(frame.Action(kCmdWriteUnit), &QAction::triggered, this, [this] { WriteUnit(); });
     connect(frame.Action(kCmdVerifyWrite), &QAction::triggered, this,
             [this] { ToggleVerifyWrite(); });
@@ -83,7 +87,7 @@ UnitCommandGroup::~UnitCommandGroup() = default;
 
 void UnitCommandGroup::UpdateCommands() {
     const bool busy = m_frame.State().m_bBusy;
-    for (int id : {kCmdReadUnit, kCmdWriteUnit})
+    for (int id : {kCmdReadUnit, kCmdWriteUnit, kCmdCompareUnit})
         m_frame.Action(id)->setEnabled(*DocumentCommandEnabled(id, m_frame.Doc(), busy));
     QAction* verify = m_frame.Action(kCmdVerifyWrite);
     verify->setEnabled(!busy);
@@ -114,6 +118,20 @@ void UnitCommandGroup::Run(Command command) {
 
 void UnitCommandGroup::ReadUnit() {
     Run([this](UnitContext& c) { Done(ReadCommand(c), UnitMessages::kReadDone); });
+}
+
+void UnitCommandGroup::CompareWithUnit() {
+    if (!*DocumentCommandEnabled(kCmdCompareUnit, m_frame.Doc(), m_frame.State().m_bBusy)) return;
+    CZRTProDoc unit;
+    bool read = false;
+    Run([&unit, &read](UnitContext& c) { read = ReadCopyCommand(c, unit); });
+    if (!read) return;
+    m_frame.SetStatusText(QString::fromLatin1(UnitMessages::kReadDone));
+    DiffDialog dialog(CompareConfigurations(m_frame.Doc(), unit),
+                      QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
+                      QString::fromLatin1(UnitWidgetMessages::kCompareHeading),
+                      DiffDialog::Mode::Show, &m_frame.Window());
+    dialog.exec();
 }
 
 void UnitCommandGroup::WizardReadUnit() {

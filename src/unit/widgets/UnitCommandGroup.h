@@ -11,8 +11,9 @@ class MainWindow;
 class WindowUnitLink;
 class QPushButton;
 
-// The unit commands: Read, Write, Verify Write, Set Time and Configure Remote
-// Modem. Read and Write show the progress page while they run; the unit is
+// The unit commands: Read, Write, Verify Write, Set Time, Compare with Unit
+// and Configure Remote Modem. Read, Write and Compare show the progress page
+// while they run; the unit is
 // found through the connection dialog (or is the built-in demonstration unit).
 // Link Trace records the traffic of each connection in the user's data folder;
 // after a failed verify, Details in the status bar lists the differing cells.
@@ -24,6 +25,9 @@ public:
     void UpdateCommands() override;
 
     void ReadUnit();
+    // Reads the unit into a configuration of its own and shows how it differs
+    // from the open one, which stays as it was.
+    void CompareWithUnit();
     void WizardReadUnit();
     // The setup wizard's read-unit radio: posts one plain read to run once
     // the wizard has closed. False when one is already waiting to run.

@@ -23,6 +23,10 @@ inline constexpr const char* kDetailsAddress = "Address";
 inline constexpr const char* kDetailsWritten = "Written";
 inline constexpr const char* kDetailsRead = "Read";
 
+// Compare with Unit.
+inline constexpr const char* kCompareCaption = "Compare with Unit";
+inline constexpr const char* kCompareHeading = "Unit";
+
 // The connection dialog.
 inline constexpr const char* kConnectTitle = "Connect to M-4400 Unit";
 inline constexpr const char* kUnits = "&Units:";

@@ -9,6 +9,7 @@
 
 #include "app/AppFixture.h"
 #include "app/DocumentCommandGroup.h"
+#include "document/widgets/DiffRows.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
@@ -216,6 +217,39 @@ TEST_F(UnitWindowTest, TheDemonstrationUnitTakesAWriteAndGivesItBack) {
     EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_EQ(InputArchNumbers(m_doc), written);
+}
+
+// Compare with Unit reads the unit beside the open configuration: no save
+// or model question, and the configuration keeps its edits, its modified
+// mark, its history and its page.
+TEST_F(UnitWindowTest, CompareWithUnitLeavesTheOpenConfigurationAsItWas) {
+    CMainFrame& frame = NewFrame();
+    OpenSite(frame, 4, 1, 300);
+    WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
+    frame.Action(kCmdWriteUnit)->trigger();
+    ASSERT_EQ(frame.StatusText(), "Write complete.");
+    const std::string written = std::to_string(m_doc.m_nIdleDelay);
+    m_doc.m_nIdleDelay += 7;
+    frame.State().m_history.Record(m_doc, "Change Idle Loop Delay", nullptr);
+    const std::string before = EncodeZrt(m_doc);
+
+    std::vector<QStringList> rows;
+    WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
+    WhenShown<DiffDialog>([&rows](DiffDialog& dlg) {
+        rows = DiffRows(dlg);
+        dlg.reject();
+    });
+    frame.Action(kCmdCompareUnit)->trigger();
+    EXPECT_EQ(rows,
+              (std::vector<QStringList>{{"Idle loop delay", QString::number(m_doc.m_nIdleDelay),
+                                         QString::fromStdString(written)}}));
+    EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+    EXPECT_EQ(EncodeZrt(m_doc), before);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetTitle(), "site.zrt");
+    EXPECT_TRUE(frame.Action(kCmdEditUndo)->isEnabled());
+    EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);
+    EXPECT_FALSE(frame.State().m_bBusy);
 }
 
 // Cancel on the progress page, half-way through a write with Link Trace on:

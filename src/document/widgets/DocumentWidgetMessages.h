@@ -1,0 +1,14 @@
+#pragma once
+
+// The words of the comparison and the spreadsheet round trip in the window.
+namespace DocumentWidgetMessages {
+
+inline constexpr const char* kCompareCaption = "Compare with File";
+inline constexpr const char* kImportCaption = "Import Inputs from CSV";
+inline constexpr const char* kAfterImport = "After the import";
+inline constexpr const char* kExported = "Input list saved to %1";
+inline constexpr const char* kImported = "Inputs imported from %1";
+inline constexpr const char* kImportedConflicts =
+    "Inputs imported from %1. Inputs marked in the tree share an Arch Number.";
+
+}  // namespace DocumentWidgetMessages

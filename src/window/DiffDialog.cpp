@@ -1,0 +1,116 @@
+#include "window/DiffDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+#include "window/WindowMessages.h"
+
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString CountText(size_t count) {
+    namespace M = WindowMessages;
+    if (count == 0) return QString::fromLatin1(M::kDiffNone);
+    if (count == 1) return QString::fromLatin1(M::kDiffOne);
+    return QString::fromLatin1(M::kDiffMany).arg(count);
+}
+
+// A cell as one field of a tab-separated line.
+QString Field(const QTableWidgetItem* item) {
+    QString text = item ? item->text() : QString();
+    for (QChar& c : text)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+}  // namespace
+
+DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& caption,
+                       const QString& otherHeading, Mode mode, QWidget* parent)
+    : QDialog(parent), m_pTable(new QTableWidget(static_cast<int>(items.size()), 3, this)) {
+    namespace M = WindowMessages;
+    setWindowTitle(caption);
+    auto* count = new QLabel(CountText(items.size()), this);
+    count->setObjectName("diffCount");
+
+    m_pTable->setObjectName("diffTable");
+    m_pTable->setHorizontalHeaderLabels(
+        {QString::fromLatin1(M::kDiffItem), QString::fromLatin1(M::kDiffThis), otherHeading});
+    m_pTable->verticalHeader()->hide();
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTable->setAlternatingRowColors(true);
+    m_pTable->setWordWrap(false);
+    for (size_t r = 0; r < items.size(); ++r) {
+        const DiffItem& d = items[r];
+        int column = 0;
+        for (const std::string* value : {&d.m_strItem, &d.m_strThis, &d.m_strOther})
+            m_pTable->setItem(static_cast<int>(r), column++, new QTableWidgetItem(Latin1(*value)));
+    }
+    m_pTable->resizeColumnsToContents();
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setVisible(!items.empty());
+    if (!items.empty()) m_pTable->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+
+    auto* copyRows = new QAction(m_pTable);
+    copyRows->setShortcut(QKeySequence::Copy);
+    copyRows->setShortcutContext(Qt::WidgetShortcut);
+    m_pTable->addAction(copyRows);
+    connect(copyRows, &QAction::triggered, this, [this] { CopyToClipboard(true); });
+
+    const bool confirm = mode == Mode::Confirm && !items.empty();
+    auto* buttons = new QDialogButtonBox(
+        confirm ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
+    if (!items.empty()) {
+        QPushButton* copy =
+            buttons->addButton(QString::fromLatin1(M::kDiffCopy), QDialogButtonBox::ActionRole);
+        copy->setObjectName("diffCopy");
+        copy->setToolTip(QString::fromLatin1(M::kDiffCopyTip));
+        copy->setAutoDefault(false);
+        connect(copy, &QPushButton::clicked, this, [this] { CopyToClipboard(false); });
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(count);
+    layout->addWidget(m_pTable, 1);
+    if (items.empty()) layout->addStretch(1);
+    layout->addWidget(buttons);
+    resize(items.empty() ? QSize(360, 120) : QSize(720, 440));
+    m_pTable->setFocus(Qt::OtherFocusReason);
+}
+
+QString DiffDialog::Text(bool selectedOnly) const {
+    std::set<int> rows;
+    if (selectedOnly)
+        for (const QModelIndex& index : m_pTable->selectionModel()->selectedRows())
+            rows.insert(index.row());
+    if (rows.empty())
+        for (int r = 0; r < m_pTable->rowCount(); ++r) rows.insert(r);
+    QString text;
+    for (int c = 0; c < m_pTable->columnCount(); ++c)
+        text += (c ? "\t" : "") + Field(m_pTable->horizontalHeaderItem(c));
+    text += '\n';
+    for (int r : rows) {
+        for (int c = 0; c < m_pTable->columnCount(); ++c)
+            text += (c ? "\t" : "") + Field(m_pTable->item(r, c));
+        text += '\n';
+    }
+    return text;
+}
+
+void DiffDialog::CopyToClipboard(bool selectedOnly) const {
+    QApplication::clipboard()->setText(Text(selectedOnly));
+}

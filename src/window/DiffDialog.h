@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "document/ConfigDiff.h"
+
+class QTableWidget;
+
+// The differences between the open configuration and another: a table of the
+// item, its value in this configuration and in the other, under a line that
+// counts them ("No differences." when there are none). Copy (and Ctrl+C in
+// the table) puts the table on the clipboard as tab-separated text, which a
+// spreadsheet takes as it is. As a confirmation, before changes are applied,
+// it asks OK or Cancel; otherwise, and whenever there is nothing to apply, it
+// only closes.
+class DiffDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Mode { Show, Confirm };
+
+    DiffDialog(const std::vector<DiffItem>& items, const QString& caption,
+               const QString& otherHeading, Mode mode, QWidget* parent);
+
+    // The header line, then the selected rows (every row when none is
+    // selected or `selectedOnly` is false), tab-separated, one a line.
+    QString Text(bool selectedOnly) const;
+    void CopyToClipboard(bool selectedOnly) const;
+
+    QTableWidget* Table() const { return m_pTable; }
+
+private:
+    QTableWidget* m_pTable;
+};
