@@ -48,6 +48,7 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     m_pTable->setHorizontalHeaderLabels(
         {QString::fromLatin1(M::kDiffItem), QString::fromLatin1(M::kDiffThis), otherHeading});
     m_pTable->verticalHeader()->hide();
+    m_pTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setAlternatingRowColors(true);
@@ -59,6 +60,9 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
             m_pTable->setItem(static_cast<int>(r), column++, new QTableWidgetItem(Latin1(*value)));
     }
     m_pTable->resizeColumnsToContents();
+    for (int c = 0; c < 2; ++c)
+        m_pTable->setColumnWidth(c,
+                                 m_pTable->columnWidth(c) + fontMetrics().averageCharWidth() * 3);
     m_pTable->horizontalHeader()->setStretchLastSection(true);
     m_pTable->setVisible(!items.empty());
     if (!items.empty()) m_pTable->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);

@@ -126,7 +126,7 @@ void UnitCommandGroup::CompareWithUnit() {
     bool read = false;
     Run([&unit, &read](UnitContext& c) { read = ReadCopyCommand(c, unit); });
     if (!read) return;
-    m_frame.SetStatusText(QString::fromLatin1(UnitMessages::kReadDone));
+    m_frame.SetStatusText(QString::fromLatin1(UnitWidgetMessages::kCompared));
     DiffDialog dialog(CompareConfigurations(m_frame.Doc(), unit),
                       QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
                       QString::fromLatin1(UnitWidgetMessages::kCompareHeading),

@@ -26,6 +26,7 @@ inline constexpr const char* kDetailsRead = "Read";
 // Compare with Unit.
 inline constexpr const char* kCompareCaption = "Compare with Unit";
 inline constexpr const char* kCompareHeading = "Unit";
+inline constexpr const char* kCompared = "Unit read and compared; this configuration is unchanged.";
 
 // The connection dialog.
 inline constexpr const char* kConnectTitle = "Connect to M-4400 Unit";
