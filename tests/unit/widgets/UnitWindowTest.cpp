@@ -244,6 +244,7 @@ TEST_F(UnitWindowTest, CompareWithUnitLeavesTheOpenConfigurationAsItWas) {
               (std::vector<QStringList>{{"Idle loop delay", QString::number(m_doc.m_nIdleDelay),
                                          QString::fromStdString(written)}}));
     EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+    EXPECT_EQ(frame.StatusText(), "Unit read and compared; this configuration is unchanged.");
     EXPECT_EQ(EncodeZrt(m_doc), before);
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_doc.GetTitle(), "site.zrt");
