@@ -50,10 +50,13 @@ FileDialogKind KindOf(FileChoice kind) {
     return {"", "", "LastZRTFileDir", nullptr};
 }
 
-// The folder of the last file of this kind, else the home folder.
-QString StartFolder(const std::string& stored) {
+// The folder of the last file of this kind, else the folder of the file the
+// caller proposes, else the home folder.
+QString StartFolder(const std::string& stored, const std::string& proposed) {
     const QString folder = QString::fromStdString(stored);
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    const QString near = QFileInfo(QFile::decodeName(proposed.c_str())).absolutePath();
+    return !proposed.empty() && QFileInfo(near).isDir() ? near : QDir::homePath();
 }
 
 QMessageBox::Icon BoxIcon(PromptIcon icon, PromptButtons buttons) {
@@ -166,7 +169,7 @@ bool QtPrompter::ChooseFile(FileChoice kind, std::string& path) {
         QFileDialog dialog(m_pOwner, QString::fromLatin1(k.m_pTitle));
         dialog.setNameFilter(QString::fromLatin1(k.m_pFilter));
         dialog.setDirectory(
-            StartFolder(m_profile.GetString(kSectionDirectories, k.m_pFolderKey, "")));
+            StartFolder(m_profile.GetString(kSectionDirectories, k.m_pFolderKey, ""), path));
         if (k.m_pSuffix) {
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setDefaultSuffix(QString::fromLatin1(k.m_pSuffix));

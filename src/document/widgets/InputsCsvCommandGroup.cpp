@@ -59,7 +59,8 @@ void InputsCsvCommandGroup::Export() {
 void InputsCsvCommandGroup::Import() {
     namespace M = DocumentWidgetMessages;
     if (!Enabled(kCmdImportCsv)) return;
-    std::string path;
+    // A first import looks beside the configuration.
+    std::string path = m_frame.Doc().GetPathName();
     if (!m_frame.Prompter().ChooseFile(FileChoice::OpenCsv, path)) return;
     std::string error;
     const auto imported = ImportInputsCsvFile(m_frame.Doc(), path, error);

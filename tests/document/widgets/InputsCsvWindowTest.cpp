@@ -1,5 +1,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -113,4 +115,17 @@ TEST_F(InputsCsvWindowTest, ARefusedFileIsNamedAndChangesNothing) {
         << frame.Prompter().ShownTexts()[0];
     EXPECT_EQ(ModalAnswers::Waiting(), 1u);
     EXPECT_EQ(EncodeZrt(m_doc), before);
+}
+
+// Nothing remembered yet: the first import's file dialog opens beside the configuration.
+TEST_F(InputsCsvWindowTest, AFirstImportLooksBesideTheConfiguration) {
+    CMainFrame& frame = OpenSite();
+    frame.Prompter().SetScripted(false);
+    QString shownIn;
+    WhenShown<QFileDialog>([&shownIn](QFileDialog& dlg) {
+        shownIn = dlg.directory().absolutePath();
+        dlg.reject();
+    });
+    frame.Action(kCmdImportCsv)->trigger();
+    EXPECT_EQ(shownIn, QFileInfo(QString::fromStdString(PathOf("site.zrt"))).absolutePath());
 }
