@@ -61,10 +61,7 @@ void EditCommandGroup::Redo() {
 void EditCommandGroup::ShowRestored(TreeItem place) {
     CZRTProDoc& doc = m_frame.Doc();
     TreeSink& tree = m_frame.Tree();
-    for (int i = 0; i < doc.NodeCount(); ++i)
-        if (doc.IsInput(i) && doc.m_nodes[static_cast<size_t>(i)].m_hItem)
-            SetNodeItemText(doc, tree, i);
-    RefreshTreeMarks(doc, tree);
+    RefreshInputItems(doc, tree);
 
     const CBaseForm* before = m_frame.CurrentPage();
     const bool focusInPage = before && before->isAncestorOf(QApplication::focusWidget());

@@ -87,6 +87,5 @@ void EditHistory::MoveTo(size_t done, CZRTProDoc& doc) {
     m_strRecorded = EncodeZrt(doc);
     doc.SetModifiedFlag(m_savedAt != m_nDone);
     // The flag follows the numbers as they are now, as a refreshed conflict report sets it.
-    doc.m_bConflicts = 0;
-    doc.CheckArchConflicts();
+    doc.RecheckArchConflicts();
 }

@@ -41,12 +41,8 @@ void ApplyImportedInputs(DocumentContext& ctx, const CZRTProDoc& imported) {
     CZRTProDoc& doc = ctx.m_doc;
     static_cast<ZrtConfig&>(doc) = imported;
     doc.SetModifiedFlag();
-    doc.m_bConflicts = 0;
-    doc.CheckArchConflicts();
-    for (int i = 0; i < doc.NodeCount(); ++i)
-        if (doc.IsInput(i) && doc.m_nodes[static_cast<size_t>(i)].m_hItem)
-            SetNodeItemText(doc, ctx.m_tree, i);
-    RefreshTreeMarks(doc, ctx.m_tree);
+    doc.RecheckArchConflicts();
+    RefreshInputItems(doc, ctx.m_tree);
     if (ctx.m_pMain)
         ctx.m_pMain->m_history.Record(doc, DocumentMessages::kEditImportCsv,
                                       ctx.m_tree.SelectedItem());

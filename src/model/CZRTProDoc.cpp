@@ -40,3 +40,8 @@ std::string SystemLabel(const std::string& name) {
 std::string FileNameOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
+
+std::string PathWithExtension(const CZRTProDoc& doc, const std::string& extension) {
+    if (doc.GetPathName().empty()) return doc.GetTitle() + extension;
+    return std::filesystem::path(doc.GetPathName()).replace_extension(extension).string();
+}

@@ -24,6 +24,11 @@ public:
     // The save-time check: true when no two inputs share an Arch Number.
     // Sets m_bConflicts on a duplicate and never clears it.
     bool CheckArchConflicts();
+    // Sets m_bConflicts from the numbers as they stand, after they were replaced whole.
+    void RecheckArchConflicts() {
+        m_bConflicts = 0;
+        CheckArchConflicts();
+    }
 
     void ClearContents() { m_bTreeBuilt = false; }
 
@@ -48,3 +53,7 @@ std::string SystemLabel(const std::string& name);
 
 // The file name of a path, without its folder.
 std::string FileNameOf(const std::string& path);
+
+// The name proposed for a file made from the document: its file with
+// `extension` (".pdf") in place of its own, or its title with it.
+std::string PathWithExtension(const CZRTProDoc& doc, const std::string& extension);

@@ -199,6 +199,13 @@ std::string NodeItemText(const CZRTProDoc& doc, int index) {
     return doc.IsInput(index) ? InputItemText(n) : n.m_strLabel;
 }
 
+void RefreshInputItems(const CZRTProDoc& doc, TreeSink& tree) {
+    for (int i = 0; i < doc.NodeCount(); ++i)
+        if (doc.IsInput(i) && doc.m_nodes[static_cast<size_t>(i)].m_hItem)
+            SetNodeItemText(doc, tree, i);
+    RefreshTreeMarks(doc, tree);
+}
+
 void SetNodeItemText(const CZRTProDoc& doc, TreeSink& tree, int index) {
     if (index < 0 || index >= doc.NodeCount()) return;
     const TreeItem item = doc.m_nodes[static_cast<size_t>(index)].m_hItem;

@@ -21,6 +21,10 @@ int BuildTree(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter,
 // Recomputes the images and conflict marks of every item.
 void RefreshTreeMarks(const CZRTProDoc& doc, TreeSink& tree);
 
+// Rewrites every input's item text and every mark, after numbers or names
+// changed anywhere in the configuration.
+void RefreshInputItems(const CZRTProDoc& doc, TreeSink& tree);
+
 // Rewrites the text of node `index`'s item from the node.
 void SetNodeItemText(const CZRTProDoc& doc, TreeSink& tree, int index);
 

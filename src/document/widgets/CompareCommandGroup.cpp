@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileInfo>
 #include <QMainWindow>
 
 #include "document/ConfigDiff.h"
@@ -34,7 +33,7 @@ void CompareCommandGroup::CompareWithFile() {
     if (!LoadZrtFile(other, path, m_frame.Prompter())) return;
     DiffDialog dialog(CompareConfigurations(m_frame.Doc(), other),
                       QString::fromLatin1(DocumentWidgetMessages::kCompareCaption),
-                      QFileInfo(QFile::decodeName(path.c_str())).fileName(), DiffDialog::Mode::Show,
+                      QFile::decodeName(FileNameOf(path).c_str()), DiffDialog::Mode::Show,
                       &m_frame.Window());
     dialog.exec();
 }

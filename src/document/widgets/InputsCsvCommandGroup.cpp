@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFileInfo>
 #include <QMainWindow>
-#include <filesystem>
 
 #include "document/ConfigDiff.h"
 #include "document/InputsCsvFile.h"
@@ -17,15 +15,7 @@
 
 namespace {
 
-QString DisplayName(const std::string& path) {
-    return QFileInfo(QFile::decodeName(path.c_str())).fileName();
-}
-
-// The name proposed for the export: the configuration's file with ".csv".
-std::string ProposedName(const CZRTProDoc& doc) {
-    if (doc.GetPathName().empty()) return doc.GetTitle() + ".csv";
-    return std::filesystem::path(doc.GetPathName()).replace_extension(".csv").string();
-}
+QString DisplayName(const std::string& path) { return QFile::decodeName(FileNameOf(path).c_str()); }
 
 }  // namespace
 
@@ -45,7 +35,7 @@ void InputsCsvCommandGroup::UpdateCommands() {
 
 void InputsCsvCommandGroup::Export() {
     if (!Enabled(kCmdExportCsv)) return;
-    std::string path = ProposedName(m_frame.Doc());
+    std::string path = PathWithExtension(m_frame.Doc(), ".csv");
     if (!m_frame.Prompter().ChooseFile(FileChoice::SaveCsv, path)) return;
     std::string error;
     if (!ExportInputsCsvFile(m_frame.Doc(), path, error)) {

@@ -4,7 +4,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <filesystem>
 
 #include "report/ReportMessages.h"
 #include "report/pdf/ReportPdf.h"
@@ -58,6 +57,5 @@ void ReportPrinter::ExportPdf(const CZRTProDoc& doc) {
 }
 
 std::string ReportPrinter::ProposedPdfPath(const CZRTProDoc& doc) {
-    if (doc.GetPathName().empty()) return doc.GetTitle() + ".pdf";
-    return std::filesystem::path(doc.GetPathName()).replace_extension(".pdf").string();
+    return PathWithExtension(doc, ".pdf");
 }
