@@ -134,6 +134,8 @@ PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons,
                     caption.empty() ? QString::fromLatin1(WindowMessages::kAppTitle)
                                     : QString::fromLatin1(caption),
                     DisplayText(text), BoxButtons(buttons), m_pOwner);
+    // A message can be selected and copied, a long refusal most of all.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return AnswerOf(box.exec());
 }
 
