@@ -50,7 +50,6 @@ std::optional<int> PlaceNumber(const std::string& text) {
 // A row's new values, checked.
 struct InputChange {
     int m_nIndex;
-    int m_nLine;
     std::optional<std::string> m_arch;
     std::optional<std::string> m_name;
     std::optional<std::string> m_original;
@@ -59,7 +58,7 @@ struct InputChange {
 
 class CsvRows {
 public:
-    CsvRows(const CZRTProDoc& doc, CsvImportOutcome& outcome) : m_doc(doc), m_outcome(outcome) {
+    CsvRows(const CZRTProDoc& doc, CsvImportOutcome& outcome) : m_outcome(outcome) {
         for (const InputPlace& p : InputPlaces(doc))
             m_places[{p.m_nPort, p.m_nUnit, p.m_nInput}] = p.m_nIndex;
     }
@@ -106,7 +105,7 @@ public:
             else
                 key[k] = *n;
         }
-        InputChange change{-1, row.m_nLine, {}, {}, {}, {}};
+        InputChange change{-1, {}, {}, {}, {}};
         if (m_outcome.m_refused.size() == refusedBefore) {
             const auto place = m_places.find({key[0], key[1], key[2]});
             if (place == m_places.end()) {
@@ -167,7 +166,6 @@ private:
         return std::nullopt;
     }
 
-    const CZRTProDoc& m_doc;
     CsvImportOutcome& m_outcome;
     std::map<std::array<int, 3>, int> m_places;
     std::map<std::string, size_t> m_columns;
