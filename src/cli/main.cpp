@@ -14,6 +14,7 @@
 #include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/UnitCommandsCli.h"
+#include "cli/Utf8Output.h"
 
 namespace {
 
@@ -46,6 +47,9 @@ int UsageError(const CliCommand& c, const std::string& hint) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Names are the unit's Latin-1; the terminal reads UTF-8.
+    const Utf8Output out(std::cout);
+    const Utf8Output err(std::cerr);
     if (argc < 2) {
         PrintOverview(std::cerr);
         return kExitUsage;

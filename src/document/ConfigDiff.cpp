@@ -108,7 +108,9 @@ std::string ZoneText(const CZoneEntry& z) {
 }
 
 void CompareZones(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    std::map<std::string, std::pair<std::string, std::string>> byArch;
+    std::map<std::string, std::pair<std::string, std::string>,
+             bool (*)(const std::string&, const std::string&)>
+        byArch(ArchNumberLess);
     for (const CZoneEntry& z : a.m_zones) byArch[z.m_strArch].first = ZoneText(z);
     for (const CZoneEntry& z : b.m_zones) byArch[z.m_strArch].second = ZoneText(z);
     for (const auto& [arch, texts] : byArch)

@@ -17,6 +17,6 @@ struct DiffItem {
 
 // The differences between `self` and `other`: the system, the settings, the
 // idle loop, every input (matched by its label, "Input 2" or "exp 1, inp 3")
-// and the unassigned numbers. Equal configurations give an empty list; names
-// are compared without their trailing blanks, which the unit pads names with.
+// and the unassigned numbers (in number order: "9" before "10"). Equal configurations give an empty
+// list; names are compared without their trailing blanks, which the unit pads names with.
 std::vector<DiffItem> CompareConfigurations(const ZrtConfig& self, const ZrtConfig& other);

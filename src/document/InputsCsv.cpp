@@ -7,17 +7,35 @@
 #include <optional>
 #include <vector>
 
+#include "document/ArchMoves.h"
 #include "document/CsvText.h"
+#include "document/DocumentMessages.h"
 #include "document/InputPlaces.h"
 #include "model/Format.h"
 #include "tree/ArchRules.h"
+#include "tree/NameRule.h"
 
 namespace {
 
+namespace M = DocumentMessages;
+
 constexpr const char* kColumns[] = {"port",          "unit", "input",   "arch",
                                     "original_arch", "name", "pageable"};
+constexpr size_t kRefusalsShown = 20;
 
 std::string NumberOrEmpty(int n) { return n ? std::to_string(n) : std::string(); }
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
 
 // A whole number from 1 of at most three digits, 0 for an empty field, or nothing.
 std::optional<int> PlaceNumber(const std::string& text) {
@@ -34,101 +52,121 @@ struct InputChange {
     int m_nIndex;
     std::optional<std::string> m_arch;
     std::optional<std::string> m_name;
+    std::optional<std::string> m_original;
+    std::optional<std::string> m_pageable;
 };
 
-class CsvImport {
+class CsvRows {
 public:
-    CsvImport(const CZRTProDoc& doc, std::string& error) : m_doc(doc), m_error(error) {
+    CsvRows(const CZRTProDoc& doc, CsvImportOutcome& outcome) : m_outcome(outcome) {
         for (const InputPlace& p : InputPlaces(doc))
             m_places[{p.m_nPort, p.m_nUnit, p.m_nInput}] = p.m_nIndex;
     }
 
     bool ReadHeader(const CsvRecord& header) {
         for (size_t c = 0; c < header.m_fields.size(); ++c) {
-            const std::string& name = header.m_fields[c];
-            const bool known =
-                std::find(std::begin(kColumns), std::end(kColumns), name) != std::end(kColumns);
-            if (!known || m_columns.count(name))
-                return Fail(header.m_nLine, name,
-                            known ? "the column is given twice" : "no such column");
+            const std::string name = Lower(Trim(header.m_fields[c]));
+            if (name.empty()) continue;
+            if (std::find(std::begin(kColumns), std::end(kColumns), name) == std::end(kColumns)) {
+                m_outcome.m_notes.push_back(
+                    StrFormat(M::kCsvColumnIgnored, Latin1Or(header.m_fields[c]).c_str()));
+                continue;
+            }
+            if (m_columns.count(name)) Refuse(header.m_nLine, name, M::kCsvColumnTwice);
             m_columns[name] = c;
         }
         for (const char* needed : {"port", "unit", "input"})
-            if (!m_columns.count(needed))
-                return Fail(header.m_nLine, needed, "the column is missing");
+            if (!m_columns.count(needed)) Refuse(header.m_nLine, needed, M::kCsvColumnMissing);
         if (!m_columns.count("arch") && !m_columns.count("name"))
-            return Fail(header.m_nLine, "arch", "neither an arch nor a name column");
+            Refuse(header.m_nLine, "arch", M::kCsvNothingToTake);
         m_nFieldCount = header.m_fields.size();
-        return true;
+        return m_outcome.Accepted();
     }
 
-    bool ReadRow(const CsvRecord& row) {
-        if (row.m_fields.size() != m_nFieldCount)
-            return Fail(row.m_nLine, "",
-                        StrFormat("%zu fields where the header has %zu", row.m_fields.size(),
-                                  m_nFieldCount));
-        int key[3];
+    void ReadRow(const CsvRecord& row) {
+        // Empty cells a spreadsheet adds past the last column are no fields.
+        size_t count = row.m_fields.size();
+        while (count > m_nFieldCount && Trim(row.m_fields[count - 1]).empty()) --count;
+        if (count != m_nFieldCount) {
+            m_outcome.m_refused.push_back(
+                StrFormat(M::kCsvRow, row.m_nLine,
+                          StrFormat(M::kCsvFieldCount, count, m_nFieldCount).c_str()));
+            return;
+        }
+        const size_t refusedBefore = m_outcome.m_refused.size();
+        int key[3] = {0, 0, 0};
         const char* placeColumns[] = {"port", "unit", "input"};
         for (int k = 0; k < 3; ++k) {
-            const auto n = PlaceNumber(Field(row, placeColumns[k]));
-            if (!n) return Fail(row.m_nLine, placeColumns[k], "not a whole number from 1");
-            key[k] = *n;
+            const std::string text = Trim(Field(row, placeColumns[k]));
+            const auto n = PlaceNumber(text);
+            if (!n)
+                Refuse(row.m_nLine, placeColumns[k],
+                       StrFormat(M::kCsvNotPlace, Latin1Or(text).c_str()));
+            else
+                key[k] = *n;
         }
-        const auto place = m_places.find({key[0], key[1], key[2]});
-        if (place == m_places.end())
-            return Fail(row.m_nLine, "port", "no such input in this configuration");
-        const int index = place->second;
-        if (const auto seen = m_rowOf.find(index); seen != m_rowOf.end())
-            return Fail(row.m_nLine, "port",
-                        StrFormat("the input is already given on line %d", seen->second));
-        m_rowOf[index] = row.m_nLine;
-        InputChange change{index, std::nullopt, std::nullopt};
-        if (m_columns.count("arch")) {
-            const std::string arch = Field(row, "arch");
-            if (!CheckArch(row.m_nLine, arch)) return false;
-            change.m_arch = arch;
+        InputChange change{-1, {}, {}, {}, {}};
+        if (m_outcome.m_refused.size() == refusedBefore) {
+            const auto place = m_places.find({key[0], key[1], key[2]});
+            if (place == m_places.end()) {
+                Refuse(row.m_nLine, "port", M::kCsvNoSuchInput);
+            } else if (const auto seen = m_rowOf.find(place->second); seen != m_rowOf.end()) {
+                Refuse(row.m_nLine, "port", StrFormat(M::kCsvInputTwice, seen->second));
+            } else {
+                change.m_nIndex = place->second;
+                m_rowOf[change.m_nIndex] = row.m_nLine;
+            }
         }
-        if (m_columns.count("name")) {
-            const auto name = Latin1FromUtf8(Field(row, "name"));
-            if (!name)
-                return Fail(row.m_nLine, "name", "a character outside the unit's character set");
-            change.m_name = TrimTrailingSpace(*name);
-            if (change.m_name->size() > kNameLength)
-                return Fail(row.m_nLine, "name",
-                            StrFormat("longer than the unit's %zu characters", kNameLength));
-        }
-        m_changes.push_back(std::move(change));
-        return true;
+        if (m_columns.count("arch")) change.m_arch = CheckArch(row.m_nLine, Field(row, "arch"));
+        if (m_columns.count("name")) change.m_name = CheckName(row.m_nLine, Field(row, "name"));
+        if (m_columns.count("original_arch")) change.m_original = Trim(Field(row, "original_arch"));
+        if (m_columns.count("pageable")) change.m_pageable = Lower(Trim(Field(row, "pageable")));
+        if (m_outcome.m_refused.size() == refusedBefore) m_changes.push_back(std::move(change));
     }
 
     const std::vector<InputChange>& Changes() const { return m_changes; }
 
 private:
-    const std::string& Field(const CsvRecord& row, const std::string& column) const {
-        return row.m_fields[m_columns.at(column)];
+    std::string Field(const CsvRecord& row, const std::string& column) const {
+        return FromFormulaSafeCell(row.m_fields[m_columns.at(column)]);
     }
 
-    bool CheckArch(int line, const std::string& arch) {
-        if (arch.empty()) return Fail(line, "arch", "an Arch Number is needed");
+    // Text of the file for a message: the Latin-1 the program's texts are in.
+    static std::string Latin1Or(const std::string& utf8) {
+        return Latin1FromUtf8(utf8).value_or("?");
+    }
+
+    std::optional<std::string> CheckArch(int line, const std::string& field) {
+        const std::string arch = Trim(field);
+        if (arch.empty()) return Refuse(line, "arch", M::kCsvArchNeeded);
         if (!HasLegalArchCharacters(arch))
-            return Fail(line, "arch", "only digits, \"#\" and \"*\" make an Arch Number");
+            return Refuse(line, "arch", StrFormat(M::kCsvArchCharacters, Latin1Or(arch).c_str()));
         if (arch.size() > kArchMaxLength)
-            return Fail(line, "arch", StrFormat("longer than %zu characters", kArchMaxLength));
-        for (const CZoneEntry& z : m_doc.m_zones)
-            if (z.m_strArch == arch)
-                return Fail(line, "arch", "the number is among the unassigned numbers");
-        return true;
+            return Refuse(line, "arch", StrFormat(M::kCsvArchLong, arch.c_str()));
+        return arch;
     }
 
-    bool Fail(int line, const std::string& column, const std::string& why) {
-        m_error = column.empty()
-                      ? StrFormat("line %d: %s", line, why.c_str())
-                      : StrFormat("line %d, column %s: %s", line, column.c_str(), why.c_str());
-        return false;
+    std::optional<std::string> CheckName(int line, const std::string& field) {
+        const auto name = Latin1FromUtf8(field);
+        if (!name) return Refuse(line, "name", M::kCsvNameCharacterSet);
+        const std::string trimmed = TrimTrailingSpace(*name);
+        switch (::CheckName(trimmed)) {
+            case NameProblem::TooLong:
+                return Refuse(line, "name", M::kCsvNameLong);
+            case NameProblem::ControlCharacter:
+                return Refuse(line, "name", M::kCsvNameControl);
+            case NameProblem::None:
+                break;
+        }
+        return trimmed;
     }
 
-    const CZRTProDoc& m_doc;
-    std::string& m_error;
+    std::nullopt_t Refuse(int line, const std::string& column, const std::string& why) {
+        m_outcome.m_refused.push_back(StrFormat(M::kCsvCell, line, column.c_str(), why.c_str()));
+        return std::nullopt;
+    }
+
+    CsvImportOutcome& m_outcome;
     std::map<std::array<int, 3>, int> m_places;
     std::map<std::string, size_t> m_columns;
     std::map<int, int> m_rowOf;
@@ -136,18 +174,40 @@ private:
     std::vector<InputChange> m_changes;
 };
 
-void ApplyChange(CZRTProDoc& doc, const InputChange& change) {
-    CConfigNode& node = doc.m_nodes[static_cast<size_t>(change.m_nIndex)];
-    if (change.m_name && *change.m_name != TrimTrailingSpace(node.m_strName)) {
-        node.m_strName = node.m_strOrigName = PadName(*change.m_name);
-        doc.SetModifiedFlag();
+bool SameInputs(const ZrtConfig& a, const ZrtConfig& b) {
+    return a.m_idleLoop == b.m_idleLoop && a.m_zones == b.m_zones &&
+           std::equal(a.m_nodes.begin(), a.m_nodes.end(), b.m_nodes.begin(), b.m_nodes.end(),
+                      [](const CConfigNode& x, const CConfigNode& y) {
+                          return x.SameStoredValues(y) && x.m_pPageClass == y.m_pPageClass;
+                      });
+}
+
+void ApplyChanges(CZRTProDoc& doc, const std::vector<InputChange>& changes) {
+    std::vector<ArchMove> moves;
+    for (const InputChange& c : changes)
+        if (c.m_arch) moves.push_back({c.m_nIndex, *c.m_arch});
+    const ZrtConfig before = doc;
+    MoveArchNumbers(doc, moves);
+    for (const InputChange& c : changes) {
+        CConfigNode& node = doc.m_nodes[static_cast<size_t>(c.m_nIndex)];
+        if (c.m_name && *c.m_name != TrimTrailingSpace(node.m_strName))
+            node.m_strName = node.m_strOrigName = PadName(*c.m_name);
     }
-    if (change.m_arch && *change.m_arch != node.m_strArch) {
-        const std::string oldArch = node.m_strArch;
-        node.m_strArch = node.m_strOrigArch = *change.m_arch;
-        std::replace(doc.m_idleLoop.begin(), doc.m_idleLoop.end(), oldArch, *change.m_arch);
-        doc.SetModifiedFlag();
+    if (!SameInputs(doc, before)) doc.SetModifiedFlag();
+}
+
+// Notes for the columns the import reads but does not apply, where the file
+// differs from the result.
+void NoteColumnsNotApplied(const CZRTProDoc& doc, const std::vector<InputChange>& changes,
+                           CsvImportOutcome& outcome) {
+    int original = 0, pageable = 0;
+    for (const InputChange& c : changes) {
+        const CConfigNode& node = doc.m_nodes[static_cast<size_t>(c.m_nIndex)];
+        if (c.m_original && *c.m_original != node.m_strOrigArch) ++original;
+        if (c.m_pageable && *c.m_pageable != (node.IsNonPageable() ? "no" : "yes")) ++pageable;
     }
+    if (original) outcome.m_notes.push_back(StrFormat(M::kCsvOriginalNotApplied, original));
+    if (pageable) outcome.m_notes.push_back(StrFormat(M::kCsvPageableNotApplied, pageable));
 }
 
 }  // namespace
@@ -172,17 +232,50 @@ std::string ExportInputsCsv(const CZRTProDoc& doc) {
     return out;
 }
 
-bool ImportInputsCsv(CZRTProDoc& doc, const std::string& text, std::string& error) {
-    const auto records = ParseCsv(text, error);
-    if (!records) return false;
-    if (records->empty()) {
-        error = "line 1: the file has no header row";
-        return false;
+CsvImportOutcome ImportInputsCsv(CZRTProDoc& doc, const std::string& bytes) {
+    CsvImportOutcome outcome;
+    const std::string text = SpreadsheetTextAsUtf8(bytes);
+    std::string error;
+    const auto records = ParseCsv(text, CsvSeparator(text), error);
+    if (!records) {
+        outcome.m_refused.push_back(StrFormat(M::kCsvMalformed, error.c_str()));
+        return outcome;
     }
-    CsvImport import{doc, error};
-    if (!import.ReadHeader(records->front())) return false;
-    for (size_t r = 1; r < records->size(); ++r)
-        if (!import.ReadRow((*records)[r])) return false;
-    for (const InputChange& change : import.Changes()) ApplyChange(doc, change);
-    return true;
+    if (records->empty()) {
+        outcome.m_refused.push_back(M::kCsvNoHeader);
+        return outcome;
+    }
+    CsvRows rows{doc, outcome};
+    if (!rows.ReadHeader(records->front())) return outcome;
+    for (size_t r = 1; r < records->size(); ++r) rows.ReadRow((*records)[r]);
+    if (!outcome.Accepted()) return outcome;
+    ApplyChanges(doc, rows.Changes());
+    NoteColumnsNotApplied(doc, rows.Changes(), outcome);
+    return outcome;
+}
+
+bool ImportInputsCsv(CZRTProDoc& doc, const std::string& bytes, std::string& error) {
+    const CsvImportOutcome outcome = ImportInputsCsv(doc, bytes);
+    error = RefusalText(outcome.m_refused);
+    return outcome.Accepted();
+}
+
+std::string RefusalText(const std::vector<std::string>& refused) {
+    std::string text;
+    for (size_t i = 0; i < refused.size() && i < kRefusalsShown; ++i)
+        text += (i ? "\n" : "") + refused[i];
+    if (refused.size() > kRefusalsShown)
+        text += "\n" + StrFormat(M::kCsvMoreRefused, refused.size() - kRefusalsShown);
+    return text;
+}
+
+std::vector<std::string> SharedNumberLines(const ZrtConfig& config) {
+    std::map<std::string, int, bool (*)(const std::string&, const std::string&)> holders(
+        ArchNumberLess);
+    for (int i = kFixedNodeCount; i < config.NodeCount(); ++i)
+        if (config.CarriesArch(i)) ++holders[config.m_nodes[static_cast<size_t>(i)].m_strArch];
+    std::vector<std::string> lines;
+    for (const auto& [arch, count] : holders)
+        if (count > 1) lines.push_back(StrFormat(M::kCsvShared, count, arch.c_str()));
+    return lines;
 }

@@ -1,5 +1,7 @@
 #include "document/InputsCsvFile.h"
 
+#include <map>
+
 #include "document/DocumentMessages.h"
 #include "document/InputsCsv.h"
 #include "model/FileIo.h"
@@ -20,7 +22,7 @@ bool ExportInputsCsvFile(const CZRTProDoc& doc, const std::string& path, std::st
     return false;
 }
 
-std::optional<CZRTProDoc> ImportInputsCsvFile(const CZRTProDoc& doc, const std::string& path,
+std::optional<CsvPreview> ImportInputsCsvFile(const CZRTProDoc& doc, const std::string& path,
                                               std::string& error) {
     const auto text = ReadWholeFile(path, kMaxCsvBytes);
     if (!text) {
@@ -28,13 +30,33 @@ std::optional<CZRTProDoc> ImportInputsCsvFile(const CZRTProDoc& doc, const std::
                           static_cast<int>(kMaxCsvBytes >> 20));
         return std::nullopt;
     }
-    CZRTProDoc imported = doc;
-    std::string why;
-    if (!ImportInputsCsv(imported, *text, why)) {
-        error = path + ": " + why;
+    CsvPreview preview{doc, {}, {}};
+    const CsvImportOutcome outcome = ImportInputsCsv(preview.m_doc, *text);
+    if (!outcome.Accepted()) {
+        error = StrFormat(DocumentMessages::kCsvRefused, path.c_str()) + "\n" +
+                RefusalText(outcome.m_refused);
         return std::nullopt;
     }
-    return imported;
+    preview.m_shared = SharedNumberLines(preview.m_doc);
+    preview.m_notes = outcome.m_notes;
+    return preview;
+}
+
+std::vector<bool> SharedNumberRows(const std::vector<DiffItem>& changes,
+                                   const ZrtConfig& imported) {
+    std::map<std::string, int> holders;
+    for (int i = kFixedNodeCount; i < imported.NodeCount(); ++i)
+        if (imported.CarriesArch(i)) ++holders[imported.m_nodes[static_cast<size_t>(i)].m_strArch];
+    const std::string suffix = " Arch Number";
+    std::vector<bool> rows;
+    for (const DiffItem& d : changes) {
+        const bool numberRow = d.m_strItem.size() > suffix.size() &&
+                               d.m_strItem.ends_with(suffix) &&
+                               d.m_strItem.find(" original ") == std::string::npos;
+        const auto held = holders.find(d.m_strOther);
+        rows.push_back(numberRow && held != holders.end() && held->second > 1);
+    }
+    return rows;
 }
 
 void ApplyImportedInputs(DocumentContext& ctx, const CZRTProDoc& imported) {

@@ -7,6 +7,7 @@
 #include "import/ImportFiles.h"
 #include "model/ModelMessages.h"
 #include "tree/BuildTree.h"
+#include "tree/NameRule.h"
 
 namespace {
 
@@ -18,6 +19,10 @@ std::string TrimWhiteSpace(const std::string& s) {
 }
 
 }  // namespace
+
+void BlankNameControls(std::vector<CImportRecord>& records) {
+    for (CImportRecord& r : records) r.m_strName = BlankControlCharacters(r.m_strName);
+}
 
 void FillUnassignedZones(CZRTProDoc& doc, const std::vector<CImportRecord>& records, int ports,
                          int ciuCount) {
@@ -65,6 +70,7 @@ bool ImportPagingFile(DocumentContext& ctx, Profile& profile, ImportKind kind) {
     else
         importer = std::make_unique<CDatabaseImporter>(ctx.m_prompter, ctx.m_pProcesses);
     if (importer->Read(path) != IMPORT_OK) return false;
+    BlankNameControls(importer->m_records);
 
     CZRTProDoc& doc = ctx.m_doc;
     doc.m_strImportPath = path;

@@ -6,6 +6,10 @@
 #include "import/CPagingImporter.h"
 #include "model/Profile.h"
 
+// Makes every control character in the records' names a blank: a name goes
+// into the unit's memory as it is, where a tab or a line break does harm.
+void BlankNameControls(std::vector<CImportRecord>& records);
+
 // Puts every record from index ports + 23 x ciuCount on (those no input
 // takes) into the document's unassigned zones, Arch Numbers trimmed.
 void FillUnassignedZones(CZRTProDoc& doc, const std::vector<CImportRecord>& records, int ports,

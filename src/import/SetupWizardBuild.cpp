@@ -87,6 +87,7 @@ int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFile
     }
     // A file that cannot be read has said why; nothing is built from it.
     if (importer->Read(readPath) != IMPORT_OK) return 1;
+    BlankNameControls(importer->m_records);
 
     CZRTProDoc& doc = ctx.m_doc;
     TakeAnswers(doc, a);

@@ -1,5 +1,6 @@
 #include "tree/ArchRules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -113,4 +114,32 @@ std::string TrimTrailingSpace(const std::string& text) {
     size_t end = text.size();
     while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
     return text.substr(0, end);
+}
+
+bool ArchNumberLess(const std::string& a, const std::string& b) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            size_t ei = i, ej = j;
+            while (ei < a.size() && digit(a[ei])) ++ei;
+            while (ej < b.size() && digit(b[ej])) ++ej;
+            // Values compared as text without their leading zeros.
+            size_t si = a.find_first_not_of('0', i), sj = b.find_first_not_of('0', j);
+            si = std::min(si, ei);
+            sj = std::min(sj, ej);
+            const std::string va = a.substr(si, ei - si), vb = b.substr(sj, ej - sj);
+            if (va.size() != vb.size()) return va.size() < vb.size();
+            if (va != vb) return va < vb;
+            i = ei;
+            j = ej;
+        } else {
+            if (a[i] != b[j])
+                return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]);
+            ++i;
+            ++j;
+        }
+    }
+    if (i < a.size() || j < b.size()) return j < b.size() && i >= a.size();
+    return a < b;
 }

@@ -30,6 +30,10 @@ bool HasLegalArchCharacters(const std::string& arch);
 bool ValidateArchEntry(const CZRTProDoc& doc, const std::string& arch, int index,
                        Prompter& prompter);
 
+// The order people read Arch Numbers in: runs of digits by their value ("9"
+// before "10"), other characters by their byte; equal values by their bytes.
+bool ArchNumberLess(const std::string& a, const std::string& b);
+
 // A name as stored: padded on the right with blanks to 15 characters.
 std::string PadName(const std::string& name);
 

@@ -22,6 +22,12 @@ inline constexpr const char* kArchAssignedAt =
     "The arch number %s is already assigned at %s,  Please choose a different one.";
 inline constexpr const char* kArchInPool =
     "The arch number %s is already in use. Please choose a different one.";
+// The rule for a name.
+inline constexpr const char* kNameTooLong =
+    "A name has at most 15 characters.  Please choose a shorter name.";
+inline constexpr const char* kNameControlCharacter =
+    "A name cannot hold a tab, a line break or another control character.  "
+    "Please choose a different name.";
 
 // The find bar above the tree.
 inline constexpr const char* kFindPosition = "%d of %d";

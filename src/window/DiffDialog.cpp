@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "document/CsvText.h"
 #include "window/WindowMessages.h"
 
 namespace {
@@ -26,12 +27,12 @@ QString CountText(size_t count) {
     return QString::fromLatin1(M::kDiffMany).arg(count);
 }
 
-// A cell as one field of a tab-separated line.
+// A cell as one field of a tab-separated line, never taken for a formula.
 QString Field(const QTableWidgetItem* item) {
     QString text = item ? item->text() : QString();
     for (QChar& c : text)
         if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-    return text;
+    return QString::fromStdString(FormulaSafeCell(text.toStdString()));
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <algorithm>
 
 #include "window/WindowMessages.h"
 
@@ -57,6 +60,18 @@ QString StartFolder(const std::string& stored, const std::string& proposed) {
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
     const QString near = QFileInfo(QFile::decodeName(proposed.c_str())).absolutePath();
     return !proposed.empty() && QFileInfo(near).isDir() ? near : QDir::homePath();
+}
+
+// A message of this many lines is a list, shown wide enough that its lines
+// do not wrap.
+constexpr long kListLines = 4;
+
+void WidenForList(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = box.fontMetrics().averageCharWidth() * 110;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QMessageBox::Icon BoxIcon(PromptIcon icon, PromptButtons buttons) {
@@ -134,6 +149,9 @@ PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons,
                     caption.empty() ? QString::fromLatin1(WindowMessages::kAppTitle)
                                     : QString::fromLatin1(caption),
                     DisplayText(text), BoxButtons(buttons), m_pOwner);
+    // A message can be selected and copied, a long refusal most of all.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (std::count(text.begin(), text.end(), '\n') >= kListLines) WidenForList(box);
     return AnswerOf(box.exec());
 }
 

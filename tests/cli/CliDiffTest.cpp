@@ -43,7 +43,7 @@ TEST_F(CliDiffTest, ExitsAsDiffDoes) {
 
     run = Cli("diff " + a + " " + b);
     EXPECT_EQ(run.m_nStatus, 1) << run.m_strErr;
-    EXPECT_EQ(run.m_strOut, "Input 2 name: Caf\xE9 | Gym\n");
+    EXPECT_EQ(run.m_strOut, "Input 2 name: Caf\xC3\xA9 | Gym\n");
 
     run = Cli("diff --json " + a + " " + b);
     EXPECT_EQ(run.m_nStatus, 1) << run.m_strErr;
@@ -73,7 +73,7 @@ TEST_F(CliDiffTest, ComparesWithWhatTheUnitHolds) {
     EXPECT_EQ(run.m_nStatus, 0) << run.m_strOut << run.m_strErr;
     run = Cli("diff " + SaveSite("b.zrt", "Gym") + " " + unit);
     EXPECT_EQ(run.m_nStatus, 1) << run.m_strErr;
-    EXPECT_EQ(run.m_strOut, "Input 2 name: Gym | Caf\xE9\n");
+    EXPECT_EQ(run.m_strOut, "Input 2 name: Gym | Caf\xC3\xA9\n");
 
     run = Cli("diff " + a + " " + a + " " + unit);
     EXPECT_EQ(run.m_nStatus, 2);

@@ -53,7 +53,7 @@ TEST_F(CliTest, ConflictsExitWithOneWhenInputsShareANumber) {
     EXPECT_EQ(run.m_nStatus, 0);
     run = Cli("conflicts " + SaveSite("12"));
     EXPECT_EQ(run.m_nStatus, 1);
-    EXPECT_EQ(run.m_strOut, "\r\nInput 2, 12  Caf\xE9\r\n conflicts:\r\n   Input 4, 12   \r\n");
+    EXPECT_EQ(run.m_strOut, "\r\nInput 2, 12  Caf\xC3\xA9\r\n conflicts:\r\n   Input 4, 12   \r\n");
 }
 
 TEST_F(CliTest, FailuresAndUsageErrors) {
@@ -130,7 +130,7 @@ TEST_F(CliTest, ImageOfAConfigurationCellByCell) {
     run = Cli("decode " + image + " --ports 4 -o " + back);
     ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
     run = Cli("show " + back);
-    EXPECT_NE(run.m_strOut.find("Input 2, 12  Caf\xE9\n"), std::string::npos) << run.m_strOut;
+    EXPECT_NE(run.m_strOut.find("Input 2, 12  Caf\xC3\xA9\n"), std::string::npos) << run.m_strOut;
     EXPECT_NE(run.m_strOut.find("Input 4, 14    (non-pageable)"), std::string::npos);
     EXPECT_NE(run.m_strOut.find("  40  Spare \"A\"\n"), std::string::npos);
 }

@@ -76,9 +76,14 @@ TEST(ConfigDiffTest, EachChangeGivesItsItems) {
          [](CZRTProDoc& d) {
              d.m_zones[0].m_nZoneId = -3;
              d.m_zones.push_back({"91", "", 10});
+             d.m_zones.push_back({"100", "", 11});
+             d.m_zones.push_back({"9", "", 12});
          },
-         {{"Unassigned 90", "unassigned, Spare", "unassigned, Spare, non-pageable"},
-          {"Unassigned 91", "", "unassigned"}}},
+         // In number order, "9" before "10".
+         {{"Unassigned 9", "", "unassigned"},
+          {"Unassigned 90", "unassigned, Spare", "unassigned, Spare, non-pageable"},
+          {"Unassigned 91", "", "unassigned"},
+          {"Unassigned 100", "", "unassigned"}}},
     };
     for (const DiffCase& c : cases) {
         CZRTProDoc a, b;

@@ -45,12 +45,18 @@ protected:
 TEST_F(InputsCsvFileTest, ImportIsPreviewedThenAppliedAsOneStep) {
     const std::string before = EncodeZrt(m_doc);
     std::string error;
-    const auto imported = ImportInputsCsvFile(
+    const auto preview = ImportInputsCsvFile(
         m_doc, WriteCsv("port,unit,input,arch,name\n2,,,11,Gym\n3,,,40,\n"), error);
-    ASSERT_TRUE(imported) << error;
+    ASSERT_TRUE(preview) << error;
     EXPECT_EQ(EncodeZrt(m_doc), before);
+    EXPECT_EQ(preview->m_shared, std::vector<std::string>{"2 inputs would share 11"});
+    const auto changes = CompareConfigurations(m_doc, preview->m_doc);
+    const auto shared = SharedNumberRows(changes, preview->m_doc);
+    ASSERT_EQ(shared.size(), changes.size());
+    for (size_t r = 0; r < changes.size(); ++r)
+        EXPECT_EQ(shared[r], changes[r].m_strItem == "Input 2 Arch Number") << changes[r].m_strItem;
 
-    ApplyImportedInputs(m_ctx, *imported);
+    ApplyImportedInputs(m_ctx, preview->m_doc);
     EXPECT_EQ(Node("Input 2").m_strArch, "11");
     EXPECT_EQ(Node("Input 3").m_strArch, "40");
     EXPECT_TRUE(m_doc.IsModified());
@@ -77,7 +83,7 @@ TEST_F(InputsCsvFileTest, FilesThatCannotBeTakenNameThemselves) {
     } cases[] = {
         {missing, missing + ": cannot be read, or larger than 4 MB"},
         {large, large + ": cannot be read, or larger than 4 MB"},
-        {refused, refused + ": line 2, column arch: "},
+        {refused, refused + ": the file is refused, nothing was changed:\nline 2, column arch: "},
     };
     for (const auto& c : cases) {
         std::string error;

@@ -251,13 +251,14 @@ TEST_F(ImportBuildTest, NamedLunettaFolderKeepsItsAdministrators) {
     lines[0] = "0";
     m_dir.Write("TDX_FILE.DAT", TdxFile(lines));
     m_dir.Write("tdx_admn.usr", AdminFile({{6, 1}, {6, 2}, {6, 3}, {6, 4}}));
-    m_dir.Write("tdx_bd01.usr", BoardFile({{0x01, 0x01, "Office"}, {0x01, 0x02, "Hall"}}));
+    // A control character in a name becomes a blank.
+    m_dir.Write("tdx_bd01.usr", BoardFile({{0x01, 0x01, "Off\tice"}, {0x01, 0x02, "Hall"}}));
     const std::string picked = m_dir.PathOf("tdx_bd01.usr");
     m_wizard.m_answers = NamedFile(picked, "", 1, 0);
     ASSERT_EQ(RunSetupWizard(m_ctx, m_wizard), 0);
 
     EXPECT_EQ(InputArches(), (std::vector<std::string>{"101", "102", "*999", "*998"}));
-    EXPECT_EQ(m_doc.m_nodes[3].m_strName, "Office");
+    EXPECT_EQ(m_doc.m_nodes[3].m_strName, "Off ice");
     EXPECT_EQ(m_doc.m_zones.size(), 20u);
     EXPECT_EQ(m_doc.m_zones.front(), (CZoneEntry{"*997", "", 4}));
     EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{601, 602, 603, 604}));
@@ -413,7 +414,7 @@ TEST_F(ImportBuildTest, LunettaImportCommandBuildsFromTheChosenFolder) {
     lines[1] = "0";
     m_dir.Write("TDX_FILE.DAT", TdxFile(lines));
     m_dir.Write("tdx_admn.usr", AdminFile({{7, 1}, {7, 2}, {7, 3}, {7, 4}}));
-    m_dir.Write("tdx_bd02.usr", BoardFile({{0x02, 0x01, "Gym"}}));
+    m_dir.Write("tdx_bd02.usr", BoardFile({{0x02, 0x01, "G\x01y\x7Fm"}}));
     MemoryProfile profile;
     profile.SetString("Directories", "LastUnitFileDir", "/start/");
     m_prompter.m_files.push_back(m_dir.PathOf("TDX_FILE.DAT"));
@@ -423,6 +424,7 @@ TEST_F(ImportBuildTest, LunettaImportCommandBuildsFromTheChosenFolder) {
     EXPECT_EQ(m_prompter.m_fileChoices, std::vector<FileChoice>{FileChoice::OpenLunetta});
     EXPECT_EQ(profile.GetString("Directories", "LastUnitFileDir", ""), m_dir.Folder());
     EXPECT_EQ(InputArches()[0], "201");
+    EXPECT_EQ(m_doc.m_nodes[3].m_strName, "G y m");
     EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{701, 702, 703, 704}));
     EXPECT_EQ(m_doc.m_nPagingSystem, 2);
     EXPECT_EQ(m_doc.m_strImportPath, m_dir.PathOf("TDX_FILE.DAT"));

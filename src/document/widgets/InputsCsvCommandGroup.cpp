@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMainWindow>
+#include <QStyle>
+#include <QTableWidget>
 
 #include "document/ConfigDiff.h"
 #include "document/InputsCsvFile.h"
@@ -16,6 +19,28 @@
 namespace {
 
 QString DisplayName(const std::string& path) { return QFile::decodeName(FileNameOf(path).c_str()); }
+
+// Adds to the preview's count line the numbers inputs would share and what
+// the file holds that is not applied, and marks the rows of shared numbers.
+void ShowPreviewFindings(DiffDialog& dialog, const CsvPreview& preview,
+                         const std::vector<bool>& sharedRows) {
+    auto* count = dialog.findChild<QLabel*>("diffCount");
+    auto* table = dialog.findChild<QTableWidget*>("diffTable");
+    if (!count || !table) return;
+    QStringList lines{count->text()};
+    for (const auto* group : {&preview.m_shared, &preview.m_notes})
+        for (const std::string& line : *group) lines << QString::fromLatin1(line.c_str());
+    count->setText(lines.join('\n'));
+    const QIcon mark = dialog.style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QString tip = QString::fromLatin1(DocumentWidgetMessages::kSharedMark);
+    for (int r = 0; r < table->rowCount() && r < static_cast<int>(sharedRows.size()); ++r) {
+        if (!sharedRows[static_cast<size_t>(r)]) continue;
+        QTableWidgetItem* other = table->item(r, 2);
+        if (!other) continue;
+        other->setIcon(mark);
+        other->setToolTip(tip);
+    }
+}
 
 }  // namespace
 
@@ -53,18 +78,19 @@ void InputsCsvCommandGroup::Import() {
     std::string path = m_frame.Doc().GetPathName();
     if (!m_frame.Prompter().ChooseFile(FileChoice::OpenCsv, path)) return;
     std::string error;
-    const auto imported = ImportInputsCsvFile(m_frame.Doc(), path, error);
-    if (!imported) {
+    const auto preview = ImportInputsCsvFile(m_frame.Doc(), path, error);
+    if (!preview) {
         m_frame.Prompter().Message(error, PromptButtons::Ok, PromptIcon::Warning);
         return;
     }
-    const auto changes = CompareConfigurations(m_frame.Doc(), *imported);
+    const auto changes = CompareConfigurations(m_frame.Doc(), preview->m_doc);
     DiffDialog dialog(changes, QString::fromLatin1(M::kImportCaption),
                       QString::fromLatin1(M::kAfterImport), DiffDialog::Mode::Confirm,
                       &m_frame.Window());
+    ShowPreviewFindings(dialog, *preview, SharedNumberRows(changes, preview->m_doc));
     if (dialog.exec() != QDialog::Accepted || changes.empty() || !Enabled(kCmdImportCsv)) return;
     DocumentContext ctx = m_frame.DocContext();
-    ApplyImportedInputs(ctx, *imported);
+    ApplyImportedInputs(ctx, preview->m_doc);
     m_frame.RefreshPage();
     m_frame.UpdateCommands();
     m_frame.SetStatusText(

@@ -24,6 +24,7 @@
 #include "pages/widgets/PageWidgetMessages.h"
 #include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
+#include "tree/NameRule.h"
 
 namespace {
 
@@ -274,7 +275,9 @@ void CZRTForm::OnEdit() {
         if (dialog.exec() != QDialog::Accepted) return;
         arch = dialog.Arch();
         name = dialog.Name();
-        if (ValidateArchEntry(m_ctx.m_doc, ToBytes(arch), edit->m_nIndex, m_ctx.m_prompter)) break;
+        if (ValidateArchEntry(m_ctx.m_doc, ToBytes(arch), edit->m_nIndex, m_ctx.m_prompter) &&
+            ValidateNameEntry(ToBytes(name), m_ctx.m_prompter))
+            break;
     }
     ApplyArchEdit(m_ctx.m_doc, m_ctx.m_tree, edit->m_nIndex, ToBytes(arch), ToBytes(name));
     RecordEdit(ArchEditLabel(m_ctx.m_doc, edit->m_nIndex));

@@ -2,6 +2,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -55,31 +56,39 @@ TEST_F(InputsCsvWindowTest, ExportWritesTheInputListBesideTheConfiguration) {
     EXPECT_FALSE(m_doc.IsModified());
 }
 
-// The changes are shown first: Cancel keeps the configuration, OK applies
-// them as one step, a shared number is marked as a conflict, Undo takes the
-// whole import back.
+// The changes are shown first, with the number two inputs would share
+// counted and marked: Cancel keeps the configuration, OK applies them as one
+// step, the shared number is marked as a conflict, Undo takes the whole
+// import back.
 TEST_F(InputsCsvWindowTest, ImportShowsTheChangesAndAppliesThemOnOk) {
     CMainFrame& frame = OpenSite();
     const std::string before = EncodeZrt(m_doc);
-    const std::string csv = WriteCsv("port,unit,input,arch,name\r\n2,,,11,Hall\r\n");
+    const std::string csv = WriteCsv("port;unit;input;arch;name\r\n2;;;11;-Hall\r\n");
     const std::vector<QStringList> changes = {
         {"Input 2 Arch Number", "12", "11"},
-        {"Input 2 original Arch Number", "12", "11"},
-        {"Input 2 name", "", "Hall"},
+        {"Input 2 name", "", "-Hall"},
+        {"Unassigned 12", "", "unassigned"},
     };
 
     std::vector<QStringList> rows;
-    QString copied;
+    QString count, copied;
+    std::vector<bool> marked;
     WhenShown<DiffDialog>([&](DiffDialog& dlg) {
         rows = DiffRows(dlg);
-        dlg.Table()->selectRow(2);
+        count = dlg.findChild<QLabel*>("diffCount")->text();
+        for (int r = 0; r < dlg.Table()->rowCount(); ++r)
+            marked.push_back(!dlg.Table()->item(r, 2)->icon().isNull());
+        dlg.Table()->selectRow(1);
         QTest::keySequence(dlg.Table(), QKeySequence::Copy);
         copied = QApplication::clipboard()->text();
         dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
     });
     Import(frame, csv);
     EXPECT_EQ(rows, changes);
-    EXPECT_EQ(copied, "Item\tThis configuration\tAfter the import\nInput 2 name\t\tHall\n");
+    EXPECT_EQ(count, "3 differences.\n2 inputs would share 11");
+    EXPECT_EQ(marked, (std::vector<bool>{true, false, false}));
+    // A cell a spreadsheet would run as a formula is copied as text.
+    EXPECT_EQ(copied, "Item\tThis configuration\tAfter the import\nInput 2 name\t\t'-Hall\n");
     EXPECT_EQ(EncodeZrt(m_doc), before);
     EXPECT_FALSE(m_doc.IsModified());
 
@@ -108,11 +117,17 @@ TEST_F(InputsCsvWindowTest, ARefusedFileIsNamedAndChangesNothing) {
         ADD_FAILURE() << "changes shown";
         dlg.reject();
     });
-    const std::string csv = WriteCsv("port,unit,input,arch\n2,,,1x\n");
+    const std::string csv = WriteCsv("port,unit,input,arch\n2,,,1x\n3,,,\n");
     Import(frame, csv);
+    // Every refused cell in one message.
     ASSERT_EQ(frame.Prompter().ShownTexts().size(), 1u);
-    EXPECT_EQ(frame.Prompter().ShownTexts()[0].rfind(csv + ": line 2, column arch: ", 0), 0u)
-        << frame.Prompter().ShownTexts()[0];
+    const std::string shown = frame.Prompter().ShownTexts()[0];
+    EXPECT_EQ(
+        shown.rfind(csv + ": the file is refused, nothing was changed:\nline 2, column arch: ", 0),
+        0u)
+        << shown;
+    EXPECT_NE(shown.find("\nline 3, column arch: an Arch Number is needed"), std::string::npos)
+        << shown;
     EXPECT_EQ(ModalAnswers::Waiting(), 1u);
     EXPECT_EQ(EncodeZrt(m_doc), before);
 }
