@@ -104,7 +104,8 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
 CMainFrame::~CMainFrame() = default;
 
 DocumentContext CMainFrame::DocContext() {
-    return {m_doc, *m_pTree, *m_pPrompter, &m_state, m_pProcesses.get()};
+    return {m_doc,    *m_pTree,           *m_pPrompter,
+            &m_state, m_pProcesses.get(), m_pDocuments ? &m_pDocuments->Recent() : nullptr};
 }
 
 QAction* CMainFrame::Action(int command) const {

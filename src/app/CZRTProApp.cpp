@@ -44,7 +44,9 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);
     const QStringList files = arguments.mid(1);
-    if (!files.isEmpty() && !m_pFrame->Documents().OpenAtStart(files.front())) return false;
+    // A file that does not open has shown why; the window stays, empty, as
+    // after a failed File > Open, and the wizard stays away.
+    const bool opened = files.isEmpty() || m_pFrame->Documents().OpenAtStart(files.front());
 
     m_pFrame->resize(kStartSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -56,6 +58,7 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
         splash.exec();
     }
 
+    if (!opened) return true;
     CLeftTreeView* tree = &m_pFrame->Tree();
     QMetaObject::invokeMethod(
         tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
@@ -65,7 +68,9 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
 void CZRTProApp::BringForward(const QString& file) {
     CMainFrame* frame = m_pFrame.get();
     if (!frame) return;
-    if (frame->isMinimized()) frame->showNormal();
+    // Back as it was before it was minimised: a maximised window stays so.
+    if (frame->isMinimized())
+        frame->setWindowState((frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     frame->raise();
     frame->activateWindow();
     if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != frame) {

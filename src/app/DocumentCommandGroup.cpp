@@ -30,6 +30,8 @@ DocumentCommandGroup::DocumentCommandGroup(CMainFrame& frame)
 }
 
 void DocumentCommandGroup::UpdateCommands() {
+    // A save made inside another command's save question has entered the list.
+    RefreshRecentMenu();
     const bool busy = m_frame.State().m_bBusy;
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs})
         m_frame.Action(id)->setEnabled(*DocumentCommandEnabled(id, m_frame.Doc(), busy));
@@ -85,14 +87,14 @@ void DocumentCommandGroup::Open() {
 bool DocumentCommandGroup::Save() {
     DocumentContext ctx = m_frame.DocContext();
     const bool ok = SaveDocument(ctx, false);
-    Saved(ok);
+    m_frame.UpdateCommands();
     return ok;
 }
 
 bool DocumentCommandGroup::SaveAs() {
     DocumentContext ctx = m_frame.DocContext();
     const bool ok = SaveDocument(ctx, true);
-    Saved(ok);
+    m_frame.UpdateCommands();
     return ok;
 }
 
@@ -114,14 +116,6 @@ bool DocumentCommandGroup::Opened(const std::string& path, bool ok) {
     }
     m_frame.UpdateCommands();
     return ok;
-}
-
-void DocumentCommandGroup::Saved(bool ok) {
-    if (ok) {
-        m_recent.Add(m_frame.Doc().GetPathName());
-        RefreshRecentMenu();
-    }
-    m_frame.UpdateCommands();
 }
 
 void DocumentCommandGroup::RefreshRecentMenu() {

@@ -28,9 +28,11 @@ public:
     bool SaveAs();
     void OpenRecent(int index);
 
+    // Every save adds to it (DocumentContext), also one inside another command.
+    RecentFiles& Recent() { return m_recent; }
+
 private:
     bool Opened(const std::string& path, bool ok);
-    void Saved(bool ok);
     void WizardDone(const std::string& pathBefore);
     void RefreshRecentMenu();
 

@@ -36,7 +36,7 @@ int RunModemSetup(const CliArgs& args) {
     std::cout << setup.m_strLog;
     if (!setup.m_strLog.empty() && setup.m_strLog.back() != '\n') std::cout << '\n';
     setup.Quit();
-    return checked ? kExitOk : kExitFailed;
+    return checked && setup.m_bSetUp ? kExitOk : kExitFailed;
 }
 
 }  // namespace

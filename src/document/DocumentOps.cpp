@@ -75,6 +75,7 @@ bool SaveConfiguration(DocumentContext& ctx, const std::string& path) {
     ctx.m_pMain->m_history.MarkSaved();
     ctx.m_doc.SetPathName(path);
     LabelRoot(ctx, FileNameOf(path));
+    if (ctx.m_pRecent) ctx.m_pRecent->Add(path);
     return true;
 }
 
@@ -121,20 +122,12 @@ bool ClearForNew(DocumentContext& ctx) {
 }
 
 DocumentSnapshot TakeSnapshot(const DocumentContext& ctx) {
-    DocumentSnapshot s{ctx.m_doc, {}, {}, false};
+    DocumentSnapshot s{ctx.m_doc, {}};
     if (const TreeItem root = ctx.m_tree.RootItem()) s.m_strRootLabel = ctx.m_tree.ItemText(root);
-    if (ctx.m_pMain) {
-        s.m_strPendingPassword = ctx.m_pMain->m_strPendingPassword;
-        s.m_bPasswordPending = ctx.m_pMain->m_bPasswordPending;
-    }
     return s;
 }
 
 void RestoreSnapshot(DocumentContext& ctx, const DocumentSnapshot& s) {
     ctx.m_doc = s.m_doc;
     if (const TreeItem root = ctx.m_tree.RootItem()) ctx.m_tree.SetItemText(root, s.m_strRootLabel);
-    if (ctx.m_pMain) {
-        ctx.m_pMain->m_strPendingPassword = s.m_strPendingPassword;
-        ctx.m_pMain->m_bPasswordPending = s.m_bPasswordPending;
-    }
 }

@@ -6,6 +6,7 @@
 #include "model/CZRTProDoc.h"
 #include "model/ProcessRunner.h"
 #include "model/Prompter.h"
+#include "model/RecentFiles.h"
 #include "tree/TreeSink.h"
 
 // What the document's file operations work on: the document, the tree that
@@ -17,6 +18,9 @@ struct DocumentContext {
     Prompter& m_prompter;
     MainState* m_pMain = nullptr;
     ProcessRunner* m_pProcesses = nullptr;
+    // The File menu's recent files: every save enters it, also one made by
+    // answering Yes to the save question of another command.
+    RecentFiles* m_pRecent = nullptr;
 };
 
 // Opens a configuration file and rebuilds the tree from it. Fails without a
@@ -26,7 +30,8 @@ struct DocumentContext {
 bool OpenConfiguration(DocumentContext& ctx, const std::string& path);
 
 // Writes the configuration to `path`, refusing while Arch Numbers conflict.
-// The file on disk changes only when the whole new file has been written.
+// The file on disk changes only when the whole new file has been written; the
+// saved file enters the recent files.
 bool SaveConfiguration(DocumentContext& ctx, const std::string& path);
 
 // File > Save (or Save As with `askName`): asks for a file name when the
@@ -56,11 +61,11 @@ bool ClearForNew(DocumentContext& ctx);
 // a configuration of its own (the wizard cancelled, its build failed, or the
 // unit read it asked for never happened) gives all of it back, so the window
 // shows the same configuration, tree labels, name and modified mark as before.
+// The password waiting for a write is not given back: New drops it, so that a
+// unit read or built after New never receives the previous site's password.
 struct DocumentSnapshot {
     CZRTProDoc m_doc;
     std::string m_strRootLabel;
-    std::string m_strPendingPassword;
-    bool m_bPasswordPending = false;
 };
 
 DocumentSnapshot TakeSnapshot(const DocumentContext& ctx);

@@ -81,6 +81,9 @@ bool ImportPagingFile(DocumentContext& ctx, Profile& profile, ImportKind kind) {
         doc.m_nPagingSystem = kPagingM7700;
     }
     BuildFromImport(ctx, *importer);
+    // Never saved yet: Exit, New, Open and Read offer to save it, as after
+    // the wizard's import.
+    doc.SetModifiedFlag(true);
     return true;
 }
 
@@ -88,8 +91,6 @@ bool ImportCommand(DocumentContext& ctx, Profile& profile, ImportKind kind) {
     if (ctx.m_pMain && ctx.m_pMain->m_bBusy) return false;
     if (!AskSaveChanges(ctx)) return false;
     if (!ImportPagingFile(ctx, profile, kind)) return false;
-    // The edits the question settled went with the configuration they were made to.
-    ctx.m_doc.SetModifiedFlag(false);
     if (ctx.m_pMain) ctx.m_pMain->m_history.Start(ctx.m_doc);
     return true;
 }

@@ -23,8 +23,8 @@ void BuildFromImport(DocumentContext& ctx, const CPagingImporter& importer);
 enum class ImportKind { Lunetta, M7700 };
 
 // File > Import: choose the export, read it and build from it. A file that
-// cannot be read shows why and leaves the configuration as it was. True when
-// a configuration was built.
+// cannot be read shows why and leaves the configuration as it was. The built
+// configuration is marked modified. True when a configuration was built.
 bool ImportPagingFile(DocumentContext& ctx, Profile& profile, ImportKind kind);
 
 // The File > Import command: a modified configuration is offered for saving

@@ -81,8 +81,13 @@ int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFile
             dialDigits = 2;
             break;
         case PagingFileKind::Lunetta:
-            importer = std::make_unique<CLunettaImporter>(ctx.m_prompter);
             readPath = LunettaFolderOf(a.m_strPagingFile) + "TDX_FILE.DAT";
+            // A folder without its station list is no Lunetta export: the
+            // caller's one message says so, before the reader adds its own.
+            if (!ReadFilePrefix(
+                    FindIgnoringCase(LunettaFolderOf(a.m_strPagingFile), "TDX_FILE.DAT"), 1))
+                return 1;
+            importer = std::make_unique<CLunettaImporter>(ctx.m_prompter);
             break;
     }
     // A file that cannot be read has said why; nothing is built from it.

@@ -5,6 +5,7 @@
 #include "pages/PageMessages.h"
 #include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
+#include "tree/NameRule.h"
 
 namespace {
 
@@ -125,4 +126,17 @@ void ApplyArchEdit(CZRTProDoc& doc, TreeSink& tree, int index, const std::string
     SetNodeItemText(doc, tree, index);
     if (arch != oldArch) std::replace(doc.m_idleLoop.begin(), doc.m_idleLoop.end(), oldArch, arch);
     doc.SetModifiedFlag();
+}
+
+ArchEditResult FinishArchEdit(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter,
+                              const ArchEdit& edit, const std::string& arch,
+                              const std::string& name) {
+    const std::string& newArch = edit.m_bArchEditable ? arch : edit.m_strArch;
+    if (newArch == edit.m_strArch && TrimTrailingSpace(name) == edit.m_strName)
+        return ArchEditResult::Unchanged;
+    if (edit.m_bArchEditable && !ValidateArchEntry(doc, newArch, edit.m_nIndex, prompter))
+        return ArchEditResult::Refused;
+    if (!ValidateNameEntry(name, prompter)) return ArchEditResult::Refused;
+    ApplyArchEdit(doc, tree, edit.m_nIndex, newArch, name);
+    return ArchEditResult::Applied;
 }

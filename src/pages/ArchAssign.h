@@ -48,3 +48,14 @@ std::optional<ArchEdit> BeginArchEdit(const CZRTProDoc& doc, const TreeSink& tre
 // original values; idle loop entries of the old number follow the new one.
 void ApplyArchEdit(CZRTProDoc& doc, TreeSink& tree, int index, const std::string& arch,
                    const std::string& name);
+
+enum class ArchEditResult { Refused, Unchanged, Applied };
+
+// OK in the edit dialog begun as `edit`, with the number and name it holds.
+// A number that cannot be edited is kept as stored and not checked again; a
+// typed one is checked (Refused: the messages are shown and the dialog opens
+// again). An edit that leaves the number and the name as offered changes
+// nothing; otherwise it is stored as ApplyArchEdit stores it.
+ArchEditResult FinishArchEdit(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter,
+                              const ArchEdit& edit, const std::string& arch,
+                              const std::string& name);

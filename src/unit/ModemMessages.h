@@ -7,6 +7,8 @@ namespace ModemMessages {
 inline constexpr const char* kStatusConfiguring = "Configuring M-4400 REMOTE modem";
 inline constexpr const char* kStatusReady = "Ready";
 inline constexpr const char* kStatusDone = "Remote modem set up.";
+inline constexpr const char* kStatusNotSetUp =
+    "Remote modem not set up: it did not answer every command.";
 inline constexpr const char* kMenuPrompt = "Send initialization string to the REMOTE modem";
 inline constexpr const char* kDialogTitle = "Configure Remote Modem";
 

@@ -156,10 +156,16 @@ void ModemSetup::RunModemSetup() {
         {MM::kLogPowerUp, MM::kCmdPowerUp}, {MM::kLogInit, init + MM::kLineEnd},
         {MM::kLogSaveAll, MM::kCmdSave},
     };
+    m_bSetUp = true;
     for (const auto& [line, command] : sequence) {
         m_strLog += line;
-        SendModemCommand(command);
+        if (SendModemCommand(command) != 0) m_bSetUp = false;
     }
+}
+
+const char* ModemSetup::StatusAfter(bool finished) const {
+    if (!finished) return MM::kStatusReady;
+    return m_bSetUp ? MM::kStatusDone : MM::kStatusNotSetUp;
 }
 
 void ModemSetup::Refresh() {

@@ -34,6 +34,10 @@ public:
     // Step 5: factory defaults, saves and the initialization string.
     void RunModemSetup();
 
+    // The status bar's text once the dialog has closed: set up only when the
+    // last step was reached (`finished`) and the modem answered all of it.
+    const char* StatusAfter(bool finished) const;
+
     // The initialization string edit (at most 80 characters are kept).
     void SetInitString(const std::string& text);
     void SelectPort(int index) { m_nSelectedPort = index; }
@@ -52,6 +56,7 @@ public:
     int m_nIndicator = 0;  // the step indicator, 0 to 5
     bool m_bPortListFocus = false;
     bool m_bClosed = false;  // the dialog is to close
+    bool m_bSetUp = false;   // every command of step 5 was answered
 
 private:
     void ShowStep();

@@ -119,7 +119,7 @@ bool ReadUnit(UnitContext& c) {
     ConnectUnit(c);
     if (!c.m_link.comm_GetConnectedStatus()) return false;
     if (!s.m_bVerifyPass && c.m_doc.IsModified()) {
-        DocumentContext doc{c.m_doc, c.m_tree, c.m_prompter, &s};
+        DocumentContext doc{c.m_doc, c.m_tree, c.m_prompter, &s, nullptr, c.m_pRecent};
         if (!ConfirmLeave(doc)) {
             c.m_link.comm_Disconnect();
             return false;
@@ -137,9 +137,16 @@ bool ReadUnit(UnitContext& c) {
             done = !s.m_bEnableVerify || VerifyImage(c);
         s.m_bVerifyPass = false;
     }
-    c.m_doc.SetModifiedFlag(true);
-    // A configuration read from the unit starts a history of its own.
-    if (decoded) s.m_history.Start(c.m_doc);
+    // Only a configuration read from the unit is marked, starts a history of
+    // its own and drops the password waiting for a write: that password was
+    // meant for the configuration now replaced. A read that replaced nothing
+    // leaves all three as they were.
+    if (decoded) {
+        c.m_doc.SetModifiedFlag(true);
+        s.m_history.Start(c.m_doc);
+        s.m_strPendingPassword.clear();
+        s.m_bPasswordPending = false;
+    }
     return done && fetch.m_bLeft;
 }
 

@@ -6,7 +6,9 @@
 // a write it compares the memory with the written image; otherwise it first
 // asks whether to save a modified configuration (Cancel stops the read before
 // anything is fetched) and decodes the memory into the document. A failed
-// read leaves the configuration as it was. The document ends marked modified.
+// read leaves the configuration as it was. A decoded memory marks the document
+// modified and drops the pending password; a read that replaced nothing, and a
+// verify read, leave the mark and the password as they were.
 // True when the whole memory arrived and was decoded (or, as a verify, matched).
 bool ReadUnit(UnitContext& c);
 

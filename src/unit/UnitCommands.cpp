@@ -15,10 +15,7 @@ bool ReadCommand(UnitContext& c) {
     if (c.m_state.m_bBusy) return false;
     c.m_state.m_bCancelRequested = false;
     c.m_state.m_bVerifyPass = false;
-    const bool read = ReadUnit(c);
-    c.m_state.m_strPendingPassword.clear();
-    c.m_state.m_bPasswordPending = false;
-    return read;
+    return ReadUnit(c);
 }
 
 bool ReadCopyCommand(UnitContext& c, CZRTProDoc& copy) {

@@ -9,15 +9,15 @@
 // end without a failure.
 
 // Read: a plain read (never the verify read of a write); the pending password
-// is dropped afterwards whatever the outcome.
+// is dropped only when the read replaced the configuration.
 bool ReadCommand(UnitContext& c);
 
 // View > Compare with Unit: the unit's configuration read into `copy`, the
 // open one left untouched (as ReadUnitCopy).
 bool ReadCopyCommand(UnitContext& c, CZRTProDoc& copy);
 
-// The setup wizard's read; the wizard has already cleared the verify flag and
-// clears its own pending-read flag afterwards.
+// The setup wizard's read, which behaves as Read; the wizard has already
+// cleared the verify flag and clears its own pending-read flag afterwards.
 bool WizardReadCommand(UnitContext& c);
 
 // Write, then the window's relayout timer ("Timer create failed" when it cannot start).

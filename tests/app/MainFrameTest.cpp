@@ -350,3 +350,22 @@ TEST_F(AppTest, VerifyWriteIsAStoredSetting) {
     EXPECT_TRUE(verify->isChecked());
     EXPECT_EQ(m_profile->GetInt("userdata", "EnableVerify", -1), 1);
 }
+
+// A file saved by answering Yes to another command's save question enters the
+// recent files, as every save does.
+TEST_F(AppTest, ASaveInTheSaveQuestionEntersTheRecentFiles) {
+    CMainFrame& frame = NewFrame();
+    const std::string a = WriteConfig("a.zrt", 4, 0, 10);
+    const std::string b = WriteConfig("b.zrt", 8, 0, 10);
+    ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(a)));
+    frame.Documents().Recent().Remove(a);
+    m_doc.SetModifiedFlag();
+    frame.Prompter().SetNextAnswer(PromptAnswer::Yes);
+    ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(b)));
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to a.zrt?"});
+    EXPECT_EQ(frame.Action(kCmdRecentFirst)->text(),
+              QString("&1 %1").arg(QString::fromStdString(b)));
+    EXPECT_EQ(frame.Action(kCmdRecentFirst + 1)->text(),
+              QString("&2 %1").arg(QString::fromStdString(a)));
+    EXPECT_EQ(RecentFiles(*m_profile, 4).Paths(), (std::vector<std::string>{b, a}));
+}

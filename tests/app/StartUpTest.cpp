@@ -52,14 +52,31 @@ TEST_F(AppTest, EmptyStartShowsTheStartViewAndRunsTheWizardOnce) {
     EXPECT_EQ(wizards, 1);
 }
 
-TEST_F(AppTest, ABadFileOnTheCommandLineEndsTheStart) {
+// A double click on a damaged or missing file: its message, then the window,
+// empty, as after a failed File > Open.
+TEST_F(AppTest, ABadFileOnTheCommandLineLeavesTheWindowEmpty) {
     std::ofstream(PathOf("bad.zrt"), std::ios::binary) << "not a configuration";
-    CZRTProApp app(UniqueInstanceName(), m_profile.get());
-    app.m_prepareFrame = [](CMainFrame& frame) { frame.Prompter().SetScripted(true); };
-    EXPECT_FALSE(app.InitInstance({"zrtpro", QString::fromStdString(PathOf("bad.zrt"))}, 0));
-    const auto shown = app.MainFrame()->Prompter().ShownTexts();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].rfind("Cannot open file:" + PathOf("bad.zrt") + ",version #:", 0), 0u);
+    const std::pair<std::string, std::string> cases[] = {
+        {PathOf("bad.zrt"), "Cannot open file:" + PathOf("bad.zrt") + ",version #:"},
+        {PathOf("missing.zrt"), "Failed to open document."}};
+    for (const auto& [path, message] : cases) {
+        SCOPED_TRACE(path);
+        CZRTProApp app(UniqueInstanceName(), m_profile.get());
+        int wizards = 0;
+        app.m_prepareFrame = [&](CMainFrame& frame) {
+            frame.Prompter().SetScripted(true);
+            frame.Tree().m_runWizard = [&] { ++wizards; };
+        };
+        ASSERT_TRUE(app.InitInstance({"zrtpro", QString::fromStdString(path)}, 0));
+        QCoreApplication::processEvents();
+        const auto shown = app.MainFrame()->Prompter().ShownTexts();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].rfind(message, 0), 0u) << shown[0];
+        EXPECT_TRUE(app.MainFrame()->isVisible());
+        EXPECT_EQ(app.MainFrame()->Tree().RootItem(), nullptr);
+        EXPECT_EQ(app.Doc().GetPathName(), "");
+        EXPECT_EQ(wizards, 0);
+    }
 }
 
 // A double click on a file while the program runs: the running window comes
@@ -76,6 +93,7 @@ TEST_F(AppTest, ASecondStartBringsTheFirstForwardOpensItsFileAndEnds) {
         first.InitInstance({"zrtpro", QString::fromStdString(WriteConfig("a.zrt", 4, 0, 20))}, 0));
     first.Doc().SetModifiedFlag(true);
     first.MainFrame()->Prompter().SetNextAnswer(PromptAnswer::No);
+    first.MainFrame()->showMaximized();
     first.MainFrame()->showMinimized();
 
     const std::string other = WriteConfig("x.zrt", 8, 1, 300);
@@ -83,6 +101,7 @@ TEST_F(AppTest, ASecondStartBringsTheFirstForwardOpensItsFileAndEnds) {
     EXPECT_FALSE(second.InitInstance({"zrtpro", QString::fromStdString(other)}, 0));
     EXPECT_EQ(second.MainFrame(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !first.MainFrame()->isMinimized(); }, 5000));
+    EXPECT_TRUE(first.MainFrame()->isMaximized()) << "back in the state it had";
     EXPECT_TRUE(QTest::qWaitFor([&] { return first.Doc().GetPathName() == other; }, 5000));
     EXPECT_EQ(first.MainFrame()->Prompter().ShownTexts(),
               std::vector<std::string>{"Save changes to a.zrt?"});

@@ -7,6 +7,7 @@
 #include "document/DocumentOps.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
+#include "model/MemoryProfile.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "support/TempDir.h"
@@ -240,7 +241,11 @@ TEST_F(DocumentOpsTest, LeavingAnUnmodifiedDocumentAsksNothing) {
     EXPECT_TRUE(m_prompter.Texts().empty());
 }
 
+// Saved by the question, the file enters the recent files as every save does.
 TEST_F(DocumentOpsTest, LeavingAModifiedDocumentCanSaveIt) {
+    MemoryProfile profile;
+    RecentFiles recent(profile, 4);
+    m_ctx.m_pRecent = &recent;
     m_doc.SetPathName(PathOf("keep.zrt"));
     m_doc.SetModifiedFlag();
     m_prompter.m_answers = {PromptAnswer::Yes};
@@ -248,6 +253,7 @@ TEST_F(DocumentOpsTest, LeavingAModifiedDocumentCanSaveIt) {
     EXPECT_EQ(m_prompter.m_shown[0].m_buttons, PromptButtons::YesNoCancel);
     EXPECT_EQ(Slurp(PathOf("keep.zrt")), EncodeZrt(m_doc));
     EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(recent.Paths(), std::vector<std::string>{PathOf("keep.zrt")});
 }
 
 TEST(CommandEnabling, DocumentCommandsFollowBusyAndConfigured) {

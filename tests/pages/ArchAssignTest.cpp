@@ -179,3 +179,50 @@ TEST_F(ArchAssignTest, EditingANonPageableNumberRenamesIdleEntries) {
     EXPECT_FALSE(pageable->m_bArchEditable);
     EXPECT_EQ(pageable->m_strName, "Hall");
 }
+
+// OK in the edit dialog: a number that cannot be typed is kept whole and not
+// checked again; an edit that changes nothing stores nothing.
+TEST_F(ArchAssignTest, FinishingAnEditKeepsWhatCannotBeTypedAndStoresOnlyChanges) {
+    const std::string longName = "Main Entrance Hall";  // 18 characters, as a reader may give
+    const struct {
+        const char* what;
+        bool pageable;
+        std::string stored;  // Input 1's number before the edit
+        std::string typedArch, typedName;
+        ArchEditResult result;
+        std::string arch, name;  // Input 1 afterwards
+        size_t messages;
+    } cases[] = {
+        {"nothing changed", true, "10234", "1023", longName, ArchEditResult::Unchanged, "10234",
+         longName, 0},
+        {"read-only number never cut", true, "10234", "1023", "Gate", ArchEditResult::Applied,
+         "10234", PadName("Gate"), 0},
+        {"read-only number shared is not checked", true, "22", "22", "Gate",
+         ArchEditResult::Applied, "22", PadName("Gate"), 0},
+        {"typed number checked", false, "21", "5A", longName, ArchEditResult::Refused, "21",
+         longName, 1},
+        {"typed number kept, name trailing blanks", false, "21", "21", longName + "  ",
+         ArchEditResult::Unchanged, "21", longName, 0},
+    };
+    const CZRTProDoc start = m_doc;
+    for (const auto& c : cases) {
+        m_doc = start;
+        Input(1).m_strArch = Input(1).m_strOrigArch = c.stored;
+        Input(1).m_strName = Input(1).m_strOrigName = longName;
+        if (!c.pageable) Input(1).MakeNonPageable();
+        m_prompter.m_shown.clear();
+        m_tree.SelectItem(Input(1).m_hItem);
+        const auto edit = BeginArchEdit(m_doc, m_tree, m_prompter);
+        ASSERT_TRUE(edit) << c.what;
+        EXPECT_EQ(edit->m_strArch, c.stored) << c.what;
+        EXPECT_EQ(edit->m_strName, longName) << c.what;
+        EXPECT_EQ(FinishArchEdit(m_doc, m_tree, m_prompter, *edit, c.typedArch, c.typedName),
+                  c.result)
+            << c.what;
+        EXPECT_EQ(Input(1).m_strArch, c.arch) << c.what;
+        EXPECT_EQ(Input(1).m_strOrigArch, c.arch) << c.what;
+        EXPECT_EQ(Input(1).m_strName, c.name) << c.what;
+        EXPECT_EQ(m_doc.IsModified(), c.result == ArchEditResult::Applied) << c.what;
+        EXPECT_EQ(m_prompter.m_shown.size(), c.messages) << c.what;
+    }
+}

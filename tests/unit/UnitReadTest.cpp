@@ -95,8 +95,10 @@ TEST_F(UnitReadTest, SaveQuestionComesFirstAndCancelStopsTheRead) {
         rig.m_doc.SetModifiedFlag(true);
         rig.m_prompter.m_answers = {c.answer};
         rig.m_prompter.m_files = {dir.PathOf("chosen.zrt")};
+        rig.m_state.m_bPasswordPending = true;
         rig.AnswerFourPorts();
         ReadCommand(rig.m_ctx);
+        EXPECT_EQ(rig.m_state.m_bPasswordPending, !c.read) << c.what;
 
         const std::string title = c.hasPath ? "site.zrt" : "untitled";
         ASSERT_FALSE(rig.m_prompter.m_shown.empty()) << c.what;
@@ -201,6 +203,7 @@ TEST_F(UnitReadTest, FailedReadsKeepTheConfiguration) {
         ASSERT_TRUE(rig.m_unit.LoadEeprom(m_unit.Eeprom()));
         BuildNumbered(rig.m_doc, rig.m_tree, 8, 0, 40);
         rig.m_doc.SetPathName("/sites/kept.zrt");
+        rig.m_doc.SetModifiedFlag(false);
         rig.m_state.m_strPendingPassword = "newpw";
         rig.m_state.m_bPasswordPending = true;
         rig.AnswerFourPorts();
@@ -210,12 +213,14 @@ TEST_F(UnitReadTest, FailedReadsKeepTheConfiguration) {
         EXPECT_EQ(rig.m_link.m_calls, c.calls) << c.what;
         EXPECT_EQ(rig.m_unit.InProgrammingMode(), c.programming) << c.what;
         EXPECT_FALSE(rig.m_state.m_bBusy) << c.what;
-        EXPECT_EQ(rig.m_state.m_strPendingPassword, "") << c.what;
-        EXPECT_FALSE(rig.m_state.m_bPasswordPending) << c.what;
         EXPECT_EQ(rig.m_ui.m_nWaitDepth, 0) << c.what;
-        // The eight-port configuration stays, and no model question is asked,
-        // unless the whole memory arrived.
+        // The eight-port configuration, its clean mark and the password waiting
+        // for the next write stay, and no model question is asked, unless the
+        // whole memory arrived.
         const bool decoded = c.what == std::string("programming mode not left");
+        EXPECT_EQ(rig.m_doc.IsModified(), decoded) << c.what;
+        EXPECT_EQ(rig.m_state.m_strPendingPassword, decoded ? "" : "newpw") << c.what;
+        EXPECT_EQ(rig.m_state.m_bPasswordPending, !decoded) << c.what;
         EXPECT_EQ(rig.m_doc.NodeCount(), decoded ? 7 : 11) << c.what;
         if (!decoded) {
             EXPECT_EQ(rig.m_doc.GetPathName(), "/sites/kept.zrt") << c.what;
@@ -250,13 +255,14 @@ TEST_F(UnitReadTest, VerifyReadThatCannotEnterProgrammingModeStillEndsTheBusySta
     EXPECT_EQ(m_ui.m_events, (Calls{"ShowLinkPage", "RestorePage(0)", "StartRelayoutTimer"}));
 }
 
-TEST_F(UnitReadTest, WizardReadKeepsThePendingPasswordAndNothingRunsWhileBusy) {
+TEST_F(UnitReadTest, WizardReadDropsThePendingPasswordAsReadDoesAndNothingRunsWhileBusy) {
     m_state.m_strPendingPassword = "newpw";
     m_state.m_bPasswordPending = true;
     AnswerFourPorts();
     WizardReadCommand(m_ctx);
     EXPECT_EQ(m_doc.m_nodes[4].m_strName, "Hall");
-    EXPECT_TRUE(m_state.m_bPasswordPending);
+    EXPECT_EQ(m_state.m_strPendingPassword, "");
+    EXPECT_FALSE(m_state.m_bPasswordPending);
 
     UnitRig busy;
     busy.m_state.m_bBusy = true;

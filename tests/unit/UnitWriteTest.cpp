@@ -146,10 +146,10 @@ TEST_F(UnitWriteTest, VerifyPassesOnAFaithfulUnit) {
                                     "StartRelayoutTimer"}));
     EXPECT_TRUE(std::any_of(m_prompter.m_statusTexts.begin(), m_prompter.m_statusTexts.end(),
                             [](const std::string& s) { return s == "Verifying...   99%"; }));
-    // The model is not touched by a verify; the document is marked modified all the same.
+    // The model is not touched by a verify, nor is its modified mark.
     EXPECT_EQ(m_doc.m_nodes[4].m_strArch, arch);
     EXPECT_TRUE(m_prompter.m_unitModelAsks.empty());
-    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_FALSE(m_doc.IsModified());
 }
 
 TEST_F(UnitWriteTest, VerifyFailsOnAUnitThatCorruptsACell) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "pages/PageMessages.h"
 #include "pages/widgets/PageWidgetMessages.h"
@@ -15,13 +16,24 @@ ArchEntryDlg::ArchEntryDlg(const QString& arch, const QString& name, bool archEd
                            QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QString::fromLatin1(PageWidgetMessages::kArchEntryCaption));
-    m_pArch = new QLineEdit(arch, this);
+    // The limits apply to what is typed: a stored number or name that is longer
+    // (station numbers and dial strings can be) is shown whole.
+    m_pArch = new QLineEdit(this);
     m_pArch->setObjectName("newArch");
-    m_pArch->setMaxLength(static_cast<int>(kArchMaxLength));
-    m_pArch->setReadOnly(!archEditable);
-    m_pName = new QLineEdit(name, this);
+    m_pArch->setMaxLength(static_cast<int>(std::max<qsizetype>(kArchMaxLength, arch.size())));
+    m_pArch->setText(arch);
+    if (!archEditable) {
+        m_pArch->setReadOnly(true);
+        m_pArch->setFocusPolicy(Qt::ClickFocus);
+        // Drawn on the dialog's own background, as a field that takes no typing.
+        QPalette palette = m_pArch->palette();
+        palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+        m_pArch->setPalette(palette);
+    }
+    m_pName = new QLineEdit(this);
     m_pName->setObjectName("newName");
-    m_pName->setMaxLength(static_cast<int>(kNameLength));
+    m_pName->setMaxLength(static_cast<int>(std::max<qsizetype>(kNameLength, name.size())));
+    m_pName->setText(name);
     // Wide enough for fifteen of the widest characters a name may hold.
     m_pName->setMinimumWidth(m_pName->fontMetrics().horizontalAdvance(QString(16, 'W')));
 

@@ -5,8 +5,9 @@
 class QLineEdit;
 
 // "Enter New Arch Number or Name": a new number (4 characters at most, typed
-// only for a non-pageable input) and a new name (15 at most). OK closes the
-// dialog only while a number is there.
+// only for a non-pageable input; otherwise shown read-only) and a new name (15
+// at most). The stored values are shown whole, and the focus starts in the
+// field that can be typed first. OK closes the dialog only while a number is there.
 class ArchEntryDlg : public QDialog {
     Q_OBJECT
 public:

@@ -168,7 +168,10 @@ bool CIdleLoopForm::eventFilter(QObject* watched, QEvent* event) {
             OnAdd();
             return true;
         }
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+        // Delete (the keypad's too) removes a loop line only from the loop list;
+        // elsewhere, as in the delay field, it is the field's own key.
+        if (watched == m_pIdleList && key->key() == Qt::Key_Delete &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             // Claiming the override keeps the key from the window's shortcuts;
             // the press that follows is the page's.
             if (event->type() == QEvent::KeyPress) OnRemove();

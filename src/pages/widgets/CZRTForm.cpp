@@ -24,7 +24,6 @@
 #include "pages/widgets/PageWidgetMessages.h"
 #include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
-#include "tree/NameRule.h"
 
 namespace {
 
@@ -275,11 +274,11 @@ void CZRTForm::OnEdit() {
         if (dialog.exec() != QDialog::Accepted) return;
         arch = dialog.Arch();
         name = dialog.Name();
-        if (ValidateArchEntry(m_ctx.m_doc, ToBytes(arch), edit->m_nIndex, m_ctx.m_prompter) &&
-            ValidateNameEntry(ToBytes(name), m_ctx.m_prompter))
-            break;
+        const ArchEditResult result = FinishArchEdit(m_ctx.m_doc, m_ctx.m_tree, m_ctx.m_prompter,
+                                                     *edit, ToBytes(arch), ToBytes(name));
+        if (result == ArchEditResult::Unchanged) return;
+        if (result == ArchEditResult::Applied) break;
     }
-    ApplyArchEdit(m_ctx.m_doc, m_ctx.m_tree, edit->m_nIndex, ToBytes(arch), ToBytes(name));
     RecordEdit(ArchEditLabel(m_ctx.m_doc, edit->m_nIndex));
     // Selecting the input again shows a fresh page with the new values.
     const TreeItem item = m_ctx.m_doc.m_nodes[static_cast<size_t>(edit->m_nIndex)].m_hItem;

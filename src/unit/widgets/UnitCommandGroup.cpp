@@ -12,6 +12,7 @@
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/ModemMessages.h"
+#include "unit/ModemSetup.h"
 #include "unit/UnitCommands.h"
 #include "unit/UnitMessages.h"
 #include "unit/widgets/ConnectionDlg.h"
@@ -100,8 +101,14 @@ void UnitCommandGroup::UpdateCommands() {
 }
 
 UnitContext UnitCommandGroup::Context() {
-    return UnitContext{m_frame.Doc(), m_frame.Tree(), m_frame.Prompter(), m_frame.State(), *m_link,
-                       *m_pLinkUi,    m_clock};
+    return UnitContext{m_frame.Doc(),
+                       m_frame.Tree(),
+                       m_frame.Prompter(),
+                       m_frame.State(),
+                       *m_link,
+                       *m_pLinkUi,
+                       m_clock,
+                       m_frame.DocContext().m_pRecent};
 }
 
 template <typename Command>
@@ -195,8 +202,7 @@ void UnitCommandGroup::ConfigureRemoteModem() {
     ModemDlg dialog(&m_frame.Window());
     // The dialog ends accepted only once its last step has been done.
     const bool done = dialog.exec() == QDialog::Accepted;
-    m_frame.SetStatusText(
-        QString::fromLatin1(done ? ModemMessages::kStatusDone : ModemMessages::kStatusReady));
+    m_frame.SetStatusText(QString::fromLatin1(dialog.Setup().StatusAfter(done)));
     m_bRunning = false;
     m_frame.UpdateCommands();
 }

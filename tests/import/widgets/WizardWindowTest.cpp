@@ -18,6 +18,7 @@
 #include "support/ModalAnswers.h"
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/UnitCommandGroup.h"
+#include "unit/widgets/WindowUnitLink.h"
 
 namespace {
 
@@ -345,7 +346,7 @@ TEST_F(WizardWindowTest, LunettaImportOffersToSaveThenAsksForTheUnit) {
     EXPECT_EQ(m_doc.m_nPagingSystem, 2);
     EXPECT_EQ(m_doc.GetPathName(), "");
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
-    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_TRUE(m_doc.IsModified()) << "never saved: leaving it offers to save";
     EXPECT_EQ(m_profile->GetString("Directories", "LastUnitFileDir", ""), PathOf("lu") + "/");
     // The file the edits were not saved to is untouched.
     EXPECT_EQ(Slurp(PathOf("site.zrt")), saved);
@@ -372,3 +373,52 @@ TEST_F(WizardWindowTest, M7700ImportBuildsFromTheDatabase) {
 }
 
 }  // namespace
+
+// A password accepted for one site never reaches the unit read after New: the
+// settings page takes a password, New reads the demonstration unit through the
+// wizard, and the next write leaves the unit without that password.
+TEST_F(WizardWindowTest, APasswordFromBeforeNewNeverReachesTheUnitReadAfterIt) {
+    CMainFrame& frame = NewFrame();
+    UnitCommandGroup* units = nullptr;
+    for (QObject* child : frame.children())
+        if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) units = group;
+    ASSERT_NE(units, nullptr);
+    const auto connectToDemonstration = [] {
+        WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
+    };
+    ASSERT_TRUE(
+        frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
+    // A Lunetta site with a 3-digit dial plan (the unit does not hold the plan).
+    const auto givePlan = [this] {
+        m_doc.m_nPagingSystem = 2;
+        m_doc.m_nDialDigits = 3;
+    };
+    givePlan();
+    connectToDemonstration();
+    frame.Action(kCmdWriteUnit)->trigger();
+    ASSERT_EQ(frame.StatusText(), "Write complete.");
+
+    ClickItem(frame.Tree(), ItemOf(m_doc, "Settings"));
+    QTest::keyClicks(frame.RightPane()->findChild<QLineEdit*>("password"), "siteA");
+    QTest::mouseClick(frame.RightPane()->findChild<QPushButton*>("accept"), Qt::LeftButton);
+    ASSERT_TRUE(frame.State().m_bPasswordPending);
+
+    WhenShown<CSetupWizardDlg>([](CSetupWizardDlg& page) { Click(page, WC::kReadUnit); });
+    connectToDemonstration();
+    frame.Prompter().SetNextUnitModel({1, 0});
+    frame.Action(kCmdFileNew)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.StatusText() == "Read complete."; }, 10000));
+    EXPECT_EQ(m_doc.GetTitle(), "untitled");
+    EXPECT_FALSE(frame.State().m_bPasswordPending);
+    EXPECT_EQ(frame.State().m_strPendingPassword, "");
+
+    givePlan();
+    frame.Prompter().ClearShown();
+    connectToDemonstration();
+    frame.Action(kCmdWriteUnit)->trigger();
+    ASSERT_EQ(frame.StatusText(), "Write complete.");
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{});
+    const std::string memory = Slurp(units->Link().DemoMemoryPath());
+    ASSERT_EQ(memory.size(), 65536u);
+    EXPECT_EQ(memory.substr(0xFFD0, 9), std::string(9, '\0')) << "no password from before New";
+}

@@ -207,3 +207,34 @@ TEST_F(PageTest, EditingAPageableInputOffersOnlyTheName) {
     EXPECT_EQ(frame.Tree().ItemText(Node("Input 2").m_hItem),
               "Input 2, 22  " + PadName("Sports Hall"));
 }
+
+// A station number longer than four characters and a name longer than fifteen
+// are shown whole; OK with nothing changed leaves the configuration, its mark
+// and the undo history alone.
+TEST_F(PageTest, EditDialogShowsStoredValuesWholeAndOkWithoutChangeChangesNothing) {
+    const std::string longName = "Main Entrance Hall";
+    CMainFrame& frame = OpenSite([&](CZRTProDoc& doc) {
+        CConfigNode& input = doc.m_nodes[static_cast<size_t>(NodeLabelled(doc, "Input 2"))];
+        input.m_strArch = input.m_strOrigArch = "10234";
+        input.m_strName = input.m_strOrigName = longName;
+    });
+    CZRTForm* page = Show<CZRTForm>(frame, "Input 2");
+    ASSERT_NE(page, nullptr);
+    WhenShown<ArchEntryDlg>([&](ArchEntryDlg& d) {
+        auto* arch = d.findChild<QLineEdit*>("newArch");
+        EXPECT_EQ(d.Arch(), "10234");
+        EXPECT_EQ(d.Name().toStdString(), longName);
+        EXPECT_EQ(d.focusWidget(), d.findChild<QLineEdit*>("newName"));
+        EXPECT_EQ(arch->palette().color(QPalette::Base), d.palette().color(QPalette::Window))
+            << "the number that cannot be typed looks so";
+        Press(d, "OK");
+    });
+    QTest::mouseClick(page->findChild<QPushButton*>("editArch"), Qt::LeftButton);
+    EXPECT_EQ(ModalAnswers::Waiting(), 0u);
+    EXPECT_EQ(Node("Input 2").m_strArch, "10234");
+    EXPECT_EQ(Node("Input 2").m_strOrigArch, "10234");
+    EXPECT_EQ(Node("Input 2").m_strName, longName);
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_FALSE(frame.State().m_history.CanUndo());
+    EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+}

@@ -89,17 +89,25 @@ TEST_F(IdleLoopPageTest, ArrowsAndDoubleClicksMoveNumbersBetweenTheLists) {
     EXPECT_EQ(Loop(), (Strings{"21", "21", "22", "23", Node("Input 4").m_strArch}));
 }
 
-TEST_F(IdleLoopPageTest, DeleteRemovesALineEvenFromTheDelayField) {
+TEST_F(IdleLoopPageTest, DeleteRemovesALineOnlyFromTheLoopList) {
     Open();
     ClickLine(m_pLoop, 0);
     QTest::mouseClick(m_pDelay, Qt::LeftButton);
     ASSERT_TRUE(m_pDelay->hasFocus());
     QTest::keyClick(m_pDelay, Qt::Key_End);
+    QTest::keyClicks(m_pDelay, "5");
     QTest::keyClick(m_pDelay, Qt::Key_Home);
-    QTest::keyClick(m_pDelay, Qt::Key_Delete);
+    QTest::keyClick(m_pDelay, Qt::Key_Delete);  // 105 becomes 05
+    EXPECT_EQ(Loop(), (Strings{"21", "22", "23"}));
+    EXPECT_EQ(m_pDelay->text(), "05");
+    EXPECT_EQ(m_doc.m_nIdleDelay, 5);
+
+    ClickLine(m_pLoop, 0);
+    ASSERT_TRUE(m_pLoop->hasFocus());
+    QTest::keyClick(m_pLoop, Qt::Key_Delete);
     EXPECT_EQ(Loop(), (Strings{"22", "23"}));
-    EXPECT_EQ(m_pDelay->text(), "10");
-    EXPECT_EQ(m_doc.m_nIdleDelay, 10);
+    QTest::keyClick(m_pLoop, Qt::Key_Delete, Qt::KeypadModifier);
+    EXPECT_EQ(Loop(), (Strings{"23"}));
 }
 
 TEST_F(IdleLoopPageTest, EnterInTheNumbersAddsTheSelectedOne) {

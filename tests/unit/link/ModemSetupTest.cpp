@@ -208,6 +208,26 @@ TEST_F(ModemSetupTest, StepFiveSendsTheFiveCommandsWithTheirLogLines) {
                                         "Send ATY0\r\n", "Delete", "Send ATS0=2\r\n", "Delete",
                                         "Send AT&W0\r\n", "Delete"}));
     EXPECT_EQ(m_setup.m_strInstructions.rfind("Factory defaults have been restored", 0), 0u);
+    EXPECT_STREQ(m_setup.StatusAfter(true), "Remote modem set up.");
+    EXPECT_STREQ(m_setup.StatusAfter(false), "Ready");
+}
+
+// A modem that leaves any command of the last step unanswered is not set up.
+TEST_F(ModemSetupTest, AnUnansweredCommandOfStepFiveMeansNotSetUp) {
+    for (const char* silent : {"AT&F0\r\n", "ATY0\r\n", "ATS0=2\r\n"}) {
+        ScriptedModem modem;
+        ModemSetup setup(modem, ThreePorts, {});
+        modem.m_answers[silent] = "";
+        setup.Open();
+        while (setup.m_nStep < 4) setup.Proceed();
+        setup.SetInitString("ATS0=2");
+        setup.Proceed();
+        ASSERT_EQ(setup.m_nStep, 5) << silent;
+        EXPECT_NE(setup.m_strLog.find("No reply from modem"), std::string::npos) << silent;
+        EXPECT_STREQ(setup.StatusAfter(true),
+                     "Remote modem not set up: it did not answer every command.")
+            << silent;
+    }
 }
 
 TEST_F(ModemSetupTest, EmptyInitializationStringSendsJustTheLineEnd) {

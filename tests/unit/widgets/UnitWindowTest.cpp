@@ -159,6 +159,11 @@ TEST_F(UnitWindowTest, WritesWithVerifyRefusesToCloseMeanwhileAndReadsBack) {
     EXPECT_EQ(book.m_strLastUsed, "Bench unit");
     EXPECT_EQ(Slurp(PathOf("profile.ini")).find("4321"), std::string::npos);
 
+    // A verified write leaves the mark as it was; an edit made since is offered
+    // for saving before the read.
+    EXPECT_FALSE(m_doc.IsModified());
+    m_doc.SetModifiedFlag(true);
+
     // Read it back: the same entry, picked from the book.
     frame.Prompter().ClearShown();
     frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the modified configuration is not saved
