@@ -45,6 +45,7 @@ public:
         return m_link.comm_GetCurrentPword(password);
     }
     void comm_Disconnect() override { m_link.comm_Disconnect(); }
+    std::string ConnectProblem() const override { return m_link.ConnectProblem(); }
     uint32_t comm_Connect(const std::string& port, int flags, int raw) override {
         return m_link.comm_Connect(port, flags, raw);
     }

@@ -32,7 +32,24 @@ std::string Setting(Refusal what, uint32_t value) {
     return {};
 }
 
+// Far more than a server's one-line reason.
+constexpr size_t kLongestSaying = 200;
+
 }  // namespace
+
+std::string DeviceServerClosed(const std::string& server, std::span<const uint8_t> said) {
+    // Its words as one line of printable text; anything else is not a reason.
+    std::string words;
+    for (uint8_t b : said) {
+        if (words.size() >= kLongestSaying) break;
+        const bool blank = b == ' ' || b == '\r' || b == '\n' || b == '\t';
+        if (blank && !words.empty() && words.back() != ' ') words += ' ';
+        if (!blank && b > 0x20 && b < 0x7F) words += static_cast<char>(b);
+    }
+    while (!words.empty() && words.back() == ' ') words.pop_back();
+    if (words.empty()) return StrFormat(UnitMessages::kDeviceServerClosed, server.c_str());
+    return StrFormat(UnitMessages::kDeviceServerSaid, server.c_str(), words.c_str());
+}
 
 std::string DeviceServerProblem(const TelnetComPort& telnet, const std::string& server) {
     switch (telnet.LineState()) {

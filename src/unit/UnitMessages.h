@@ -129,6 +129,11 @@ inline constexpr const char* kBinaryRefused =
 inline constexpr const char* kLineSettingRefused =
     "The device server at %s would not set its serial line to %s (it answered %s). Choose a speed "
     "its serial port supports, and check the port's settings on the device server.";
+inline constexpr const char* kDeviceServerSaid =
+    "The device server at %s closed the connection, saying: %s";
+inline constexpr const char* kDeviceServerClosed =
+    "The device server at %s closed the connection before setting up its serial line; another "
+    "client may be using the port.";
 inline constexpr const char* kComPortSilent =
     "The device server at %s did not answer the serial line settings. Check that its port is set "
     "up for RFC 2217 (Telnet COM port control) and not for raw TCP.";

@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -99,13 +101,22 @@ private:
         ::close(s);
         return ntohs(address.sin_port);
     }
+    // Whether a socket listens on the port, read from the kernel's table: a trial
+    // connection would make ser2net open the device, and it refuses the next
+    // client until it has closed it again.
     static bool Listening(int port) {
-        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-        const sockaddr_in address = Loopback(port);
-        const bool ok =
-            ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-        ::close(s);
-        return ok;
+        char local[16];
+        std::snprintf(local, sizeof local, "0100007F:%04X", port);
+        std::ifstream table("/proc/net/tcp");
+        std::string line;
+        while (std::getline(table, line)) {
+            // "sl local_address rem_address st ...": state 0A is LISTEN.
+            std::istringstream fields(line);
+            std::string slot, address, remote, state;
+            fields >> slot >> address >> remote >> state;
+            if (address == local && state == "0A") return true;
+        }
+        return false;
     }
 
     pid_t m_pid = -1;

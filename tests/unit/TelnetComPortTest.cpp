@@ -172,4 +172,25 @@ TEST(TelnetComPort, ARefusalIsToldInTheUsersWords) {
     }
 }
 
+// What ser2net sends to a second client while its port's device is still
+// held: its options (WILL and DO SUPPRESS-GO-AHEAD, WILL and DONT ECHO, DO and
+// WILL BINARY, DO COM-PORT-OPTION), then a line of text, then it closes.
+TEST(TelnetComPort, AServerThatClosesIsQuoted) {
+    TelnetComPort telnet(9600);
+    telnet.Opening();
+    const Bytes greeting = {0xFF, 0xFB, 0x03, 0xFF, 0xFD, 0x03, 0xFF, 0xFB, 0x01, 0xFF, 0xFE,
+                            0x01, 0xFF, 0xFD, 0x00, 0xFF, 0xFB, 0x00, 0xFF, 0xFD, 0x2C};
+    const std::string text = "Port's device already in use\r\n";
+    const Received got = Feed(telnet, {greeting, Bytes(text.begin(), text.end())});
+    Bytes answer = {0xFF, 0xFE, 0x01};
+    answer.insert(answer.end(), kSettings9600.begin(), kSettings9600.end());
+    EXPECT_EQ(got.m_answer, answer);
+    EXPECT_EQ(DeviceServerClosed("[::1]:2001", got.m_data),
+              "The device server at [::1]:2001 closed the connection, saying: Port's device "
+              "already in use");
+    EXPECT_EQ(DeviceServerClosed("[::1]:2001", Bytes{0x00, 0x0D, 0x0A, 0xFF}),
+              "The device server at [::1]:2001 closed the connection before setting up its "
+              "serial line; another client may be using the port.");
+}
+
 }  // namespace

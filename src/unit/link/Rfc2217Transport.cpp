@@ -26,16 +26,18 @@ bool Rfc2217Transport::Open(const std::string& host, int port, int baud, int ms)
     const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
     if (!m_tcp.Open(host, port, ms)) return false;
     const std::vector<uint8_t> opening = m_telnet.Opening();
-    bool ok = m_tcp.Write(opening, MsLeft(deadline));
-    while (ok && m_telnet.LineState() == TelnetComPort::State::Pending) {
+    bool lost = !m_tcp.Write(opening, MsLeft(deadline));
+    while (!lost && m_telnet.LineState() == TelnetComPort::State::Pending) {
         const LinkIo io = Take(MsLeft(deadline));
-        if (io == LinkIo::Lost) ok = false;
+        lost = io == LinkIo::Lost;
         if (io == LinkIo::Timeout && MsLeft(deadline) == 0) break;
     }
-    if (ok && m_telnet.LineState() == TelnetComPort::State::Ready) return true;
+    if (!lost && m_telnet.LineState() == TelnetComPort::State::Ready) return true;
     const bool ipv6 = host.find(':') != std::string::npos;
     const std::string server = (ipv6 ? "[" + host + "]" : host) + ":" + std::to_string(port);
-    m_strProblem = DeviceServerProblem(m_telnet, server);
+    m_strProblem = lost && m_telnet.LineState() == TelnetComPort::State::Pending
+                       ? DeviceServerClosed(server, m_data)
+                       : DeviceServerProblem(m_telnet, server);
     m_tcp.Close();
     return false;
 }
