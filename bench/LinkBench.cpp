@@ -7,6 +7,7 @@
 
 #include "model/CZRTProDoc.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Ser2netProcess.h"
 #include "support/SimProcess.h"
 #include "tree/BuildTree.h"
 #include "tree/MemoryTree.h"
@@ -44,6 +45,7 @@ public:
         return m_link.comm_GetCurrentPword(password);
     }
     void comm_Disconnect() override { m_link.comm_Disconnect(); }
+    std::string ConnectProblem() const override { return m_link.ConnectProblem(); }
     uint32_t comm_Connect(const std::string& port, int flags, int raw) override {
         return m_link.comm_Connect(port, flags, raw);
     }
@@ -75,10 +77,12 @@ void MakeLargestSite(CZRTProDoc& doc, MemoryTree& tree, Prompter& prompter) {
     for (int k = 0; k < 255; ++k) doc.m_idleLoop.push_back(std::to_string(1001 + k % 192));
 }
 
+enum class Path { Pty, Rfc2217 };
+
 // Writes the largest configuration into the emulator pacing a 115,200-baud line
-// on a pseudo-terminal and reads it back; compares the time with the time the
-// LOP bytes alone take on such a line.
-void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
+// on a pseudo-terminal and reads it back, straight or through ser2net's RFC 2217
+// port; compares the time with the time the LOP bytes alone take on such a line.
+void WriteAndReadLargest(benchmark::State& state, Path path) {
     static int argc = 1;
     static char name[] = "zrt_link_bench";
     static char* argv[] = {name, nullptr};
@@ -87,12 +91,29 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
     const std::string eeprom = (std::filesystem::temp_directory_path() /
                                 ("zrt-link-bench-" + std::to_string(::getpid()) + ".bin"))
                                    .string();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("zrt-link-bench-" + std::to_string(::getpid()));
     for (auto _ : state) {
         std::filesystem::remove(eeprom);
         SimProcess sim;
         if (!sim.Start({"--eeprom", eeprom, "--baud", std::to_string(kBaud)})) {
             state.SkipWithError("the emulator did not start");
             return;
+        }
+        std::string connection = sim.Connection();
+        Ser2netProcess server;
+        if (path == Path::Rfc2217) {
+            if (Ser2netProcess::Program().empty()) {
+                state.SkipWithError("ser2net is not installed (scripts/deps installs it)");
+                return;
+            }
+            const std::string device = connection.substr(std::string("serial:").size());
+            std::filesystem::create_directories(folder);
+            if (!server.Start(device, folder.string())) {
+                state.SkipWithError("ser2net did not start");
+                return;
+            }
+            connection = server.Rfc2217Connection(kBaud);
         }
         CZRTProDoc doc;
         MemoryTree tree;
@@ -101,7 +122,6 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
         doc.SetModifiedFlag(false);
         prompter.m_unitModelAnswers.push_back({{2, 0}, true});
         MainState mainState;
-        const std::string connection = sim.Connection();
         StreamUnitLink real([connection] { return std::optional<std::string>(connection); },
                             [] { return std::optional<std::string>(""); });
         CountingLink link(real);
@@ -125,12 +145,25 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
         state.counters["wire_s"] = wire;
         state.counters["ratio"] = total / wire;
         std::printf(
-            "write + read of the largest configuration at %d baud: total %.2f s, wire %.2f "
+            "write + read of the largest configuration at %d baud%s: total %.2f s, wire %.2f "
             "s (%zu LOP bytes), ratio %.3f\n",
-            kBaud, total, wire, link.m_nBytes, total / wire);
+            kBaud, path == Path::Rfc2217 ? " through RFC 2217" : "", total, wire, link.m_nBytes,
+            total / wire);
     }
     std::filesystem::remove(eeprom);
+    std::filesystem::remove_all(folder);
+}
+void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
+    WriteAndReadLargest(state, Path::Pty);
 }
 BENCHMARK(BM_WriteAndReadLargestOverPty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+void BM_WriteAndReadLargestThroughRfc2217(benchmark::State& state) {
+    WriteAndReadLargest(state, Path::Rfc2217);
+}
+BENCHMARK(BM_WriteAndReadLargestThroughRfc2217)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 }  // namespace

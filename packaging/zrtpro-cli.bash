@@ -37,7 +37,7 @@ _zrtpro_cli_value() {
         *:*) ;;
         *)
             compopt -o nospace 2>/dev/null
-            COMPREPLY=($(compgen -W $'serial:\ntcp:\nmodem:\nunitsim:' -- "$cur"))
+            COMPREPLY=($(compgen -W $'serial:\ntcp:\nrfc2217:\nmodem:\nunitsim:' -- "$cur"))
             ;;
         esac
         # bash takes the text after the last colon as the word it completes.

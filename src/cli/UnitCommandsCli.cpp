@@ -70,7 +70,8 @@ const CliCommand kWriteCommand{
     "the first cells that differ. --trace FILE records every frame and time-out\n"
     "(the password masked). Ctrl+C, or Esc at a terminal, stops the write after\n"
     "the message in flight.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
+    "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "password", "new-password", "trace"},
     {"verify"},
@@ -82,7 +83,8 @@ const CliCommand kReadCommand{
     "Reads a unit's configuration into a new configuration file; --ports answers\n"
     "the main unit model question (4: M-4400, 8: M-4800). Ctrl+C, or Esc at a\n"
     "terminal, stops the read after the message in flight.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
+    "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "ports", "password", "o", "trace"},
     {},
@@ -92,7 +94,8 @@ const CliCommand kSetTimeCommand{
     "set-time",
     "--connect CONNECTION [--password P] [--trace FILE]",
     "Sets the unit's clock from this computer's local time.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
+    "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "password", "trace"},
     {},

@@ -11,6 +11,7 @@
 #include "cli/DiffCommand.h"
 #include "cli/ImageCommands.h"
 #include "cli/ModemCommand.h"
+#include "cli/PortsCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/UnitCommandsCli.h"
@@ -19,9 +20,10 @@
 namespace {
 
 const std::vector<const CliCommand*> kCommands = {
-    &kNewCommand,       &kImportCommand,    &kShowCommand,       &kConflictsCommand, &kDiffCommand,
-    &kExportCsvCommand, &kImportCsvCommand, &kImageCommand,      &kDecodeCommand,    &kWriteCommand,
-    &kReadCommand,      &kSetTimeCommand,   &kModemSetupCommand, &kReportCommand};
+    &kNewCommand,        &kImportCommand,    &kShowCommand,      &kConflictsCommand,
+    &kDiffCommand,       &kExportCsvCommand, &kImportCsvCommand, &kImageCommand,
+    &kDecodeCommand,     &kWriteCommand,     &kReadCommand,      &kSetTimeCommand,
+    &kModemSetupCommand, &kReportCommand,    &kPortsCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "Usage: zrtpro-cli COMMAND [ARGS...]\n"

@@ -84,7 +84,8 @@ const char* AddressBook::NameProblem(size_t index, const std::string& name) cons
 ConnectionCheck AddressBook::CheckConnection(const ConnectionAddress& where) {
     const bool modem = where.m_kind == ConnectionAddress::Kind::Modem;
     const char* problem = nullptr;
-    if (where.m_kind == ConnectionAddress::Kind::Tcp) {
+    if (where.m_kind == ConnectionAddress::Kind::Tcp ||
+        where.m_kind == ConnectionAddress::Kind::Rfc2217) {
         if (where.m_strHost.empty()) problem = UnitMessages::kNeedHost;
     } else if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos) {
         problem = UnitMessages::kNeedPort;

@@ -9,7 +9,7 @@
 
 // The units the user has connected to: each entry a name and where the unit
 // is, as a connection text ("serial:/dev/ttyUSB0:9600", "tcp:10.0.0.5:4001",
-// "modem:/dev/ttyS0:9600:5551234"). Kept in the profile, section
+// "rfc2217:10.0.0.5:4002:9600", "modem:/dev/ttyS0:9600:5551234"). Kept in the profile, section
 // "AddressBook", together with the name of the entry used last. Passwords are
 // never kept.
 struct AddressEntry {
@@ -43,7 +43,7 @@ public:
     AddressEntry NewEntry(const std::string& device) const;
     // Why entry `index` cannot be named `name` (no name, or another entry's), or nullptr.
     const char* NameProblem(size_t index, const std::string& name) const;
-    // A TCP entry needs a host; a serial or modem entry a port (no colon in it);
+    // A TCP or RFC 2217 entry needs a host; a serial or modem entry a port (no colon in it);
     // a modem entry a number it can dial.
     static ConnectionCheck CheckConnection(const ConnectionAddress& where);
 

@@ -35,6 +35,28 @@ bool IsDialString(const std::string& text) {
     return true;
 }
 
+// "HOST:PORT" or "[IPV6]:PORT", and after it what follows the port's colon.
+bool SplitHostPort(const std::string& text, std::string& host, std::string& port) {
+    size_t colon = 0;
+    if (!text.empty() && text.front() == '[') {
+        const size_t close = text.find(']');
+        if (close == std::string::npos || close + 1 >= text.size() || text[close + 1] != ':')
+            return false;
+        host = text.substr(1, close - 1);
+        colon = close + 1;
+    } else {
+        colon = text.find(':');
+        if (colon == std::string::npos) return false;
+        host = text.substr(0, colon);
+    }
+    port = text.substr(colon + 1);
+    return !host.empty();
+}
+
+std::string HostText(const std::string& host) {
+    return host.find(':') != std::string::npos ? "[" + host + "]" : host;
+}
+
 }  // namespace
 
 std::optional<ConnectionAddress> ParseConnectionAddress(const std::string& text) {
@@ -55,6 +77,22 @@ std::optional<ConnectionAddress> ParseConnectionAddress(const std::string& text)
         where.m_kind = ConnectionAddress::Kind::Tcp;
         where.m_strHost = host;
         where.m_nPort = *port;
+        return where;
+    }
+    where.m_nBaud = ConnectionAddress::kDefaultBaud;
+    if (kind == "rfc2217") {
+        std::string host;
+        std::string after;
+        if (!SplitHostPort(rest, host, after)) return std::nullopt;
+        const std::vector<std::string> parts = SplitColons(after);
+        if (parts.size() > 2) return std::nullopt;
+        const auto port = Number(parts[0], 1, 65535);
+        const auto baud = parts.size() == 2 ? Baud(parts[1]) : where.m_nBaud;
+        if (!port || !baud) return std::nullopt;
+        where.m_kind = ConnectionAddress::Kind::Rfc2217;
+        where.m_strHost = host;
+        where.m_nPort = *port;
+        where.m_nBaud = *baud;
         return where;
     }
     const std::vector<std::string> parts = SplitColons(rest);
@@ -88,11 +126,11 @@ std::optional<ConnectionAddress> ParseConnectionAddress(const std::string& text)
 
 std::string FormatConnectionAddress(const ConnectionAddress& where) {
     switch (where.m_kind) {
-        case ConnectionAddress::Kind::Tcp: {
-            const bool ipv6 = where.m_strHost.find(':') != std::string::npos;
-            return "tcp:" + (ipv6 ? "[" + where.m_strHost + "]" : where.m_strHost) + ":" +
-                   std::to_string(where.m_nPort);
-        }
+        case ConnectionAddress::Kind::Tcp:
+            return "tcp:" + HostText(where.m_strHost) + ":" + std::to_string(where.m_nPort);
+        case ConnectionAddress::Kind::Rfc2217:
+            return "rfc2217:" + HostText(where.m_strHost) + ":" + std::to_string(where.m_nPort) +
+                   ":" + std::to_string(where.m_nBaud);
         case ConnectionAddress::Kind::Modem:
             return "modem:" + where.m_strDevice + ":" + std::to_string(where.m_nBaud) + ":" +
                    where.m_strNumber;

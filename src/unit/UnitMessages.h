@@ -118,6 +118,42 @@ inline constexpr const char* kBadAcknowledgement = "\nBad acknowledgement data f
 inline constexpr const char* kTimedOut = "\nCommunication timed out";
 inline constexpr const char* kUserCancelled = "\nUser Cancelled";
 
+// A serial device server reached over RFC 2217; %s is its host and port.
+inline constexpr const char* kComPortRefused =
+    "The device server at %s does not take serial line settings over RFC 2217 (it refused COM "
+    "port control). Set its port up for RFC 2217, or connect to its raw TCP port with "
+    "tcp:HOST:PORT.";
+inline constexpr const char* kBinaryRefused =
+    "The device server at %s refused 8-bit binary transfer, which the unit's data needs. Set its "
+    "port up for RFC 2217 or raw TCP.";
+inline constexpr const char* kLineSettingRefused =
+    "The device server at %s would not set its serial line to %s (it answered %s). Choose a speed "
+    "its serial port supports, and check the port's settings on the device server.";
+inline constexpr const char* kDeviceServerSaid =
+    "The device server at %s closed the connection, saying: %s";
+inline constexpr const char* kDeviceServerClosed =
+    "The device server at %s closed the connection before setting up its serial line; another "
+    "client may be using the port.";
+inline constexpr const char* kComPortSilent =
+    "The device server at %s did not answer the serial line settings. Check that its port is set "
+    "up for RFC 2217 (Telnet COM port control) and not for raw TCP.";
+
+// A serial port another program holds; the first %s is the device.
+inline constexpr const char* kPortHeldBy = "%s is in use by %s (process %d).";
+inline constexpr const char* kPortHeldUnseen =
+    "%s is in use by a program this user cannot see (another user's). An administrator can name "
+    "it with: sudo fuser -v %s";
+inline constexpr const char* kPortHeldUnknown =
+    "The serial port %s is in use by another program. Close that program (a terminal program, or "
+    "another window of this one), then try again.";
+inline constexpr const char* kCloseHolder = "Close that program, then try again.";
+inline constexpr const char* kModemManagerRemedy =
+    "ModemManager probes new serial adapters; stop it while you work with: sudo systemctl stop "
+    "ModemManager";
+inline constexpr const char* kBrlttyRemedy =
+    "brltty takes USB serial adapters for Braille displays; without a Braille display remove it "
+    "with: sudo apt remove brltty";
+
 // Command prompts.
 inline constexpr const char* kReadPrompt = "Read the configuration from the M-4400 unit.";
 inline constexpr const char* kWritePrompt = "Write the current setup to the M-4400 unit.";

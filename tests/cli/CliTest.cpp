@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <filesystem>
 #include <fstream>
 
@@ -145,4 +148,34 @@ TEST_F(CliTest, ImageCommandsRefuseWrongInput) {
          std::vector<std::string>{"decode " + notImage + " --ports 5 -o x.zrt", "image a.zrt",
                                   "decode " + notImage + " -o x.zrt"})
         EXPECT_EQ(Cli(args).m_nStatus, 2) << args;
+}
+
+// The port list for scripts carries every field of every port the text lists.
+TEST_F(CliTest, PortsListsEachPortInTextAndJson) {
+    const ProgramRun json = Cli("ports --json");
+    ASSERT_EQ(json.m_nStatus, 0) << json.m_strErr;
+    QJsonParseError error{};
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.m_strOut), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.m_strOut;
+    ASSERT_TRUE(doc.isArray());
+    const ProgramRun text = Cli("ports");
+    ASSERT_EQ(text.m_nStatus, 0);
+    if (doc.array().isEmpty()) {
+        EXPECT_EQ(text.m_strOut, "No serial ports.\n");
+    }
+    for (const QJsonValue& value : doc.array()) {
+        const QJsonObject port = value.toObject();
+        for (const char* key : {"device", "label", "description", "manufacturer", "serialNumber"})
+            EXPECT_TRUE(port[key].isString()) << key;
+        EXPECT_TRUE(port["mayOpen"].isBool());
+        EXPECT_TRUE(port["usb"].isNull() || port["usb"].toString().size() == 9);
+        EXPECT_TRUE(port["heldBy"].isNull() || port["heldBy"].toObject()["pid"].isDouble());
+        EXPECT_EQ(port["device"].toString().left(5), "/dev/");
+        EXPECT_NE(text.m_strOut.find(port["label"].toString().toStdString() + "\n    " +
+                                     port["device"].toString().toStdString()),
+                  std::string::npos)
+            << text.m_strOut;
+    }
+    EXPECT_EQ(Cli("ports extra").m_nStatus, 2);
 }

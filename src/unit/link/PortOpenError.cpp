@@ -4,14 +4,13 @@
 #include <sys/stat.h>
 
 #include "model/Format.h"
+#include "unit/PortHolder.h"
+#include "unit/link/FindPortHolder.h"
 
 namespace {
 
 constexpr const char* kNotFoundHint =
     "There is no serial port %s. Plug the unit's cable in, or choose another port.";
-constexpr const char* kInUseHint =
-    "The serial port %s is in use by another program. Close that program (a terminal program, "
-    "or another window of this one), then try again.";
 constexpr const char* kPermissionGroupHint =
     "This user may not open the serial port %s. It belongs to the group \"%s\": make the user a "
     "member of that group (for example: sudo usermod -a -G %s $USER), then log out and log in "
@@ -47,7 +46,7 @@ std::string PortOpenHint(PortOpenError error, const std::string& port) {
         case PortOpenError::NotFound:
             return StrFormat(kNotFoundHint, path.c_str());
         case PortOpenError::InUse:
-            return StrFormat(kInUseHint, path.c_str());
+            return PortInUseText(path, FindPortHolder(path));
         case PortOpenError::Permission: {
             struct stat st {};
             const group* owner = ::stat(path.c_str(), &st) == 0 ? ::getgrgid(st.st_gid) : nullptr;

@@ -15,5 +15,6 @@ PortOpenError ClassifyPortOpenError(QSerialPort::SerialPortError error, bool may
 std::string PortDevicePath(const std::string& port);
 
 // What the user should do, in a sentence or two; empty for Other and None.
-// For a port the user may not open it names the group that owns the device.
+// For a port the user may not open it names the group that owns the device; for
+// a port in use, the program holding it when that can be seen.
 std::string PortOpenHint(PortOpenError error, const std::string& port);

@@ -6,6 +6,7 @@
 #include "unit/UnitLink.h"
 #include "unit/link/LinkProtocol.h"
 #include "unit/link/ModemDial.h"
+#include "unit/link/Rfc2217Transport.h"
 #include "unit/link/SerialTransport.h"
 #include "unit/link/TcpTransport.h"
 
@@ -52,6 +53,14 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
         if (!tcp->Open(where->m_strHost, where->m_nPort, LP::kTcpConnectMs))
             return UnitLink::kNoDialtone;
         line = std::move(tcp);
+    } else if (where->m_kind == ConnectionAddress::Kind::Rfc2217) {
+        auto server = std::make_unique<Rfc2217Transport>();
+        if (!server->Open(where->m_strHost, where->m_nPort, where->m_nBaud, LP::kTcpConnectMs)) {
+            m_strProblem = server->Problem();
+            if (m_pTrace && !m_strProblem.empty()) m_pTrace->Note(m_strProblem);
+            return m_strProblem.empty() ? UnitLink::kNoDialtone : UnitLink::kHardwareUnavailable;
+        }
+        line = std::move(server);
     } else {
         PortOpenError error = PortOpenError::Other;
         std::unique_ptr<LinkTransport> serial =

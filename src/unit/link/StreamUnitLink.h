@@ -14,7 +14,7 @@
 class SerialTransport;
 
 // The link to a real unit (or the emulator) over a serial port, a TCP
-// connection or a dialled modem, speaking docs/link-protocol.md. Which
+// connection (raw or RFC 2217) or a dialled modem, speaking docs/link-protocol.md. Which
 // connection to open is asked of the caller's provider when the program asks
 // for a connection, and the password only when the unit refuses an empty one,
 // so the window can show its own dialogs and the command-line tool can pass

@@ -25,7 +25,7 @@ namespace {
 constexpr const char* kLastPortKey = "LastSerialPort";
 constexpr int kDefaultTcpPort = 4001;
 constexpr int kSpeeds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
-enum Via { kSerial, kTcp, kModem };
+enum Via { kSerial, kTcp, kModem, kRfc2217 };
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 std::string Bytes(const QString& text) { return text.trimmed().toLatin1().toStdString(); }
@@ -61,7 +61,7 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     m_pName = new QLineEdit(entryBox);
     m_pVia = new QComboBox(entryBox);
     m_pVia->addItems({QString::fromLatin1(UWM::kViaSerial), QString::fromLatin1(UWM::kViaTcp),
-                      QString::fromLatin1(UWM::kViaModem)});
+                      QString::fromLatin1(UWM::kViaModem), QString::fromLatin1(UWM::kViaRfc2217)});
     m_pPortRow = new QWidget(entryBox);
     m_pPort = new QComboBox(m_pPortRow);
     m_pPort->setEditable(true);
@@ -189,9 +189,10 @@ void ConnectionDlg::ShowEntry(int row) {
     m_pName->setText(Latin1(entry.m_strName));
     const ConnectionAddress where =
         ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{});
-    m_pVia->setCurrentIndex(where.m_kind == ConnectionAddress::Kind::Tcp     ? kTcp
-                            : where.m_kind == ConnectionAddress::Kind::Modem ? kModem
-                                                                             : kSerial);
+    m_pVia->setCurrentIndex(where.m_kind == ConnectionAddress::Kind::Tcp       ? kTcp
+                            : where.m_kind == ConnectionAddress::Kind::Modem   ? kModem
+                            : where.m_kind == ConnectionAddress::Kind::Rfc2217 ? kRfc2217
+                                                                               : kSerial);
     if (!where.m_strDevice.empty()) SetPortDevice(where.m_strDevice);
     const int baud = where.m_nBaud > 0 ? where.m_nBaud : ConnectionAddress::kDefaultBaud;
     if (m_pSpeed->findData(baud) < 0) m_pSpeed->addItem(QString::number(baud), baud);
@@ -204,10 +205,11 @@ void ConnectionDlg::ShowEntry(int row) {
 
 void ConnectionDlg::ShowVia() {
     const int via = m_pVia->currentIndex();
-    m_pForm->setRowVisible(m_pPortRow, via != kTcp);
+    const bool network = via == kTcp || via == kRfc2217;
+    m_pForm->setRowVisible(m_pPortRow, !network);
     m_pForm->setRowVisible(m_pSpeed, via != kTcp);
-    m_pForm->setRowVisible(m_pHost, via == kTcp);
-    m_pForm->setRowVisible(m_pTcpPort, via == kTcp);
+    m_pForm->setRowVisible(m_pHost, network);
+    m_pForm->setRowVisible(m_pTcpPort, network);
     m_pForm->setRowVisible(m_pNumber, via == kModem);
 }
 
@@ -230,10 +232,12 @@ void ConnectionDlg::DeleteEntry() {
 std::optional<std::string> ConnectionDlg::FieldsConnection() {
     ConnectionAddress where;
     const int via = m_pVia->currentIndex();
-    if (via == kTcp) {
-        where.m_kind = ConnectionAddress::Kind::Tcp;
+    if (via == kTcp || via == kRfc2217) {
+        where.m_kind =
+            via == kTcp ? ConnectionAddress::Kind::Tcp : ConnectionAddress::Kind::Rfc2217;
         where.m_strHost = Bytes(m_pHost->text());
         where.m_nPort = m_pTcpPort->value();
+        if (via == kRfc2217) where.m_nBaud = m_pSpeed->currentData().toInt();
     } else {
         where.m_kind =
             via == kModem ? ConnectionAddress::Kind::Modem : ConnectionAddress::Kind::Serial;
@@ -268,7 +272,7 @@ void ConnectionDlg::ConnectEntry() {
     m_book.m_strLastUsed = name;
     m_book.Save(m_profile);
     if (const std::optional<ConnectionAddress> where = ParseConnectionAddress(*connection);
-        where && where->m_kind != ConnectionAddress::Kind::Tcp)
+        where && !where->m_strDevice.empty())
         m_profile.SetString(kSectionUserData, kLastPortKey, where->m_strDevice);
     m_strChosen = *connection;
     accept();

@@ -41,6 +41,7 @@ inline constexpr const char* kConnectVia = "Connect &via:";
 inline constexpr const char* kViaSerial = "Serial port";
 inline constexpr const char* kViaTcp = "Network (serial device server)";
 inline constexpr const char* kViaModem = "Modem (telephone line)";
+inline constexpr const char* kViaRfc2217 = "Network (RFC 2217)";
 inline constexpr const char* kPort = "&Port:";
 inline constexpr const char* kSpeed = "&Speed:";
 inline constexpr const char* kHost = "&Host:";

@@ -23,6 +23,8 @@ TEST(ConnectionAddress, WritesTheTextOfAnEntry) {
         {{Kind::Serial, "/dev/pts/7", 9600, "", 0, ""}, "serial:/dev/pts/7:9600"},
         {{Kind::Tcp, "", 0, "10.0.0.5", 4001, ""}, "tcp:10.0.0.5:4001"},
         {{Kind::Tcp, "", 0, "fe80::1", 23, ""}, "tcp:[fe80::1]:23"},
+        {{Kind::Rfc2217, "", 19200, "ds.site", 2001, ""}, "rfc2217:ds.site:2001:19200"},
+        {{Kind::Rfc2217, "", 9600, "fe80::1", 2001, ""}, "rfc2217:[fe80::1]:2001:9600"},
         {{Kind::Modem, "ttyS0", 19200, "", 0, "9,5551234"}, "modem:ttyS0:19200:9,5551234"},
     };
     for (const Case& c : cases) {
@@ -32,6 +34,8 @@ TEST(ConnectionAddress, WritesTheTextOfAnEntry) {
         EXPECT_EQ(back->m_strDevice, c.where.m_strDevice);
         EXPECT_EQ(back->m_strHost, c.where.m_strHost);
         EXPECT_EQ(back->m_strNumber, c.where.m_strNumber);
+        EXPECT_EQ(back->m_nPort, c.where.m_nPort);
+        EXPECT_EQ(back->m_nBaud, c.where.m_nBaud);
     }
 }
 
@@ -51,6 +55,9 @@ TEST(ConnectionAddress, ReadsEveryFormOfAnAddressBookEntry) {
         {"tcp:10.0.0.5:4001", Kind::Tcp, "", 0, "10.0.0.5", 4001, ""},
         {"tcp:switcher.site.example:23", Kind::Tcp, "", 0, "switcher.site.example", 23, ""},
         {"tcp:[::1]:4001", Kind::Tcp, "", 0, "::1", 4001, ""},
+        {"rfc2217:10.0.0.5:2001", Kind::Rfc2217, "", 9600, "10.0.0.5", 2001, ""},
+        {"rfc2217:10.0.0.5:2001:115200", Kind::Rfc2217, "", 115200, "10.0.0.5", 2001, ""},
+        {"rfc2217:[::1]:2001:19200", Kind::Rfc2217, "", 19200, "::1", 2001, ""},
         {"modem:ttyS0:5551234", Kind::Modem, "ttyS0", 9600, "", 0, "5551234"},
         {"modem:ttyS0:19200:9,5551234", Kind::Modem, "ttyS0", 19200, "", 0, "9,5551234"},
     };
@@ -86,6 +93,13 @@ TEST(ConnectionAddress, RefusesWhatCannotBeDialledOrOpened) {
         "modem:ttyS0:555;1234",
         "modem:ttyS0:9600:",
         "telnet:host:23",
+        "rfc2217:host",
+        "rfc2217::2001",
+        "rfc2217:host:0",
+        "rfc2217:host:2001:fast",
+        "rfc2217:host:2001:9600:x",
+        "rfc2217:[::1:2001",
+        "rfc2217:::1:2001",
     };
     for (const char* text : bad) EXPECT_FALSE(ParseConnectionAddress(text)) << text;
 }

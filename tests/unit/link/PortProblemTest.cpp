@@ -1,8 +1,13 @@
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "support/ScriptedPrompter.h"
 #include "support/SimProcess.h"
@@ -10,6 +15,7 @@
 #include "tree/MemoryTree.h"
 #include "unit/ConnectUnit.h"
 #include "unit/UnitClock.h"
+#include "unit/link/FindPortHolder.h"
 #include "unit/link/PortOpenError.h"
 #include "unit/link/SerialPortList.h"
 #include "unit/link/SerialTransport.h"
@@ -106,6 +112,35 @@ TEST(PortProblemTest, TheSerialPortTellsMissingFromInUse) {
     SerialTransport second;
     EXPECT_FALSE(second.Open(port, 9600));
     EXPECT_EQ(second.OpenError(), PortOpenError::InUse);
+}
+
+// Another process holds the line open; the message names it.
+TEST(PortProblemTest, TheProgramHoldingAPortIsNamed) {
+    int master = -1;
+    int slave = -1;
+    char name[128] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::execl("/bin/sleep", "sleep", "30", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(child, 0);
+    PortHolder holder;
+    for (int i = 0; i < 200 && holder.m_strProgram != "sleep"; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        holder = FindPortHolder(name);
+    }
+    EXPECT_EQ(holder.m_seen, PortHolder::Seen::Program);
+    EXPECT_EQ(holder.m_nPid, child);
+    EXPECT_EQ(PortOpenHint(PortOpenError::InUse, name),
+              std::string(name) + " is in use by sleep (process " + std::to_string(child) +
+                  "). Close that program, then try again.");
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(master);
+    ::close(slave);
+    EXPECT_EQ(FindPortHolder(name).m_seen, PortHolder::Seen::Nobody);
 }
 
 TEST(PortProblemTest, PortLabelsAndThePortsACableBrings) {

@@ -20,7 +20,7 @@ TEST_F(ConnectionDlgTest, ConnectKeepsAWholeEntryAndRefusesAnIncompleteOne) {
     struct Case {
         const char* what;
         const char* name;
-        int via;  // 0 serial, 1 network, 2 modem
+        int via;  // 0 serial, 1 network, 2 modem, 3 network (RFC 2217)
         const char* port;
         int speedIndex;
         const char* host;
@@ -33,6 +33,7 @@ TEST_F(ConnectionDlgTest, ConnectKeepsAWholeEntryAndRefusesAnIncompleteOne) {
         {"serial", "Rack", 0, "/dev/ttyUSB1", 7, "", 0, "", "serial:/dev/ttyUSB1:115200", ""},
         {"network", "Plant", 1, "", 3, "10.1.2.3", 4002, "", "tcp:10.1.2.3:4002", ""},
         {"modem", "Far", 2, "ttyS0", 3, "", 0, "9,5551234", "modem:ttyS0:9600:9,5551234", ""},
+        {"RFC 2217", "Yard", 3, "", 7, "ds.site", 2001, "", "rfc2217:ds.site:2001:115200", ""},
         {"no name", "", 0, "ttyS0", 3, "", 0, "", "", "Give the entry a name."},
         {"no port", "Rack 2", 0, "", 3, "", 0, "", "",
          "Choose or type the serial port the unit is on."},
@@ -57,9 +58,9 @@ TEST_F(ConnectionDlgTest, ConnectKeepsAWholeEntryAndRefusesAnIncompleteOne) {
         EXPECT_EQ(dlg.ProblemLabel()->text(), c.problem);
     }
     const AddressBook book = AddressBook::Load(*m_profile);
-    ASSERT_EQ(book.Entries().size(), 3u);
+    ASSERT_EQ(book.Entries().size(), 4u);
     EXPECT_EQ(book.Entries()[2].m_strConnection, "modem:ttyS0:9600:9,5551234");
-    EXPECT_EQ(book.m_strLastUsed, "Far");
+    EXPECT_EQ(book.m_strLastUsed, "Yard");
 }
 
 TEST_F(ConnectionDlgTest, OpensOnTheLastUsedEntryAndCancelChangesNothing) {

@@ -1,0 +1,81 @@
+#include "cli/PortsCommand.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <iostream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliConnection.h"
+#include "model/Format.h"
+#include "unit/link/SerialPortStatus.h"
+
+namespace {
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QJsonValue Usb(const SerialPortEntry& port) {
+    if (port.m_nVendorId < 0 || port.m_nProductId < 0) return QJsonValue::Null;
+    return Text(StrFormat("%04x:%04x", port.m_nVendorId, port.m_nProductId));
+}
+
+void PrintJson(const std::vector<SerialPortStatus>& ports) {
+    QJsonArray list;
+    for (const SerialPortStatus& p : ports) {
+        QJsonObject held;
+        if (p.m_holder.m_seen == PortHolder::Seen::Program) {
+            held["program"] = Text(p.m_holder.m_strProgram);
+            held["pid"] = p.m_holder.m_nPid;
+        }
+        QJsonObject entry;
+        entry["device"] = Text(p.m_strDevice);
+        entry["label"] = Text(SerialPortLabel(p.m_port));
+        entry["description"] = Text(p.m_port.m_strDescription);
+        entry["manufacturer"] = Text(p.m_port.m_strManufacturer);
+        entry["usb"] = Usb(p.m_port);
+        entry["serialNumber"] = Text(p.m_strSerialNumber);
+        entry["mayOpen"] = p.m_bMayOpen;
+        entry["heldBy"] = held.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(held);
+        list.append(entry);
+    }
+    std::cout << QJsonDocument(list).toJson(QJsonDocument::Indented).toStdString();
+}
+
+void PrintText(const std::vector<SerialPortStatus>& ports) {
+    if (ports.empty()) std::cout << "No serial ports.\n";
+    for (const SerialPortStatus& p : ports) {
+        std::cout << SerialPortLabel(p.m_port) << '\n' << "    " << p.m_strDevice;
+        if (!p.m_strSerialNumber.empty()) std::cout << ", serial number " << p.m_strSerialNumber;
+        std::cout << (p.m_bMayOpen ? ", this user may open it" : ", this user may not open it")
+                  << '\n';
+        if (p.m_holder.m_seen == PortHolder::Seen::Program)
+            std::cout << "    in use by " << p.m_holder.m_strProgram << " (process "
+                      << p.m_holder.m_nPid << ")\n";
+    }
+}
+
+int RunPorts(const CliArgs& args) {
+    if (!args.Positionals().empty()) return kExitUsage;
+    EnsureQtCore();
+    const std::vector<SerialPortStatus> ports = ListSerialPortStatus();
+    if (args.Has("json"))
+        PrintJson(ports);
+    else
+        PrintText(ports);
+    return kExitOk;
+}
+
+}  // namespace
+
+const CliCommand kPortsCommand{
+    "ports",
+    "[--json]",
+    "Lists the serial ports as the connection dialog shows them: the port with its\n"
+    "description and USB vendor:product, its device file, the adapter's serial\n"
+    "number, whether this user may open it and, when a program holds it, which.\n"
+    "Nothing is opened. --json prints the same as a JSON array for scripts: device,\n"
+    "label, description, manufacturer, usb (null when not USB), serialNumber,\n"
+    "mayOpen, heldBy ({program, pid} or null).",
+    {},
+    {"json"},
+    RunPorts};

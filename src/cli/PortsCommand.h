@@ -1,0 +1,5 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+extern const CliCommand kPortsCommand;
