@@ -19,8 +19,8 @@
 
 #include "StallMeter.h"
 #include "app/CMainFrame.h"
-#include "app/DocumentCommandGroup.h"
 #include "app/QtProfile.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "import/M7700Database.h"
 #include "model/CommandIds.h"
 #include "model/ZrtCodec.h"

@@ -7,10 +7,10 @@
 
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
-#include "app/DocumentCommandGroup.h"
 #include "app/QtProfile.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "window/QtPrompter.h"
 

@@ -1,4 +1,4 @@
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 
 #include <QAction>
 #include <QFile>

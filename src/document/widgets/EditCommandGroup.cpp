@@ -1,4 +1,4 @@
-#include "app/EditCommandGroup.h"
+#include "document/widgets/EditCommandGroup.h"
 
 #include <QAction>
 #include <QApplication>
