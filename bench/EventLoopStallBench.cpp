@@ -19,7 +19,6 @@
 
 #include "StallMeter.h"
 #include "app/CMainFrame.h"
-#include "app/QtProfile.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "import/M7700Database.h"
 #include "model/CommandIds.h"
@@ -30,6 +29,7 @@
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
+#include "window/QtProfile.h"
 #include "window/QtPrompter.h"
 
 namespace {
