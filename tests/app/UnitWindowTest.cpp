@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/AppFixture.h"
-#include "document/widgets/DiffRows.h"
+#include "app/DiffRows.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
