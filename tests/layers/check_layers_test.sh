@@ -62,6 +62,12 @@ echo 'int x;' >"$work/tree/src/newfloor/New.cpp"
 sed -i 's/^model:.*/model: tree/' "$work/tree/scripts/layers.txt"
 expect_faults "src/newfloor/New.cpp:1: folder newfloor has no line" "folders include one another: model tree"
 
+# A library or program that links a floor above it.
+fresh_copy
+sed -i 's/^target_link_libraries(zrt_tree PUBLIC zrt_model)$/target_link_libraries(zrt_tree PUBLIC zrt_model zrt_pages)/' \
+  "$work/tree/src/tree/CMakeLists.txt"
+expect_faults "src/tree/CMakeLists.txt:9: zrt_tree links zrt_pages: tree may include model"
+
 # The README's layout table and the rules file must agree.
 fresh_copy
 sed -i 's/^report: model$/report: model tree/' "$work/tree/scripts/layers.txt"
