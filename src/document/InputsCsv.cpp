@@ -10,6 +10,7 @@
 #include "document/CsvText.h"
 #include "document/InputPlaces.h"
 #include "model/Format.h"
+#include "model/TrimText.h"
 #include "tree/ArchRules.h"
 
 namespace {
@@ -92,7 +93,7 @@ public:
             const auto name = Latin1FromUtf8(Field(row, "name"));
             if (!name)
                 return Fail(row.m_nLine, "name", "a character outside the unit's character set");
-            change.m_name = TrimTrailingSpace(*name);
+            change.m_name = TrimEnd(*name);
             if (change.m_name->size() > kNameLength)
                 return Fail(row.m_nLine, "name",
                             StrFormat("longer than the unit's %zu characters", kNameLength));
@@ -138,7 +139,7 @@ private:
 
 void ApplyChange(CZRTProDoc& doc, const InputChange& change) {
     CConfigNode& node = doc.m_nodes[static_cast<size_t>(change.m_nIndex)];
-    if (change.m_name && *change.m_name != TrimTrailingSpace(node.m_strName)) {
+    if (change.m_name && *change.m_name != TrimEnd(node.m_strName)) {
         node.m_strName = node.m_strOrigName = PadName(*change.m_name);
         doc.SetModifiedFlag();
     }
@@ -163,7 +164,7 @@ std::string ExportInputsCsv(const CZRTProDoc& doc) {
                                       NumberOrEmpty(p.m_nInput),
                                       n.m_strArch,
                                       n.m_strOrigArch,
-                                      TrimTrailingSpace(n.m_strName),
+                                      TrimEnd(n.m_strName),
                                       n.IsNonPageable() ? "no" : "yes"};
         for (size_t f = 0; f < std::size(fields); ++f)
             out += (f ? "," : "") + CsvField(Latin1ToUtf8(fields[f]));

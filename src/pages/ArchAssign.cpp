@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/TrimText.h"
 #include "pages/PageMessages.h"
 #include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
@@ -13,12 +14,6 @@ int FindNodeFrom(const CZRTProDoc& doc, TreeItem item, int first) {
     for (int i = first; i < doc.NodeCount(); ++i)
         if (doc.m_nodes[i].m_hItem == item) return i;
     return -1;
-}
-
-std::string TrimSpace(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r\n\v\f");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n\v\f") - first + 1);
 }
 
 }  // namespace
@@ -33,7 +28,7 @@ void AssignArch(CZRTProDoc& doc, TreeSink& tree, int n, const std::string& arch,
         doc.m_zones.push_back(
             {node.m_strArch, node.m_strName, node.IsNonPageable() ? -1 : node.m_nZoneId});
 
-    const std::string newArch = TrimSpace(arch);
+    const std::string newArch = Trim(arch);
     node.m_strArch = newArch;
     node.m_strName = name;
     node.m_nZoneId = zoneId;
@@ -113,7 +108,7 @@ std::optional<ArchEdit> BeginArchEdit(const CZRTProDoc& doc, const TreeSink& tre
         return std::nullopt;
     }
     const CConfigNode& node = doc.m_nodes[n];
-    return ArchEdit{n, node.m_strArch, TrimTrailingSpace(node.m_strName), node.IsNonPageable()};
+    return ArchEdit{n, node.m_strArch, TrimEnd(node.m_strName), node.IsNonPageable()};
 }
 
 void ApplyArchEdit(CZRTProDoc& doc, TreeSink& tree, int index, const std::string& arch,

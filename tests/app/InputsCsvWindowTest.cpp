@@ -40,7 +40,7 @@ protected:
 
 }  // namespace
 
-TEST_F(InputsCsvWindowTest, ExportWritesTheInputListBesideTheConfiguration) {
+TEST_F(InputsCsvWindowTest, ExportWritesTheInputListToTheFileChosen) {
     CMainFrame& frame = OpenSite();
     const std::string csv = PathOf("inputs.csv");
     frame.Prompter().SetNextFile(QString::fromStdString(csv));
