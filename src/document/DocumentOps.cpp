@@ -104,7 +104,6 @@ bool OpenDocumentFile(DocumentContext& ctx, const std::string& path) {
     return ConfirmLeave(ctx) && OpenConfiguration(ctx, path);
 }
 
-
 bool ClearForNew(DocumentContext& ctx) {
     ctx.m_doc.ClearContents();
     ctx.m_doc.SetUntitled(ModelMessages::kUntitled);

@@ -32,4 +32,3 @@ bool ValidateArchEntry(const CZRTProDoc& doc, const std::string& arch, int index
 
 // A name as stored: padded on the right with blanks to 15 characters.
 std::string PadName(const std::string& name);
-
