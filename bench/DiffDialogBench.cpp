@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QTableWidget>
 
+#include "document/widgets/DiffDialog.h"
 #include "support/Configs.h"
-#include "window/DiffDialog.h"
 
 namespace {
 

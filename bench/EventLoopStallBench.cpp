@@ -19,8 +19,7 @@
 
 #include "StallMeter.h"
 #include "app/CMainFrame.h"
-#include "app/DocumentCommandGroup.h"
-#include "app/QtProfile.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "import/M7700Database.h"
 #include "model/CommandIds.h"
 #include "model/ZrtCodec.h"
@@ -30,6 +29,7 @@
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
+#include "window/QtProfile.h"
 #include "window/QtPrompter.h"
 
 namespace {

@@ -28,13 +28,6 @@ inline constexpr const char* kCompareUnit = "Compare with &Unit...";
 inline constexpr const char* kConfigureModem = "&Configure Remote Modem";
 inline constexpr const char* kPrint = "&Print\tCtrl+P";
 inline constexpr const char* kExit = "E&xit";
-inline constexpr const char* kUndo = "&Undo\tCtrl+Z";
-inline constexpr const char* kRedo = "&Redo\tCtrl+Shift+Z";
-// The menu texts and tooltips once an edit can be taken back or done again.
-inline constexpr const char* kUndoNamed = "&Undo %1";
-inline constexpr const char* kRedoNamed = "&Redo %1";
-inline constexpr const char* kUndoTip = "Undo %1";
-inline constexpr const char* kRedoTip = "Redo %1";
 inline constexpr const char* kFind = "&Find...\tCtrl+F";
 inline constexpr const char* kToolbar = "&Toolbar";
 inline constexpr const char* kStatusBar = "&Status Bar";
@@ -56,7 +49,6 @@ inline constexpr const char* kButtonRead = "Read";
 inline constexpr const char* kButtonSetTime = "Set Time";
 inline constexpr const char* kButtonUndo = "Undo";
 inline constexpr const char* kButtonRedo = "Redo";
-inline constexpr const char* kRecentEntry = "&%1 %2";
 
 // Status bar prompt, then after a line feed the tooltip.
 inline constexpr const char* kPromptNew = "Create a new configuration with the setup wizard\nNew";

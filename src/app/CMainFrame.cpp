@@ -18,13 +18,13 @@
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
 #include "app/CZRTProView.h"
-#include "app/DocumentCommandGroup.h"
-#include "app/EditCommandGroup.h"
 #include "app/HelpCommandGroup.h"
 #include "app/MainMenu.h"
 #include "app/PageFactory.h"
 #include "app/TreePaneSizer.h"
 #include "document/widgets/CompareCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
+#include "document/widgets/EditCommandGroup.h"
 #include "document/widgets/InputsCsvCommandGroup.h"
 #include "import/SetupWizardBuild.h"
 #include "import/widgets/CUnitModelDlg.h"
@@ -34,6 +34,7 @@
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
+#include "pages/widgets/PagesCommandGroup.h"
 #include "report/widgets/ReportCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "tree/widgets/FindBar.h"
@@ -75,21 +76,22 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     CreateStatusBar();
     CreateSplitter();
 
-    m_pDocuments = new DocumentCommandGroup(*this);
+    m_pWizard = std::make_unique<WindowWizard>(this, *m_pPrompter,
+                                               [this] { return m_pUnits->PostWizardRead(); });
+    m_pDocuments = new DocumentCommandGroup(*this, *m_pWizard);
     m_pUnits = new UnitCommandGroup(*this);
     m_groups = {m_pDocuments,
                 new EditCommandGroup(*this),
                 new CompareCommandGroup(*this),
                 new InputsCsvCommandGroup(*this),
                 new TreeCommandGroup(*this),
+                new PagesCommandGroup(*this),
                 new FindCommandGroup(*this, *m_pFindBar),
                 m_pUnits,
                 new ImportCommandGroup(*this),
                 new ReportCommandGroup(*this),
                 new HelpCommandGroup(*this)};
 
-    m_pWizard = std::make_unique<WindowWizard>(this, *m_pPrompter,
-                                               [this] { return m_pUnits->PostWizardRead(); });
     m_pTree->m_runWizard = [this] { m_pDocuments->StartupWizard(); };
 
     connect(m_pTree, &CLeftTreeView::ItemSelected, this,
@@ -221,6 +223,8 @@ void CMainFrame::OnTreeSelection(TreeItem item) {
     if (m_pTree->SelectingWithMouse() && m_pPage && m_pPage->FocusTarget())
         m_pPage->FocusTarget()->setFocus(Qt::MouseFocusReason);
 }
+
+QWidget* CMainFrame::PageFocusTarget() const { return m_pPage ? m_pPage->FocusTarget() : nullptr; }
 
 void CMainFrame::ShowSelectedPage() {
     if (const TreeItem item = m_pTree->SelectedItem()) OnTreeSelection(item);

@@ -10,12 +10,12 @@
 #include "document/MainState.h"
 #include "model/CZRTProDoc.h"
 #include "model/PageKind.h"
+#include "pages/widgets/CBaseForm.h"
 #include "pages/widgets/PageContext.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
 
-class CBaseForm;
 class CommandGroup;
 class DocumentCommandGroup;
 class FindBar;
@@ -61,7 +61,8 @@ public:
     CBaseForm* CurrentPage() const override { return m_pPage; }
     void RefreshPage() override;
     // Shows the page of the selected tree item again, from the document as it is now.
-    void ShowSelectedPage();
+    void ShowSelectedPage() override;
+    QWidget* PageFocusTarget() const override;
     // Moves the focus into the page beside the tree.
     void FocusPage();
     PageKind CurrentPageKind() const override;

@@ -7,11 +7,11 @@
 
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
-#include "app/DocumentCommandGroup.h"
-#include "app/QtProfile.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/QtProfile.h"
 #include "window/QtPrompter.h"
 
 namespace {

@@ -4,20 +4,21 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QUrl>
 
 #include "app/AboutDlg.h"
-#include "app/CMainFrame.h"
 #include "app/HelpPageLocation.h"
 #include "app/HelpWindow.h"
 #include "model/CommandIds.h"
+#include "window/MainWindow.h"
 
-HelpCommandGroup::HelpCommandGroup(CMainFrame& frame)
-    : CommandGroup(&frame),
+HelpCommandGroup::HelpCommandGroup(MainWindow& frame)
+    : CommandGroup(&frame.Window()),
       m_strHelpPath(FindHelpPage(QCoreApplication::applicationDirPath())),
       m_frame(frame) {
     m_showAbout = [this] {
-        AboutDlg dialog(&m_frame);
+        AboutDlg dialog(&m_frame.Window());
         dialog.exec();
     };
     m_openFile = [](const QString& path) {
@@ -40,6 +41,6 @@ void HelpCommandGroup::HelpIndex() {
 }
 
 void HelpCommandGroup::ShowHelpWindow() {
-    if (!m_pHelpWindow) m_pHelpWindow = new HelpWindow(&m_frame);
+    if (!m_pHelpWindow) m_pHelpWindow = new HelpWindow(&m_frame.Window());
     m_pHelpWindow->ShowPage(m_strHelpPath);
 }

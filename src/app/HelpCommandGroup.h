@@ -6,7 +6,7 @@
 
 #include "window/CommandGroup.h"
 
-class CMainFrame;
+class MainWindow;
 class HelpWindow;
 
 // Help > About and Help > Index (F1). The help page lives in help/ beside the
@@ -15,7 +15,7 @@ class HelpWindow;
 // program does. When the page is missing, About appears.
 class HelpCommandGroup : public CommandGroup {
 public:
-    explicit HelpCommandGroup(CMainFrame& frame);
+    explicit HelpCommandGroup(MainWindow& frame);
 
     void UpdateCommands() override {}
 
@@ -32,6 +32,6 @@ public:
 private:
     void ShowHelpWindow();
 
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
     QPointer<HelpWindow> m_pHelpWindow;
 };

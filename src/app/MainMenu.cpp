@@ -8,6 +8,7 @@
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
+#include "document/widgets/DocumentWidgetMessages.h"
 #include "model/CommandIds.h"
 
 namespace {
@@ -33,8 +34,8 @@ const CommandText kCommands[] = {
     {kCmdConfigureModem, AppMessages::kConfigureModem, AppMessages::kPromptModem},
     {kCmdPrint, AppMessages::kPrint, AppMessages::kPromptPrint},
     {kCmdExit, AppMessages::kExit, AppMessages::kPromptExit},
-    {kCmdEditUndo, AppMessages::kUndo, AppMessages::kPromptUndo},
-    {kCmdEditRedo, AppMessages::kRedo, AppMessages::kPromptRedo},
+    {kCmdEditUndo, DocumentWidgetMessages::kUndo, AppMessages::kPromptUndo},
+    {kCmdEditRedo, DocumentWidgetMessages::kRedo, AppMessages::kPromptRedo},
     {kCmdEditFind, AppMessages::kFind, AppMessages::kPromptFind},
     {kCmdViewToolbar, AppMessages::kToolbar, AppMessages::kPromptToolbar},
     {kCmdViewStatusBar, AppMessages::kStatusBar, AppMessages::kPromptStatusBar},

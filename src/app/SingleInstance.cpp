@@ -1,7 +1,9 @@
 #include "app/SingleInstance.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -16,18 +18,36 @@ constexpr int kConnectTimeoutMs = 500;
 constexpr char kActivate[] = "activate\n";
 constexpr qsizetype kLongestRequest = 64 * 1024;
 
+// A folder, not a link to one, of this user's own that nobody else may enter.
+bool PrivateFolder(const QString& path) {
+    struct stat info {};
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0) return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+QString SocketFolder() {
+    const QString runtime = QFile::decodeName(qgetenv("XDG_RUNTIME_DIR"));
+    if (QDir::isAbsolutePath(runtime) && PrivateFolder(runtime)) return runtime;
+    const QString own = QDir::tempPath() + "/zrtpro-" + QString::number(::getuid());
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return PrivateFolder(own) ? own : QString();
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
     : QObject(parent), m_strName(name) {}
 
-// One name a user, from the user id: $USER may be unset or shared, and a name
-// that another user's running copy holds would stop this one from starting.
+// One name a user, from the user id: $USER may be unset or shared.
 QString SingleInstance::DefaultName() {
-    return QString::fromLatin1(AppMessages::kInstanceName) + "-" + QString::number(::getuid());
+    const QString folder = SocketFolder();
+    if (folder.isEmpty()) return {};
+    return folder + "/" + QString::fromLatin1(AppMessages::kInstanceName) + "-" +
+           QString::number(::getuid());
 }
 
 bool SingleInstance::ActivateRunning(const QString& file) {
+    if (m_strName.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(m_strName);
     if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
@@ -40,6 +60,7 @@ bool SingleInstance::ActivateRunning(const QString& file) {
 }
 
 bool SingleInstance::Listen() {
+    if (m_strName.isEmpty()) return false;
     m_pServer = new QLocalServer(this);
     m_pServer->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_pServer->listen(m_strName)) {

@@ -13,7 +13,11 @@ class SingleInstance : public QObject {
 public:
     explicit SingleInstance(const QString& name, QObject* parent = nullptr);
 
-    // "ZRTProInst" and the user's name.
+    // The socket "ZRTProInst" and the user id, in a folder only the user may
+    // enter: the user's runtime folder ($XDG_RUNTIME_DIR), else a folder of
+    // the program's own in the temporary folder, made 0700. Another local user
+    // can neither take the name nor reach the socket. Empty when no such
+    // folder can be had.
     static QString DefaultName();
 
     // True when a running instance answered; it has been asked to come forward

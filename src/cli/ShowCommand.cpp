@@ -5,22 +5,10 @@
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
 #include "cli/Json.h"
+#include "model/SystemNames.h"
 #include "tree/BuildTree.h"
 
 namespace {
-
-const char* PagingSystemName(int system) {
-    switch (system) {
-        case kPagingQuillon:
-            return "Quillon";
-        case kPagingLunetta:
-            return "Lunetta";
-        case kPagingM7700:
-            return "M-7700";
-        default:
-            return "unknown";
-    }
-}
 
 template <typename T, typename F>
 void JsonArray(std::ostream& out, const T& items, F each) {
@@ -48,8 +36,8 @@ int RunShow(const CliArgs& args) {
 }  // namespace
 
 void PrintConfiguration(const CZRTProDoc& doc, std::ostream& out) {
-    out << "System: " << (doc.m_nPortCount == 8 ? "M-4800" : "M-4400") << ", " << doc.m_nPortCount
-        << " ports, " << doc.m_nCiuCount << " camera interface units; paging system "
+    out << "System: " << UnitModelName(doc.m_nPortCount) << ", " << doc.m_nPortCount << " ports, "
+        << doc.m_nCiuCount << " camera interface units; paging system "
         << PagingSystemName(doc.m_nPagingSystem) << ", " << doc.m_nDialDigits << " digits\n";
     out << "Priority: " << doc.m_nPriority
         << "  Time refresh: " << static_cast<int>(doc.m_byTimeRefresh) << "  Admin:";

@@ -4,24 +4,11 @@
 #include <map>
 
 #include "document/InputPlaces.h"
+#include "model/SystemNames.h"
+#include "model/TrimText.h"
 #include "tree/ArchRules.h"
 
 namespace {
-
-const char* PagingSystemName(int32_t system) {
-    switch (system) {
-        case kPagingQuillon:
-            return "Quillon";
-        case kPagingLunetta:
-            return "Lunetta";
-        case kPagingM7700:
-            return "M-7700";
-        default:
-            return "none";
-    }
-}
-
-std::string ModelName(int32_t portCount) { return portCount == 8 ? "M-4800" : "M-4400"; }
 
 std::string YesNo(bool value) { return value ? "yes" : "no"; }
 
@@ -41,7 +28,7 @@ private:
 };
 
 void CompareSystem(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    out.Add("Model", ModelName(a.m_nPortCount), ModelName(b.m_nPortCount));
+    out.Add("Model", UnitModelName(a.m_nPortCount), UnitModelName(b.m_nPortCount));
     out.Add("Camera interface units", a.m_nCiuCount, b.m_nCiuCount);
     out.Add("Paging system", PagingSystemName(a.m_nPagingSystem),
             PagingSystemName(b.m_nPagingSystem));
@@ -85,7 +72,7 @@ void CompareInput(const std::string& label, const CConfigNode* a, const CConfigN
     }
     out.Add(label + " Arch Number", a->m_strArch, b->m_strArch);
     out.Add(label + " original Arch Number", a->m_strOrigArch, b->m_strOrigArch);
-    out.Add(label + " name", TrimTrailingSpace(a->m_strName), TrimTrailingSpace(b->m_strName));
+    out.Add(label + " name", TrimEnd(a->m_strName), TrimEnd(b->m_strName));
     out.Add(label + " pageable", YesNo(!a->IsNonPageable()), YesNo(!b->IsNonPageable()));
 }
 
@@ -102,8 +89,7 @@ void CompareInputs(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
 }
 
 std::string ZoneText(const CZoneEntry& z) {
-    return std::string("unassigned") +
-           (z.m_strName.empty() ? "" : ", " + TrimTrailingSpace(z.m_strName)) +
+    return std::string("unassigned") + (z.m_strName.empty() ? "" : ", " + TrimEnd(z.m_strName)) +
            (z.IsNonPageable() ? ", non-pageable" : "");
 }
 

@@ -105,12 +105,6 @@ bool OpenDocumentFile(DocumentContext& ctx, const std::string& path) {
     return ConfirmLeave(ctx) && OpenConfiguration(ctx, path);
 }
 
-bool OpenDocumentCommand(DocumentContext& ctx) {
-    std::string path;
-    if (!ctx.m_prompter.ChooseFile(FileChoice::OpenZrt, path)) return false;
-    return OpenDocumentFile(ctx, path);
-}
-
 bool ClearForNew(DocumentContext& ctx) {
     ctx.m_doc.ClearContents();
     ctx.m_doc.SetUntitled(ModelMessages::kUntitled);

@@ -49,9 +49,6 @@ bool AskSaveChanges(DocumentContext& ctx);
 // File > Open, after the file has been chosen (also the recent-file list).
 bool OpenDocumentFile(DocumentContext& ctx, const std::string& path);
 
-// File > Open: choose a file, then as OpenDocumentFile.
-bool OpenDocumentCommand(DocumentContext& ctx);
-
 // File > New after its save question (AskSaveChanges): an empty untitled
 // document that keeps its nodes until the wizard builds anew. True when the
 // wizard is to run.

@@ -12,6 +12,7 @@
 #include "document/DocumentMessages.h"
 #include "document/InputPlaces.h"
 #include "model/Format.h"
+#include "model/TrimText.h"
 #include "tree/ArchRules.h"
 #include "tree/NameRule.h"
 
@@ -24,12 +25,6 @@ constexpr const char* kColumns[] = {"port",          "unit", "input",   "arch",
 constexpr size_t kRefusalsShown = 20;
 
 std::string NumberOrEmpty(int n) { return n ? std::to_string(n) : std::string(); }
-
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 std::string Lower(std::string s) {
     for (char& c : s)
@@ -149,7 +144,7 @@ private:
     std::optional<std::string> CheckName(int line, const std::string& field) {
         const auto name = Latin1FromUtf8(field);
         if (!name) return Refuse(line, "name", M::kCsvNameCharacterSet);
-        const std::string trimmed = TrimTrailingSpace(*name);
+        const std::string trimmed = TrimEnd(*name);
         switch (::CheckName(trimmed)) {
             case NameProblem::TooLong:
                 return Refuse(line, "name", M::kCsvNameLong);
@@ -190,7 +185,7 @@ void ApplyChanges(CZRTProDoc& doc, const std::vector<InputChange>& changes) {
     MoveArchNumbers(doc, moves);
     for (const InputChange& c : changes) {
         CConfigNode& node = doc.m_nodes[static_cast<size_t>(c.m_nIndex)];
-        if (c.m_name && *c.m_name != TrimTrailingSpace(node.m_strName))
+        if (c.m_name && *c.m_name != TrimEnd(node.m_strName))
             node.m_strName = node.m_strOrigName = PadName(*c.m_name);
     }
     if (!SameInputs(doc, before)) doc.SetModifiedFlag();
@@ -223,7 +218,7 @@ std::string ExportInputsCsv(const CZRTProDoc& doc) {
                                       NumberOrEmpty(p.m_nInput),
                                       n.m_strArch,
                                       n.m_strOrigArch,
-                                      TrimTrailingSpace(n.m_strName),
+                                      TrimEnd(n.m_strName),
                                       n.IsNonPageable() ? "no" : "yes"};
         for (size_t f = 0; f < std::size(fields); ++f)
             out += (f ? "," : "") + CsvField(Latin1ToUtf8(fields[f]));

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr const char* kHelperName = "zrtpro-mdbread";
-constexpr const char* kOverride = "ZRTPRO_MDBREAD";
 
 bool Runnable(const std::filesystem::path& path) {
     std::error_code ec;
@@ -20,7 +19,11 @@ bool Runnable(const std::filesystem::path& path) {
 }  // namespace
 
 std::string StationHelperPath() {
-    if (const char* named = std::getenv(kOverride); named && *named) return named;
+#ifdef ZRT_TEST_HOOKS
+    // A test build runs the helper a test names; the program a user installs
+    // never takes a program to run from its environment.
+    if (const char* named = std::getenv("ZRTPRO_MDBREAD"); named && *named) return named;
+#endif
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     std::vector<std::filesystem::path> candidates;

@@ -6,19 +6,11 @@
 #include "import/CLunettaImporter.h"
 #include "import/ImportFiles.h"
 #include "model/ModelMessages.h"
+#include "model/TrimText.h"
 #include "tree/BuildTree.h"
 #include "tree/NameRule.h"
 
-namespace {
-
-std::string TrimWhiteSpace(const std::string& s) {
-    constexpr const char* kWhite = " \t\r\n\v\f";
-    const auto first = s.find_first_not_of(kWhite);
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(kWhite) - first + 1);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void BlankNameControls(std::vector<CImportRecord>& records) {
     for (CImportRecord& r : records) r.m_strName = BlankControlCharacters(r.m_strName);
@@ -30,7 +22,7 @@ void FillUnassignedZones(CZRTProDoc& doc, const std::vector<CImportRecord>& reco
     const size_t capacity = static_cast<size_t>(std::max(0, ports + 23 * ciuCount));
     for (size_t i = capacity; i < records.size(); ++i)
         doc.m_zones.push_back(
-            {TrimWhiteSpace(records[i].m_strArch), records[i].m_strName, records[i].m_nZoneId});
+            {Trim(records[i].m_strArch), records[i].m_strName, records[i].m_nZoneId});
 }
 
 void BuildFromImport(DocumentContext& ctx, const CPagingImporter& importer) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/TrimText.h"
 #include "pages/PageMessages.h"
 #include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
@@ -16,12 +17,6 @@ int FindNodeFrom(const CZRTProDoc& doc, TreeItem item, int first) {
     return -1;
 }
 
-std::string TrimSpace(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r\n\v\f");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n\v\f") - first + 1);
-}
-
 }  // namespace
 
 void AssignArch(CZRTProDoc& doc, TreeSink& tree, int n, const std::string& arch,
@@ -34,7 +29,7 @@ void AssignArch(CZRTProDoc& doc, TreeSink& tree, int n, const std::string& arch,
         doc.m_zones.push_back(
             {node.m_strArch, node.m_strName, node.IsNonPageable() ? -1 : node.m_nZoneId});
 
-    const std::string newArch = TrimSpace(arch);
+    const std::string newArch = Trim(arch);
     node.m_strArch = newArch;
     node.m_strName = name;
     node.m_nZoneId = zoneId;
@@ -114,7 +109,7 @@ std::optional<ArchEdit> BeginArchEdit(const CZRTProDoc& doc, const TreeSink& tre
         return std::nullopt;
     }
     const CConfigNode& node = doc.m_nodes[n];
-    return ArchEdit{n, node.m_strArch, TrimTrailingSpace(node.m_strName), node.IsNonPageable()};
+    return ArchEdit{n, node.m_strArch, TrimEnd(node.m_strName), node.IsNonPageable()};
 }
 
 void ApplyArchEdit(CZRTProDoc& doc, TreeSink& tree, int index, const std::string& arch,
@@ -132,7 +127,7 @@ ArchEditResult FinishArchEdit(CZRTProDoc& doc, TreeSink& tree, Prompter& prompte
                               const ArchEdit& edit, const std::string& arch,
                               const std::string& name) {
     const std::string& newArch = edit.m_bArchEditable ? arch : edit.m_strArch;
-    if (newArch == edit.m_strArch && TrimTrailingSpace(name) == edit.m_strName)
+    if (newArch == edit.m_strArch && TrimEnd(name) == edit.m_strName)
         return ArchEditResult::Unchanged;
     if (edit.m_bArchEditable && !ValidateArchEntry(doc, newArch, edit.m_nIndex, prompter))
         return ArchEditResult::Refused;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 
+#include "model/TrimText.h"
 #include "pages/PageMessages.h"
 
 namespace {
@@ -13,12 +14,6 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
         return std::tolower(static_cast<unsigned char>(x)) <
                std::tolower(static_cast<unsigned char>(y));
     });
-}
-
-std::string TrimSpace(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r\n\v\f");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t\r\n\v\f") - first + 1);
 }
 
 }  // namespace
@@ -107,7 +102,7 @@ void IdleLoopEditor::Clear() {
 }
 
 bool IdleLoopEditor::SetDelay(const std::string& text) {
-    const std::string digits = TrimSpace(text);
+    const std::string digits = Trim(text);
     if (digits.empty()) return false;
     int value = 0;
     for (char c : digits) {

@@ -5,20 +5,16 @@
 #include <vector>
 
 #include "model/Format.h"
+#include "model/TrimText.h"
 #include "tree/BuildTree.h"
 #include "tree/TreeMessages.h"
 
 namespace {
 
-std::string TrimTrailingBlanks(std::string s) {
-    s.erase(s.find_last_not_of(' ') + 1);
-    return s;
-}
-
 void AppendConflict(std::string& report, bool& first, const std::string& header,
                     const std::string& label) {
     if (first) {
-        report += "\r\n" + TrimTrailingBlanks(header) + TreeMessages::kConflictsHeading;
+        report += "\r\n" + TrimEnd(header, kBlanks) + TreeMessages::kConflictsHeading;
         first = false;
     }
     report += "   " + label + " \r\n";
@@ -110,11 +106,6 @@ std::string PadName(const std::string& name) {
     return padded;
 }
 
-std::string TrimTrailingSpace(const std::string& text) {
-    size_t end = text.size();
-    while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-    return text.substr(0, end);
-}
 
 bool ArchNumberLess(const std::string& a, const std::string& b) {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };

@@ -36,6 +36,3 @@ bool ArchNumberLess(const std::string& a, const std::string& b);
 
 // A name as stored: padded on the right with blanks to 15 characters.
 std::string PadName(const std::string& name);
-
-// A stored name as offered for editing: trailing white space removed.
-std::string TrimTrailingSpace(const std::string& text);

@@ -1,6 +1,7 @@
 #include "tree/BuildTree.h"
 
 #include "model/Format.h"
+#include "model/TrimText.h"
 #include "tree/NonPageableNumbers.h"
 #include "tree/TreeMessages.h"
 
@@ -88,7 +89,7 @@ struct TreeBuild {
             if (k > count || (records && k > static_cast<int>(records->size()))) return;
             if (records) {
                 const CImportRecord& r = (*records)[static_cast<size_t>(k - 1)];
-                n.m_strArch = TrimBlanks(r.m_strArch);
+                n.m_strArch = Trim(r.m_strArch, kBlanks);
                 n.m_strName = r.m_strName;
                 n.m_nZoneId = n.m_nOrigZoneId = r.m_nZoneId;
             } else {
@@ -121,12 +122,6 @@ struct TreeBuild {
             }
         }
     }
-
-    static std::string TrimBlanks(const std::string& s) {
-        const auto first = s.find_first_not_of(' ');
-        if (first == std::string::npos) return {};
-        return s.substr(first, s.find_last_not_of(' ') - first + 1);
-    }
 };
 
 }  // namespace
@@ -150,7 +145,7 @@ int BuildTree(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter,
         build.AssignNumbers(records, count, firstNumber);
     }
 
-    GiveNonPageableNumbers(doc, tree, prompter);
+    for (const int i : GiveNonPageableNumbers(doc, prompter)) SetNodeItemText(doc, tree, i);
 
     if (!rebuild) {
         if (!(records && doc.m_nPagingSystem == kPagingLunetta))

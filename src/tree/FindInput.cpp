@@ -1,6 +1,7 @@
 #include "tree/FindInput.h"
 
 #include "model/Format.h"
+#include "model/TrimText.h"
 #include "tree/TreeMessages.h"
 
 namespace {
@@ -16,12 +17,6 @@ std::string FoldedText(const std::string& text) {
     std::string out(text);
     for (char& c : out) c = static_cast<char>(Folded(static_cast<unsigned char>(c)));
     return out;
-}
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 bool Holds(const std::string& field, const std::string& foldedText) {
@@ -52,7 +47,7 @@ int ChosenPosition(const std::vector<int>& nodes, int node, FindFrom from) {
 
 InputMatches FindInputs(const CZRTProDoc& doc, const std::string& text, int node, FindFrom from) {
     InputMatches matches;
-    const std::string folded = FoldedText(Trimmed(text));
+    const std::string folded = FoldedText(Trim(text));
     if (folded.empty()) return matches;
     for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i) {
         const CConfigNode& n = doc.m_nodes[static_cast<size_t>(i)];
@@ -64,7 +59,7 @@ InputMatches FindInputs(const CZRTProDoc& doc, const std::string& text, int node
 }
 
 std::string FindSummary(const InputMatches& matches, const std::string& text) {
-    if (Trimmed(text).empty()) return {};
+    if (Trim(text).empty()) return {};
     if (matches.m_nChosen < 0) return TreeMessages::kFindNoMatch;
     return StrFormat(TreeMessages::kFindPosition, matches.m_nChosen + 1,
                      static_cast<int>(matches.m_nodes.size()));

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "tree/BuildTree.h"
 #include "tree/TreeMessages.h"
 
 namespace {
@@ -18,7 +17,8 @@ bool IsFree(const CZRTProDoc& doc, const std::string& arch) {
 
 }  // namespace
 
-void GiveNonPageableNumbers(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter) {
+std::vector<int> GiveNonPageableNumbers(CZRTProDoc& doc, Prompter& prompter) {
+    std::vector<int> numbered;
     int counter = kFirstCandidate + 1;
     for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i) {
         CConfigNode& n = doc.m_nodes[i];
@@ -39,6 +39,7 @@ void GiveNonPageableNumbers(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter)
         n.m_strOrigName = n.m_strName;
         n.m_nInputCode = CConfigNode::DerivedInputCode(n.m_nSignedCode);
         n.m_pPageClass = PageKind::CZRTForm;
-        SetNodeItemText(doc, tree, i);
+        numbered.push_back(i);
     }
+    return numbered;
 }

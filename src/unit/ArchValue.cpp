@@ -1,5 +1,6 @@
 #include "unit/ArchValue.h"
 
+#include "model/TrimText.h"
 #include "unit/UnitImageLayout.h"
 
 namespace {
@@ -23,14 +24,8 @@ char CharOf(int digit) {
 
 }  // namespace
 
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 int ArchToIndex(const std::string& arch) {
-    const std::string text = TrimBlanks(arch);
+    const std::string text = Trim(arch, kBlanks);
     if (text.empty() || text.size() > UnitImage::kArchMaxLength) return kArchInvalid;
     int value = 0;
     for (char c : text) {
@@ -52,7 +47,7 @@ std::string IndexToArch(int value) {
 }
 
 void FormatArchField(const std::string& arch, uint8_t* out) {
-    std::string text = TrimBlanks(arch);
+    std::string text = Trim(arch, kBlanks);
     if (text.size() > UnitImage::kArchMaxLength) text.resize(UnitImage::kArchMaxLength);
     const size_t pad = UnitImage::kArchMaxLength - text.size();
     for (size_t i = 0; i < UnitImage::kArchMaxLength; ++i)
@@ -64,5 +59,5 @@ std::string ArchFieldText(const uint8_t* field) {
     std::string text;
     for (size_t i = 0; i < UnitImage::kArchFieldSize && field[i] != 0x00; ++i)
         text += static_cast<char>(field[i]);
-    return TrimBlanks(text);
+    return Trim(text, kBlanks);
 }

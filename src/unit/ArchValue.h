@@ -23,6 +23,3 @@ void FormatArchField(const std::string& arch, uint8_t* out);
 
 // The trimmed text of a 5-byte Arch field, ending at its first NUL.
 std::string ArchFieldText(const uint8_t* field);
-
-// `text` without blanks at either end.
-std::string TrimBlanks(const std::string& text);

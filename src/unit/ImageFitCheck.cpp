@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/Format.h"
+#include "model/TrimText.h"
 #include "unit/ArchValue.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
@@ -12,7 +13,7 @@ namespace {
 using namespace UnitImage;
 
 bool ZoneArchFits(const std::string& arch) {
-    const std::string text = TrimBlanks(arch);
+    const std::string text = Trim(arch, kBlanks);
     return text.empty() || ArchToIndex(text) != kArchInvalid;
 }
 

@@ -9,11 +9,11 @@
 #include "model/Profile.h"
 #include "tree/TreeSink.h"
 
-class CBaseForm;
 class QtPrompter;
 class QAction;
 class QMainWindow;
 class QSplitter;
+class QWidget;
 
 // The main window as the subsystems' command groups see it: its commands,
 // the document and unit state, the tree, the prompter and the page beside the
@@ -38,10 +38,14 @@ public:
     // The first status bar pane.
     virtual void SetStatusText(const QString& text) = 0;
 
-    virtual CBaseForm* CurrentPage() const = 0;
+    // The page beside the tree, and the control of it that takes the focus.
+    virtual QWidget* CurrentPage() const = 0;
+    virtual QWidget* PageFocusTarget() const = 0;
     virtual PageKind CurrentPageKind() const = 0;
     // Replaces the page beside the tree by a fresh page of `kind` loaded from `item`.
-    virtual CBaseForm* ShowPage(PageKind kind, TreeItem item) = 0;
+    virtual QWidget* ShowPage(PageKind kind, TreeItem item) = 0;
+    // Shows the page of the tree item selected.
+    virtual void ShowSelectedPage() = 0;
     // The page shown follows numbers changed elsewhere.
     virtual void RefreshPage() = 0;
 };

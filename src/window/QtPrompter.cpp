@@ -138,7 +138,8 @@ QtPrompter::QtPrompter(QWidget* owner, Profile& profile) : m_pOwner(owner), m_pr
 
 PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons, PromptIcon icon,
                                  const std::string& caption) {
-    m_shown.push_back({text, buttons, icon, caption});
+    // Only a test reads them back: the messages are kept while a test answers.
+    if (m_bScripted || !m_answers.empty()) m_shown.push_back({text, buttons, icon, caption});
     if (!m_answers.empty()) {
         const PromptAnswer answer = m_answers.front();
         m_answers.pop_front();

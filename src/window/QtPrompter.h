@@ -46,6 +46,8 @@ public:
     // a message takes its first button, a file dialog is cancelled.
     void SetScripted(bool scripted) { m_bScripted = scripted; }
 
+    // The messages answered while scripting was on or an answer was queued,
+    // in order; the program a user runs keeps none.
     struct Shown {
         std::string m_strText;
         PromptButtons m_buttons;

@@ -11,11 +11,11 @@
 #include <sstream>
 
 #include "app/CMainFrame.h"
-#include "app/QtProfile.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "support/TempDir.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/QtProfile.h"
 #include "window/QtPrompter.h"
 
 // A main window on a document of its own, with a profile in a fresh folder

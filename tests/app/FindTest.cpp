@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 
 namespace {

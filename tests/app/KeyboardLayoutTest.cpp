@@ -6,7 +6,7 @@
 #include <QWindow>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
 

@@ -9,8 +9,8 @@
 #include <set>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
 #include "app/HelpCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "pages/ArchAssign.h"
 #include "pages/widgets/CBaseForm.h"

@@ -2,8 +2,8 @@
 #include <QSplitter>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
 #include "app/PageFactory.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "pages/widgets/CInfoForm.h"
 #include "pages/widgets/CUnusedArchForm.h"
 #include "pages/widgets/KeyStrip.h"

@@ -1,5 +1,7 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QLabel>
 #include <QSplitter>
 
@@ -114,17 +116,44 @@ TEST_F(AppTest, ASecondStartBringsTheFirstForwardOpensItsFileAndEnds) {
     EXPECT_EQ(first.Doc().GetPathName(), other);
 }
 
-TEST_F(AppTest, InstanceNameIsPerUserWhateverTheEnvironmentSays) {
-    const QString expected = "ZRTProInst-" + QString::number(::getuid());
+// The socket lives in a folder only the user may enter: the runtime folder
+// when it is one, else a 0700 folder of the program's own, whatever $USER says.
+TEST_F(AppTest, InstanceSocketIsPerUserInAPrivateFolder) {
+    const QString socket = "/ZRTProInst-" + QString::number(::getuid());
+    const QString own = QDir::tempPath() + "/zrtpro-" + QString::number(::getuid());
+    const QString runtime = QString::fromStdString(PathOf("runtime"));
+    const QString open = QString::fromStdString(PathOf("open"));
+    ::mkdir(QFile::encodeName(runtime).constData(), 0700);
+    ::mkdir(QFile::encodeName(open).constData(), 0755);
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     const QByteArray user = qgetenv("USER");
-    const QByteArray logName = qgetenv("LOGNAME");
     qputenv("USER", "installer");
-    EXPECT_EQ(SingleInstance::DefaultName(), expected);
-    qunsetenv("USER");
-    qunsetenv("LOGNAME");
-    EXPECT_EQ(SingleInstance::DefaultName(), expected);
+    const struct {
+        const char* what;
+        QString runtimeDir;
+        QString expected;
+    } cases[] = {
+        {"runtime folder", runtime, runtime + socket},
+        {"runtime folder others may enter", open, own + socket},
+        {"runtime folder named relatively", "runtime", own + socket},
+        {"no runtime folder", {}, own + socket},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.runtimeDir.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(c.runtimeDir));
+        EXPECT_EQ(SingleInstance::DefaultName(), c.expected);
+    }
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(own).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    if (saved.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", saved);
     qputenv("USER", user);
-    qputenv("LOGNAME", logName);
 }
 
 TEST_F(AppTest, StartPictureClosesAtAClick) {

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "app/PageFixture.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CIdleLoopForm.h"
 #include "pages/widgets/CZRTForm.h"
-#include "pages/widgets/PageFixture.h"
 
 namespace {
 

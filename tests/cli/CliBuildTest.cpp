@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "cli/CliFixture.h"
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
 #include "import/QpxFile.h"
@@ -10,11 +11,8 @@
 
 namespace {
 
-class CliBuildTest : public ::testing::Test {
+class CliBuildTest : public CliFixture {
 protected:
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
     // Builds with `args` into out.zrt and returns its JSON.
     std::string BuildJson(const std::string& args) {
         const ProgramRun run = Cli(args + " -o " + m_dir.PathOf("out.zrt"));
@@ -24,8 +22,6 @@ protected:
     static bool Has(const std::string& json, const std::string& part) {
         return json.find(part) != std::string::npos;
     }
-
-    TempDir m_dir;
 };
 
 }  // namespace

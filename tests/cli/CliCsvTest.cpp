@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cli/CliFixture.h"
 #include "model/FileIo.h"
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
@@ -11,20 +12,15 @@
 
 namespace {
 
-class CliCsvTest : public ::testing::Test {
+class CliCsvTest : public CliFixture {
 protected:
     // Saves a 4-port configuration numbered 11 to 14, input 2 named "Café", input 4
     // non-pageable.
     std::string SaveSite() {
-        CZRTProDoc doc;
-        MemoryTree tree;
-        BuildNumbered(doc, tree, 4, 0, 10);
-        doc.m_nodes[4].m_strName = "Caf\xE9";
-        doc.m_nodes[6].MakeNonPageable();
-        const std::string path = m_dir.PathOf("site.zrt");
-        ScriptedPrompter prompter;
-        EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
-        return path;
+        return SaveConfig("site.zrt", 4, 0, 10, [](CZRTProDoc& doc) {
+            doc.m_nodes[4].m_strName = "Caf\xE9";
+            doc.m_nodes[6].MakeNonPageable();
+        });
     }
 
     std::string WriteCsv(const std::string& text) {
@@ -32,12 +28,6 @@ protected:
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
-
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
-
-    TempDir m_dir;
 };
 
 }  // namespace

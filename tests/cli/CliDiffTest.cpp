@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cli/CliFixture.h"
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
 #include "support/RunProgram.h"
@@ -7,27 +8,16 @@
 
 namespace {
 
-class CliDiffTest : public ::testing::Test {
+class CliDiffTest : public CliFixture {
 protected:
     // Saves a 4-port configuration numbered 11 to 14 as `name`, input 2 called `name2`.
     std::string SaveSite(const std::string& name, const std::string& name2) {
-        CZRTProDoc doc;
-        MemoryTree tree;
-        BuildNumbered(doc, tree, 4, 0, 10);
-        doc.m_nodes[4].m_strName = name2;
-        doc.m_nPagingSystem = kPagingQuillon;
-        doc.m_nDialDigits = 2;
-        const std::string path = m_dir.PathOf(name);
-        ScriptedPrompter prompter;
-        EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
-        return path;
+        return SaveConfig(name, 4, 0, 10, [&](CZRTProDoc& doc) {
+            doc.m_nodes[4].m_strName = name2;
+            doc.m_nPagingSystem = kPagingQuillon;
+            doc.m_nDialDigits = 2;
+        });
     }
-
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
-
-    TempDir m_dir;
 };
 
 }  // namespace

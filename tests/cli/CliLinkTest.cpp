@@ -7,24 +7,14 @@
 #include <fstream>
 #include <vector>
 
+#include "cli/CliFixture.h"
 #include "support/RunProgram.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class CliLinkTest : public ::testing::Test {
-protected:
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
-    std::string Inputs(const std::string& path) {
-        const std::string text = Cli("show " + path).m_strOut;
-        return text.substr(text.find("Inputs:"));
-    }
-
-    TempDir m_dir;
-};
+using CliLinkTest = CliFixture;
 
 }  // namespace
 

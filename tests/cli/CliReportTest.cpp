@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "cli/CliFixture.h"
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
 #include "support/PdfText.h"
@@ -10,28 +11,17 @@
 
 namespace {
 
-class CliReportTest : public ::testing::Test {
+class CliReportTest : public CliFixture {
 protected:
     // An 8-port system with two camera interface units, numbered from 101.
     std::string SaveEightPorts() {
-        CZRTProDoc doc;
-        MemoryTree tree;
-        BuildNumbered(doc, tree, 8, 2, 100);
-        doc.m_nodes[4].m_strName = "Lobby          ";
-        doc.m_nodes[52].m_strName = "Loading dock   ";  // exp 2, inp 24
-        doc.m_nodes[58].m_strName = "Gate           ";  // Input 8
-        doc.m_idleLoop = {"101", "148", "999"};
-        const std::string path = m_dir.PathOf("plant.zrt");
-        ScriptedPrompter prompter;
-        EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
-        return path;
+        return SaveConfig("plant.zrt", 8, 2, 100, [](CZRTProDoc& doc) {
+            doc.m_nodes[4].m_strName = "Lobby          ";
+            doc.m_nodes[52].m_strName = "Loading dock   ";  // exp 2, inp 24
+            doc.m_nodes[58].m_strName = "Gate           ";  // Input 8
+            doc.m_idleLoop = {"101", "148", "999"};
+        });
     }
-
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
-
-    TempDir m_dir;
 };
 
 bool Contains(const std::string& text, const std::string& part) {

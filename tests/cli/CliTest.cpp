@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cli/CliFixture.h"
 #include "model/FileIo.h"
 #include "model/ZrtFile.h"
 #include "support/Configs.h"
@@ -14,27 +15,16 @@
 
 namespace {
 
-class CliTest : public ::testing::Test {
+class CliTest : public CliFixture {
 protected:
     // Saves a 4-port configuration numbered 11 to 14, with `arch4` on input 4.
     std::string SaveSite(const std::string& arch4) {
-        CZRTProDoc doc;
-        MemoryTree tree;
-        BuildNumbered(doc, tree, 4, 0, 10);
-        doc.m_nodes[6].m_strArch = arch4;
-        doc.m_nodes[4].m_strName = "Caf\xE9";
-        doc.m_zones.push_back({"40", "Spare \"A\"", 9});
-        const std::string path = m_dir.PathOf("site.zrt");
-        ScriptedPrompter prompter;
-        EXPECT_TRUE(SaveZrtFile(doc, path, prompter));
-        return path;
+        return SaveConfig("site.zrt", 4, 0, 10, [&](CZRTProDoc& doc) {
+            doc.m_nodes[6].m_strArch = arch4;
+            doc.m_nodes[4].m_strName = "Caf\xE9";
+            doc.m_zones.push_back({"40", "Spare \"A\"", 9});
+        });
     }
-
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
-
-    TempDir m_dir;
 };
 
 }  // namespace

@@ -2,30 +2,21 @@
 
 #include <filesystem>
 
+#include "cli/CliFixture.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class CliUnitTest : public ::testing::Test {
+class CliUnitTest : public CliFixture {
 protected:
     void SetUp() override {
         const ProgramRun run =
             Cli("new --system quillon --digits 2 --expansion 3 --ports 8 --ciu 2 -o " + Site());
         ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
     }
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
     std::string Site() { return m_dir.PathOf("site.zrt"); }
     std::string Unit() { return "unitsim:" + m_dir.PathOf("unit.bin"); }
-    // The inputs and the unassigned numbers of a configuration file.
-    std::string Inputs(const std::string& path) {
-        const std::string text = Cli("show " + path).m_strOut;
-        return text.substr(text.find("Inputs:"));
-    }
-
-    TempDir m_dir;
 };
 
 }  // namespace

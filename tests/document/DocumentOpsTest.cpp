@@ -153,10 +153,9 @@ TEST_F(DocumentOpsTest, OpenWithConflictsAsksTheCloseQuestionOnly) {
         doc.SetModifiedFlag();
         ScriptedPrompter prompter;
         prompter.m_answers = {c.answer};
-        prompter.m_files = {path};
         DocumentContext ctx{doc, tree, prompter, &m_main};
 
-        EXPECT_EQ(OpenDocumentCommand(ctx), c.opened);
+        EXPECT_EQ(OpenDocumentFile(ctx, path), c.opened);
         EXPECT_EQ(prompter.Texts(), std::vector<std::string>{kCloseWithoutSaving});
         EXPECT_EQ(prompter.m_shown[0].m_buttons, PromptButtons::OkCancel);
         EXPECT_EQ(doc.m_nPortCount, c.opened ? 8 : 4);

@@ -8,6 +8,7 @@
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "support/FakeHelper.h"
+#include "support/HelperEndings.h"
 #include "support/ScriptedPrompter.h"
 
 namespace {
@@ -17,30 +18,10 @@ using Ending = ProcessOutcome::Ending;
 
 TEST(SpawnProcessRunner, EveryWayAHelperEnds) {
     TempDir dir;
-    struct Case {
-        const char* what;
-        std::string body;
-        std::chrono::milliseconds limit;
-        size_t most;
-        Ending ending;
-        int exitCode;
-        std::string output;
-    };
-    const Case cases[] = {
-        {"answers", "printf 'abc'", 10s, 100, Ending::Exited, 0, "abc"},
-        {"answers up to its bound", "printf '%0100d' 0", 10s, 100, Ending::Exited, 0,
-         std::string(100, '0')},
-        {"fails", "printf 'x'; exit 3", 10s, 100, Ending::Exited, 3, "x"},
-        {"crashes", "printf 'x'; kill -SEGV $$", 10s, 100, Ending::Crashed, -1, "x"},
-        {"hangs", "printf 'x'; exec sleep 30", 300ms, 100, Ending::TimedOut, -1, "x"},
-        {"hangs with its output closed", "exec >&-; exec sleep 30", 300ms, 100, Ending::TimedOut,
-         -1, ""},
-        {"answers without end", "exec yes", 10s, 100, Ending::TooLong, -1, YesBound()},
-    };
     SpawnProcessRunner runner;
-    for (const Case& c : cases) {
-        const ProcessOutcome run =
-            runner.Run({WriteFakeHelper(dir, "helper", c.body), {}, c.most, c.limit, {}});
+    for (const HelperEnding& c : HelperEndings()) {
+        const ProcessOutcome run = runner.Run(
+            {WriteFakeHelper(dir, "helper", c.body), {}, kHelperEndingBound, c.limit, {}});
         EXPECT_EQ(run.m_ending, c.ending) << c.what;
         EXPECT_EQ(run.m_nExitCode, c.exitCode) << c.what;
         EXPECT_EQ(run.m_strOutput, c.output) << c.what;

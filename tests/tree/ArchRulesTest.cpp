@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/TrimText.h"
 #include "support/Configs.h"
 #include "tree/ArchRules.h"
 
@@ -126,5 +127,5 @@ TEST(Names, PaddedToFifteenAndTrimmedForEditing) {
     EXPECT_EQ(PadName("Lobby"), "Lobby          ");
     EXPECT_EQ(PadName(""), std::string(15, ' '));
     EXPECT_EQ(PadName("Fifteen chars!!"), "Fifteen chars!!");
-    EXPECT_EQ(TrimTrailingSpace("Lobby     \t"), "Lobby");
+    EXPECT_EQ(TrimEnd("Lobby     \t"), "Lobby");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SmallSite.h"
+#include "model/TrimText.h"
 #include "support/Bytes.h"
 #include "unit/ArchValue.h"
 #include "unit/BuildUnitImage.h"
@@ -72,7 +73,7 @@ TEST(ArchValue, FieldIsRightAlignedWithANul) {
         FormatArchField(c.arch, out);
         EXPECT_EQ(std::string(out, out + 5), c.field) << c.arch;
         EXPECT_EQ(out[5], 0xEE) << "wrote past the field";
-        EXPECT_EQ(ArchFieldText(out), TrimBlanks(c.arch));
+        EXPECT_EQ(ArchFieldText(out), Trim(c.arch, kBlanks));
     }
 }
 

@@ -5,11 +5,11 @@
 #include <QMainWindow>
 
 #include "document/ConfigDiff.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentWidgetMessages.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "model/ZrtFile.h"
-#include "window/DiffDialog.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
 

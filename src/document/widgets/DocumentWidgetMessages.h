@@ -1,7 +1,17 @@
 #pragma once
 
-// The words of the comparison and the spreadsheet round trip in the window.
+// The words of the document's commands in the window: the recent files, undo
+// and redo, the comparison and the spreadsheet round trip.
 namespace DocumentWidgetMessages {
+
+inline constexpr const char* kRecentEntry = "&%1 %2";
+inline constexpr const char* kUndo = "&Undo\tCtrl+Z";
+inline constexpr const char* kRedo = "&Redo\tCtrl+Shift+Z";
+// The menu texts and tooltips once an edit can be taken back or done again.
+inline constexpr const char* kUndoNamed = "&Undo %1";
+inline constexpr const char* kRedoNamed = "&Redo %1";
+inline constexpr const char* kUndoTip = "Undo %1";
+inline constexpr const char* kRedoTip = "Redo %1";
 
 inline constexpr const char* kCompareCaption = "Compare with File";
 inline constexpr const char* kImportCaption = "Import Inputs from CSV";

@@ -9,10 +9,10 @@
 
 #include "document/ConfigDiff.h"
 #include "document/InputsCsvFile.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentWidgetMessages.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
-#include "window/DiffDialog.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
 

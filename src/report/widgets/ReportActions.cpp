@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QIcon>
 #include <QKeySequence>
-#include <QMenu>
 #include <QWidget>
 
 #include "model/CommandEnabling.h"
@@ -40,10 +39,6 @@ ReportActions::ReportActions(QWidget* window, const CZRTProDoc& doc, Prompter& p
     connect(m_pPreview, &QAction::triggered, this, [this] { m_printer.Preview(m_doc); });
     connect(m_pExport, &QAction::triggered, this, [this] { m_printer.ExportPdf(m_doc); });
     UpdateEnabled(false);
-}
-
-void ReportActions::AddToMenu(QMenu* menu, QAction* before) const {
-    menu->insertActions(before, {m_pPrint, m_pPreview, m_pExport});
 }
 
 void ReportActions::UpdateEnabled(bool busy) {

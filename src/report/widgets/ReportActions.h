@@ -7,7 +7,6 @@
 #include "report/widgets/ReportPrinter.h"
 
 class QAction;
-class QMenu;
 class QWidget;
 
 // The report's commands of the main window: Print (command 32785), Print
@@ -21,8 +20,6 @@ public:
     QAction* PreviewAction() const { return m_pPreview; }
     QAction* ExportAction() const { return m_pExport; }
 
-    // Inserts the three commands into `menu` before `before`, or at its end.
-    void AddToMenu(QMenu* menu, QAction* before = nullptr) const;
     void UpdateEnabled(bool busy);
 
 private:

@@ -4,7 +4,7 @@
 
 class MainWindow;
 
-// View > Expand Tree to Show Conflicts and Reset All Arch Numbers to Original.
+// View > Expand Tree to Show Conflicts.
 class TreeCommandGroup : public CommandGroup {
 public:
     explicit TreeCommandGroup(MainWindow& frame);
@@ -12,7 +12,6 @@ public:
     void UpdateCommands() override;
 
     void ExpandConflicts();
-    void ResetAll();
 
 private:
     MainWindow& m_frame;

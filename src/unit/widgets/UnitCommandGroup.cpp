@@ -9,6 +9,7 @@
 #include <QStatusBar>
 
 #include "document/ConfigDiff.h"
+#include "document/widgets/DiffDialog.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/ModemMessages.h"
@@ -22,7 +23,6 @@
 #include "unit/widgets/UnitWidgetMessages.h"
 #include "unit/widgets/VerifyDetailsDlg.h"
 #include "unit/widgets/WindowUnitLink.h"
-#include "window/DiffDialog.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
 

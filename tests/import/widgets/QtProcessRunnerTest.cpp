@@ -8,6 +8,7 @@
 
 #include "import/widgets/QtProcessRunner.h"
 #include "support/FakeHelper.h"
+#include "support/HelperEndings.h"
 #include "support/ModalAnswers.h"
 
 namespace {
@@ -18,8 +19,11 @@ using Ending = ProcessOutcome::Ending;
 class QtProcessRunnerTest : public ::testing::Test {
 protected:
     ProcessOutcome Run(const std::string& body, std::chrono::milliseconds limit = 10s) {
-        return m_runner.Run(
-            {WriteFakeHelper(m_dir, "helper", body), {"a b"}, 100, limit, "Reading..."});
+        return m_runner.Run({WriteFakeHelper(m_dir, "helper", body),
+                             {"a b"},
+                             kHelperEndingBound,
+                             limit,
+                             "Reading..."});
     }
 
     TempDir m_dir;
@@ -28,24 +32,7 @@ protected:
 };
 
 TEST_F(QtProcessRunnerTest, EveryWayAHelperEnds) {
-    struct Case {
-        const char* what;
-        std::string body;
-        std::chrono::milliseconds limit;
-        Ending ending;
-        int exitCode;
-        std::string output;
-    };
-    const Case cases[] = {
-        {"answers", "printf '%s' \"$1\"", 10s, Ending::Exited, 0, "a b"},
-        {"answers up to its bound", "printf '%0100d' 0", 10s, Ending::Exited, 0,
-         std::string(100, '0')},
-        {"fails", "exit 3", 10s, Ending::Exited, 3, ""},
-        {"crashes", "printf 'x'; kill -SEGV $$", 10s, Ending::Crashed, -1, "x"},
-        {"hangs", "printf 'x'; exec sleep 30", 300ms, Ending::TimedOut, -1, "x"},
-        {"answers without end", "exec yes", 10s, Ending::TooLong, -1, YesBound()},
-    };
-    for (const Case& c : cases) {
+    for (const HelperEnding& c : HelperEndings()) {
         const ProcessOutcome run = Run(c.body, c.limit);
         EXPECT_EQ(run.m_ending, c.ending) << c.what;
         EXPECT_EQ(run.m_nExitCode, c.exitCode) << c.what;
@@ -55,6 +42,7 @@ TEST_F(QtProcessRunnerTest, EveryWayAHelperEnds) {
     }
     EXPECT_EQ(m_runner.Run({m_dir.PathOf("absent"), {}, 100, 10s, {}}).m_ending,
               Ending::NotStarted);
+    EXPECT_EQ(Run("printf '%s' \"$1\"").m_strOutput, "a b");
 }
 
 TEST_F(QtProcessRunnerTest, ALongReadShowsItsProgressAndEscCancelsIt) {

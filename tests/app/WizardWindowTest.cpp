@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
 #include "import/WizardControls.h"

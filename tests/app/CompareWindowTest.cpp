@@ -4,7 +4,7 @@
 
 #include "DiffRows.h"
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "support/ModalAnswers.h"
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
-#include "document/widgets/DiffRows.h"
+#include "app/DiffRows.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"

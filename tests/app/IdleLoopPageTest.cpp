@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/PageFixture.h"
 #include "pages/widgets/CIdleListBox.h"
 #include "pages/widgets/CIdleLoopForm.h"
-#include "pages/widgets/PageFixture.h"
 
 namespace {
 

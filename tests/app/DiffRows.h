@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "window/DiffDialog.h"
+#include "document/widgets/DiffDialog.h"
 
 // Failures show the text of a QString.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "tree/ArchRules.h"
 
 // A main window on a site of four direct inputs: 21 Hall, 22 Gym and 23 Yard

@@ -6,8 +6,8 @@
 
 #include "model/CommandIds.h"
 #include "model/MemoryProfile.h"
+#include "pages/widgets/PagesCommandGroup.h"
 #include "support/Configs.h"
-#include "tree/widgets/TreeCommandGroup.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
 
@@ -18,8 +18,7 @@ namespace {
 class FakeWindow : public MainWindow {
 public:
     FakeWindow() : m_prompter(&m_window, m_profile) {
-        for (int id : {kCmdExpandConflicts, kCmdResetAllArch})
-            m_actions[id] = new QAction(&m_window);
+        m_actions[kCmdResetAllArch] = new QAction(&m_window);
         m_prompter.SetScripted(true);
     }
     QMainWindow& Window() override { return m_window; }
@@ -33,9 +32,11 @@ public:
     QSplitter* Splitter() const override { return nullptr; }
     void UpdateCommands() override { ++m_nUpdates; }
     void SetStatusText(const QString&) override {}
-    CBaseForm* CurrentPage() const override { return nullptr; }
+    QWidget* CurrentPage() const override { return nullptr; }
+    QWidget* PageFocusTarget() const override { return nullptr; }
     PageKind CurrentPageKind() const override { return m_shown; }
-    CBaseForm* ShowPage(PageKind, TreeItem) override { return nullptr; }
+    QWidget* ShowPage(PageKind, TreeItem) override { return nullptr; }
+    void ShowSelectedPage() override {}
     void RefreshPage() override { ++m_nRefreshes; }
 
     QMainWindow m_window;
@@ -54,10 +55,10 @@ public:
 
 // Reset All through the window's seam: the numbers, the tree marks, the page
 // on show and the commands all follow; on another page it does nothing.
-TEST(TreeCommandGroup, ResetAllRefreshesThePageShown) {
+TEST(PagesCommandGroup, ResetAllRefreshesThePageShown) {
     FakeWindow window;
     BuildNumbered(window.m_doc, window.m_tree, 4, 0, 20);
-    auto* group = new TreeCommandGroup(window);
+    auto* group = new PagesCommandGroup(window);
     window.m_doc.m_nodes[3].m_strArch = "22";
 
     window.m_shown = PageKind::CSettingsForm;

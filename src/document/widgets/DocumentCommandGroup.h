@@ -5,13 +5,14 @@
 #include "model/RecentFiles.h"
 #include "window/CommandGroup.h"
 
-class CMainFrame;
+class MainWindow;
+class WizardDialog;
 
 // File > New, Open, Save, Save As, the recent files and Exit: the document's
 // own commands, run through the core's document operations.
 class DocumentCommandGroup : public CommandGroup {
 public:
-    explicit DocumentCommandGroup(CMainFrame& frame);
+    DocumentCommandGroup(MainWindow& frame, WizardDialog& wizard);
 
     void UpdateCommands() override;
 
@@ -36,6 +37,7 @@ private:
     void WizardDone(const std::string& pathBefore);
     void RefreshRecentMenu();
 
-    CMainFrame& m_frame;
+    MainWindow& m_frame;
+    WizardDialog& m_wizard;
     RecentFiles m_recent;
 };

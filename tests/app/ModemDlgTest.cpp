@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "support/ModalAnswers.h"
 #include "support/SimProcess.h"

@@ -8,7 +8,7 @@
 
 #include "DiffRows.h"
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "support/ModalAnswers.h"
 
@@ -41,7 +41,7 @@ protected:
 
 }  // namespace
 
-TEST_F(InputsCsvWindowTest, ExportWritesTheInputListBesideTheConfiguration) {
+TEST_F(InputsCsvWindowTest, ExportWritesTheInputListToTheFileChosen) {
     CMainFrame& frame = OpenSite();
     const std::string csv = PathOf("inputs.csv");
     frame.Prompter().SetNextFile(QString::fromStdString(csv));

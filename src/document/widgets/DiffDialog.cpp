@@ -1,4 +1,4 @@
-#include "window/DiffDialog.h"
+#include "document/widgets/DiffDialog.h"
 
 #include <QAction>
 #include <QApplication>

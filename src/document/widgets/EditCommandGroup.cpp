@@ -1,12 +1,11 @@
-#include "app/EditCommandGroup.h"
+#include "document/widgets/EditCommandGroup.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 
-#include "app/AppMessages.h"
+#include "document/widgets/DocumentWidgetMessages.h"
 #include "model/CommandIds.h"
-#include "pages/widgets/CBaseForm.h"
 #include "tree/BuildTree.h"
 #include "window/MainWindow.h"
 
@@ -38,10 +37,10 @@ void EditCommandGroup::UpdateCommands() {
     QAction* redo = m_frame.Action(kCmdEditRedo);
     undo->setEnabled(!state.m_bBusy && history.CanUndo());
     redo->setEnabled(!state.m_bBusy && history.CanRedo());
-    Name(undo, AppMessages::kUndo, AppMessages::kUndoNamed, AppMessages::kUndoTip,
-         history.UndoLabel());
-    Name(redo, AppMessages::kRedo, AppMessages::kRedoNamed, AppMessages::kRedoTip,
-         history.RedoLabel());
+    Name(undo, DocumentWidgetMessages::kUndo, DocumentWidgetMessages::kUndoNamed,
+         DocumentWidgetMessages::kUndoTip, history.UndoLabel());
+    Name(redo, DocumentWidgetMessages::kRedo, DocumentWidgetMessages::kRedoNamed,
+         DocumentWidgetMessages::kRedoTip, history.RedoLabel());
 }
 
 void EditCommandGroup::Undo() {
@@ -63,7 +62,7 @@ void EditCommandGroup::ShowRestored(TreeItem place) {
     TreeSink& tree = m_frame.Tree();
     RefreshInputItems(doc, tree);
 
-    const CBaseForm* before = m_frame.CurrentPage();
+    const QWidget* before = m_frame.CurrentPage();
     const bool focusInPage = before && before->isAncestorOf(QApplication::focusWidget());
     const TreeItem item = place ? place : tree.SelectedItem();
     if (item != tree.SelectedItem()) {
@@ -73,8 +72,7 @@ void EditCommandGroup::ShowRestored(TreeItem place) {
         m_frame.ShowPage(doc.m_nodes[static_cast<size_t>(n)].m_pPageClass, item);
     }
     if (focusInPage) {
-        const CBaseForm* page = m_frame.CurrentPage();
-        if (page && page->FocusTarget()) page->FocusTarget()->setFocus(Qt::OtherFocusReason);
+        if (QWidget* target = m_frame.PageFocusTarget()) target->setFocus(Qt::OtherFocusReason);
     }
     m_frame.UpdateCommands();
 }

@@ -1,4 +1,4 @@
-#include "app/QtProfile.h"
+#include "window/QtProfile.h"
 
 namespace {
 

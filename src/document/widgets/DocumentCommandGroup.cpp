@@ -1,14 +1,15 @@
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 
 #include <QAction>
 #include <QFile>
+#include <QMainWindow>
 
-#include "app/AppMessages.h"
-#include "app/CMainFrame.h"
 #include "document/DocumentOps.h"
+#include "document/widgets/DocumentWidgetMessages.h"
 #include "import/SetupWizardBuild.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
+#include "window/MainWindow.h"
 
 namespace {
 
@@ -16,13 +17,16 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-DocumentCommandGroup::DocumentCommandGroup(CMainFrame& frame)
-    : CommandGroup(&frame), m_frame(frame), m_recent(frame.UserProfile(), kRecentFileCount) {
+DocumentCommandGroup::DocumentCommandGroup(MainWindow& frame, WizardDialog& wizard)
+    : CommandGroup(&frame.Window()),
+      m_frame(frame),
+      m_wizard(wizard),
+      m_recent(frame.UserProfile(), kRecentFileCount) {
     connect(frame.Action(kCmdFileNew), &QAction::triggered, this, [this] { New(); });
     connect(frame.Action(kCmdFileOpen), &QAction::triggered, this, [this] { Open(); });
     connect(frame.Action(kCmdFileSave), &QAction::triggered, this, [this] { Save(); });
     connect(frame.Action(kCmdFileSaveAs), &QAction::triggered, this, [this] { SaveAs(); });
-    connect(frame.Action(kCmdExit), &QAction::triggered, &frame, &QWidget::close);
+    connect(frame.Action(kCmdExit), &QAction::triggered, &frame.Window(), &QWidget::close);
     for (int n = 0; n < kRecentFileCount; ++n)
         connect(frame.Action(kCmdRecentFirst + n), &QAction::triggered, this,
                 [this, n] { OpenRecent(n); });
@@ -54,14 +58,14 @@ bool DocumentCommandGroup::OpenAtStart(const QString& path) {
 void DocumentCommandGroup::New() {
     DocumentContext ctx = m_frame.DocContext();
     const std::string before = m_frame.Doc().GetPathName();
-    NewConfigurationCommand(ctx, m_frame.Wizard());
+    NewConfigurationCommand(ctx, m_wizard);
     WizardDone(before);
 }
 
 void DocumentCommandGroup::StartupWizard() {
     DocumentContext ctx = m_frame.DocContext();
     const std::string before = m_frame.Doc().GetPathName();
-    StartupWizardCommand(ctx, m_frame.Wizard());
+    StartupWizardCommand(ctx, m_wizard);
     WizardDone(before);
 }
 
@@ -125,7 +129,7 @@ void DocumentCommandGroup::RefreshRecentMenu() {
         const bool used = n < static_cast<int>(paths.size());
         action->setVisible(used);
         if (used)
-            action->setText(QString::fromLatin1(AppMessages::kRecentEntry)
+            action->setText(QString::fromLatin1(DocumentWidgetMessages::kRecentEntry)
                                 .arg(n + 1)
                                 .arg(QFile::decodeName(paths[static_cast<size_t>(n)].c_str())
                                          .replace('&', "&&")));

@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/PageFixture.h"
 #include "pages/widgets/ArchEntryDlg.h"
 #include "pages/widgets/CZRTForm.h"
-#include "pages/widgets/PageFixture.h"
 #include "support/ModalAnswers.h"
 
 namespace {

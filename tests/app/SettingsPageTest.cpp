@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/PageFixture.h"
 #include "pages/widgets/CSettingsForm.h"
-#include "pages/widgets/PageFixture.h"
 
 namespace {
 
