@@ -5,8 +5,6 @@
 #include "document/ConfigDiff.h"
 #include "document/CsvText.h"
 #include "document/InputsCsv.h"
-#include "pages/ArchAssign.h"
-#include "pages/ArchList.h"
 #include "support/Configs.h"
 
 namespace {
@@ -17,16 +15,6 @@ void BuildSite(CZRTProDoc& doc) {
     MemoryTree tree;
     BuildNumbered(doc, tree, 4, 1, 10);
     doc.m_zones.push_back({"90", "Spare", 9});
-}
-
-// Four direct inputs from a paging system: 11 Door, 12 Hall, 13 Gate, 14 Yard
-// (zones 1-4); 90 Spare (zone 9) and the non-pageable 95 are unassigned.
-void BuildPagingSite(CZRTProDoc& doc, MemoryTree& tree) {
-    BuildFromRecords(doc, tree,
-                     {{1, "11", "Door"}, {2, "12", "Hall"}, {3, "13", "Gate"}, {4, "14", "Yard"}},
-                     4, 0);
-    doc.m_zones = {{"90", "Spare", 9}, {"95", "Shed", -1}};
-    doc.m_idleLoop = {"11", "12", "13"};
 }
 
 CConfigNode& Node(CZRTProDoc& doc, const std::string& label) {
@@ -220,40 +208,6 @@ TEST(InputsCsvTest, NumbersMoveAtOnce) {
         EXPECT_EQ(Pool(doc), c.m_pool) << c.m_pWhat;
         EXPECT_EQ(!Node(doc, "Input 2").IsNonPageable(), c.m_bInput2Pageable) << c.m_pWhat;
         EXPECT_EQ(Node(doc, "Input 1").m_strOrigArch, "11") << c.m_pWhat;
-    }
-}
-
-// A file of numbers gives what the same clicks in the Arch Number list give
-// (the list leaves the idle loop alone, so it is left out of the comparison).
-TEST(InputsCsvTest, MovesEqualTheSameClicksOnThePage) {
-    const std::vector<std::vector<std::pair<int, std::string>>> edits = {
-        {{1, "12"}, {2, "11"}}, {{1, "12"}, {2, "13"}, {3, "11"}}, {{1, "90"}, {2, "11"}},
-        {{2, "95"}, {4, "12"}}, {{3, "14"}, {4, "13"}, {1, "90"}},
-    };
-    for (const auto& moves : edits) {
-        CZRTProDoc byPage;
-        MemoryTree tree;
-        BuildPagingSite(byPage, tree);
-        CZRTProDoc byFile = byPage;
-        std::string csv = "port,unit,input,arch\n";
-        for (const auto& [port, arch] : moves) {
-            csv += std::to_string(port) + ",,," + arch + "\n";
-            ScriptedPrompter prompter;
-            const auto rows = FillArchList(byPage, 0, true);
-            const int row = RowOfArch(rows, arch);
-            ASSERT_GE(row, 0) << arch;
-            ApplyArchSelection(byPage, tree, prompter,
-                               Node(byPage, "Input " + std::to_string(port)).m_hItem,
-                               &rows[static_cast<size_t>(row)]);
-        }
-        std::string error;
-        ASSERT_TRUE(ImportInputsCsv(byFile, csv, error)) << csv << error;
-        byPage.m_idleLoop.clear();
-        byFile.m_idleLoop.clear();
-        const auto differences = CompareConfigurations(byPage, byFile);
-        EXPECT_TRUE(differences.empty())
-            << csv << differences.front().m_strItem << ": " << differences.front().m_strThis
-            << " | " << differences.front().m_strOther;
     }
 }
 

@@ -29,3 +29,13 @@ inline int NodeLabelled(const CZRTProDoc& doc, const std::string& label) {
         if (doc.m_nodes[i].m_strLabel == label) return i;
     return -1;
 }
+
+// Four direct inputs from a paging system: 11 Door, 12 Hall, 13 Gate, 14 Yard
+// (zones 1-4); 90 Spare (zone 9) and the non-pageable 95 are unassigned.
+inline void BuildPagingSite(CZRTProDoc& doc, MemoryTree& tree) {
+    BuildFromRecords(doc, tree,
+                     {{1, "11", "Door"}, {2, "12", "Hall"}, {3, "13", "Gate"}, {4, "14", "Yard"}},
+                     4, 0);
+    doc.m_zones = {{"90", "Spare", 9}, {"95", "Shed", -1}};
+    doc.m_idleLoop = {"11", "12", "13"};
+}
