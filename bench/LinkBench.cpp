@@ -77,16 +77,18 @@ void MakeLargestSite(CZRTProDoc& doc, MemoryTree& tree, Prompter& prompter) {
 
 // Writes the largest configuration into the emulator pacing a 115,200-baud line
 // on a pseudo-terminal and reads it back; compares the time with the time the
-// LOP bytes alone take on such a line.
-void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
+// LOP bytes alone take on such a line. The safe write first keeps the unit's
+// memory in the history, then erases, writes and verifies.
+void RunLargestOverPty(benchmark::State& state, bool safe) {
     static int argc = 1;
     static char name[] = "zrt_link_bench";
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
 
-    const std::string eeprom = (std::filesystem::temp_directory_path() /
-                                ("zrt-link-bench-" + std::to_string(::getpid()) + ".bin"))
-                                   .string();
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() / ("zrt-link-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(scratch);
+    const std::string eeprom = (scratch / "unit.bin").string();
     for (auto _ : state) {
         std::filesystem::remove(eeprom);
         SimProcess sim;
@@ -101,6 +103,9 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
         doc.SetModifiedFlag(false);
         prompter.m_unitModelAnswers.push_back({{2, 0}, true});
         MainState mainState;
+        mainState.m_bKeepBeforeWrite = safe;
+        mainState.m_bEnableVerify = safe;
+        mainState.m_strHistoryFolder = (scratch / "unit-history").string();
         const std::string connection = sim.Connection();
         StreamUnitLink real([connection] { return std::optional<std::string>(connection); },
                             [] { return std::optional<std::string>(""); });
@@ -111,7 +116,7 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
 
         const auto start = std::chrono::steady_clock::now();
         WriteUnit(c);
-        ReadUnit(c);
+        if (!safe) ReadUnit(c);
         const double total =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (!prompter.m_shown.empty()) {
@@ -125,12 +130,18 @@ void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
         state.counters["wire_s"] = wire;
         state.counters["ratio"] = total / wire;
         std::printf(
-            "write + read of the largest configuration at %d baud: total %.2f s, wire %.2f "
-            "s (%zu LOP bytes), ratio %.3f\n",
-            kBaud, total, wire, link.m_nBytes, total / wire);
+            "%s of the largest configuration at %d baud: total %.2f s, wire %.2f s (%zu "
+            "LOP bytes), ratio %.3f\n",
+            safe ? "safe write (copy + erase + write + verify)" : "write + read", kBaud, total,
+            wire, link.m_nBytes, total / wire);
     }
-    std::filesystem::remove(eeprom);
+    std::filesystem::remove_all(scratch);
 }
+
+void BM_WriteAndReadLargestOverPty(benchmark::State& state) { RunLargestOverPty(state, false); }
 BENCHMARK(BM_WriteAndReadLargestOverPty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+void BM_SafeWriteLargestOverPty(benchmark::State& state) { RunLargestOverPty(state, true); }
+BENCHMARK(BM_SafeWriteLargestOverPty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -18,9 +18,10 @@
 namespace {
 
 const std::vector<const CliCommand*> kCommands = {
-    &kNewCommand,       &kImportCommand,    &kShowCommand,       &kConflictsCommand, &kDiffCommand,
-    &kExportCsvCommand, &kImportCsvCommand, &kImageCommand,      &kDecodeCommand,    &kWriteCommand,
-    &kReadCommand,      &kSetTimeCommand,   &kModemSetupCommand, &kReportCommand};
+    &kNewCommand,     &kImportCommand,    &kShowCommand,       &kConflictsCommand,
+    &kDiffCommand,    &kExportCsvCommand, &kImportCsvCommand,  &kImageCommand,
+    &kDecodeCommand,  &kWriteCommand,     &kReadCommand,       &kRestoreCommand,
+    &kHistoryCommand, &kSetTimeCommand,   &kModemSetupCommand, &kReportCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "Usage: zrtpro-cli COMMAND [ARGS...]\n"
