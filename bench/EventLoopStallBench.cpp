@@ -27,9 +27,12 @@
 #include "support/Configs.h"
 #include "support/ModalAnswers.h"
 #include "support/SimProcess.h"
+#include "unit/UnitHistory.h"
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
+#include "unit/widgets/UnitCommandGroup.h"
+#include "window/DiffDialog.h"
 #include "window/QtPrompter.h"
 
 namespace {
@@ -77,6 +80,17 @@ void AnswerConnection(const std::string& port) {
         QTest::keyClicks(dlg.PasswordEdit(), kPassword);
         QTest::keyClick(dlg.PasswordEdit(), Qt::Key_Return);
     });
+}
+
+// Answers the question before a write with Write.
+void AnswerWrite() {
+    WhenShown<DiffDialog>([](DiffDialog& dlg) { dlg.accept(); });
+}
+
+UnitCommandGroup* UnitCommands(CMainFrame& frame) {
+    for (QObject* child : frame.children())
+        if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) return group;
+    return nullptr;
 }
 
 // Runs `journey` from the event loop, as a menu command runs, and prints
@@ -139,9 +153,19 @@ int main(int argc, char** argv) {
                   [&] { frame.Documents().OpenFile(QString::fromStdString(site)); });
     frame.Action(kCmdVerifyWrite)->trigger();
     std::printf("the emulated unit on a pseudo-terminal at %s baud\n", baud.c_str());
-    ok &= Measure("write + verify over a pseudo-terminal", frame, [&] {
+    ok &= Measure("safe write (copy, write, verify)", frame, [&] {
         AnswerConnection(unitPort);
+        AnswerWrite();
         frame.Action(kCmdWriteUnit)->trigger();
+    });
+    ok &= Measure("restore of the copy kept, with verify", frame, [&] {
+        const auto kept = UnitHistory(frame.State().m_strHistoryFolder).List();
+        const auto image =
+            kept.empty() ? std::nullopt : UnitHistory::LoadImage(kept[0].m_strImagePath);
+        if (!image) return;
+        AnswerConnection(unitPort);
+        AnswerWrite();
+        UnitCommands(frame)->RestoreToUnit(*image);
     });
     ok &= Measure("read over a pseudo-terminal", frame, [&] {
         frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the configuration is not saved

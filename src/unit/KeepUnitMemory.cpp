@@ -3,6 +3,7 @@
 #include "document/InputPlaces.h"
 #include "unit/DecodeUnitCopy.h"
 #include "unit/UnitHistory.h"
+#include "unit/UnitMessages.h"
 
 bool KeepUnitMemory(UnitContext& c, std::span<const uint8_t> image, const char* kind,
                     std::string& reason) {
@@ -13,7 +14,8 @@ bool KeepUnitMemory(UnitContext& c, std::span<const uint8_t> image, const char* 
     UnitHistoryEntry entry;
     entry.m_strKind = kind;
     entry.m_strConnection = c.m_state.m_strConnection;
-    entry.m_strSite = c.m_doc.GetTitle();
+    // A read replaces the open configuration: its title names no site of the unit.
+    if (std::string(kind) != UnitMessages::kKindRead) entry.m_strSite = c.m_doc.GetTitle();
     entry.m_bErased = IsErasedImage(image);
     CZRTProDoc decoded;
     if (!entry.m_bErased && DecodeUnitCopy(image, c.m_doc, decoded, nullptr)) {

@@ -5,6 +5,7 @@
 
 #include "UnitRig.h"
 #include "support/TempDir.h"
+#include "unit/OpenUnitImage.h"
 #include "unit/UnitCommands.h"
 #include "unit/UnitHistory.h"
 #include "unit/WriteConfirmation.h"
@@ -248,4 +249,33 @@ TEST(WriteConfirmation, SaysWhenTheUnitSeemsToHoldAnotherSite) {
     more.m_nCiuCount = 1;
     EXPECT_TRUE(ConfirmationFor(more, unit).m_bAnotherSite);
     EXPECT_TRUE(ConfirmationFor(site, std::vector<uint8_t>(65536, 0xFF)).m_bErased);
+}
+
+// A kept copy opens as a read would: the save question first (Cancel changes
+// nothing), the model question, then an untitled configuration, modified,
+// with no edits to undo.
+TEST_F(UnitSafeWriteTest, AKeptCopyOpensAsARead) {
+    LoadSmallSite();
+    m_doc.SetPathName("/sites/school.zrt");
+    m_doc.m_nodes[4].m_strName = "Kitchen";
+    m_doc.SetModifiedFlag(true);
+    m_state.m_history.Start(m_doc);
+    std::vector<uint8_t> image = SmallSiteImage();
+    image[0xFFFD] = 0x5A;
+
+    m_prompter.m_answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(OpenUnitImage(m_ctx, image));
+    EXPECT_EQ(m_doc.m_nodes[4].m_strName, "Kitchen");
+    EXPECT_EQ(m_doc.GetTitle(), "school.zrt");
+
+    m_prompter.m_answers = {PromptAnswer::No};  // not saved
+    AnswerFourPorts();
+    EXPECT_TRUE(OpenUnitImage(m_ctx, image));
+    EXPECT_EQ(m_prompter.Texts(),
+              (Texts{"Save changes to school.zrt?", "Save changes to school.zrt?"}));
+    EXPECT_EQ(m_prompter.m_unitModelAsks.size(), 1u);
+    EXPECT_EQ(m_doc.m_nodes[4].m_strName, "Hall");
+    EXPECT_EQ(m_doc.GetTitle(), "untitled");
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_FALSE(m_state.m_history.CanUndo());
 }

@@ -55,7 +55,7 @@ int CStatusForm::Progress() const { return m_pProgress->value(); }
 
 CStatusForm::~CStatusForm() {
     // The transfer the question was about has ended.
-    if (m_pQuestion) m_pQuestion->close();
+    if (m_pQuestion) m_pQuestion->done(QMessageBox::No);
 }
 
 void CStatusForm::RequestCancel() {

@@ -5,9 +5,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "unit/widgets/UnitWidgetMessages.h"
 
@@ -116,7 +118,15 @@ void UnitHistoryDlg::Run(const Action& action) {
 }
 
 void UnitHistoryDlg::DeleteSelected() {
-    if (const UnitHistoryEntry* e = Selected()) m_history.Delete(*e);
+    const UnitHistoryEntry* e = Selected();
+    if (!e) return;
+    const QString question =
+        QString::fromLatin1(M::kHistoryDeleteQuestion).arg(ShownTime(e->m_strTime));
+    if (QMessageBox::question(this, QString::fromLatin1(M::kHistoryTitle), question,
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return;
+    m_history.Delete(*e);
     Refresh();
 }
 

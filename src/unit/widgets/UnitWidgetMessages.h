@@ -46,6 +46,8 @@ inline constexpr const char* kHistoryCompare = "&Compare with This Configuration
 inline constexpr const char* kHistoryOpen = "&Open as Configuration";
 inline constexpr const char* kHistoryRestore = "&Restore to Unit...";
 inline constexpr const char* kHistoryDelete = "&Delete";
+inline constexpr const char* kHistoryDeleteQuestion =
+    "Delete the copy kept at %1? It cannot be brought back.";
 inline constexpr const char* kHistoryCompareCaption = "Compare with Kept Copy";
 inline constexpr const char* kHistoryCompareHeading = "Kept copy";
 inline constexpr const char* kHistoryUnreadable = "The kept copy %1 cannot be read.";
