@@ -173,15 +173,17 @@ TEST_F(UnitWindowTest, WritesWithVerifyRefusesToCloseMeanwhileAndReadsBack) {
     EXPECT_EQ(book.m_strLastUsed, "Bench unit");
     EXPECT_EQ(Slurp(PathOf("profile.ini")).find("4321"), std::string::npos);
 
-    // Read it back: the same entry, picked from the book.
+    // The verify left the configuration's modified mark as it was.
+    EXPECT_FALSE(m_doc.IsModified());
+
+    // Read it back: the same entry, picked from the book; nothing to save first.
     frame.Prompter().ClearShown();
-    frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the modified configuration is not saved
     frame.Prompter().SetNextUnitModel({2, 0});
     ConnectTo("Bench unit", port);
     TypePassword("4321");
     frame.Action(kCmdReadUnit)->trigger();
 
-    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
+    EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(frame.Tree().ItemText(frame.Tree().RootItem()), "untitled System");
@@ -462,7 +464,9 @@ TEST_F(UnitWindowTest, AWriteKeepsTheUnitAndTheHistoryWindowWorksWithIt) {
     EXPECT_EQ(frame.StatusText(), "Write complete.");
 
     // One name changed: one difference; Cancel stops before anything is erased.
-    m_doc.m_nodes[3].m_strName = "Changed";
+    int input = 3;
+    while (!m_doc.IsInput(input)) ++input;
+    m_doc.m_nodes[static_cast<size_t>(input)].m_strName = "Changed";
     const std::string before = Slurp(PathOf("unit.bin"));
     WhenShown<DiffDialog>([&](DiffDialog& dlg) {
         countLine = dlg.findChild<QLabel*>("diffCount")->text();
