@@ -158,7 +158,13 @@ int main(int argc, char** argv) {
         AnswerWrite();
         frame.Action(kCmdWriteUnit)->trigger();
     });
-    ok &= Measure("restore of the copy kept, with verify", frame, [&] {
+    ok &= Measure("read over a pseudo-terminal", frame, [&] {
+        frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the configuration is not saved
+        frame.Prompter().SetNextUnitModel({2, 8});
+        AnswerConnection(unitPort);
+        frame.Action(kCmdReadUnit)->trigger();
+    });
+    ok &= Measure("restore of the copy the read kept", frame, [&] {
         const auto kept = UnitHistory(frame.State().m_strHistoryFolder).List();
         const auto image =
             kept.empty() ? std::nullopt : UnitHistory::LoadImage(kept[0].m_strImagePath);
@@ -166,12 +172,6 @@ int main(int argc, char** argv) {
         AnswerConnection(unitPort);
         AnswerWrite();
         UnitCommands(frame)->RestoreToUnit(*image);
-    });
-    ok &= Measure("read over a pseudo-terminal", frame, [&] {
-        frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the configuration is not saved
-        frame.Prompter().SetNextUnitModel({2, 8});
-        AnswerConnection(unitPort);
-        frame.Action(kCmdReadUnit)->trigger();
     });
     ok &= Measure("M-7700 import (240 stations)", frame, [&] {
         frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the read configuration is not saved
