@@ -19,6 +19,7 @@
 
 #include "StallMeter.h"
 #include "app/CMainFrame.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "import/M7700Database.h"
 #include "model/CommandIds.h"
@@ -26,9 +27,11 @@
 #include "support/Configs.h"
 #include "support/ModalAnswers.h"
 #include "support/SimProcess.h"
+#include "unit/UnitHistory.h"
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
+#include "unit/widgets/UnitCommandGroup.h"
 #include "window/QtProfile.h"
 #include "window/QtPrompter.h"
 
@@ -77,6 +80,17 @@ void AnswerConnection(const std::string& port) {
         QTest::keyClicks(dlg.PasswordEdit(), kPassword);
         QTest::keyClick(dlg.PasswordEdit(), Qt::Key_Return);
     });
+}
+
+// Answers the question before a write with Write.
+void AnswerWrite() {
+    WhenShown<DiffDialog>([](DiffDialog& dlg) { dlg.accept(); });
+}
+
+UnitCommandGroup* UnitCommands(CMainFrame& frame) {
+    for (QObject* child : frame.children())
+        if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) return group;
+    return nullptr;
 }
 
 // Runs `journey` from the event loop, as a menu command runs, and prints
@@ -139,8 +153,9 @@ int main(int argc, char** argv) {
                   [&] { frame.Documents().OpenFile(QString::fromStdString(site)); });
     frame.Action(kCmdVerifyWrite)->trigger();
     std::printf("the emulated unit on a pseudo-terminal at %s baud\n", baud.c_str());
-    ok &= Measure("write + verify over a pseudo-terminal", frame, [&] {
+    ok &= Measure("safe write (copy, write, verify)", frame, [&] {
         AnswerConnection(unitPort);
+        AnswerWrite();
         frame.Action(kCmdWriteUnit)->trigger();
     });
     ok &= Measure("read over a pseudo-terminal", frame, [&] {
@@ -148,6 +163,15 @@ int main(int argc, char** argv) {
         frame.Prompter().SetNextUnitModel({2, 8});
         AnswerConnection(unitPort);
         frame.Action(kCmdReadUnit)->trigger();
+    });
+    ok &= Measure("restore of the copy the read kept", frame, [&] {
+        const auto kept = UnitHistory(frame.State().m_strHistoryFolder).List();
+        const auto image =
+            kept.empty() ? std::nullopt : UnitHistory::LoadImage(kept[0].m_strImagePath);
+        if (!image) return;
+        AnswerConnection(unitPort);
+        AnswerWrite();
+        UnitCommands(frame)->RestoreToUnit(*image);
     });
     ok &= Measure("M-7700 import (240 stations)", frame, [&] {
         frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the read configuration is not saved

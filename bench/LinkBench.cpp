@@ -77,22 +77,24 @@ void MakeLargestSite(CZRTProDoc& doc, MemoryTree& tree, Prompter& prompter) {
     for (int k = 0; k < 255; ++k) doc.m_idleLoop.push_back(std::to_string(1001 + k % 192));
 }
 
-enum class Path { Pty, Rfc2217 };
+enum class Journey { Plain, Safe, Rfc2217 };
 
 // Writes the largest configuration into the emulator pacing a 115,200-baud line
 // on a pseudo-terminal and reads it back, straight or through ser2net's RFC 2217
 // port; compares the time with the time the LOP bytes alone take on such a line.
-void WriteAndReadLargest(benchmark::State& state, Path path) {
+// The safe write first keeps the unit's memory in the history, then erases,
+// writes and verifies.
+void RunLargest(benchmark::State& state, Journey journey) {
     static int argc = 1;
     static char name[] = "zrt_link_bench";
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
 
-    const std::string eeprom = (std::filesystem::temp_directory_path() /
-                                ("zrt-link-bench-" + std::to_string(::getpid()) + ".bin"))
-                                   .string();
-    const std::filesystem::path folder =
+    const bool safe = journey == Journey::Safe;
+    const std::filesystem::path scratch =
         std::filesystem::temp_directory_path() / ("zrt-link-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(scratch);
+    const std::string eeprom = (scratch / "unit.bin").string();
     for (auto _ : state) {
         std::filesystem::remove(eeprom);
         SimProcess sim;
@@ -102,14 +104,13 @@ void WriteAndReadLargest(benchmark::State& state, Path path) {
         }
         std::string connection = sim.Connection();
         Ser2netProcess server;
-        if (path == Path::Rfc2217) {
+        if (journey == Journey::Rfc2217) {
             if (Ser2netProcess::Program().empty()) {
                 state.SkipWithError("ser2net is not installed (scripts/deps installs it)");
                 return;
             }
             const std::string device = connection.substr(std::string("serial:").size());
-            std::filesystem::create_directories(folder);
-            if (!server.Start(device, folder.string())) {
+            if (!server.Start(device, scratch.string())) {
                 state.SkipWithError("ser2net did not start");
                 return;
             }
@@ -122,6 +123,9 @@ void WriteAndReadLargest(benchmark::State& state, Path path) {
         doc.SetModifiedFlag(false);
         prompter.m_unitModelAnswers.push_back({{2, 0}, true});
         MainState mainState;
+        mainState.m_bKeepBeforeWrite = safe;
+        mainState.m_bEnableVerify = safe;
+        mainState.m_strHistoryFolder = (scratch / "unit-history").string();
         StreamUnitLink real([connection] { return std::optional<std::string>(connection); },
                             [] { return std::optional<std::string>(""); });
         CountingLink link(real);
@@ -131,7 +135,7 @@ void WriteAndReadLargest(benchmark::State& state, Path path) {
 
         const auto start = std::chrono::steady_clock::now();
         WriteUnit(c);
-        ReadUnit(c);
+        if (!safe) ReadUnit(c);
         const double total =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (!prompter.m_shown.empty()) {
@@ -144,22 +148,25 @@ void WriteAndReadLargest(benchmark::State& state, Path path) {
         state.counters["total_s"] = total;
         state.counters["wire_s"] = wire;
         state.counters["ratio"] = total / wire;
+        const char* what = safe ? "safe write (copy + erase + write + verify)"
+                           : journey == Journey::Rfc2217 ? "write + read through RFC 2217"
+                                                         : "write + read";
         std::printf(
-            "write + read of the largest configuration at %d baud%s: total %.2f s, wire %.2f "
-            "s (%zu LOP bytes), ratio %.3f\n",
-            kBaud, path == Path::Rfc2217 ? " through RFC 2217" : "", total, wire, link.m_nBytes,
-            total / wire);
+            "%s of the largest configuration at %d baud: total %.2f s, wire %.2f s (%zu "
+            "LOP bytes), ratio %.3f\n",
+            what, kBaud, total, wire, link.m_nBytes, total / wire);
     }
-    std::filesystem::remove(eeprom);
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(scratch);
 }
-void BM_WriteAndReadLargestOverPty(benchmark::State& state) {
-    WriteAndReadLargest(state, Path::Pty);
-}
+
+void BM_WriteAndReadLargestOverPty(benchmark::State& state) { RunLargest(state, Journey::Plain); }
 BENCHMARK(BM_WriteAndReadLargestOverPty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
+void BM_SafeWriteLargestOverPty(benchmark::State& state) { RunLargest(state, Journey::Safe); }
+BENCHMARK(BM_SafeWriteLargestOverPty)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
 void BM_WriteAndReadLargestThroughRfc2217(benchmark::State& state) {
-    WriteAndReadLargest(state, Path::Rfc2217);
+    RunLargest(state, Journey::Rfc2217);
 }
 BENCHMARK(BM_WriteAndReadLargestThroughRfc2217)
     ->Iterations(1)

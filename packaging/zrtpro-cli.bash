@@ -23,7 +23,7 @@ _zrtpro_cli_value() {
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -d -- "$cur") $(compgen -f -X '!*.[zZ][rR][tT]' -- "$cur"))
         ;;
-    FILE | PATH | *.bin | *.pdf)
+    FILE | PATH | IMAGE | *.bin | *.pdf)
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -f -- "$cur"))
         ;;

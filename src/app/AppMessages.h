@@ -36,6 +36,8 @@ inline constexpr const char* kWriteUnit = "&Write M-4400 Unit";
 inline constexpr const char* kVerifyWrite = "&Verify Write";
 inline constexpr const char* kSetTime = "Set M-4400 Time";
 inline constexpr const char* kLinkTrace = "&Link Trace";
+inline constexpr const char* kKeepBeforeWrite = "&Keep Unit Memory Before Write";
+inline constexpr const char* kUnitHistory = "Unit &History...";
 inline constexpr const char* kExpandConflicts = "&Expand Tree to Show Conflicts";
 inline constexpr const char* kResetAllArch = "Reset &All Arch Numbers to Original";
 inline constexpr const char* kAbout = "&About NEXIL Video Switcher Programming Tool...";
@@ -83,6 +85,11 @@ inline constexpr const char* kPromptStatusBar = "Show or hide the status bar\nTo
 inline constexpr const char* kPromptReadUnit = "Read the configuration from the M-4400 unit.\nRead";
 inline constexpr const char* kPromptWriteUnit =
     "Write the current setup to the M-4400 unit.\nWrite";
+inline constexpr const char* kPromptKeepBeforeWrite =
+    "Read the unit's whole memory into the unit history before every write, and show what the "
+    "write will change.";
+inline constexpr const char* kPromptUnitHistory =
+    "The copies of units' memory kept before writes and by reads: compare, open, restore, delete.";
 inline constexpr const char* kPromptVerifyWrite =
     "Write the M-4400 unit then Verify by reading and comparing.";
 inline constexpr const char* kPromptSetTime =

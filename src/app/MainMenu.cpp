@@ -42,6 +42,8 @@ const CommandText kCommands[] = {
     {kCmdReadUnit, AppMessages::kReadUnit, AppMessages::kPromptReadUnit},
     {kCmdWriteUnit, AppMessages::kWriteUnit, AppMessages::kPromptWriteUnit},
     {kCmdVerifyWrite, AppMessages::kVerifyWrite, AppMessages::kPromptVerifyWrite},
+    {kCmdKeepBeforeWrite, AppMessages::kKeepBeforeWrite, AppMessages::kPromptKeepBeforeWrite},
+    {kCmdUnitHistory, AppMessages::kUnitHistory, AppMessages::kPromptUnitHistory},
     {kCmdSetTime, AppMessages::kSetTime, AppMessages::kPromptSetTime},
     {kCmdLinkTrace, AppMessages::kLinkTrace, AppMessages::kPromptLinkTrace},
     {kCmdExpandConflicts, AppMessages::kExpandConflicts, AppMessages::kPromptExpandConflicts},
@@ -77,7 +79,8 @@ CommandActions CreateCommandActions(QMainWindow* window) {
         recent->setVisible(false);
         actions[kCmdRecentFirst + n] = recent;
     }
-    for (int id : {kCmdViewToolbar, kCmdViewStatusBar, kCmdVerifyWrite, kCmdLinkTrace})
+    for (int id :
+         {kCmdViewToolbar, kCmdViewStatusBar, kCmdVerifyWrite, kCmdKeepBeforeWrite, kCmdLinkTrace})
         actions[id]->setCheckable(true);
     // Keys a Linux user expects beside the ones the menu texts carry. A write
     // replaces the unit's memory, so it takes two modifiers; F3 stays free.
@@ -133,8 +136,10 @@ void BuildMainMenu(QMainWindow* window, const CommandActions& a) {
     view->addAction(a.at(kCmdReadUnit));
     view->addAction(a.at(kCmdWriteUnit));
     view->addAction(a.at(kCmdVerifyWrite));
+    view->addAction(a.at(kCmdKeepBeforeWrite));
     view->addAction(a.at(kCmdSetTime));
     view->addAction(a.at(kCmdCompareUnit));
+    view->addAction(a.at(kCmdUnitHistory));
     view->addAction(a.at(kCmdLinkTrace));
     view->addSeparator();
     view->addAction(a.at(kCmdExpandConflicts));

@@ -1,15 +1,36 @@
 #include "cli/UnitCommandsCli.h"
 
 #include <iostream>
+#include <optional>
+#include <vector>
 
 #include "cli/CliArgs.h"
+#include "cli/CliWriteCheck.h"
+#include "cli/Json.h"
 #include "cli/UnitRun.h"
 #include "model/Format.h"
 #include "model/ZrtFile.h"
 #include "pages/SettingsOps.h"
 #include "unit/UnitCommands.h"
+#include "unit/UnitHistory.h"
+#include "unit/UnitMessages.h"
 
 namespace {
+
+// Lists the cells a failed verify found.
+void PrintVerifyDifferences(const MainState& state) {
+    for (const auto& d : state.m_verifyDifferences)
+        std::cerr << StrFormat("cell 0x%04X: written 0x%02X, read 0x%02X\n", d.m_nAddress,
+                               d.m_byWritten, d.m_byRead);
+    if (state.m_nVerifyDifferences > state.m_verifyDifferences.size())
+        std::cerr << "... " << state.m_nVerifyDifferences << " cells differ in all.\n";
+}
+
+// The unit context with the command-line tool's check before the erase.
+UnitContext CheckedContext(UnitRun& run, CliWriteCheck& check) {
+    const UnitContext c = run.Context();
+    return {c.m_doc, c.m_tree, c.m_prompter, c.m_state, c.m_link, check, c.m_clock};
+}
 
 int RunWrite(const CliArgs& args) {
     if (args.Positionals().size() != 1 || !args.Has("connect")) return kExitUsage;
@@ -24,14 +45,66 @@ int RunWrite(const CliArgs& args) {
         AcceptPassword(run.m_state, args.Get("new-password"));
     }
     run.m_state.m_bEnableVerify = args.Has("verify");
-    UnitContext c = run.Context();
+    run.m_state.m_bKeepBeforeWrite = !args.Has("no-backup");
+    run.m_state.m_strHistoryFolder = UnitHistoryFolder();
+    CliWriteCheck check(run.m_state, args.Has("force"));
+    UnitContext c = CheckedContext(run, check);
     const bool written = WriteCommand(c);
-    for (const auto& d : run.m_state.m_verifyDifferences)
-        std::cerr << StrFormat("cell 0x%04X: written 0x%02X, read 0x%02X\n", d.m_nAddress,
-                               d.m_byWritten, d.m_byRead);
-    if (run.m_state.m_nVerifyDifferences > run.m_state.m_verifyDifferences.size())
-        std::cerr << "... " << run.m_state.m_nVerifyDifferences << " cells differ in all.\n";
+    PrintVerifyDifferences(run.m_state);
     return run.m_connection->Close() && written ? kExitOk : kExitFailed;
+}
+
+int RunRestore(const CliArgs& args) {
+    if (args.Positionals().size() != 1 || !args.Has("connect")) return kExitUsage;
+    const std::string& path = args.Positionals()[0];
+    const std::optional<std::vector<uint8_t>> image = UnitHistory::LoadImage(path);
+    if (!image) {
+        std::cerr << path << ": " << UnitMessages::kRestoreNotImage << '\n';
+        return kExitFailed;
+    }
+    UnitRun run;
+    if (!run.Connect(args)) return kExitFailed;
+    run.m_state.m_bEnableVerify = args.Has("verify");
+    run.m_state.m_bKeepBeforeWrite = true;
+    run.m_state.m_strHistoryFolder = UnitHistoryFolder();
+    CliWriteCheck check(run.m_state, false);
+    UnitContext c = CheckedContext(run, check);
+    const bool written = RestoreCommand(c, *image);
+    PrintVerifyDifferences(run.m_state);
+    return run.m_connection->Close() && written ? kExitOk : kExitFailed;
+}
+
+std::string Counts(const UnitHistoryEntry& e) {
+    if (e.m_bErased) return "erased";
+    if (e.m_strModel.empty()) return "not a configuration";
+    return StrFormat("%s, %d camera interface units, %d inputs", e.m_strModel.c_str(),
+                     e.m_nCameraUnits, e.m_nInputs);
+}
+
+int RunHistory(const CliArgs& args) {
+    if (!args.Positionals().empty()) return kExitUsage;
+    const std::vector<UnitHistoryEntry> entries = UnitHistory(UnitHistoryFolder()).List();
+    if (args.Has("json")) {
+        std::cout << '[';
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const UnitHistoryEntry& e = entries[i];
+            std::cout << (i ? ",\n " : "\n ") << "{\"time\": " << JsonString(e.m_strTime)
+                      << ", \"kind\": " << JsonString(e.m_strKind)
+                      << ", \"connection\": " << JsonString(e.m_strConnection)
+                      << ", \"site\": " << JsonString(e.m_strSite)
+                      << ", \"model\": " << JsonString(e.m_strModel)
+                      << ", \"cameraUnits\": " << e.m_nCameraUnits
+                      << ", \"inputs\": " << e.m_nInputs
+                      << ", \"erased\": " << (e.m_bErased ? "true" : "false")
+                      << ", \"path\": " << JsonString(e.m_strImagePath) << '}';
+        }
+        std::cout << (entries.empty() ? "]\n" : "\n]\n");
+        return kExitOk;
+    }
+    for (const UnitHistoryEntry& e : entries)
+        std::cout << e.m_strTime << "  " << e.m_strKind << "  " << e.m_strConnection << "  "
+                  << e.m_strSite << "  " << Counts(e) << "\n  " << e.m_strImagePath << '\n';
+    return kExitOk;
 }
 
 int RunRead(const CliArgs& args) {
@@ -63,8 +136,13 @@ int RunSetTime(const CliArgs& args) {
 
 const CliCommand kWriteCommand{
     "write",
-    "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify] [--trace FILE]",
+    "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify] [--no-backup] "
+    "[--force] [--trace FILE]",
     "Writes a configuration into a unit: erases its memory and writes every cell.\n"
+    "First it reads the unit's whole memory and keeps it in the unit history\n"
+    "(\"Unit memory kept in PATH\"; --no-backup skips this), then says how many\n"
+    "differences the write makes. A unit that seems to hold another site is\n"
+    "refused unless --force is given; the copy is kept either way.\n"
     "--password opens a unit that has one; --new-password gives the unit a new one\n"
     "(at most 8 characters); --verify reads the unit back and compares, and lists\n"
     "the first cells that differ. --trace FILE records every frame and time-out\n"
@@ -74,8 +152,35 @@ const CliCommand kWriteCommand{
     "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "password", "new-password", "trace"},
-    {"verify"},
+    {"verify", "no-backup", "force"},
     RunWrite};
+
+const CliCommand kRestoreCommand{
+    "restore",
+    "IMAGE --connect CONNECTION [--password P] [--verify] [--trace FILE]",
+    "Writes a unit memory image of 65,536 bytes (a copy from the unit history)\n"
+    "back into a unit, exactly, as a write does: the unit's memory is kept in the\n"
+    "history first. The unit keeps its own switches cell; the password cells come\n"
+    "from the image, or stay the unit's when the image shows none. --verify reads\n"
+    "the unit back and compares.\n"
+    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    {"connect", "password", "trace"},
+    {"verify"},
+    RunRestore};
+
+const CliCommand kHistoryCommand{
+    "history",
+    "[--json]",
+    "Lists the unit history, newest first: the copies of units' memory kept\n"
+    "before every write and restore and by every read, each with its time, kind\n"
+    "(read, before write, before restore), connection, site, what it held and the\n"
+    "path of its 65,536-byte image. The newest 100 are kept. --json prints an\n"
+    "array of objects with time, kind, connection, site, model, cameraUnits,\n"
+    "inputs, erased and path.",
+    {},
+    {"json"},
+    RunHistory};
 
 const CliCommand kReadCommand{
     "read",

@@ -4,4 +4,6 @@
 
 extern const CliCommand kWriteCommand;
 extern const CliCommand kReadCommand;
+extern const CliCommand kRestoreCommand;
+extern const CliCommand kHistoryCommand;
 extern const CliCommand kSetTimeCommand;

@@ -9,6 +9,7 @@ bool UnitRun::Connect(const CliArgs& args) {
     m_connection =
         CliConnection::Open(args.Get("connect"), args.Get("password"), args.Get("trace"), error);
     if (!m_connection) std::cerr << error << '\n';
+    m_state.m_strConnection = args.Get("connect");
     return m_connection != nullptr;
 }
 

@@ -20,10 +20,11 @@
 namespace {
 
 const std::vector<const CliCommand*> kCommands = {
-    &kNewCommand,        &kImportCommand,    &kShowCommand,      &kConflictsCommand,
-    &kDiffCommand,       &kExportCsvCommand, &kImportCsvCommand, &kImageCommand,
-    &kDecodeCommand,     &kWriteCommand,     &kReadCommand,      &kSetTimeCommand,
-    &kModemSetupCommand, &kReportCommand,    &kPortsCommand};
+    &kNewCommand,     &kImportCommand,    &kShowCommand,       &kConflictsCommand,
+    &kDiffCommand,    &kExportCsvCommand, &kImportCsvCommand,  &kImageCommand,
+    &kDecodeCommand,  &kWriteCommand,     &kReadCommand,       &kRestoreCommand,
+    &kHistoryCommand, &kSetTimeCommand,   &kModemSetupCommand, &kReportCommand,
+    &kPortsCommand};
 
 void PrintOverview(std::ostream& out) {
     out << "Usage: zrtpro-cli COMMAND [ARGS...]\n"

@@ -38,6 +38,19 @@ struct MainState {
     // unit partly written, so Cancel asks first.
     bool m_bWriting = false;
 
+    // A write first keeps a copy of the unit's memory in the unit history in
+    // this folder, and stops before erasing when it cannot. The window and the
+    // command-line tool turn it on unless the user turned it off.
+    bool m_bKeepBeforeWrite = false;
+    std::string m_strHistoryFolder;
+    // The connection in use as the user gave it ("serial:ttyUSB0:9600"), for the history.
+    std::string m_strConnection;
+    // The image file of the copy kept last (by a read, write or restore).
+    std::string m_strKeptPath;
+    // A write stopped or failed after the erase: the unit holds no whole
+    // configuration until a write ends.
+    bool m_bUnitPartlyWritten = false;
+
     // The last failed verify: how many cells differ, and the first of them.
     size_t m_nVerifyDifferences = 0;
     std::vector<VerifyDifference> m_verifyDifferences;

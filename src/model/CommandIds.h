@@ -21,6 +21,8 @@ enum CommandId : int {
     kCmdCompareUnit = 32802,
     kCmdExportCsv = 32803,
     kCmdImportCsv = 32804,
+    kCmdKeepBeforeWrite = 32810,
+    kCmdUnitHistory = 32811,
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
     kCmdFileSave = 57603,

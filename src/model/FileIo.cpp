@@ -36,7 +36,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason,
+                         bool ownerOnly) {
     const auto fail = [reason](int error) {
         if (reason) *reason = std::strerror(error);
         return false;
@@ -50,13 +51,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (!closed && error == 0) error = errno;
     std::error_code ec;
     if (written && closed) {
-        const auto perms = std::filesystem::status(path, ec).permissions();
-        std::filesystem::permissions(
-            temp,
-            ec ? std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                     std::filesystem::perms::group_read | std::filesystem::perms::others_read
-               : perms,
-            ec);
+        namespace fs = std::filesystem;
+        const auto perms = fs::status(path, ec).permissions();
+        constexpr fs::perms kOwner = fs::perms::owner_read | fs::perms::owner_write;
+        // mkstemp made the file 0600 already; only a wider mode needs setting.
+        if (!ownerOnly)
+            fs::permissions(
+                temp, ec ? kOwner | fs::perms::group_read | fs::perms::others_read : perms, ec);
         if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
         error = errno;
     }

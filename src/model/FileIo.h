@@ -11,5 +11,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
 // Writes a file atomically: a temporary file beside it is written, flushed to
 // disk and renamed over the target, so a failure leaves the old file whole.
 // On failure `reason`, when given, receives the system's description of the error.
+// With `ownerOnly` the file is readable and writable by its owner alone (0600);
+// otherwise it keeps the old file's mode, or gets 0644.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::string* reason = nullptr);
+                         std::string* reason = nullptr, bool ownerOnly = false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/TreeItem.h"
+#include "unit/WriteConfirmation.h"
 
 // What the main window does around a transfer with the unit. The core decides
 // when; the window shows it. Every hook does nothing by default, which is what
@@ -21,4 +22,10 @@ public:
     // Starts the one-shot 100 ms relayout of the window after a write; false
     // when the timer cannot be made.
     virtual bool StartRelayoutTimer() { return true; }
+    // With the copy of the unit's memory kept and nothing erased yet: shows
+    // what the write will change; false stops the write there.
+    virtual bool ConfirmWrite(const WriteConfirmation& what) {
+        (void)what;
+        return true;
+    }
 };

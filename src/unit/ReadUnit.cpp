@@ -1,55 +1,17 @@
 #include "unit/ReadUnit.h"
 
 #include "document/DocumentOps.h"
-#include "model/Format.h"
-#include "tree/MemoryTree.h"
 #include "unit/ConnectUnit.h"
+#include "unit/DecodeUnitCopy.h"
 #include "unit/DecodeUnitImage.h"
+#include "unit/FetchUnitMemory.h"
+#include "unit/KeepUnitMemory.h"
 #include "unit/LinkUi.h"
-#include "unit/LopExchange.h"
-#include "unit/LopMessages.h"
 #include "unit/ReportLinkError.h"
-#include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
 #include "unit/VerifyImage.h"
 
 namespace {
-
-// a / 65,535 in percent, 0 to 99.
-int ReadPercent(size_t address) {
-    return static_cast<int>(static_cast<double>(address) * 1.5259022e-05 * 100);
-}
-
-// Fills `image` with the unit's memory; false after a reported failure.
-bool FetchImage(UnitContext& c, std::vector<uint8_t>& image) {
-    const MainState& s = c.m_state;
-    image.clear();
-    image.reserve(UnitImage::kSize);
-    for (size_t a = 0; a < UnitImage::kSize; a += Lop::kBlockCells) {
-        const int percent = ReadPercent(a);
-        c.m_prompter.SetStatusText(StrFormat(
-            s.m_bVerifyPass ? UnitMessages::kVerifying : UnitMessages::kReading, percent));
-        c.m_prompter.SetProgress(percent);
-        c.m_prompter.Pump();
-        if (s.m_bCancelRequested) return false;
-        const LopExchange x =
-            ExchangeLop(c.m_link, Lop::ReadBlockMessage(static_cast<uint16_t>(a)));
-        const char* failure = nullptr;
-        if (x.m_result == LopExchange::Result::SendFailed)
-            failure = UnitMessages::kReadSend;
-        else if (x.m_result == LopExchange::Result::NoReply ||
-                 x.m_reply.size() < Lop::kReplyData + Lop::kBlockCells)
-            failure = UnitMessages::kReadNoReply;
-        if (failure) {
-            ReportLinkError(c.m_prompter, x.m_nCode, failure);
-            c.m_link.comm_Disconnect();
-            return false;
-        }
-        const auto data = x.m_reply.subspan(Lop::kReplyData, Lop::kBlockCells);
-        image.insert(image.end(), data.begin(), data.end());
-    }
-    return true;
-}
 
 // How fetching the memory went: whether all of it arrived, and whether the
 // unit then left programming mode.
@@ -73,43 +35,23 @@ MemoryFetch FetchUnitMemory(UnitContext& c, std::vector<uint8_t>& image) {
 
     BeginLinkUi(c);
     MemoryFetch result;
-    result.m_bFetched = FetchImage(c, image);
+    const MemoryFetchTexts texts = {
+        s.m_bVerifyPass ? UnitMessages::kVerifying : UnitMessages::kReading,
+        UnitMessages::kReadSend, UnitMessages::kReadNoReply};
+    result.m_bFetched = FetchMemoryImage(c, image, texts);
     EndLinkUi(c);
     const uint32_t left = c.m_link.comm_SetProgrammingMode(0);
     result.m_bLeft = left == UnitLink::kOk;
     if (!result.m_bLeft) ReportLinkError(c.m_prompter, left, UnitMessages::kReadExitMode);
     c.m_link.comm_Disconnect();
-    if (!result.m_bFetched && s.m_bCancelRequested)
-        ReportLinkError(
-            c.m_prompter, UnitLink::kUserCancelled,
-            s.m_bVerifyPass ? UnitMessages::kVerifyCancelled : UnitMessages::kReadCancelled);
+    if (!result.m_bFetched && s.m_bCancelRequested) {
+        if (s.m_bVerifyPass)
+            ReportLinkError(c.m_prompter, UnitLink::kUserCancelled, UnitMessages::kVerifyCancelled);
+        else
+            c.m_prompter.Message(UnitMessages::kReadStopped);
+    }
     return result;
 }
-
-// Answers the unit model question with the model it was made with.
-class FixedModelPrompter : public Prompter {
-public:
-    FixedModelPrompter(Prompter& inner, int rows) : m_inner(inner), m_nRows(rows) {}
-
-    PromptAnswer Message(const std::string& text, PromptButtons buttons, PromptIcon icon,
-                         const std::string& caption) override {
-        return m_inner.Message(text, buttons, icon, caption);
-    }
-    void SetStatusText(const std::string& text) override { m_inner.SetStatusText(text); }
-    void SetProgress(int percent) override { m_inner.SetProgress(percent); }
-    void Pump() override { m_inner.Pump(); }
-    bool AskUnitModel(bool, UnitModelAnswer& answer) override {
-        answer.m_nRows = m_nRows;
-        return true;
-    }
-    bool ChooseFile(FileChoice kind, std::string& path) override {
-        return m_inner.ChooseFile(kind, path);
-    }
-
-private:
-    Prompter& m_inner;
-    int m_nRows;
-};
 
 }  // namespace
 
@@ -129,12 +71,18 @@ bool ReadUnit(UnitContext& c) {
 
     bool done = false;
     bool decoded = false;
+    const bool verify = s.m_bVerifyPass;
     if (fetch.m_bFetched) {
-        if (!s.m_bVerifyPass)
+        if (!verify) {
+            // The history keeps what the unit held, whether or not it decodes.
+            std::string reason;
+            if (!s.m_strHistoryFolder.empty())
+                KeepUnitMemory(c, s.m_image, UnitMessages::kKindRead, reason);
             done = decoded =
                 DecodeUnitImage(s.m_image, c.m_doc, c.m_tree, c.m_prompter, s.m_strUnitPassword);
-        else
+        } else {
             done = !s.m_bEnableVerify || VerifyImage(c);
+        }
         s.m_bVerifyPass = false;
     }
     // Only a configuration read from the unit is marked, starts a history of
@@ -158,11 +106,5 @@ bool ReadUnitCopy(UnitContext& c, CZRTProDoc& copy) {
     if (!FetchUnitMemory(c, image).m_bFetched) return false;
     // Decoded as a read into the window would: from the open configuration,
     // whose model the unit is taken to be.
-    CZRTProDoc decoded = c.m_doc;
-    MemoryTree tree;
-    FixedModelPrompter prompter(c.m_prompter, c.m_doc.m_nPortCount > 4 ? 2 : 1);
-    std::string password;
-    if (!DecodeUnitImage(image, decoded, tree, prompter, password)) return false;
-    copy = std::move(decoded);
-    return true;
+    return DecodeUnitCopy(image, c.m_doc, copy, &c.m_prompter);
 }

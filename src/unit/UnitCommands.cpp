@@ -31,15 +31,28 @@ bool WizardReadCommand(UnitContext& c) {
     return ReadUnit(c);
 }
 
-bool WriteCommand(UnitContext& c) {
+namespace {
+
+template <typename Write>
+bool RunWrite(UnitContext& c, Write write) {
     if (c.m_state.m_bBusy) return false;
     c.m_state.m_bCancelRequested = false;
     // The cells of an earlier verify say nothing about this write.
     c.m_state.m_nVerifyDifferences = 0;
     c.m_state.m_verifyDifferences.clear();
-    const bool written = WriteUnit(c);
+    const bool written = write();
     if (!c.m_ui.StartRelayoutTimer()) c.m_prompter.Message(UnitMessages::kTimerCreateFailed);
     return written;
+}
+
+}  // namespace
+
+bool WriteCommand(UnitContext& c) {
+    return RunWrite(c, [&c] { return WriteUnit(c); });
+}
+
+bool RestoreCommand(UnitContext& c, std::span<const uint8_t> image) {
+    return RunWrite(c, [&c, image] { return RestoreUnit(c, image); });
 }
 
 bool SetTimeCommand(UnitContext& c) {
@@ -47,13 +60,30 @@ bool SetTimeCommand(UnitContext& c) {
     return SetUnitTime(c);
 }
 
-bool RequestTransferCancel(MainState& state, Prompter& prompter) {
-    if (!state.m_bBusy || state.m_bCancelRequested) return false;
-    if (state.m_bWriting && prompter.Message(UnitMessages::kStopWriting, PromptButtons::YesNo,
-                                             PromptIcon::Question) != PromptAnswer::Yes)
-        return false;
+CancelStep CancelStepFor(const MainState& state) {
+    if (!state.m_bBusy || state.m_bCancelRequested) return CancelStep::Nothing;
+    return state.m_bWriting ? CancelStep::Ask : CancelStep::StopNow;
+}
+
+bool AnswerStopQuestion(MainState& state, PromptAnswer answer) {
+    // The write may have ended while the question was open.
+    if (answer != PromptAnswer::Yes || !state.m_bBusy || !state.m_bWriting) return false;
     state.m_bCancelRequested = true;
     return true;
+}
+
+bool RequestTransferCancel(MainState& state, Prompter& prompter) {
+    switch (CancelStepFor(state)) {
+        case CancelStep::Nothing:
+            return false;
+        case CancelStep::StopNow:
+            state.m_bCancelRequested = true;
+            return true;
+        case CancelStep::Ask:
+            break;
+    }
+    return AnswerStopQuestion(state, prompter.Message(UnitMessages::kStopWriting,
+                                                      PromptButtons::YesNo, PromptIcon::Question));
 }
 
 bool MayCloseMainWindow(const MainState& state, Prompter& prompter) {

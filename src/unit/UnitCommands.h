@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "model/Profile.h"
 #include "unit/UnitContext.h"
 
@@ -23,6 +26,10 @@ bool WizardReadCommand(UnitContext& c);
 // Write, then the window's relayout timer ("Timer create failed" when it cannot start).
 bool WriteCommand(UnitContext& c);
 
+// Restore: writes a kept copy of a unit's memory back (RestoreUnit), then the
+// window's relayout timer as a write.
+bool RestoreCommand(UnitContext& c, std::span<const uint8_t> image);
+
 // Set Time.
 bool SetTimeCommand(UnitContext& c);
 
@@ -30,6 +37,14 @@ bool SetTimeCommand(UnitContext& c);
 // the line. A write asks first, since it leaves the unit partly written; No
 // lets it go on. True when the stop was requested.
 bool RequestTransferCancel(MainState& state, Prompter& prompter);
+
+// The two halves of RequestTransferCancel, for a window that lets the
+// transfer go on while the question is open: what Cancel does now, and the
+// answer to the question once it comes (Yes stops a write still under way;
+// true when the stop was requested).
+enum class CancelStep { Nothing, StopNow, Ask };
+CancelStep CancelStepFor(const MainState& state);
+bool AnswerStopQuestion(MainState& state, PromptAnswer answer);
 
 // Closing the main window: refused with a message while a transfer runs. True
 // when the window may close (the document's own question comes after).

@@ -86,10 +86,6 @@ inline constexpr const char* kVerifyFailed =
     "Error, Write operation failed verification.  Please retry write.";
 inline constexpr const char* kVerifyFailedStatus = "Write verification failed.";
 inline constexpr const char* kVerifyDifferingCells = "  %zu cells differ.";
-inline constexpr const char* kWriteCancelled =
-    "Write M-4400 cancelled.  The unit is now only partly written: write it again before "
-    "using it.\n";
-inline constexpr const char* kReadCancelled = "Read M-4400 cancelled.\n";
 inline constexpr const char* kVerifyCancelled =
     "Verify of the M-4400 write cancelled.  The unit was written but not verified.\n";
 inline constexpr const char* kVerifyPassedStatus = "Write operation completed and Verified";
@@ -179,5 +175,51 @@ inline constexpr const char* kUnitErased =
 inline constexpr const char* kStopWriting = "Stop writing? The unit will be left partly written.";
 inline constexpr const char* kReadDone = "Read complete.";
 inline constexpr const char* kWriteDone = "Write complete.";
+
+// The copy of the unit's memory kept before a write, and how a write ends.
+inline constexpr const char* kKeeping = "Keeping a copy of the unit's memory...   %2.2d%%";
+inline constexpr const char* kKeepReadFailed =
+    "Write M-4400 stopped before erasing anything: the unit's memory could not be read to keep a "
+    "copy of it.\n";
+inline constexpr const char* kKeepStoreFailed =
+    "Write M-4400 stopped before erasing anything: the copy of the unit's memory could not be "
+    "stored in %s (%s).";
+inline constexpr const char* kKeptIn = "Unit memory kept in %s";
+inline constexpr const char* kStoppedBeforeErase =
+    "Write stopped before anything was erased; the unit is unchanged.";
+inline constexpr const char* kWriteStopped =
+    "Write stopped at %d %%. The unit is partly written and will not work until a whole "
+    "configuration is written to it.";
+inline constexpr const char* kWriteFailedPartly =
+    "The unit is partly written and will not work until a whole configuration is written to it.";
+inline constexpr const char* kPartlyWrittenStatus = "Unit partly written.";
+inline constexpr const char* kReadStopped = "Read stopped; the configuration is unchanged.";
+inline constexpr const char* kWritingTimeLeft = "Writing...   %2.2d%%   %d:%02d left";
+inline constexpr const char* kRestoreNotImage =
+    "Cannot restore: the copy is not a unit's memory (it must be exactly 65,536 bytes).";
+
+// The kinds of entry in the unit history.
+inline constexpr const char* kKindRead = "read";
+inline constexpr const char* kKindBeforeWrite = "before write";
+inline constexpr const char* kKindBeforeRestore = "before restore";
+
+// What a write is about to change.
+inline constexpr const char* kWriteToUnitCaption = "Write to Unit";
+inline constexpr const char* kDifferencesOne =
+    "1 difference between the unit and this configuration.";
+inline constexpr const char* kDifferencesMany =
+    "%zu differences between the unit and this configuration.";
+inline constexpr const char* kRestoreDifferencesOne = "1 difference between the unit and the copy.";
+inline constexpr const char* kRestoreDifferencesMany =
+    "%zu differences between the unit and the copy.";
+inline constexpr const char* kUnitErasedWillWrite =
+    "The unit is erased; writing puts this configuration in it.";
+inline constexpr const char* kRestoreNoConfiguration =
+    "The copy holds no configuration (it may be of an erased unit); restoring puts it back as it "
+    "was.";
+inline constexpr const char* kUnitHoldsThis = "The unit already holds this configuration.";
+inline constexpr const char* kAnotherSite = "The unit seems to hold another site's configuration.";
+inline constexpr const char* kRestorePassword =
+    "The unit gets back the password it had when the copy was kept.";
 inline constexpr const char* kClockSet = "Unit clock set.";
 }  // namespace UnitMessages

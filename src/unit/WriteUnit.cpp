@@ -1,11 +1,15 @@
 #include "unit/WriteUnit.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "model/Format.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/ConnectUnit.h"
+#include "unit/DecodeUnitCopy.h"
+#include "unit/FetchUnitMemory.h"
 #include "unit/ImageFitCheck.h"
+#include "unit/KeepUnitMemory.h"
 #include "unit/LinkUi.h"
 #include "unit/LopExchange.h"
 #include "unit/LopMessages.h"
@@ -91,13 +95,29 @@ Step Erase(UnitContext& c) {
     return Step::Done;
 }
 
-Step Program(UnitContext& c, size_t total) {
+// The write's progress line, with the time left once the pace is known.
+std::string WritingText(int percent, size_t count, size_t total,
+                        std::chrono::steady_clock::duration elapsed) {
+    constexpr auto kSettled = std::chrono::seconds(2);
+    if (count == 0 || elapsed < kSettled) return StrFormat(UnitMessages::kWriting, percent);
+    const auto secondsLeft =
+        static_cast<long long>(std::chrono::duration<double>(elapsed).count() *
+                                   static_cast<double>(total - count) / static_cast<double>(count) +
+                               0.5);
+    return StrFormat(UnitMessages::kWritingTimeLeft, percent, static_cast<int>(secondsLeft / 60),
+                     static_cast<int>(secondsLeft % 60));
+}
+
+Step Program(UnitContext& c, size_t total, int& percent) {
     const std::vector<uint8_t>& image = c.m_state.m_image;
+    const auto start = std::chrono::steady_clock::now();
     size_t count = 0;
+    percent = 0;
     for (size_t a = 0; a < UnitImage::kSize; ++a) {
         if (a % kProgressStride == 0) {
-            const int percent = total ? static_cast<int>(count * 100 / total) : 0;
-            c.m_prompter.SetStatusText(StrFormat(UnitMessages::kWriting, percent));
+            percent = total ? static_cast<int>(count * 100 / total) : 0;
+            c.m_prompter.SetStatusText(
+                WritingText(percent, count, total, std::chrono::steady_clock::now() - start));
             c.m_prompter.SetProgress(percent);
             c.m_prompter.Pump();
         }
@@ -112,15 +132,128 @@ Step Program(UnitContext& c, size_t total) {
     return Step::Done;
 }
 
-// A cancelled write leaves programming mode, the line and the busy state at
-// once, so the unit is free while the user reads that it is only partly
-// written; no verify follows.
-bool EndCancelledWrite(UnitContext& c) {
+// Leaves programming mode, the line and the busy state of a write that ends
+// early; the unit is free before the user reads why.
+void EndEarly(UnitContext& c) {
     c.m_link.comm_SetProgrammingMode(0);
     c.m_link.comm_Disconnect();
     EndLinkUi(c);
-    ReportLinkError(c.m_prompter, UnitLink::kUserCancelled, UnitMessages::kWriteCancelled);
+}
+
+// A write the user stopped ends with one message and no verify.
+bool EndStoppedWrite(UnitContext& c, int percent) {
+    EndEarly(c);
+    c.m_state.m_bUnitPartlyWritten = true;
+    c.m_prompter.SetStatusText(UnitMessages::kPartlyWrittenStatus);
+    c.m_prompter.Message(StrFormat(UnitMessages::kWriteStopped, percent), PromptButtons::Ok,
+                         PromptIcon::Warning);
     return false;
+}
+
+// What the write will change: the open configuration, or for a restore the
+// kept image, against what the unit holds.
+WriteConfirmation Confirmation(UnitContext& c, bool restore, std::span<const uint8_t> unit) {
+    if (!restore) return ConfirmationFor(c.m_doc, unit);
+    CZRTProDoc kept;
+    WriteConfirmation w;
+    if (DecodeUnitCopy(c.m_state.m_image, c.m_doc, kept, nullptr)) {
+        w = ConfirmationFor(kept, unit);
+    } else {
+        w.m_bErased = IsErasedImage(unit);
+        w.m_bUndecodable = true;
+    }
+    w.m_bRestore = true;
+    return w;
+}
+
+// Keeps the unit's memory in the history and shows what the write will
+// change. False when the write must stop before the erase (said why, or the
+// user chose so); the link and the busy state are then ended.
+bool KeepAndConfirm(UnitContext& c, bool restore) {
+    MainState& s = c.m_state;
+    std::vector<uint8_t> unit;
+    const MemoryFetchTexts texts = {UnitMessages::kKeeping, UnitMessages::kKeepReadFailed,
+                                    UnitMessages::kKeepReadFailed};
+    if (!FetchMemoryImage(c, unit, texts)) {
+        EndEarly(c);
+        if (s.m_bCancelRequested) c.m_prompter.Message(UnitMessages::kStoppedBeforeErase);
+        return false;
+    }
+    std::string reason;
+    if (!KeepUnitMemory(c, unit,
+                        restore ? UnitMessages::kKindBeforeRestore : UnitMessages::kKindBeforeWrite,
+                        reason)) {
+        EndEarly(c);
+        c.m_prompter.Message(
+            StrFormat(UnitMessages::kKeepStoreFailed, s.m_strHistoryFolder.c_str(), reason.c_str()),
+            PromptButtons::Ok, PromptIcon::Error);
+        return false;
+    }
+    if (!c.m_ui.ConfirmWrite(Confirmation(c, restore, unit))) {
+        EndEarly(c);
+        c.m_prompter.SetStatusText(UnitMessages::kStoppedBeforeErase);
+        return false;
+    }
+    return true;
+}
+
+// The unit hides its password cells when read: a copy read from it shows them erased.
+bool PasswordHidden(const std::vector<uint8_t>& image) {
+    return std::all_of(image.begin() + UnitImage::kPassword,
+                       image.begin() + UnitImage::kPassword + UnitImage::kPasswordSize,
+                       [](uint8_t v) { return v == UnitImage::kErased; });
+}
+
+// Writes m_state.m_image, already copied to m_writtenImage, into the unit.
+bool WriteImage(UnitContext& c, bool restore) {
+    MainState& s = c.m_state;
+    const auto total = static_cast<size_t>(std::count_if(
+        s.m_image.begin(), s.m_image.end(), [](uint8_t v) { return v != UnitImage::kErased; }));
+
+    ConnectUnit(c);
+    if (!c.m_link.comm_GetConnectedStatus()) return false;
+    if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
+        ReportLinkError(c.m_prompter, code, UnitMessages::kWriteEnterMode);
+        c.m_link.comm_Disconnect();
+        return false;
+    }
+    // A restore gives back the password the copy holds; a copy that does not
+    // show one keeps the unit's present password rather than leave it without.
+    if (!restore || PasswordHidden(s.m_image)) PlacePassword(c);
+    if (!FetchSwitches(c)) {
+        c.m_link.comm_Disconnect();
+        return false;
+    }
+
+    BeginLinkUi(c);
+    if (s.m_bKeepBeforeWrite && !KeepAndConfirm(c, restore)) return false;
+    s.m_bWriting = true;
+    int percent = 0;
+    Step step = Erase(c);
+    if (step == Step::Done) step = Program(c, total, percent);
+    s.m_bWriting = false;
+    if (step == Step::Cancelled) return EndStoppedWrite(c, percent);
+    const bool written = step == Step::Done;
+    s.m_bUnitPartlyWritten = !written;
+
+    s.m_bVerifyPass = true;
+    bool ended = false;
+    if (s.m_bEnableVerify) {
+        ended = ReadUnit(c) && written;
+    } else {
+        const uint32_t code = c.m_link.comm_SetProgrammingMode(0);
+        EndLinkUi(c);
+        if (code != UnitLink::kOk)
+            ReportLinkError(c.m_prompter, code, UnitMessages::kWriteExitMode);
+        c.m_link.comm_Disconnect();
+        ended = written && code == UnitLink::kOk;
+    }
+    if (!written) {
+        c.m_prompter.SetStatusText(UnitMessages::kPartlyWrittenStatus);
+        c.m_prompter.Message(UnitMessages::kWriteFailedPartly, PromptButtons::Ok,
+                             PromptIcon::Warning);
+    }
+    return ended;
 }
 
 }  // namespace
@@ -137,35 +270,17 @@ bool WriteUnit(UnitContext& c) {
 
     s.m_image = BuildUnitImage(c.m_doc, c.m_prompter);
     s.m_writtenImage = s.m_image;
-    const auto total = static_cast<size_t>(std::count_if(
-        s.m_image.begin(), s.m_image.end(), [](uint8_t v) { return v != UnitImage::kErased; }));
+    return WriteImage(c, false);
+}
 
-    ConnectUnit(c);
-    if (!c.m_link.comm_GetConnectedStatus()) return false;
-    if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
-        ReportLinkError(c.m_prompter, code, UnitMessages::kWriteEnterMode);
-        c.m_link.comm_Disconnect();
+bool RestoreUnit(UnitContext& c, std::span<const uint8_t> image) {
+    const WaitCursor wait(c.m_ui);
+    MainState& s = c.m_state;
+    if (image.size() != UnitImage::kSize) {
+        c.m_prompter.Message(UnitMessages::kRestoreNotImage, PromptButtons::Ok, PromptIcon::Error);
         return false;
     }
-    PlacePassword(c);
-    if (!FetchSwitches(c)) {
-        c.m_link.comm_Disconnect();
-        return false;
-    }
-
-    BeginLinkUi(c);
-    s.m_bWriting = true;
-    Step step = Erase(c);
-    if (step == Step::Done) step = Program(c, total);
-    s.m_bWriting = false;
-    if (step == Step::Cancelled) return EndCancelledWrite(c);
-    const bool written = step == Step::Done;
-
-    s.m_bVerifyPass = true;
-    if (s.m_bEnableVerify) return ReadUnit(c) && written;
-    const uint32_t code = c.m_link.comm_SetProgrammingMode(0);
-    EndLinkUi(c);
-    if (code != UnitLink::kOk) ReportLinkError(c.m_prompter, code, UnitMessages::kWriteExitMode);
-    c.m_link.comm_Disconnect();
-    return written && code == UnitLink::kOk;
+    s.m_image.assign(image.begin(), image.end());
+    s.m_writtenImage = s.m_image;
+    return WriteImage(c, true);
 }

@@ -156,6 +156,30 @@ PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons,
     return AnswerOf(box.exec());
 }
 
+QMessageBox* QtPrompter::AskWithoutWaiting(const std::string& text, PromptButtons buttons,
+                                           PromptIcon icon,
+                                           std::function<void(PromptAnswer)> answered) {
+    m_shown.push_back({text, buttons, icon, {}});
+    if (!m_answers.empty() || m_bScripted) {
+        PromptAnswer answer = FirstButton(buttons);
+        if (!m_answers.empty()) {
+            answer = m_answers.front();
+            m_answers.pop_front();
+        }
+        answered(answer);
+        return nullptr;
+    }
+    auto* box =
+        new QMessageBox(BoxIcon(icon, buttons), QString::fromLatin1(WindowMessages::kAppTitle),
+                        DisplayText(text), BoxButtons(buttons), m_pOwner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [answered = std::move(answered)](int result) { answered(AnswerOf(result)); });
+    box->open();
+    return box;
+}
+
 void QtPrompter::SetStatusText(const std::string& text) {
     if (m_statusSink) m_statusSink(QString::fromLatin1(text));
 }

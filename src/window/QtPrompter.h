@@ -8,6 +8,7 @@
 #include "model/Profile.h"
 #include "model/Prompter.h"
 
+class QMessageBox;
 class QWidget;
 
 // The window's Prompter: message boxes owned by the main window, the status
@@ -20,6 +21,11 @@ public:
     PromptAnswer Message(const std::string& text, PromptButtons buttons = PromptButtons::Ok,
                          PromptIcon icon = PromptIcon::None,
                          const std::string& caption = {}) override;
+    // A question that lets the program go on while it is open (a transfer
+    // under way): `answered` runs when the user answers. The box, or null when
+    // a test's queued answer (or scripting) answered at once.
+    QMessageBox* AskWithoutWaiting(const std::string& text, PromptButtons buttons, PromptIcon icon,
+                                   std::function<void(PromptAnswer)> answered);
     void SetStatusText(const std::string& text) override;
     void SetProgress(int percent) override;
     void Pump() override;

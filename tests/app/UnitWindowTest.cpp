@@ -1,14 +1,21 @@
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <algorithm>
+#include <cstdio>
 
 #include "app/AppFixture.h"
 #include "app/DiffRows.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
@@ -22,6 +29,7 @@
 #include "unit/widgets/FrameLinkUi.h"
 #include "unit/widgets/PasswordDlg.h"
 #include "unit/widgets/UnitCommandGroup.h"
+#include "unit/widgets/UnitHistoryDlg.h"
 #include "unit/widgets/VerifyDetailsDlg.h"
 #include "unit/widgets/WindowUnitLink.h"
 
@@ -65,6 +73,12 @@ void TypePassword(const QString& password) {
 // The unit commands in the window, against zrtpro-unitsim on a pseudo-terminal.
 class UnitWindowTest : public AppTest {
 protected:
+    // These journeys write without the copy kept first, unless they turn it on.
+    void SetUp() override {
+        AppTest::SetUp();
+        m_profile->SetInt("userdata", "KeepBeforeWrite", 0);
+    }
+
     UnitCommandGroup& UnitCommands(CMainFrame& frame) {
         for (QObject* child : frame.children())
             if (auto* group = dynamic_cast<UnitCommandGroup*>(child)) return *group;
@@ -159,20 +173,17 @@ TEST_F(UnitWindowTest, WritesWithVerifyRefusesToCloseMeanwhileAndReadsBack) {
     EXPECT_EQ(book.m_strLastUsed, "Bench unit");
     EXPECT_EQ(Slurp(PathOf("profile.ini")).find("4321"), std::string::npos);
 
-    // A verified write leaves the mark as it was; an edit made since is offered
-    // for saving before the read.
+    // The verify left the configuration's modified mark as it was.
     EXPECT_FALSE(m_doc.IsModified());
-    m_doc.SetModifiedFlag(true);
 
-    // Read it back: the same entry, picked from the book.
+    // Read it back: the same entry, picked from the book; nothing to save first.
     frame.Prompter().ClearShown();
-    frame.Prompter().SetNextAnswer(PromptAnswer::No);  // the modified configuration is not saved
     frame.Prompter().SetNextUnitModel({2, 0});
     ConnectTo("Bench unit", port);
     TypePassword("4321");
     frame.Action(kCmdReadUnit)->trigger();
 
-    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
+    EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(frame.Tree().ItemText(frame.Tree().RootItem()), "untitled System");
@@ -291,12 +302,17 @@ TEST_F(UnitWindowTest, CancelStopsAWriteHalfWayAndTheTraceShowsItsEnd) {
 
     ASSERT_GE(cancelledAt, 40);
     EXPECT_LT(cancelledAt, 100);
-    // Asked first, and answered Yes.
-    EXPECT_EQ(frame.Prompter().ShownTexts(),
-              (std::vector<std::string>{"Stop writing? The unit will be left partly written.",
-                                        "Write M-4400 cancelled.  The unit is now only partly "
-                                        "written: write it again before using it.\n\nUser "
-                                        "Cancelled"}));
+    // Asked first, and answered Yes: one message, and no verify read.
+    const std::vector<std::string> shown = frame.Prompter().ShownTexts();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], "Stop writing? The unit will be left partly written.");
+    int stoppedAt = -1;
+    EXPECT_EQ(std::sscanf(shown[1].c_str(), "Write stopped at %d %%.", &stoppedAt), 1);
+    EXPECT_GE(stoppedAt, cancelledAt);
+    EXPECT_NE(shown[1].find(" %. The unit is partly written and will not work until a whole "
+                            "configuration is written to it."),
+              std::string::npos);
+    EXPECT_EQ(frame.StatusText(), "Unit partly written.");
     EXPECT_FALSE(frame.State().m_bBusy);
     EXPECT_EQ(frame.windowFlags(), flags);
     EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);
@@ -372,3 +388,126 @@ TEST_F(UnitWindowTest, AFailedVerifyListsTheWornCellsInDetails) {
 }
 
 }  // namespace
+
+// On a slow line the write goes on while "Stop writing?" is open, longer than
+// the reply time-out: nothing times out, and No lets the write end whole.
+TEST_F(UnitWindowTest, TheWriteGoesOnWhileStopIsAskedAndNoLetsItEnd) {
+    const std::string port = StartSim({"--password", "4321", "--baud", "9600"});
+    CMainFrame& frame = NewFrame();
+    OpenSite(frame, 8, 2, 100);
+    frame.Prompter().SetScripted(false);
+
+    QPointer<QMessageBox> question;
+    QString asked;
+    int progressAsked = -1;
+    int progressAnswered = -1;
+    QElapsedTimer held;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* page = dynamic_cast<CStatusForm*>(frame.CurrentPage());
+        if (!page || !frame.StatusText().startsWith("Writing")) return;
+        if (progressAsked < 0 && page->Progress() >= 5) {
+            progressAsked = page->Progress();
+            QTest::mouseClick(page->CancelButton(), Qt::LeftButton);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                    question = box;
+            if (question) asked = question->text();
+            held.start();
+        } else if (question && progressAnswered < 0 && held.elapsed() > 3000) {
+            progressAnswered = page->Progress();
+            question->button(QMessageBox::No)->click();
+        }
+    });
+    watch.start();
+    ConnectTo("Slow unit", port);
+    TypePassword("4321");
+    frame.Action(kCmdWriteUnit)->trigger();
+    watch.stop();
+
+    EXPECT_EQ(asked, "Stop writing? The unit will be left partly written.");
+    EXPECT_GT(progressAnswered, progressAsked);  // the write went on under the question
+    EXPECT_EQ(frame.Prompter().ShownTexts(),
+              std::vector<std::string>{"Stop writing? The unit will be left partly written."});
+    EXPECT_EQ(frame.StatusText(), "Write complete.");
+    EXPECT_FALSE(frame.State().m_bUnitPartlyWritten);
+    EXPECT_FALSE(frame.State().m_bBusy);
+}
+
+// With the copy kept: the write asks "Write to Unit" with what it changes
+// (Cancel the default), the history window lists the copy, compares it, opens
+// it as the configuration and restores it.
+TEST_F(UnitWindowTest, AWriteKeepsTheUnitAndTheHistoryWindowWorksWithIt) {
+    const std::string port = StartSim({"--password", "4321", "--baud", "115200"});
+    CMainFrame& frame = NewFrame();
+    frame.Action(kCmdKeepBeforeWrite)->trigger();
+    EXPECT_TRUE(frame.Action(kCmdKeepBeforeWrite)->isChecked());
+    EXPECT_EQ(m_profile->GetInt("userdata", "KeepBeforeWrite", 0), 1);
+    OpenSite(frame, 8, 2, 100);
+
+    // An erased unit first: the count line says so, and Cancel is the default.
+    QString countLine;
+    bool cancelDefault = false;
+    WhenShown<DiffDialog>([&](DiffDialog& dlg) {
+        EXPECT_EQ(dlg.windowTitle(), "Write to Unit");
+        countLine = dlg.findChild<QLabel*>("diffCount")->text();
+        auto* box = dlg.findChild<QDialogButtonBox*>();
+        cancelDefault = box->button(QDialogButtonBox::Cancel)->isDefault();
+        dlg.findChild<QPushButton*>("diffWrite")->click();
+    });
+    ConnectTo("Bench unit", port);
+    TypePassword("4321");
+    frame.Action(kCmdWriteUnit)->trigger();
+    EXPECT_EQ(countLine, "The unit is erased; writing puts this configuration in it.");
+    EXPECT_TRUE(cancelDefault);
+    EXPECT_EQ(frame.StatusText(), "Write complete.");
+
+    // One name changed: one difference; Cancel stops before anything is erased.
+    int input = 3;
+    while (!m_doc.IsInput(input)) ++input;
+    m_doc.m_nodes[static_cast<size_t>(input)].m_strName = "Changed";
+    const std::string before = Slurp(PathOf("unit.bin"));
+    WhenShown<DiffDialog>([&](DiffDialog& dlg) {
+        countLine = dlg.findChild<QLabel*>("diffCount")->text();
+        EXPECT_EQ(dlg.Table()->rowCount(), 1);
+        dlg.reject();
+    });
+    ConnectTo("Bench unit", port);
+    TypePassword("4321");
+    frame.Action(kCmdWriteUnit)->trigger();
+    EXPECT_EQ(countLine, "1 difference between the unit and this configuration.");
+    EXPECT_EQ(frame.StatusText(),
+              "Write stopped before anything was erased; the unit is unchanged.");
+    EXPECT_EQ(Slurp(PathOf("unit.bin")), before);
+
+    // The history: newest first, compared (one difference), then restored.
+    int listed = 0;
+    int compared = -1;
+    WhenShown<UnitHistoryDlg>([&](UnitHistoryDlg& dlg) {
+        listed = dlg.List()->topLevelItemCount();
+        EXPECT_EQ(dlg.List()->topLevelItem(0)->text(1), "before write");
+        EXPECT_EQ(dlg.List()->topLevelItem(1)->text(4), "erased");
+        WhenShown<DiffDialog>([&](DiffDialog& diff) {
+            compared = diff.Table()->rowCount();
+            diff.reject();
+        });
+        dlg.Button("historyCompare")->click();
+        // Restore the erased unit's copy: the confirmation lists everything
+        // the restore takes away, and the unit ends erased again.
+        dlg.List()->setCurrentItem(dlg.List()->topLevelItem(1));
+        WhenShown<DiffDialog>([&](DiffDialog& diff) {
+            EXPECT_EQ(diff.windowTitle(), "Write to Unit");
+            diff.findChild<QPushButton*>("diffWrite")->click();
+        });
+        ConnectTo("Bench unit", port);
+        TypePassword("4321");
+        dlg.Button("historyRestore")->click();
+    });
+    frame.Action(kCmdUnitHistory)->trigger();
+    EXPECT_EQ(listed, 2);
+    EXPECT_EQ(compared, 1);
+    EXPECT_EQ(frame.StatusText(), "Restore complete.");
+    std::string erased = Slurp(PathOf("unit.bin"));
+    EXPECT_EQ(erased.substr(0, 0xFFD0), std::string(0xFFD0, '\xFF'));
+}

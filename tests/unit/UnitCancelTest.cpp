@@ -45,9 +45,15 @@ TEST_F(UnitCancelTest, CancelledWriteStopsAndSaysTheUnitIsPartlyWritten) {
     };
     EXPECT_FALSE(WriteCommand(m_ctx));
     EXPECT_FALSE(connectedWhileTold);
+    // One message, with how far the write got.
+    const auto total = std::count_if(m_state.m_image.begin(), m_state.m_image.end(),
+                                     [](uint8_t v) { return v != 0xFF; });
     EXPECT_EQ(m_prompter.Texts(),
-              Texts{"Write M-4400 cancelled.  The unit is now only partly written: write it again "
-                    "before using it.\n\nUser Cancelled"});
+              Texts{StrFormat("Write stopped at %d %%. The unit is partly written and will not "
+                              "work until a whole configuration is written to it.",
+                              static_cast<int>(m_link.CountSent(0x04) * 100 / total))});
+    EXPECT_EQ(m_prompter.m_statusTexts.back(), "Unit partly written.");
+    EXPECT_TRUE(m_state.m_bUnitPartlyWritten);
     ExpectIdleAndDisconnected();
     // Stopped after the message in flight; no verify read followed.
     const auto cells = std::count_if(m_state.m_writtenImage.begin(), m_state.m_writtenImage.end(),
@@ -76,15 +82,15 @@ TEST_F(UnitCancelTest, CancellingAWriteAsksFirst) {
     EXPECT_FALSE(WriteCommand(m_ctx));
     EXPECT_EQ(m_prompter.Texts(),
               (Texts{question,
-                     "Write M-4400 cancelled.  The unit is now only partly written: write it again "
-                     "before using it.\n\nUser Cancelled"}));
+                     "Write stopped at 0 %. The unit is partly written and will not work until a "
+                     "whole configuration is written to it."}));
     ExpectIdleAndDisconnected();
 
     m_prompter.m_shown.clear();
     m_prompter.m_nPumps = 0;
     m_doc.SetModifiedFlag(false);
     EXPECT_FALSE(ReadCommand(m_ctx));
-    EXPECT_EQ(m_prompter.Texts(), Texts{"Read M-4400 cancelled.\n\nUser Cancelled"});
+    EXPECT_EQ(m_prompter.Texts(), Texts{"Read stopped; the configuration is unchanged."});
 }
 
 TEST_F(UnitCancelTest, CancelledReadLeavesTheConfigurationAsItWas) {
@@ -95,7 +101,7 @@ TEST_F(UnitCancelTest, CancelledReadLeavesTheConfigurationAsItWas) {
     m_prompter.m_nPumps = 0;
     CancelAt(10);
     EXPECT_FALSE(ReadCommand(m_ctx));
-    EXPECT_EQ(m_prompter.Texts(), Texts{"Read M-4400 cancelled.\n\nUser Cancelled"});
+    EXPECT_EQ(m_prompter.Texts(), Texts{"Read stopped; the configuration is unchanged."});
     EXPECT_EQ(EncodeZrt(m_doc), before);
     EXPECT_GT(m_link.CountSent(0x05), 0);
     EXPECT_LT(m_link.CountSent(0x05), 2048);

@@ -146,7 +146,7 @@ TEST_F(UnitWriteTest, VerifyPassesOnAFaithfulUnit) {
                                     "StartRelayoutTimer"}));
     EXPECT_TRUE(std::any_of(m_prompter.m_statusTexts.begin(), m_prompter.m_statusTexts.end(),
                             [](const std::string& s) { return s == "Verifying...   99%"; }));
-    // The model is not touched by a verify, nor is its modified mark.
+    // A verify touches neither the model nor its modified mark.
     EXPECT_EQ(m_doc.m_nodes[4].m_strArch, arch);
     EXPECT_TRUE(m_prompter.m_unitModelAsks.empty());
     EXPECT_FALSE(m_doc.IsModified());
@@ -228,6 +228,10 @@ TEST_F(UnitWriteTest, TimerThatCannotStartIsReported) {
 // mode is entered and left), and whether the unit is left in programming mode.
 TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
     using F = MessageFault;
+    // The last word of a write that failed once the erase had begun.
+    const std::string kPartly =
+        "The unit is partly written and will not work until a whole configuration is written "
+        "to it.";
     const struct {
         const char* what;
         std::function<void(UnitRig&)> arrange;
@@ -305,7 +309,7 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
          [](UnitRig& r) {
              r.m_link.m_faults.m_onMessage = {{F::SendFails, 0x2C}};
          },
-         {"Write M-4400 failed sending ClearEEProm command.\n\nHardware Unavailable"},
+         {"Write M-4400 failed sending ClearEEProm command.\n\nHardware Unavailable", kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          false,
          0},
@@ -314,7 +318,8 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
              r.m_link.m_faults.m_onMessage = {{F::TimeOut, 0x2C, 2}};
          },
          {"Write M-4400 received no/bad reply\nto ClearEEProm command.\n\nCommunication timed "
-          "out"},
+          "out",
+          kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          false,
          0},
@@ -322,7 +327,7 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
          [](UnitRig& r) {
              r.m_link.m_faults.m_onMessage = {{F::WrongLength, 0x2C}};
          },
-         {"Write M-4400 received a reply of incorrect length\n to ClearEEProm command.\n"},
+         {"Write M-4400 received a reply of incorrect length\n to ClearEEProm command.\n", kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          false,
          0},
@@ -330,7 +335,7 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
          [](UnitRig& r) {
              r.m_link.m_faults.m_onMessage = {{F::SendFails, 0x04, 5}};
          },
-         {"Write M-4400 failed sending WriteEEProm command.\n\nHardware Unavailable"},
+         {"Write M-4400 failed sending WriteEEProm command.\n\nHardware Unavailable", kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          false,
          5},
@@ -339,7 +344,8 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
              r.m_link.m_faults.m_onMessage = {{F::ReplyError, 0x04, 5}};
          },
          {"Write M-4400 received no/bad reply\nto WriteEEProm command.\n\nBad acknowledgement "
-          "data from unit"},
+          "data from unit",
+          kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          false,
          5},
@@ -347,7 +353,7 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
          [](UnitRig& r) {
              r.m_link.m_faults.m_onMessage = {{F::NoReply, 0x04, 5}};
          },
-         {"Write M-4400 received no/bad reply\nto WriteEEProm command.\n"},
+         {"Write M-4400 received no/bad reply\nto WriteEEProm command.\n", kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          false,
          5},
@@ -355,14 +361,14 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
          [](UnitRig& r) {
              r.m_link.m_faults.m_onMessage = {{F::WrongLength, 0x04, 5}};
          },
-         {"Write M-4400 received a reply of incorrect length\n to WriteEEProm command.\n"},
+         {"Write M-4400 received a reply of incorrect length\n to WriteEEProm command.\n", kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          false,
          5},
         {"line drops after ten messages",
          [](UnitRig& r) { r.m_link.m_faults.m_nDisconnectAfter = 10; },
          {"Write M-4400 failed sending WriteEEProm command.\n\nCommunication timed out",
-          "Write M-4400 failed to exit program mode.\n\nNo unit found"},
+          "Write M-4400 failed to exit program mode.\n\nNo unit found", kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(0)", "Disconnect"},
          true,
          8},
@@ -379,7 +385,7 @@ TEST(UnitWriteFaults, EachFaultGivesItsMessageAndEndsTheWrite) {
          },
          {"Write M-4400 received no/bad reply\nto WriteEEProm command.\n\nBad acknowledgement "
           "data from unit",
-          "Error, Write operation failed verification.  Please retry write."},
+          "Error, Write operation failed verification.  Please retry write.", kPartly},
          {"GetUserConnection", "SetProgrammingMode(1)", "SetProgrammingMode(1)",
           "SetProgrammingMode(0)", "Disconnect"},
          false,

@@ -119,3 +119,24 @@ QString DiffDialog::Text(bool selectedOnly) const {
 void DiffDialog::CopyToClipboard(bool selectedOnly) const {
     QApplication::clipboard()->setText(Text(selectedOnly));
 }
+
+void DiffDialog::AskBeforeWriting(const QStringList& notes, bool warn, const QString& countLine,
+                                  const QString& acceptText) {
+    if (auto* count = findChild<QLabel*>("diffCount")) count->setText(countLine);
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    for (int i = 0; i < notes.size(); ++i) {
+        auto* note = new QLabel(notes[i], this);
+        note->setObjectName(QString("writeNote%1").arg(i));
+        note->setWordWrap(true);
+        if (warn && i == 0) note->setStyleSheet("font-weight: bold; color: #b00000;");
+        layout->insertWidget(i, note);
+    }
+    auto* buttons = findChild<QDialogButtonBox*>();
+    buttons->setStandardButtons(QDialogButtonBox::Cancel);
+    QPushButton* write = buttons->addButton(acceptText, QDialogButtonBox::AcceptRole);
+    write->setObjectName("diffWrite");
+    write->setAutoDefault(false);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    cancel->setDefault(true);
+    cancel->setFocus(Qt::OtherFocusReason);
+}

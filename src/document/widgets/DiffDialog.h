@@ -29,6 +29,12 @@ public:
 
     QTableWidget* Table() const { return m_pTable; }
 
+    // Makes the dialog the question before a unit is written: `notes` head it
+    // (a warning first, in bold when `warn`), `countLine` replaces the count,
+    // and it ends with `acceptText` (accepts) and Cancel, Cancel the default.
+    void AskBeforeWriting(const QStringList& notes, bool warn, const QString& countLine,
+                          const QString& acceptText);
+
 private:
     QTableWidget* m_pTable;
 };

@@ -74,7 +74,7 @@ uint32_t LinkSession::Send(std::span<const uint8_t> lop, int timeoutMs) {
     m_nTimeoutMs = timeoutMs;
     std::copy(frame.begin(), frame.end(), m_request.begin());
     m_nRequest = frame.size();
-    m_deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    m_nWaitLeftUs = int64_t{timeoutMs} * 1000;
     m_bAwaiting = true;
     return UnitLink::kOk;
 }
@@ -99,10 +99,11 @@ uint32_t LinkSession::FetchReply(std::span<const uint8_t>& reply) {
     };
     const size_t discardedBefore = m_parser.Discarded();
     std::array<uint8_t, 512> buffer;
+    // Only the time spent waiting on the line counts against the time-out: a
+    // question the window holds open in the wait hook, or the window's own
+    // work between sending and fetching, never makes a reply late.
     while (!got) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(m_deadline - Clock::now())
-                .count();
+        const int64_t left = (m_nWaitLeftUs + 999) / 1000;
         if (left <= 0) {
             m_parser.Resync(take);
             break;
@@ -112,7 +113,10 @@ uint32_t LinkSession::FetchReply(std::span<const uint8_t>& reply) {
                                         : static_cast<int>(left);
         if (m_waitHook && m_parser.Kept() == 0) slice = std::min(slice, kWaitSliceMs);
         size_t count = 0;
+        const auto readStart = Clock::now();
         const LinkIo io = m_line->Read(buffer, count, slice);
+        m_nWaitLeftUs -=
+            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - readStart).count();
         if (io == LinkIo::Lost) return UnitLink::kTimedOut;
         if (io == LinkIo::Timeout) {
             if (m_parser.Kept() > 0) m_parser.Resync(take);

@@ -26,8 +26,8 @@ public:
     // Ends the session politely and closes the line; harmless when already closed.
     void Close();
 
-    // Sends a LOP message; its reply is awaited by FetchReply, at most
-    // `timeoutMs` from now.
+    // Sends a LOP message; FetchReply awaits its reply, waiting on the line at
+    // most `timeoutMs` in all.
     uint32_t Send(std::span<const uint8_t> lop, int timeoutMs);
     // The reply to the last message sent: byte 0 its length count. The bytes
     // stay the session's until the next message.
@@ -54,5 +54,6 @@ private:
     int m_nTimeoutMs = 0;
     LinkTrace* m_pTrace = nullptr;
     std::function<void()> m_waitHook;
-    std::chrono::steady_clock::time_point m_deadline;
+    // What is left of the reply's time-out: only time spent waiting on the line counts.
+    int64_t m_nWaitLeftUs = 0;
 };

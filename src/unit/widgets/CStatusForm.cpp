@@ -3,13 +3,17 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include "unit/UnitCommands.h"
+#include "unit/UnitMessages.h"
 #include "unit/widgets/UnitWidgetMessages.h"
+#include "window/QtPrompter.h"
 
 namespace UWM = UnitWidgetMessages;
 
@@ -49,8 +53,43 @@ void CStatusForm::SetProgress(int percent) { m_pProgress->setValue(percent); }
 
 int CStatusForm::Progress() const { return m_pProgress->value(); }
 
+CStatusForm::~CStatusForm() {
+    // The transfer the question was about has ended.
+    if (m_pQuestion) m_pQuestion->done(QMessageBox::No);
+}
+
 void CStatusForm::RequestCancel() {
-    if (!RequestTransferCancel(m_ctx.m_main, m_ctx.m_prompter)) return;
+    MainState& state = m_ctx.m_main;
+    auto* prompter = dynamic_cast<QtPrompter*>(&m_ctx.m_prompter);
+    switch (CancelStepFor(state)) {
+        case CancelStep::Nothing:
+            return;
+        case CancelStep::StopNow:
+            state.m_bCancelRequested = true;
+            ShowStopping();
+            return;
+        case CancelStep::Ask:
+            break;
+    }
+    if (m_bAsking) return;
+    if (!prompter) {
+        if (RequestTransferCancel(state, m_ctx.m_prompter)) ShowStopping();
+        return;
+    }
+    // The write goes on while the user reads the question.
+    m_bAsking = true;
+    QPointer<CStatusForm> self(this);
+    m_pQuestion =
+        prompter->AskWithoutWaiting(UnitMessages::kStopWriting, PromptButtons::YesNo,
+                                    PromptIcon::Question, [self, &state](PromptAnswer answer) {
+                                        const bool stopping = AnswerStopQuestion(state, answer);
+                                        if (!self) return;
+                                        self->m_bAsking = false;
+                                        if (stopping) self->ShowStopping();
+                                    });
+}
+
+void CStatusForm::ShowStopping() {
     m_pCancel->setEnabled(false);
     m_pWait->setText(QString::fromLatin1(UWM::kCancelling));
 }

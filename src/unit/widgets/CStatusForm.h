@@ -1,18 +1,23 @@
 #pragma once
 
+#include <QPointer>
+
 #include "pages/widgets/CBaseForm.h"
 
 class QLabel;
+class QMessageBox;
 class QProgressBar;
 class QPushButton;
 
 // The page that fills the right pane while the unit is read or written: a
 // progress bar, a request to wait, and Cancel (or Esc), which asks the
-// transfer to stop after the message now on the line.
+// transfer to stop after the message now on the line. During a write it asks
+// first, and the write goes on while the question is open.
 class CStatusForm : public CBaseForm {
     Q_OBJECT
 public:
     explicit CStatusForm(PageContext& ctx, QWidget* parent = nullptr);
+    ~CStatusForm() override;
 
     void ApplySelection(TreeItem) override {}
     int UpdateNode(TreeItem, bool) override { return 0; }
@@ -24,8 +29,12 @@ public:
 
 private:
     void RequestCancel();
+    void ShowStopping();
 
     QProgressBar* m_pProgress;
     QLabel* m_pWait;
     QPushButton* m_pCancel;
+    // The question of a write, open while the write goes on.
+    QPointer<QMessageBox> m_pQuestion;
+    bool m_bAsking = false;
 };

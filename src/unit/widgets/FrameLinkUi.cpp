@@ -7,7 +7,11 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "document/widgets/DiffDialog.h"
+#include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
+#include "unit/UnitMessages.h"
+#include "unit/widgets/UnitWidgetMessages.h"
 #include "window/MainWindow.h"
 
 FrameLinkUi::FrameLinkUi(MainWindow& frame)
@@ -74,4 +78,32 @@ void FrameLinkUi::Relayout() {
     splitter->refresh();
     splitter->repaint();
     m_frame.Window().update();
+}
+
+bool FrameLinkUi::ConfirmWrite(const WriteConfirmation& what) {
+    namespace M = UnitMessages;
+    const size_t n = what.m_diffs.size();
+    QString count;
+    if (what.m_bRestore && what.m_bUndecodable)
+        count = QString::fromLatin1(M::kRestoreNoConfiguration);
+    else if (what.m_bErased)
+        count = QString::fromLatin1(M::kUnitErasedWillWrite);
+    else if (n == 0 && !what.m_bUndecodable)
+        count = QString::fromLatin1(M::kUnitHoldsThis);
+    else if (what.m_bRestore)
+        count = QString::fromStdString(n == 1 ? std::string(M::kRestoreDifferencesOne)
+                                              : StrFormat(M::kRestoreDifferencesMany, n));
+    else
+        count = QString::fromStdString(n == 1 ? std::string(M::kDifferencesOne)
+                                              : StrFormat(M::kDifferencesMany, n));
+    QStringList notes;
+    const bool warn = what.m_bAnotherSite && !what.m_bErased;
+    if (warn) notes << QString::fromLatin1(M::kAnotherSite);
+    if (what.m_bRestore) notes << QString::fromLatin1(M::kRestorePassword);
+    DiffDialog dialog(what.m_diffs, QString::fromLatin1(M::kWriteToUnitCaption),
+                      QString::fromLatin1(UnitWidgetMessages::kCompareHeading),
+                      DiffDialog::Mode::Confirm, &m_frame.Window());
+    dialog.setObjectName("writeToUnit");
+    dialog.AskBeforeWriting(notes, warn, count, QString::fromLatin1(UnitWidgetMessages::kWrite));
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -25,6 +25,8 @@ public:
     void RestorePage(int nodeIndex, TreeItem item) override;
     void SetWaitCursor(bool on) override;
     bool StartRelayoutTimer() override;
+    // The differences dialog as the question "Write to Unit", Cancel the default.
+    bool ConfirmWrite(const WriteConfirmation& what) override;
 
     bool RelayoutPending() const;
 

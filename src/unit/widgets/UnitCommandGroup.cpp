@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -12,14 +14,18 @@
 #include "document/widgets/DiffDialog.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
+#include "unit/DecodeUnitCopy.h"
 #include "unit/ModemMessages.h"
 #include "unit/ModemSetup.h"
+#include "unit/OpenUnitImage.h"
 #include "unit/UnitCommands.h"
+#include "unit/UnitHistory.h"
 #include "unit/UnitMessages.h"
 #include "unit/widgets/ConnectionDlg.h"
 #include "unit/widgets/FrameLinkUi.h"
 #include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
+#include "unit/widgets/UnitHistoryDlg.h"
 #include "unit/widgets/UnitWidgetMessages.h"
 #include "unit/widgets/VerifyDetailsDlg.h"
 #include "unit/widgets/WindowUnitLink.h"
@@ -29,6 +35,7 @@
 namespace {
 
 constexpr const char* kLinkTraceKey = "LinkTrace";
+constexpr const char* kKeepKey = "KeepBeforeWrite";
 
 // Where the demonstration unit keeps its memory between runs.
 std::string DemoMemoryPath() {
@@ -43,9 +50,21 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
       m_frame(frame),
       m_pLinkUi(new FrameLinkUi(frame)),
       m_pDetails(
-          new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame.Window())) {
+          new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame.Window())),
+      m_pPartly(
+          new QLabel(QString::fromLatin1(UnitMessages::kPartlyWrittenStatus), &frame.Window())) {
     m_link = std::make_unique<WindowUnitLink>(
-        [&frame] { return ConnectionDlg::Choose(frame.UserProfile(), &frame.Window()); },
+        [&frame] {
+            std::optional<std::string> choice =
+                ConnectionDlg::Choose(frame.UserProfile(), &frame.Window());
+            // The unit history names the connection each copy came over.
+            if (choice)
+                frame.State().m_strConnection =
+                    *choice == WindowUnitLink::kDemonstrationUnit
+                        ? std::string(UnitWidgetMessages::kDemonstrationUnit)
+                        : *choice;
+            return choice;
+        },
         [&frame] { return PasswordDlg::Ask(&frame.Window()); }, DemoMemoryPath(),
         // A transfer under way lets the window turn from inside the link: the
         // busy state keeps every command from starting meanwhile. Before and
@@ -67,6 +86,14 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     connect(frame.Action(kCmdConfigureModem), &QAction::triggered, this,
             [this] { ConfigureRemoteModem(); });
 
+    MainState& state = frame.State();
+    state.m_bKeepBeforeWrite = frame.UserProfile().GetInt(kSectionUserData, kKeepKey, 1) != 0;
+    state.m_strHistoryFolder = HistoryFolder().toStdString();
+    connect(frame.Action(kCmdKeepBeforeWrite), &QAction::triggered, this,
+            [this] { ToggleKeepBeforeWrite(); });
+    connect(frame.Action(kCmdUnitHistory), &QAction::triggered, this,
+            [this] { ShowUnitHistory(); });
+
     QAction* trace = frame.Action(kCmdLinkTrace);
     trace->setStatusTip(trace->statusTip().arg(TraceFolder()));
     if (frame.UserProfile().GetInt(kSectionUserData, kLinkTraceKey, 0) != 0)
@@ -77,11 +104,22 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     m_pDetails->setToolTip(QString::fromLatin1(UnitWidgetMessages::kDetailsTip));
     m_pDetails->hide();
     frame.Window().statusBar()->addWidget(m_pDetails);
+    // Stays in the status bar from a write that left the unit partly written
+    // until a write ends whole.
+    m_pPartly->setObjectName("unitPartlyWritten");
+    m_pPartly->setStyleSheet("color: #b00000;");
+    m_pPartly->hide();
+    frame.Window().statusBar()->addPermanentWidget(m_pPartly);
     connect(m_pDetails, &QPushButton::clicked, this, [this] { ShowVerifyDetails(); });
 }
 
 QString UnitCommandGroup::TraceFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/traces";
+}
+
+QString UnitCommandGroup::HistoryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/" +
+           UnitHistory::kFolderName;
 }
 
 UnitCommandGroup::~UnitCommandGroup() = default;
@@ -95,6 +133,10 @@ void UnitCommandGroup::UpdateCommands() {
     verify->setChecked(m_frame.State().m_bEnableVerify);
     m_frame.Action(kCmdSetTime)->setEnabled(!busy);
     m_frame.Action(kCmdConfigureModem)->setEnabled(!busy);
+    QAction* keep = m_frame.Action(kCmdKeepBeforeWrite);
+    keep->setEnabled(!busy);
+    keep->setChecked(m_frame.State().m_bKeepBeforeWrite);
+    m_frame.Action(kCmdUnitHistory)->setEnabled(!busy);
     QAction* trace = m_frame.Action(kCmdLinkTrace);
     trace->setEnabled(!busy);
     trace->setChecked(!m_link->TraceFolder().empty());
@@ -120,6 +162,7 @@ void UnitCommandGroup::Run(Command command) {
     command(c);
     m_bRunning = false;
     m_pDetails->setVisible(m_frame.State().m_nVerifyDifferences > 0);
+    m_pPartly->setVisible(m_frame.State().m_bUnitPartlyWritten);
     m_frame.UpdateCommands();
 }
 
@@ -170,6 +213,78 @@ void UnitCommandGroup::WriteUnit() {
         const bool written = WriteCommand(c);
         if (!c.m_state.m_bEnableVerify) Done(written, UnitMessages::kWriteDone);
     });
+}
+
+void UnitCommandGroup::RestoreToUnit(const std::vector<uint8_t>& image) {
+    Run([this, &image](UnitContext& c) {
+        const bool written = RestoreCommand(c, image);
+        if (!c.m_state.m_bEnableVerify) Done(written, UnitWidgetMessages::kRestoreDone);
+    });
+}
+
+void UnitCommandGroup::ToggleKeepBeforeWrite() {
+    if (m_frame.State().m_bBusy) return;
+    MainState& s = m_frame.State();
+    s.m_bKeepBeforeWrite = !s.m_bKeepBeforeWrite;
+    m_frame.UserProfile().SetInt(kSectionUserData, kKeepKey, s.m_bKeepBeforeWrite ? 1 : 0);
+    m_frame.UpdateCommands();
+}
+
+// A kept copy, or nothing after saying it cannot be read.
+std::optional<std::vector<uint8_t>> UnitCommandGroup::LoadKept(const UnitHistoryEntry& e,
+                                                               QWidget* owner) {
+    std::optional<std::vector<uint8_t>> image = UnitHistory::LoadImage(e.m_strImagePath);
+    if (!image)
+        QMessageBox::warning(owner, QString::fromLatin1(UnitWidgetMessages::kHistoryTitle),
+                             QString::fromLatin1(UnitWidgetMessages::kHistoryUnreadable)
+                                 .arg(QString::fromStdString(e.m_strImagePath)));
+    return image;
+}
+
+void UnitCommandGroup::ShowUnitHistory() {
+    if (m_bRunning || m_frame.State().m_bBusy) return;
+    UnitHistoryDlg* shown = nullptr;
+    UnitHistoryDlg::Actions actions;
+    actions.m_compare = [this, &shown](const UnitHistoryEntry& e) {
+        const auto image = LoadKept(e, shown);
+        if (!image) return;
+        CZRTProDoc kept;
+        QtPrompter& prompter = m_frame.Prompter();
+        QWidget* owner = prompter.SetOwner(shown);
+        const bool decoded = DecodeUnitCopy(*image, m_frame.Doc(), kept, &prompter);
+        prompter.SetOwner(owner);
+        if (!decoded) return;
+        DiffDialog dialog(CompareConfigurations(m_frame.Doc(), kept),
+                          QString::fromLatin1(UnitWidgetMessages::kHistoryCompareCaption),
+                          QString::fromLatin1(UnitWidgetMessages::kHistoryCompareHeading),
+                          DiffDialog::Mode::Show, shown);
+        dialog.exec();
+    };
+    actions.m_open = [this, &shown](const UnitHistoryEntry& e) {
+        const auto image = LoadKept(e, shown);
+        if (!image) return;
+        QtPrompter& prompter = m_frame.Prompter();
+        QWidget* owner = prompter.SetOwner(shown);
+        UnitContext c = Context();
+        const bool opened = OpenUnitImage(c, *image);
+        prompter.SetOwner(owner);
+        if (opened) {
+            m_frame.UpdateCommands();
+            shown->accept();
+        }
+    };
+    actions.m_restore = [this, &shown](const UnitHistoryEntry& e) {
+        const auto image = LoadKept(e, shown);
+        if (!image) return;
+        // The transfer shows its progress page in the window behind.
+        shown->hide();
+        RestoreToUnit(*image);
+        shown->accept();
+    };
+    UnitHistoryDlg dialog(UnitHistory(m_frame.State().m_strHistoryFolder), std::move(actions),
+                          &m_frame.Window());
+    shown = &dialog;
+    dialog.exec();
 }
 
 void UnitCommandGroup::ToggleVerifyWrite() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "unit/UnitClock.h"
 #include "unit/UnitContext.h"
@@ -9,14 +12,16 @@
 class FrameLinkUi;
 class MainWindow;
 class WindowUnitLink;
+class QLabel;
 class QPushButton;
+class QWidget;
+struct UnitHistoryEntry;
 
-// The unit commands: Read, Write, Verify Write, Set Time, Compare with Unit
-// and Configure Remote Modem. Read, Write and Compare show the progress page
-// while they run; the unit is
-// found through the connection dialog (or is the built-in demonstration unit).
-// Link Trace records the traffic of each connection in the user's data folder;
-// after a failed verify, Details in the status bar lists the differing cells.
+// The unit commands: Read, Write, Verify Write, Keep Unit Memory Before
+// Write, Unit History, Set Time, Compare with Unit and Configure Remote Modem. Read, Write and
+// Compare show the progress page while they run; the unit is found through the connection dialog
+// (or is the built-in demonstration unit). Link Trace records the traffic of each connection in the
+// user's data folder; after a failed verify, Details in the status bar lists the differing cells.
 class UnitCommandGroup : public CommandGroup {
 public:
     explicit UnitCommandGroup(MainWindow& frame);
@@ -34,6 +39,12 @@ public:
     bool PostWizardRead();
     void WriteUnit();
     void ToggleVerifyWrite();
+    // View > Keep Unit Memory Before Write, stored in the profile.
+    void ToggleKeepBeforeWrite();
+    // View > Unit History: the kept copies, to compare, open, restore or delete.
+    void ShowUnitHistory();
+    // Writes a kept copy back into a unit, as a write does.
+    void RestoreToUnit(const std::vector<uint8_t>& image);
     void SetUnitTime();
     void ConfigureRemoteModem();
     void ToggleLinkTrace();
@@ -45,6 +56,8 @@ public:
 
     // Where Link Trace puts its files.
     static QString TraceFolder();
+    // Where the unit history keeps its copies.
+    static QString HistoryFolder();
 
 private:
     UnitContext Context();
@@ -52,10 +65,12 @@ private:
     template <typename Command>
     void Run(Command command);
     void Done(bool ok, const char* text);
+    static std::optional<std::vector<uint8_t>> LoadKept(const UnitHistoryEntry& e, QWidget* owner);
 
     MainWindow& m_frame;
     FrameLinkUi* m_pLinkUi;
     QPushButton* m_pDetails;
+    QLabel* m_pPartly;
     std::unique_ptr<WindowUnitLink> m_link;
     SystemClock m_clock;
     bool m_bRunning = false;

@@ -28,6 +28,31 @@ inline constexpr const char* kCompareCaption = "Compare with Unit";
 inline constexpr const char* kCompareHeading = "Unit";
 inline constexpr const char* kCompared = "Unit read and compared; this configuration is unchanged.";
 
+// The question before a write, and the unit history.
+inline constexpr const char* kWrite = "&Write";
+inline constexpr const char* kHistoryTitle = "Unit History";
+inline constexpr const char* kHistoryNote =
+    "Copies of units' memory, kept before every write and restore and by every read. The newest "
+    "100 are kept, in %1.";
+inline constexpr const char* kHistoryTime = "Time";
+inline constexpr const char* kHistoryKind = "Kind";
+inline constexpr const char* kHistoryConnection = "Connection";
+inline constexpr const char* kHistorySite = "Site";
+inline constexpr const char* kHistoryHeld = "Held";
+inline constexpr const char* kHistoryErased = "erased";
+inline constexpr const char* kHistoryUnknown = "not a configuration";
+inline constexpr const char* kHistoryCounts = "%1, %2 camera interface units, %3 inputs";
+inline constexpr const char* kHistoryCompare = "&Compare with This Configuration";
+inline constexpr const char* kHistoryOpen = "&Open as Configuration";
+inline constexpr const char* kHistoryRestore = "&Restore to Unit...";
+inline constexpr const char* kHistoryDelete = "&Delete";
+inline constexpr const char* kHistoryDeleteQuestion =
+    "Delete the copy kept at %1? It cannot be brought back.";
+inline constexpr const char* kHistoryCompareCaption = "Compare with Kept Copy";
+inline constexpr const char* kHistoryCompareHeading = "Kept copy";
+inline constexpr const char* kHistoryUnreadable = "The kept copy %1 cannot be read.";
+inline constexpr const char* kRestoreDone = "Restore complete.";
+
 // The connection dialog.
 inline constexpr const char* kConnectTitle = "Connect to M-4400 Unit";
 inline constexpr const char* kUnits = "&Units:";

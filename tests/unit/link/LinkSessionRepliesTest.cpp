@@ -171,3 +171,27 @@ TEST(LinkSessionReplies, ConnectSendsThePasswordAndReadsTheVerdict) {
 }
 
 }  // namespace
+
+// The window may hold a question open in the wait hook far longer than the
+// time-out; the reply that arrives meanwhile is taken, not timed out.
+TEST(LinkSessionReplies, TimeInTheWaitHookIsNotCountedAgainstTheReply) {
+    auto line = std::make_unique<ScriptedLine>();
+    ScriptedLine& script = *line;
+    const ByteVec write = {0x04, 0x04, 0x34, 0x12, 0x5A};
+    LinkSession session(std::move(line));
+    int hookCalls = 0;
+    session.SetWaitHook([&] {
+        if (++hookCalls != 1) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        const ByteVec echo = Framed(write);
+        script.m_incoming.insert(script.m_incoming.end(), echo.begin(), echo.end());
+    });
+    ASSERT_EQ(session.Send(write, 100), UnitLink::kOk);
+    std::span<const uint8_t> reply;
+    EXPECT_EQ(session.FetchReply(reply), UnitLink::kOk);
+    EXPECT_EQ(ByteVec(reply.begin(), reply.end()), write);
+
+    // Silence still times out after the line has been waited on for the time-out.
+    ASSERT_EQ(session.Send(write, 60), UnitLink::kOk);
+    EXPECT_EQ(session.FetchReply(reply), UnitLink::kTimedOut);
+}

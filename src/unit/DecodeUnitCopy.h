@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "model/CZRTProDoc.h"
+#include "model/Prompter.h"
+
+// Decodes a unit's memory image into `copy` the way a read into the window
+// would, taking the unit to be of `model`'s model (four or eight ports)
+// instead of asking. Messages of a failed decode go to `shown`, or nowhere when
+// it is null. `copy` changes only on success.
+bool DecodeUnitCopy(std::span<const uint8_t> image, const CZRTProDoc& model, CZRTProDoc& copy,
+                    Prompter* shown);
+
+// True when every cell of the image is erased but the unit's own switches
+// cell, which every write keeps.
+bool IsErasedImage(std::span<const uint8_t> image);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "unit/UnitContext.h"
+
+// What a fetch of the unit's memory shows: its progress line ("Reading...
+// %2.2d%%") and the two reports of a failed message.
+struct MemoryFetchTexts {
+    const char* m_progress;
+    const char* m_sendFailed;
+    const char* m_noReply;
+};
+
+// Fills `image` with the unit's whole memory, 32 cells a message, in the
+// connection and programming mode already open. A failed message is reported
+// with its text and the link closed; a cancel requested meanwhile stops before
+// the next message, silently. True when every cell arrived.
+bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryFetchTexts& texts);

@@ -1,0 +1,18 @@
+#include "unit/OpenUnitImage.h"
+
+#include "document/DocumentOps.h"
+#include "unit/DecodeUnitImage.h"
+
+bool OpenUnitImage(UnitContext& c, std::span<const uint8_t> image) {
+    MainState& s = c.m_state;
+    if (s.m_bBusy) return false;
+    if (c.m_doc.IsModified()) {
+        DocumentContext doc{c.m_doc, c.m_tree, c.m_prompter, &s};
+        if (!ConfirmLeave(doc)) return false;
+    }
+    std::string password;
+    if (!DecodeUnitImage(image, c.m_doc, c.m_tree, c.m_prompter, password)) return false;
+    c.m_doc.SetModifiedFlag(true);
+    s.m_history.Start(c.m_doc);
+    return true;
+}
