@@ -7,4 +7,8 @@ inline constexpr const char* kCsvUnreadable = "%s: cannot be read, or larger tha
 // The undo step of a CSV import.
 inline constexpr const char* kEditImportCsv = "Import Inputs from CSV";
 
+// Asked at start when unsaved work was kept from a run that ended without its
+// questions: %1 the name the work had, %2 when it was kept.
+inline constexpr const char* kRecoverQuestion = "Recover the unsaved changes to %1 from %2?";
+
 }  // namespace DocumentMessages

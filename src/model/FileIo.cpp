@@ -36,7 +36,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* reason,
+                         bool privateFile) {
     const auto fail = [reason](int error) {
         if (reason) *reason = std::strerror(error);
         return false;
@@ -49,7 +50,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     const bool closed = ::close(fd) == 0;
     if (!closed && error == 0) error = errno;
     std::error_code ec;
-    if (written && closed) {
+    // mkstemp made the file the owner's alone, which a private file stays.
+    if (written && closed && !privateFile) {
         const auto perms = std::filesystem::status(path, ec).permissions();
         std::filesystem::permissions(
             temp,
@@ -57,6 +59,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
                      std::filesystem::perms::group_read | std::filesystem::perms::others_read
                : perms,
             ec);
+    }
+    if (written && closed) {
         if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
         error = errno;
     }
