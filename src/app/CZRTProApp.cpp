@@ -1,9 +1,7 @@
 #include "app/CZRTProApp.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
@@ -11,6 +9,8 @@
 #include "app/QtProfile.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
+#include "app/WindowPlacer.h"
+#include "app/WorkRecovery.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "window/QtPrompter.h"
 
@@ -43,20 +43,31 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
 
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);
+    // Work a crash left behind is offered before anything else.
+    auto* recovery = new WorkRecovery(*m_pFrame);
+    const bool recovered = recovery->Offer();
+    m_pFrame->m_closed = [recovery] { recovery->Left(); };
     const QStringList files = arguments.mid(1);
-    if (!files.isEmpty() && !m_pFrame->Documents().OpenAtStart(files.front())) return false;
+    if (!recovered && !files.isEmpty() && !m_pFrame->Documents().OpenAtStart(files.front()))
+        return false;
 
-    m_pFrame->resize(kStartSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_pFrame->move(screen->availableGeometry().center() - m_pFrame->rect().center());
-    m_pFrame->show();
+    ShowPlaced(*m_pFrame, *m_pProfile, kStartSize);
 
     if (splashMs > 0) {
         SplashDlg splash(splashMs, m_pFrame.get());
         splash.exec();
     }
 
-    CLeftTreeView* tree = &m_pFrame->Tree();
+    recovery->Start();
+    CMainFrame* frame = m_pFrame.get();
+    if (recovered && !files.isEmpty()) {
+        // Opened as File > Open does, asking first about the recovered work.
+        const QString file = files.front();
+        QMetaObject::invokeMethod(
+            frame, [frame, file] { frame->Documents().OpenFile(file); }, Qt::QueuedConnection);
+        return true;
+    }
+    CLeftTreeView* tree = &frame->Tree();
     QMetaObject::invokeMethod(
         tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
     return true;

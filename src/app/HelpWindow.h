@@ -3,7 +3,8 @@
 #include <QTextBrowser>
 
 // The help page in a window of the program, for a desktop where no browser
-// can be started. Links to other sites still go to the desktop's opener.
+// can be started, centred over the main window; Esc or Ctrl+W closes it.
+// Links to other sites still go to the desktop's opener.
 class HelpWindow : public QTextBrowser {
     Q_OBJECT
 

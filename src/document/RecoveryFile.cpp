@@ -109,17 +109,20 @@ bool RecoverWork(DocumentContext& ctx, const RecoveryRecord& record) {
 void RecoveryKeeper::Update(const CZRTProDoc& doc, bool busy, int64_t now) {
     if (busy || !doc.m_bTreeBuilt) return;
     if (!doc.IsModified()) {
-        if (!m_strKept.empty()) Remove();
+        if (m_bFileMayExist) Remove();
         return;
     }
     RecoveryRecord record{doc.GetPathName(), doc.GetTitle(), 0, EncodeZrt(doc)};
     std::string kept = EncodeRecovery(record);
     if (kept == m_strKept) return;
     record.m_nTime = now;
-    if (WriteRecovery(m_strPath, record)) m_strKept = std::move(kept);
+    if (!WriteRecovery(m_strPath, record)) return;
+    m_strKept = std::move(kept);
+    m_bFileMayExist = true;
 }
 
 void RecoveryKeeper::Remove() {
     std::remove(m_strPath.c_str());
     m_strKept.clear();
+    m_bFileMayExist = false;
 }

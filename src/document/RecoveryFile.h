@@ -61,4 +61,6 @@ private:
     std::string m_strPath;
     // The record last written, without its time; empty when none is kept.
     std::string m_strKept;
+    // A run that ended without its questions may have left one behind.
+    bool m_bFileMayExist = true;
 };

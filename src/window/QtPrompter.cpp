@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "window/WindowMessages.h"
 
@@ -85,11 +86,26 @@ QMessageBox::StandardButtons BoxButtons(PromptButtons buttons) {
         case PromptButtons::OkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
         case PromptButtons::YesNo:
+        case PromptButtons::RecoverDiscard:
             return QMessageBox::Yes | QMessageBox::No;
         case PromptButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton ButtonOf(PromptAnswer answer) {
+    switch (answer) {
+        case PromptAnswer::Ok:
+            return QMessageBox::Ok;
+        case PromptAnswer::Yes:
+            return QMessageBox::Yes;
+        case PromptAnswer::No:
+            return QMessageBox::No;
+        case PromptAnswer::Cancel:
+            break;
+    }
+    return QMessageBox::Cancel;
 }
 
 PromptAnswer AnswerOf(int button) {
@@ -134,6 +150,14 @@ PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons,
                     caption.empty() ? QString::fromLatin1(WindowMessages::kAppTitle)
                                     : QString::fromLatin1(caption),
                     DisplayText(text), BoxButtons(buttons), m_pOwner);
+    if (buttons == PromptButtons::RecoverDiscard) {
+        box.button(QMessageBox::Yes)->setText(QString::fromLatin1(WindowMessages::kRecover));
+        box.button(QMessageBox::No)->setText(QString::fromLatin1(WindowMessages::kDiscard));
+    }
+    // Enter and Esc take the answer that loses nothing.
+    QAbstractButton* safe = box.button(ButtonOf(SafeAnswer(buttons)));
+    box.setDefaultButton(qobject_cast<QPushButton*>(safe));
+    box.setEscapeButton(safe);
     return AnswerOf(box.exec());
 }
 

@@ -8,6 +8,7 @@
 #include "pages/PageMessages.h"
 #include "tree/BuildTree.h"
 #include "tree/TreeCommands.h"
+#include "tree/TreeMessages.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "window/MainWindow.h"
 
@@ -26,7 +27,8 @@ void TreeCommandGroup::UpdateCommands() {
 
 void TreeCommandGroup::ExpandConflicts() {
     if (!ExpandConflictsEnabled(m_frame.Doc())) return;
-    ExpandTreeToShowConflicts(m_frame.Doc(), m_frame.Tree());
+    if (!ExpandTreeToShowConflicts(m_frame.Doc(), m_frame.Tree()))
+        m_frame.SetStatusText(QString::fromLatin1(TreeMessages::kNoConflicts));
 }
 
 void TreeCommandGroup::ResetAll() {
