@@ -1,6 +1,6 @@
 #include "app/HelpWindow.h"
 
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QUrl>
 
 namespace {
@@ -13,9 +13,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setWindowFlag(Qt::Window);
     setOpenExternalLinks(true);
     resize(kHelpSize);
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    const bool closeKey = event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier;
+    if (closeKey || event->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_W)) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 void HelpWindow::ShowPage(const QString& path) {

@@ -13,4 +13,7 @@ public:
 
     // Shows the page at `path` and brings the window to the front.
     void ShowPage(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

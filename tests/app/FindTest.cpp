@@ -82,6 +82,7 @@ TEST_F(AppTest, FindBarWalksTheMatchingInputs) {
     QTest::keyClicks(text, "14");
     ExpectFound(frame, {"114", "1 of 11"}, "typed after a click in the tree");
     ClickItem(tree, ItemOf(m_doc, "exp 2, inp 20"));
+    text->setFocus();
     QTest::keyClick(text, Qt::Key_F3);
     ExpectFound(frame, {"145", "7 of 11"}, "F3 after a click in the tree");
 }

@@ -3,7 +3,6 @@
 #include <QMenuBar>
 #include <QTextDocument>
 
-#include "Version.h"
 #include "app/AboutDlg.h"
 #include "app/AppFixture.h"
 #include "app/HelpCommandGroup.h"
@@ -99,6 +98,6 @@ TEST_F(AppTest, AboutGivesTheBuildsVersion) {
     AboutDlg about(nullptr);
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.contains(QString("NEXIL Video Switcher Programming Tool ver ") + kZrtVersion))
+    EXPECT_TRUE(texts.contains(QString("NEXIL Video Switcher Programming Tool ver ") + ZRT_PROJECT_VERSION))
         << texts.join(" | ").toStdString();
 }

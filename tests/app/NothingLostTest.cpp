@@ -1,4 +1,5 @@
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <filesystem>
 
@@ -41,7 +42,8 @@ TEST_F(AppTest, QuestionsThatDropWorkDefaultToCancel) {
             bool cancelIsDefault = false;
             ModalAnswers::Add<QMessageBox>([&, key](QMessageBox& box) {
                 cancelIsDefault = box.button(QMessageBox::Cancel) &&
-                                  box.defaultButton() == box.button(QMessageBox::Cancel);
+                                  static_cast<QAbstractButton*>(box.defaultButton()) ==
+                                      box.button(QMessageBox::Cancel);
                 QTest::keyClick(&box, key);
             });
             frame.close();

@@ -120,7 +120,7 @@ TEST_F(SetupWizardDlgTest, ControlsCarryTheirCaptionsAndAccessKeys) {
         {WC::kFourPort, "Using a M-4400 Master Unit (4 Port)"},
         {WC::kEightPort, "Using a M-4800 Master Unit (8 Port)"},
         {kFinish, "&Finish"},
-        {kCancel, "&Cancel"},
+        {kCancel, "Cancel"},
     };
     for (const auto& [id, caption] : captions) EXPECT_EQ(TextOf(m_page.Control(id)), caption) << id;
     EXPECT_EQ(m_page.windowTitle(), "NEXIL Video Switcher Programming Tool Setup");
