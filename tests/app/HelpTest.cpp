@@ -98,6 +98,7 @@ TEST_F(AppTest, AboutGivesTheBuildsVersion) {
     AboutDlg about(nullptr);
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.contains(QString("NEXIL Video Switcher Programming Tool ver ") + ZRT_PROJECT_VERSION))
+    EXPECT_TRUE(
+        texts.contains(QString("NEXIL Video Switcher Programming Tool ver ") + ZRT_PROJECT_VERSION))
         << texts.join(" | ").toStdString();
 }
