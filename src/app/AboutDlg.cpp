@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "Version.h"
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
 
@@ -16,7 +17,10 @@ AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(AppIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
     grid->addWidget(icon, 0, 0, 2, 1);
-    grid->addWidget(new QLabel(QString::fromLatin1(AppMessages::kAboutVersion), this), 0, 1);
+    grid->addWidget(
+        new QLabel(QString::fromLatin1(AppMessages::kAboutVersion).arg(QLatin1String(kZrtVersion)),
+                   this),
+        0, 1);
     grid->addWidget(new QLabel(QString::fromLatin1(AppMessages::kAboutLine2), this), 1, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

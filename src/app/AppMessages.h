@@ -34,7 +34,7 @@ inline constexpr const char* kStatusBar = "&Status Bar";
 inline constexpr const char* kReadUnit = "&Read M-4400 Unit";
 inline constexpr const char* kWriteUnit = "&Write M-4400 Unit";
 inline constexpr const char* kVerifyWrite = "&Verify Write";
-inline constexpr const char* kSetTime = "Set M-4400 Time";
+inline constexpr const char* kSetTime = "Set M-4400 Ti&me";
 inline constexpr const char* kLinkTrace = "&Link Trace";
 inline constexpr const char* kKeepBeforeWrite = "&Keep Unit Memory Before Write";
 inline constexpr const char* kUnitHistory = "Unit &History...";
@@ -112,7 +112,8 @@ inline constexpr const char* kTreeWidthMeasure =
     "some text to 1234XXX plus ext plus a little bit more";
 
 inline constexpr const char* kAboutCaption = "About NEXIL Video Switcher Programming Tool";
-inline constexpr const char* kAboutVersion = "NEXIL Video Switcher Programming Tool ver 1.1";
+// %1: the version the program was built as, the one --version and the package give.
+inline constexpr const char* kAboutVersion = "NEXIL Video Switcher Programming Tool ver %1";
 inline constexpr const char* kAboutLine2 = "Programs M-4400 and M-4800 video switchers.";
 
 inline constexpr const char* kInstanceNotRegistered =

@@ -22,6 +22,7 @@
 #include "app/MainMenu.h"
 #include "app/PageFactory.h"
 #include "app/TreePaneSizer.h"
+#include "app/WindowPlacer.h"
 #include "document/widgets/CompareCommandGroup.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "document/widgets/EditCommandGroup.h"
@@ -265,13 +266,22 @@ bool CMainFrame::focusNextPrevChild(bool next) {
     return QMainWindow::focusNextPrevChild(next);
 }
 
-void CMainFrame::SetStatusText(const QString& text) { m_pStatusText->setText(text); }
+void CMainFrame::SetStatusText(const QString& text) {
+    m_pStatusText->setText(text);
+    m_nReportedGeneration = m_state.m_history.Generation();
+}
 
 QString CMainFrame::StatusText() const { return m_pStatusText->text(); }
 
 QString CMainFrame::ModifiedPaneText() const { return m_pModifiedPane->text(); }
 
 void CMainFrame::UpdateCommands() {
+    // A result reported on a configuration since replaced is no longer true.
+    if (m_state.m_history.Generation() != m_nReportedGeneration) {
+        SetStatusText(QString::fromLatin1(AppMessages::kReady));
+        m_state.m_nVerifyDifferences = 0;
+        m_state.m_verifyDifferences.clear();
+    }
     for (CommandGroup* group : m_groups) group->UpdateCommands();
     Action(kCmdViewToolbar)->setChecked(!m_pToolBar->isHidden());
     Action(kCmdViewStatusBar)->setChecked(!statusBar()->isHidden());
@@ -301,6 +311,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    KeepPlacement(*this, m_profile);
+    if (m_closed) m_closed();
 }
 
 // Nothing is opened while a transfer runs, as File > Open is disabled then.

@@ -84,6 +84,9 @@ public:
     // The tree column's width, as the splitter shows it and as the profile keeps it.
     int TreeWidth() const;
 
+    // Runs when the window closes after its questions (the work saved or left).
+    std::function<void()> m_closed;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -114,6 +117,8 @@ private:
     QLabel* m_pStatusText = nullptr;
     QLabel* m_pModifiedPane = nullptr;
     QTimer* m_pIdleTimer = nullptr;
+    // The configuration the status text and verify result report on.
+    size_t m_nReportedGeneration = 0;
     std::map<int, QAction*> m_actions;
     std::vector<CommandGroup*> m_groups;
     DocumentCommandGroup* m_pDocuments = nullptr;

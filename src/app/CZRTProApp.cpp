@@ -1,14 +1,14 @@
 #include "app/CZRTProApp.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
+#include "app/WindowPlacer.h"
+#include "app/WorkRecovery.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "window/QtProfile.h"
@@ -43,23 +43,34 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
 
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);
+    // Work a crash left behind is offered before anything else.
+    auto* recovery = new WorkRecovery(*m_pFrame);
+    const bool recovered = recovery->Offer();
+    m_pFrame->m_closed = [recovery] { recovery->Left(); };
     const QStringList files = arguments.mid(1);
     // A file that does not open has shown why; the window stays, empty, as
     // after a failed File > Open, and the wizard stays away.
-    const bool opened = files.isEmpty() || m_pFrame->Documents().OpenAtStart(files.front());
+    const bool opened =
+        recovered || files.isEmpty() || m_pFrame->Documents().OpenAtStart(files.front());
 
-    m_pFrame->resize(kStartSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_pFrame->move(screen->availableGeometry().center() - m_pFrame->rect().center());
-    m_pFrame->show();
+    ShowPlaced(*m_pFrame, *m_pProfile, kStartSize);
 
     if (splashMs > 0) {
         SplashDlg splash(splashMs, m_pFrame.get());
         splash.exec();
     }
 
+    recovery->Start();
+    CMainFrame* frame = m_pFrame.get();
+    if (recovered && !files.isEmpty()) {
+        // Opened as File > Open does, asking first about the recovered work.
+        const QString file = files.front();
+        QMetaObject::invokeMethod(
+            frame, [frame, file] { frame->Documents().OpenFile(file); }, Qt::QueuedConnection);
+        return true;
+    }
     if (!opened) return true;
-    CLeftTreeView* tree = &m_pFrame->Tree();
+    CLeftTreeView* tree = &frame->Tree();
     QMetaObject::invokeMethod(
         tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
     return true;

@@ -3,7 +3,8 @@
 #include <QTextBrowser>
 
 // The help page in a window of the program, for a desktop where no browser
-// can be started. Links to other sites still go to the desktop's opener.
+// can be started, centred over the main window; Esc or Ctrl+W closes it.
+// Links to other sites still go to the desktop's opener.
 class HelpWindow : public QTextBrowser {
     Q_OBJECT
 
@@ -12,4 +13,7 @@ public:
 
     // Shows the page at `path` and brings the window to the front.
     void ShowPage(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

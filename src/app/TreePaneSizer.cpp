@@ -19,6 +19,13 @@ int Depth(const QTreeWidgetItem* item) {
     return depth;
 }
 
+// The part of a label that stays in view however narrow the pane: an input's
+// place and number ("exp 8, inp 24, 9999"), without the name after two blanks.
+QString KeptPart(const QString& label) {
+    const qsizetype name = label.indexOf("  ");
+    return name < 0 ? label : label.left(name);
+}
+
 }  // namespace
 
 TreePaneSizer::TreePaneSizer(QSplitter& splitter, QTreeWidget& tree, Profile& profile,
@@ -35,13 +42,17 @@ TreePaneSizer::TreePaneSizer(QSplitter& splitter, QTreeWidget& tree, Profile& pr
 
 int TreePaneSizer::MinimumWidth() const {
     int widest = 0;
+    int numbers = 0;
     const QFontMetrics metrics = m_tree.fontMetrics();
     for (QTreeWidgetItemIterator it(&m_tree); *it; ++it) {
-        const int width = (Depth(*it) + 1) * m_tree.indentation() + m_tree.iconSize().width() +
-                          metrics.horizontalAdvance((*it)->text(0)) + kLabelMargins;
-        widest = std::max(widest, width);
+        const int room =
+            (Depth(*it) + 1) * m_tree.indentation() + m_tree.iconSize().width() + kLabelMargins;
+        const QString label = (*it)->text(0);
+        widest = std::max(widest, room + metrics.horizontalAdvance(label));
+        numbers = std::max(numbers, room + metrics.horizontalAdvance(KeptPart(label)));
     }
-    return widest == 0 ? kMostMinimum : std::min(widest, kMostMinimum);
+    if (widest == 0) return kMostMinimum;
+    return std::max(std::min(widest, kMostMinimum), numbers);
 }
 
 void TreePaneSizer::Refresh() {

@@ -8,7 +8,8 @@ class QSplitter;
 class QTreeWidget;
 
 // Keeps the tree pane usable whatever the window's size: it never gets
-// narrower than its widest label (at most 180 px), a smaller window takes its
+// narrower than its widest label (at most 180 px) nor than any input's place
+// and number ("exp 8, inp 24, 9999"), a smaller window takes its
 // width from the page first, and a window grown again gives the tree back the
 // width the user chose. The width is kept in the profile between runs.
 class TreePaneSizer : public QObject {

@@ -71,6 +71,7 @@ PromptAnswer CliPrompter::Message(const std::string& text, PromptButtons buttons
             return PromptAnswer::Ok;
         case PromptButtons::YesNo:
         case PromptButtons::YesNoCancel:
+        case PromptButtons::RecoverDiscard:
             return m_yesNoAnswer;
     }
     return PromptAnswer::Ok;

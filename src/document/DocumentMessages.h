@@ -54,4 +54,11 @@ inline constexpr const char* kCsvPageableNotApplied =
     "is one of the paging system's.";
 inline constexpr const char* kCsvShared = "%d inputs would share %s";
 
+// Why a configuration file was not read, after its name.
+inline constexpr const char* kTooLargeOrUnreadable = "cannot be read, or larger than 64 MB";
+
+// Asked at start when unsaved work was kept from a run that ended without its
+// questions: %1 the name the work had, %2 when it was kept.
+inline constexpr const char* kRecoverQuestion = "Recover the unsaved changes to %1 from %2?";
+
 }  // namespace DocumentMessages

@@ -1,7 +1,17 @@
 #include "document/DocumentOps.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "document/DocumentMessages.h"
+#include "model/FileIo.h"
 #include "model/Format.h"
 #include "model/ModelMessages.h"
+#include "model/ZrtCodec.h"
 #include "model/ZrtFile.h"
 #include "tree/BuildTree.h"
 
@@ -101,7 +111,35 @@ bool ConfirmLeave(DocumentContext& ctx) {
     return AskSaveChanges(ctx);
 }
 
+std::string OpenProblem(const std::string& path) {
+    const auto named = [&path](const std::string& reason) {
+        return std::string(ModelMessages::kFailedToOpen) + "\n\n" + path + ": " + reason;
+    };
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return named(std::strerror(EISDIR));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return named(std::strerror(errno));
+    ::close(fd);
+    const auto bytes = ReadWholeFile(path, kMaxZrtFileBytes);
+    if (!bytes) return named(DocumentMessages::kTooLargeOrUnreadable);
+    ZrtConfig check;
+    const ZrtReadResult result = DecodeZrt(*bytes, check);
+    switch (result.m_status) {
+        case ZrtStatus::BadVersion:
+            return StrFormat(ModelMessages::kBadVersion, path.c_str(), result.m_nVersion);
+        case ZrtStatus::BadFormat:
+            return named(ModelMessages::kUnexpectedFormat);
+        case ZrtStatus::Ok:
+            break;
+    }
+    return {};
+}
+
 bool OpenDocumentFile(DocumentContext& ctx, const std::string& path) {
+    if (const std::string problem = OpenProblem(path); !problem.empty()) {
+        ctx.m_prompter.Message(problem, PromptButtons::Ok, PromptIcon::Error);
+        return false;
+    }
     return ConfirmLeave(ctx) && OpenConfiguration(ctx, path);
 }
 

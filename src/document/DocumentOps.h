@@ -46,7 +46,13 @@ bool ConfirmLeave(DocumentContext& ctx);
 // "Save changes to %1?". True to go on (saved, or not to be saved).
 bool AskSaveChanges(DocumentContext& ctx);
 
-// File > Open, after the file has been chosen (also the recent-file list).
+// Why the configuration file at `path` cannot be opened, naming the file and
+// the reason; empty when it can.
+std::string OpenProblem(const std::string& path);
+
+// File > Open after the file has been chosen, a file dropped on the window or
+// named by a second start. A file that cannot be opened is named with its
+// reason before any question, and nothing changes.
 bool OpenDocumentFile(DocumentContext& ctx, const std::string& path);
 
 // File > New after its save question (AskSaveChanges): an empty untitled

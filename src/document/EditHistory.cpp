@@ -1,8 +1,12 @@
 #include "document/EditHistory.h"
 
+#include <algorithm>
+
+#include "document/DocumentMessages.h"
 #include "model/ZrtCodec.h"
 
 void EditHistory::Start(const CZRTProDoc& doc) {
+    ++m_nGeneration;
     m_start = doc;
     m_steps.clear();
     m_nDone = 0;
@@ -14,7 +18,11 @@ void EditHistory::Start(const CZRTProDoc& doc) {
 
 void EditHistory::Record(CZRTProDoc& doc, const std::string& label, TreeItem place, bool typing) {
     std::string bytes = EncodeZrt(doc);
-    if (bytes == m_strRecorded) return;
+    // An edit that changed nothing takes back the mark its operation set.
+    if (bytes == m_strRecorded) {
+        doc.SetModifiedFlag(m_savedAt != m_nDone);
+        return;
+    }
     const bool join = typing && m_bTyping && m_nDone > 0 && m_nDone == m_steps.size() &&
                       m_steps.back().m_strLabel == label && m_steps.back().m_hPlace == place;
     if (join) {
@@ -81,6 +89,8 @@ const ZrtConfig& EditHistory::StateAt(size_t done) const {
 }
 
 void EditHistory::MoveTo(size_t done, CZRTProDoc& doc) {
+    if (m_steps[std::min(done, m_nDone)].m_strLabel == DocumentMessages::kEditImportCsv)
+        ++m_nGeneration;
     static_cast<ZrtConfig&>(doc) = StateAt(done);
     m_nDone = done;
     m_bTyping = false;

@@ -23,7 +23,8 @@ public:
     void Start(const CZRTProDoc& doc);
 
     // After an edit of `doc`: one step from the configuration recorded last to
-    // this one. Nothing happens when the configuration is the same. The steps
+    // this one. When the configuration is the same no step is made and the
+    // modified mark is put back as the recorded state has it. The steps
     // that could be redone go. A typed edit (`typing`) joins the step before
     // while that is the same field still being typed (same label and item,
     // nothing recorded, undone or saved between); EndTyping closes it.
@@ -52,6 +53,11 @@ public:
 
     size_t StepCount() const { return m_steps.size(); }
 
+    // Counts the times the configuration was replaced: each Start, and each
+    // Undo or Redo of an import. What the window reported about a configuration
+    // (a transfer's result, a failed verify's cells) belongs to one count.
+    size_t Generation() const { return m_nGeneration; }
+
 private:
     struct Step {
         std::string m_strLabel;
@@ -68,6 +74,7 @@ private:
     // Steps done at the saved point; none when no state of the history was saved.
     std::optional<size_t> m_savedAt;
     bool m_bTyping = false;
+    size_t m_nGeneration = 0;
     // The .zrt bytes of the configuration at m_nDone, to tell an edit that changed nothing.
     std::string m_strRecorded;
 };

@@ -16,6 +16,8 @@ inline constexpr const char* kReadingDatabase = "Reading the station database...
 inline constexpr const char* kSelectRows = "Please select a number of rows.";
 
 inline constexpr const char* kChooseFilename = "Please choose a filename.";
+// A file name typed in the wizard that names no file.
+inline constexpr const char* kFileNotFound = "The file %1 does not exist.";
 inline constexpr const char* kChooseOneFilename = "Please choose only one filename.";
 inline constexpr const char* kSpecifyInteger = "Please specify an Integer";
 inline constexpr const char* kCiuRange = "Please enter an integer from 0 to 8";

@@ -1,10 +1,12 @@
 #include "import/ValidatePage.h"
 
 #include <climits>
+#include <filesystem>
 #include <optional>
 
 #include "import/ImportMessages.h"
 #include "import/WizardControls.h"
+#include "model/Format.h"
 
 namespace {
 
@@ -101,4 +103,16 @@ WizardCheck ValidatePage(const WizardEntries& entries, WizardAnswers& answers) {
     if (entries.m_bSpecifyFilename) return CheckFileNamed(entries, answers);
     if (entries.m_bSpecifyConfiguration) return CheckDescribed(entries, answers);
     return Refuse(kSelectInputMethod);
+}
+
+WizardCheck CheckNamedFileExists(const WizardAnswers& a) {
+    std::error_code ec;
+    const auto missing = [&ec](const std::string& path) {
+        return !path.empty() && !std::filesystem::exists(path, ec);
+    };
+    if (missing(a.m_strConfigFile))
+        return {1, ReplaceArg1(kFileNotFound, a.m_strConfigFile), WC::kConfigFile};
+    if (missing(a.m_strPagingFile))
+        return {1, ReplaceArg1(kFileNotFound, a.m_strPagingFile), WC::kPagingFile};
+    return Accept();
 }

@@ -17,3 +17,7 @@ struct WizardCheck {
 // Checks the page in the wizard's order and stops at the first problem. The
 // answers are filled as far as the checks got, as the page's members are.
 WizardCheck ValidatePage(const WizardEntries& entries, WizardAnswers& answers);
+
+// After the page was accepted: a file named that does not exist is refused
+// with a message naming it, and its field gets the focus.
+WizardCheck CheckNamedFileExists(const WizardAnswers& answers);

@@ -10,8 +10,8 @@ struct WizardLayout {
     // Among the controls the page switches (the two file rows, the paging
     // system description and the hardware), those shown; the others are hidden.
     std::set<int> m_shown;
-    // Once a paging-system file is named, the method group and the
-    // configuration and read radios go, for as long as the page is open.
+    // While a paging-system file is named, the method group and the
+    // configuration and read radios are hidden.
     bool m_bHideMethodChoice = false;
     // The caption of the expansion count's label; empty leaves it as it is.
     std::string m_strExpansionCaption;

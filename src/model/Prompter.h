@@ -2,9 +2,15 @@
 
 #include <string>
 
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// RecoverDiscard is a Yes / No question whose buttons read Recover and Discard.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, RecoverDiscard };
 enum class PromptIcon { None, Information, Warning, Error, Question };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+// The answer a question's box gives to Enter and Esc: the one that throws
+// nothing away. Cancel where there is one, No to a question that goes on
+// only with Yes, Yes (Recover) to the question that would discard kept work.
+PromptAnswer SafeAnswer(PromptButtons buttons);
 
 // What a file dialog is for; the widgets pick caption, filter and folder from it.
 enum class FileChoice {

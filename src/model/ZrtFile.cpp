@@ -5,14 +5,6 @@
 #include "model/ModelMessages.h"
 #include "model/ZrtCodec.h"
 
-namespace {
-
-// Far above any configuration this program writes, low enough to refuse a
-// wrong file before it fills the memory.
-constexpr size_t kMaxZrtFileBytes = 64u * 1024u * 1024u;
-
-}  // namespace
-
 bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
     doc.m_bLoadFailed = 0;
     const auto bytes = ReadWholeFile(path, kMaxZrtFileBytes);

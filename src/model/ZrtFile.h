@@ -1,9 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "model/CZRTProDoc.h"
 #include "model/Prompter.h"
+
+// Far above any configuration this program writes, low enough to refuse a
+// wrong file before it fills the memory.
+inline constexpr size_t kMaxZrtFileBytes = 64u * 1024u * 1024u;
 
 // Reads the configuration file at `path` into the document. The whole file is
 // read into a fresh configuration first; only a complete, consistent one

@@ -1,6 +1,8 @@
 #pragma once
 
 namespace TreeMessages {
+// View > Expand Tree to Show Conflicts, with none to show.
+inline constexpr const char* kNoConflicts = "No conflicts.";
 inline constexpr const char* kNoUnusedArch = "Error, unable to find unused arch number";
 inline constexpr const char* kSettings = "Settings";
 inline constexpr const char* kIdleLoop = "Idle Loop";

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <algorithm>
 
@@ -100,11 +101,26 @@ QMessageBox::StandardButtons BoxButtons(PromptButtons buttons) {
         case PromptButtons::OkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
         case PromptButtons::YesNo:
+        case PromptButtons::RecoverDiscard:
             return QMessageBox::Yes | QMessageBox::No;
         case PromptButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton ButtonOf(PromptAnswer answer) {
+    switch (answer) {
+        case PromptAnswer::Ok:
+            return QMessageBox::Ok;
+        case PromptAnswer::Yes:
+            return QMessageBox::Yes;
+        case PromptAnswer::No:
+            return QMessageBox::No;
+        case PromptAnswer::Cancel:
+            break;
+    }
+    return QMessageBox::Cancel;
 }
 
 PromptAnswer AnswerOf(int button) {
@@ -153,14 +169,22 @@ PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons,
     // A message can be selected and copied, a long refusal most of all.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (std::count(text.begin(), text.end(), '\n') >= kListLines) WidenForList(box);
+    if (buttons == PromptButtons::RecoverDiscard) {
+        box.button(QMessageBox::Yes)->setText(QString::fromLatin1(WindowMessages::kRecover));
+        box.button(QMessageBox::No)->setText(QString::fromLatin1(WindowMessages::kDiscard));
+    }
+    // Enter and Esc take the answer that loses nothing.
+    QAbstractButton* safe = box.button(ButtonOf(SafeAnswer(buttons)));
+    box.setDefaultButton(qobject_cast<QPushButton*>(safe));
+    box.setEscapeButton(safe);
     return AnswerOf(box.exec());
 }
 
 QMessageBox* QtPrompter::AskWithoutWaiting(const std::string& text, PromptButtons buttons,
                                            PromptIcon icon,
                                            std::function<void(PromptAnswer)> answered) {
-    m_shown.push_back({text, buttons, icon, {}});
     if (!m_answers.empty() || m_bScripted) {
+        m_shown.push_back({text, buttons, icon, {}});
         PromptAnswer answer = FirstButton(buttons);
         if (!m_answers.empty()) {
             answer = m_answers.front();
@@ -174,6 +198,9 @@ QMessageBox* QtPrompter::AskWithoutWaiting(const std::string& text, PromptButton
                         DisplayText(text), BoxButtons(buttons), m_pOwner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
+    QAbstractButton* safe = box->button(ButtonOf(SafeAnswer(buttons)));
+    box->setDefaultButton(qobject_cast<QPushButton*>(safe));
+    box->setEscapeButton(safe);
     QObject::connect(box, &QMessageBox::finished, box,
                      [answered = std::move(answered)](int result) { answered(AnswerOf(result)); });
     box->open();

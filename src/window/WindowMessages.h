@@ -18,6 +18,10 @@ inline constexpr const char* kDialogCompareZrt = "Compare with File";
 inline constexpr const char* kDialogImportCsv = "Import Inputs from CSV";
 inline constexpr const char* kDialogExportCsv = "Export Inputs as CSV";
 
+// The buttons of the question offering work kept from before a crash.
+inline constexpr const char* kRecover = "&Recover";
+inline constexpr const char* kDiscard = "&Discard";
+
 // The differences dialog.
 inline constexpr const char* kDiffNone = "No differences.";
 inline constexpr const char* kDiffOne = "1 difference.";

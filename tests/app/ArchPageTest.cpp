@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/PageFixture.h"
+#include "model/CommandIds.h"
 #include "pages/widgets/ArchEntryDlg.h"
 #include "pages/widgets/CZRTForm.h"
 #include "support/ModalAnswers.h"
@@ -82,13 +83,26 @@ TEST_F(PageTest, ClickingAPoolRowMovesItsNumberAndResetGivesItBack) {
     ASSERT_EQ(m_doc.m_zones.size(), 2u);
     EXPECT_EQ(m_doc.m_zones[1].m_strArch, "30");
 
-    // A click beside the rows assigns nothing but says how to select.
-    m_doc.SetModifiedFlag(false);
+    // A click beside the rows assigns nothing but says how to select; neither
+    // it nor a click or Enter on the number the input has marks the work unsaved.
+    frame.Action(kCmdFileSave)->trigger();
+    ASSERT_FALSE(m_doc.IsModified());
+    const size_t steps = frame.State().m_history.StepCount();
     QTest::mouseClick(page->ArchList()->viewport(), Qt::LeftButton, {},
                       QPoint(4, page->ArchList()->viewport()->height() - 4));
     EXPECT_EQ(input.m_strArch, "21");
     EXPECT_EQ(frame.StatusText(), "Selection not made, click on the item text to select.");
-    EXPECT_TRUE(m_doc.IsModified());
+    ClickRow(page->ArchList(), "21");
+    QTest::keyClick(page->ArchList(), Qt::Key_Return);
+    EXPECT_EQ(input.m_strArch, "21");
+    EXPECT_FALSE(m_doc.IsModified());
+    EXPECT_EQ(frame.State().m_history.StepCount(), steps);
+    frame.UpdateCommands();
+    EXPECT_FALSE(frame.isWindowModified());
+
+    // The number is shown, not edited: read-only, in the window's colour.
+    EXPECT_TRUE(current->isReadOnly());
+    EXPECT_EQ(current->palette().color(QPalette::Base), current->palette().color(QPalette::Window));
 }
 
 TEST_F(PageTest, TakingAnotherInputsNumberIsReportedAsAConflict) {

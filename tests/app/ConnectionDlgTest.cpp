@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,6 +63,30 @@ TEST_F(ConnectionDlgTest, ConnectKeepsAWholeEntryAndRefusesAnIncompleteOne) {
     ASSERT_EQ(book.Entries().size(), 4u);
     EXPECT_EQ(book.Entries()[2].m_strConnection, "modem:ttyS0:9600:9,5551234");
     EXPECT_EQ(book.m_strLastUsed, "Yard");
+}
+
+// Ctrl+V of a connection in the command-line tool's form fills the entry's
+// fields; other text is pasted as text.
+TEST_F(ConnectionDlgTest, APastedConnectionFillsTheEntry) {
+    ConnectionDlg dlg(*m_profile);
+    dlg.show();
+    dlg.NewButton()->click();
+    QGuiApplication::clipboard()->setText("Plant");
+    QTest::keyClick(dlg.NameEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(dlg.NameEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.NameEdit()->text(), "Plant");
+    QGuiApplication::clipboard()->setText(" tcp:10.1.2.3:4002\n");
+    QTest::keyClick(dlg.NameEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.NameEdit()->text(), "Plant");
+    EXPECT_EQ(dlg.ViaBox()->currentIndex(), 1);
+    EXPECT_EQ(dlg.HostEdit()->text(), "10.1.2.3");
+    EXPECT_EQ(dlg.TcpPortBox()->value(), 4002);
+    QGuiApplication::clipboard()->setText("serial:/dev/ttyUSB3:19200");
+    QTest::keyClick(dlg.HostEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.ViaBox()->currentIndex(), 0);
+    EXPECT_EQ(dlg.PortDevice(), "/dev/ttyUSB3");
+    dlg.ConnectButton()->click();
+    EXPECT_EQ(dlg.Chosen(), "serial:/dev/ttyUSB3:19200");
 }
 
 TEST_F(ConnectionDlgTest, OpensOnTheLastUsedEntryAndCancelChangesNothing) {

@@ -46,7 +46,7 @@ TEST_F(AppTest, FindBarWalksTheMatchingInputs) {
     ASSERT_TRUE(bar->isVisible());
     ASSERT_TRUE(text->hasFocus());
 
-    // 114 and 140 to 149 hold "14"; the first after Input 3 is back at the top.
+    // 114 and 140 to 149 hold "14"; a typed search starts at the top.
     QTest::keyClicks(text, "14");
     ExpectFound(frame, {"114", "1 of 11"}, "typed 14");
     EXPECT_TRUE(ItemOf(m_doc, "exp 1, inp 14")->isSelected());
@@ -74,10 +74,15 @@ TEST_F(AppTest, FindBarWalksTheMatchingInputs) {
     EXPECT_EQ(tree.currentItem(), ItemOf(m_doc, "Input 3"));
     EXPECT_EQ(frame.CurrentPageKind(), PageKind::CZRTForm);
 
-    // Opened again, the text is selected for a new search from the input selected now.
+    // Opened again, the text is selected for a new search from the top; F3 goes
+    // on from the input selected now.
     ClickItem(tree, ItemOf(m_doc, "exp 2, inp 20"));  // 144
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(text->selectedText(), "14x");
     QTest::keyClicks(text, "14");
-    ExpectFound(frame, {"145", "7 of 11"}, "after a click in the tree");
+    ExpectFound(frame, {"114", "1 of 11"}, "typed after a click in the tree");
+    ClickItem(tree, ItemOf(m_doc, "exp 2, inp 20"));
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_F3);
+    ExpectFound(frame, {"145", "7 of 11"}, "F3 after a click in the tree");
 }

@@ -119,6 +119,11 @@ TEST_F(AppTest, TreePaneKeepsAUsableWidth) {
         frame.resize(300, 600);
         QTest::qWait(50);
         EXPECT_GE(frame.TreeWidth(), narrowest);
+        // At its narrowest the tree still shows every input's place and number.
+        const CLeftTreeView& tree = frame.Tree();
+        EXPECT_GE(frame.TreeWidth(),
+                  2 * tree.indentation() + tree.iconSize().width() +
+                      tree.fontMetrics().horizontalAdvance("exp 2, inp 24, 348"));
         frame.resize(1200, 700);
         QTest::qWait(50);
         EXPECT_EQ(frame.TreeWidth(), chosen);
@@ -134,4 +139,28 @@ TEST_F(AppTest, TreePaneKeepsAUsableWidth) {
         second.Documents().OpenFile(QString::fromStdString(WriteConfig("t.zrt", 8, 2, 300))));
     QTest::qWait(50);
     EXPECT_GE(second.TreeWidth(), narrowest);
+}
+
+// The tree's and the Arch Number list's selection show which of them the
+// arrow keys move.
+TEST_F(AppTest, SelectionShowsWhereTheKeysGo) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(frame.Documents().OpenFile(QString::fromStdString(WriteConfig("s.zrt", 4, 0, 20))));
+    CLeftTreeView& tree = frame.Tree();
+    tree.setFocus();
+    tree.SelectItem(m_doc.m_nodes[3].m_hItem);
+    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    const auto shown = [](const QWidget* w) {
+        return w->palette().color(QPalette::Active, QPalette::Highlight);
+    };
+    EXPECT_EQ(shown(&tree), highlight);
+    QTest::keyClick(&tree, Qt::Key_Return);
+    QTreeWidget* list = ArchListOf(frame);
+    ASSERT_TRUE(list && list->hasFocus());
+    EXPECT_EQ(shown(list), highlight);
+    EXPECT_NE(shown(&tree), highlight);
+    QTest::keyClick(list, Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_TRUE(tree.hasFocus());
+    EXPECT_EQ(shown(&tree), highlight);
+    EXPECT_NE(shown(list), highlight);
 }

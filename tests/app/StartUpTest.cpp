@@ -2,7 +2,9 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
 
 #include "app/AppFixture.h"
@@ -170,4 +172,42 @@ TEST_F(AppTest, StartPictureClosesAtAClick) {
 TEST_F(AppTest, StartPictureClosesByItself) {
     SplashDlg splash(10);
     EXPECT_EQ(splash.exec(), QDialog::Accepted);
+}
+
+// The window comes back where and as large as it was left, maximized or not;
+// a place on no screen now gives the centre of the screen.
+TEST_F(AppTest, WindowComesBackWhereItWasLeft) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto start = [&](const char* which) {
+        auto app = std::make_unique<CZRTProApp>(UniqueInstanceName() + which, m_profile.get());
+        app->m_prepareFrame = [](CMainFrame& frame) {
+            frame.Prompter().SetScripted(true);
+            frame.Tree().m_runWizard = [] {};
+        };
+        EXPECT_TRUE(app->InitInstance({"zrtpro"}, 0));
+        QCoreApplication::processEvents();
+        return app;
+    };
+    const QPoint corner = screen.topLeft() + QPoint(30, 40);
+    {
+        auto first = start("1");
+        first->MainFrame()->resize(820, 560);
+        first->MainFrame()->move(corner);
+        EXPECT_TRUE(first->MainFrame()->close());
+    }
+    {
+        auto second = start("2");
+        EXPECT_EQ(second->MainFrame()->size(), QSize(820, 560));
+        EXPECT_EQ(second->MainFrame()->pos(), corner);
+        EXPECT_FALSE(second->MainFrame()->isMaximized());
+        second->MainFrame()->move(screen.right() + 4000, 100);
+        EXPECT_TRUE(second->MainFrame()->close());
+    }
+    auto third = start("3");
+    EXPECT_EQ(third->MainFrame()->size(), QSize(820, 560));
+    EXPECT_LE((third->MainFrame()->geometry().center() - screen.center()).manhattanLength(), 4);
+    third->MainFrame()->showMaximized();
+    EXPECT_TRUE(third->MainFrame()->close());
+    third.reset();
+    EXPECT_TRUE(start("4")->MainFrame()->isMaximized());
 }

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTableWidget>
 #include <algorithm>
 #include <cstdio>
@@ -379,6 +380,18 @@ TEST_F(UnitWindowTest, AFailedVerifyListsTheWornCellsInDetails) {
         EXPECT_EQ(rows[i][1].toStdString(), StrFormat("0x%02X", written));
         EXPECT_EQ(rows[i][2].toStdString(), StrFormat("0x%02X", static_cast<uint8_t>(~written)));
     }
+
+    // A toolbar button's hint passes over the result; another configuration ends it.
+    QStatusTipEvent hint(frame.Action(kCmdFileOpen)->statusTip());
+    QApplication::sendEvent(&frame, &hint);
+    QStatusTipEvent hintGone{QString()};
+    QApplication::sendEvent(&frame, &hintGone);
+    EXPECT_EQ(frame.StatusText(), "Write verification failed.  3 cells differ.");
+    EXPECT_TRUE(details->isVisible());
+    OpenSite(frame, 4, 1, 300);
+    frame.UpdateCommands();
+    EXPECT_EQ(frame.StatusText(), "Ready");
+    EXPECT_FALSE(details->isVisible());
 
     // The next write starts without the old list.
     frame.Action(kCmdVerifyWrite)->trigger();

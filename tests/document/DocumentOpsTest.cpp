@@ -187,6 +187,38 @@ TEST_F(DocumentOpsTest, FailedOpenKeepsConfigurationNameAndPassword) {
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
 }
 
+// A file named by a second start, dropped or chosen that cannot be opened is
+// named with its reason before any question; the unsaved work stays as it was.
+TEST_F(DocumentOpsTest, AFileThatCannotBeOpenedIsNamedBeforeAnyQuestion) {
+    const std::string garbage = PathOf("garbage.zrt");
+    std::ofstream(garbage, std::ios::binary) << std::string("\xfe\xc9\x9a\x3b\x01", 5);
+    const std::string wrongVersion = PathOf("old.zrt");
+    std::ofstream(wrongVersion, std::ios::binary) << std::string("\x01\x00\x00\x00", 4);
+    const std::pair<std::string, std::string> cases[] = {
+        {PathOf("missing.zrt"),
+         "Failed to open document.\n\n" + PathOf("missing.zrt") + ": No such file or directory"},
+        {m_dir.Path().string(),
+         "Failed to open document.\n\n" + m_dir.Path().string() + ": Is a directory"},
+        {garbage, "Failed to open document.\n\n" + garbage + ": Unexpected file format."},
+        {wrongVersion, "Cannot open file:" + wrongVersion +
+                           ",version #:1, is illegal.\r\nIt may not be a valid NEXIL system file."},
+    };
+    m_doc.SetPathName(PathOf("current.zrt"));
+    m_doc.m_nIdleDelay = 6;
+    m_doc.SetModifiedFlag();
+    const std::string before = EncodeZrt(m_doc);
+    for (const auto& [path, message] : cases) {
+        ScriptedPrompter prompter;
+        DocumentContext ctx{m_doc, m_tree, prompter, &m_main};
+        EXPECT_FALSE(OpenDocumentFile(ctx, path));
+        EXPECT_EQ(prompter.Texts(), std::vector<std::string>{message});
+        EXPECT_EQ(EncodeZrt(m_doc), before);
+        EXPECT_EQ(m_doc.GetTitle(), "current.zrt");
+        EXPECT_TRUE(m_doc.IsModified());
+        EXPECT_TRUE(m_doc.m_bTreeBuilt);
+    }
+}
+
 TEST_F(DocumentOpsTest, OpenFailsSilentlyWhileBusyOrWithoutMainWindow) {
     const std::string path = WriteOtherConfig("other.zrt");
     m_main.m_bBusy = true;

@@ -258,3 +258,21 @@ TEST(UnitModelOk, RadiosAndListGiveTheAnswer) {
 }
 
 }  // namespace
+
+// A file name that names no file is refused, naming it, with its field to mend.
+TEST(ValidatePage, ANamedFileMustExist) {
+    WizardAnswers a;
+    EXPECT_EQ(CheckNamedFileExists(a).m_nResult, 0);
+    a.m_strConfigFile = "/no/such/site.zrt";
+    WizardCheck check = CheckNamedFileExists(a);
+    EXPECT_EQ(check.m_nResult, 1);
+    EXPECT_EQ(check.m_strMessage, "The file /no/such/site.zrt does not exist.");
+    EXPECT_EQ(check.m_nFocus, WC::kConfigFile);
+    a.m_strConfigFile.clear();
+    a.m_strPagingFile = "/no/such/plant.qpx";
+    check = CheckNamedFileExists(a);
+    EXPECT_EQ(check.m_strMessage, "The file /no/such/plant.qpx does not exist.");
+    EXPECT_EQ(check.m_nFocus, WC::kPagingFile);
+    a.m_strPagingFile = "/";
+    EXPECT_EQ(CheckNamedFileExists(a).m_nResult, 0);
+}

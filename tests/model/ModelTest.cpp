@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "model/MemoryProfile.h"
+#include "model/WindowPlacement.h"
 #include "support/Configs.h"
 
 TEST(Model, NodeCountsAndInputCodes) {
@@ -59,4 +61,42 @@ TEST(Model, SystemLabelCutsAtTheLastFullStop) {
     EXPECT_EQ(SystemLabel("school.zrt"), "school System");
     EXPECT_EQ(SystemLabel("plant.east.zrt"), "plant.east System");
     EXPECT_EQ(SystemLabel("untitled"), "untitled System");
+}
+
+// Enter and Esc on a question never throw work away.
+TEST(SafeAnswer, IsTheAnswerThatLosesNothing) {
+    const std::pair<PromptButtons, PromptAnswer> cases[] = {
+        {PromptButtons::Ok, PromptAnswer::Ok},
+        {PromptButtons::OkCancel, PromptAnswer::Cancel},
+        {PromptButtons::YesNoCancel, PromptAnswer::Cancel},
+        {PromptButtons::YesNo, PromptAnswer::No},
+        {PromptButtons::RecoverDiscard, PromptAnswer::Yes},
+    };
+    for (const auto& [buttons, answer] : cases) EXPECT_EQ(SafeAnswer(buttons), answer);
+}
+
+// A window saved on a screen since unplugged, or far off every edge, is not
+// put where no one can reach it; one partly off a screen stays where it was.
+TEST(WindowPlacement, KeptBetweenRunsAndIgnoredOffEveryScreen) {
+    MemoryProfile profile;
+    EXPECT_FALSE(LoadPlacement(profile));
+    const WindowPlacement placed{{1930, 40, 900, 600}, true};
+    SavePlacement(profile, placed);
+    EXPECT_EQ(LoadPlacement(profile), placed);
+
+    const std::vector<ScreenRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const std::pair<ScreenRect, bool> cases[] = {
+        {{100, 100, 900, 600}, true},    {{1930, 40, 900, 600}, true},
+        {{-850, 10, 900, 600}, true},    // 50 px of the title bar still on screen
+        {{-880, 10, 900, 600}, false},   // 20 px: too little to take
+        {{3300, 100, 900, 600}, false},  // right of the second screen
+        {{100, 1070, 900, 600}, false},  // title bar below the bottom
+        {{100, -15, 900, 600}, false},   // title bar above the top
+        {{2000, 1050, 900, 600}, false},
+    };
+    for (const auto& [rect, reachable] : cases)
+        EXPECT_EQ(IsReachable(rect, screens), reachable) << rect.m_nX << "," << rect.m_nY;
+
+    profile.SetInt(kSectionUserData, "WindowWidth", -5);
+    EXPECT_FALSE(LoadPlacement(profile));
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "document/DocumentMessages.h"
 #include "document/EditHistory.h"
 #include "model/ZrtCodec.h"
 #include "pages/ArchAssign.h"
@@ -278,16 +279,36 @@ TEST(EditHistory, TypedFieldIsOneStepWhenCommitted) {
     EXPECT_FALSE(s.m_doc.IsModified());
 }
 
-TEST(EditHistory, EditThatChangesNothingIsNoStep) {
-    Site s;
-    EditHistory history;
-    history.Start(s.m_doc);
-    SetPriority(s.m_doc, s.m_doc.m_nPriority);
-    history.Record(s.m_doc, PageMessages::kEditPriority, nullptr);
-    EXPECT_FALSE(history.CanUndo());
-    EXPECT_EQ(history.UndoLabel(), "");
-    EXPECT_FALSE(history.Undo(s.m_doc));
-    EXPECT_FALSE(history.Redo(s.m_doc));
+// Operations that mark the document before they know whether anything
+// changed: the mark goes back to what the history has, unsaved or not.
+TEST(EditHistory, EditThatChangesNothingIsNoStepAndLeavesTheMark) {
+    const std::function<void(Site&)> noOps[] = {
+        [](Site& s) { SetPriority(s.m_doc, s.m_doc.m_nPriority); },
+        [](Site& s) { ResetAllArchNumbers(s.m_doc, s.m_tree); },
+    };
+    for (const auto& noOp : noOps) {
+        Site s;
+        EditHistory history;
+        history.Start(s.m_doc);
+        noOp(s);
+        history.Record(s.m_doc, PageMessages::kEditPriority, nullptr);
+        EXPECT_FALSE(history.CanUndo());
+        EXPECT_FALSE(s.m_doc.IsModified());
+        EXPECT_FALSE(history.Undo(s.m_doc));
+        EXPECT_FALSE(history.Redo(s.m_doc));
+
+        SetPriority(s.m_doc, s.m_doc.m_nPriority == 1 ? 2 : 1);
+        history.Record(s.m_doc, PageMessages::kEditResetAll, nullptr);
+        noOp(s);
+        history.Record(s.m_doc, PageMessages::kEditPriority, nullptr);
+        EXPECT_EQ(history.UndoLabel(), PageMessages::kEditResetAll);
+        EXPECT_TRUE(s.m_doc.IsModified());
+        history.MarkSaved();
+        s.m_doc.SetModifiedFlag(false);
+        SetPriority(s.m_doc, s.m_doc.m_nPriority);
+        history.Record(s.m_doc, PageMessages::kEditPriority, nullptr);
+        EXPECT_FALSE(s.m_doc.IsModified());
+    }
 }
 
 TEST(EditHistory, OldestStepsGoPastTheLimit) {
@@ -324,3 +345,26 @@ TEST(EditHistory, ConflictFlagFollowsTheNumbers) {
 }
 
 }  // namespace
+
+// What the window reported stays true until the configuration is replaced:
+// a fresh start, or an import taken back or made again; edits keep it.
+TEST(EditHistory, GenerationCountsReplacedConfigurations) {
+    Site s;
+    EditHistory history;
+    history.Start(s.m_doc);
+    const size_t started = history.Generation();
+    SetPriority(s.m_doc, s.m_doc.m_nPriority == 1 ? 2 : 1);
+    history.Record(s.m_doc, PageMessages::kEditPriority, nullptr);
+    history.Undo(s.m_doc);
+    history.Redo(s.m_doc);
+    EXPECT_EQ(history.Generation(), started);
+    s.m_doc.m_nIdleDelay = 8;
+    history.Record(s.m_doc, DocumentMessages::kEditImportCsv, nullptr);
+    EXPECT_EQ(history.Generation(), started);
+    history.Undo(s.m_doc);
+    EXPECT_EQ(history.Generation(), started + 1);
+    history.Redo(s.m_doc);
+    EXPECT_EQ(history.Generation(), started + 2);
+    history.Start(s.m_doc);
+    EXPECT_EQ(history.Generation(), started + 3);
+}

@@ -3,15 +3,17 @@
 #include "support/Configs.h"
 #include "tree/TreeCommands.h"
 
-TEST(TreeCommands, ExpandOpensThePortsOfConflictingInputsOnly) {
+TEST(TreeCommands, ExpandOpensThePortsOfConflictingInputsOnlyAndSelectsTheFirst) {
     CZRTProDoc doc;
     MemoryTree tree;
     BuildNumbered(doc, tree, 8, 3, 100);
+    EXPECT_EQ(ExpandTreeToShowConflicts(doc, tree), nullptr);
     const int a = NodeLabelled(doc, "exp 1, inp 7");
     const int b = NodeLabelled(doc, "exp 3, inp 2");
     doc.m_nodes[b].m_strArch = doc.m_nodes[a].m_strArch;
 
-    ExpandTreeToShowConflicts(doc, tree);
+    EXPECT_EQ(ExpandTreeToShowConflicts(doc, tree), doc.m_nodes[a].m_hItem);
+    EXPECT_EQ(tree.SelectedItem(), doc.m_nodes[a].m_hItem);
     for (const char* port : {"Input 1", "Input 2", "Input 3"}) {
         const bool expected = std::string(port) != "Input 2";
         EXPECT_EQ(tree.Get(doc.m_nodes[NodeLabelled(doc, port)].m_hItem).m_bExpanded, expected)

@@ -2,6 +2,7 @@
 
 #include "model/MemoryProfile.h"
 #include "unit/AddressBook.h"
+#include "unit/PastedConnection.h"
 #include "unit/UnitMessages.h"
 
 namespace {
@@ -141,3 +142,28 @@ TEST(AddressBook, AnEntrysFieldsMakeAConnectionOrSayWhatIsMissing) {
 }
 
 }  // namespace
+
+// A connection pasted in the command-line tool's form fills the entry; any
+// other text (a modem line, a name, a half-typed address) is pasted as text.
+TEST(PastedConnection, TakesTheToolsFormsOnly) {
+    const auto tcp = PastedConnection("  tcp:bench.local:4001\n");
+    ASSERT_TRUE(tcp);
+    EXPECT_EQ(tcp->m_kind, ConnectionAddress::Kind::Tcp);
+    EXPECT_EQ(tcp->m_strHost, "bench.local");
+    EXPECT_EQ(tcp->m_nPort, 4001);
+    const auto serial = PastedConnection("serial:/dev/ttyUSB0:19200");
+    ASSERT_TRUE(serial);
+    EXPECT_EQ(serial->m_kind, ConnectionAddress::Kind::Serial);
+    EXPECT_EQ(serial->m_strDevice, "/dev/ttyUSB0");
+    EXPECT_EQ(serial->m_nBaud, 19200);
+    EXPECT_EQ(PastedConnection("serial:/dev/ttyS1")->m_nBaud, ConnectionAddress::kDefaultBaud);
+    const auto server = PastedConnection("rfc2217:10.0.0.9:2217:19200");
+    ASSERT_TRUE(server);
+    EXPECT_EQ(server->m_kind, ConnectionAddress::Kind::Rfc2217);
+    EXPECT_EQ(server->m_strHost, "10.0.0.9");
+    EXPECT_EQ(server->m_nPort, 2217);
+    EXPECT_EQ(server->m_nBaud, 19200);
+    for (const char* text : {"", "Bench unit", "tcp:bench.local", "tcp:host:99999",
+                             "modem:/dev/ttyS0:9600:5551234", "/dev/ttyUSB0"})
+        EXPECT_FALSE(PastedConnection(text)) << text;
+}

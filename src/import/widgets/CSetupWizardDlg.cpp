@@ -224,7 +224,24 @@ void CSetupWizardDlg::UpdateControls() {
     if (!layout.m_strExpansionCaption.empty())
         static_cast<QLabel*>(Control(WC::kExpansionLabel))
             ->setText(QString::fromLatin1(layout.m_strExpansionCaption));
-    if (layout.m_bHideMethodChoice) HideMethodChoice();
+    if (layout.m_bHideMethodChoice)
+        HideMethodChoice();
+    else
+        ShowMethodChoice();
+}
+
+// The paging-system file name emptied again: the page is as it first was.
+void CSetupWizardDlg::ShowMethodChoice() {
+    QWidget* group = Control(WC::kMethodGroup);
+    QRadioButton* filename = Radio(WC::kSpecifyFilename);
+    if (filename->parentWidget() == group) return;
+    m_pColumn->removeWidget(filename);
+    filename->setParent(group);
+    static_cast<QVBoxLayout*>(group->layout())->insertWidget(0, filename);
+    filename->show();
+    Radio(WC::kSpecifyConfiguration)->show();
+    Radio(WC::kReadUnit)->show();
+    group->show();
 }
 
 // The method group goes; Specify Filename stays, checked, where the group was.
@@ -243,7 +260,8 @@ void CSetupWizardDlg::HideMethodChoice() {
 }
 
 int CSetupWizardDlg::ValidatePage() {
-    const WizardCheck check = ::ValidatePage(Entries(), m_answers);
+    WizardCheck check = ::ValidatePage(Entries(), m_answers);
+    if (check.m_nResult == 0) check = CheckNamedFileExists(m_answers);
     if (check.m_nResult == 0) return 0;
     if (!check.m_strMessage.empty()) m_prompter.Message(check.m_strMessage);
     if (check.m_nFocus != WC::kNone) {

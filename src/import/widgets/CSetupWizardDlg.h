@@ -46,6 +46,7 @@ private:
     void BrowsePagingFile();
     void ReadUnitClicked();
     void HideMethodChoice();
+    void ShowMethodChoice();
     void BuildControls();
     void LayOut();
     void KeepRoomForEveryLayout();

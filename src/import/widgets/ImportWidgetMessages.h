@@ -23,7 +23,8 @@ inline constexpr const char* kCiuCountLabel = "Number of M-4500 Camera Interface
 inline constexpr const char* kFourPortMaster = "Using a M-4400 Master Unit (4 Port)";
 inline constexpr const char* kEightPortMaster = "Using a M-4800 Master Unit (8 Port)";
 inline constexpr const char* kFinish = "&Finish";
-inline constexpr const char* kCancel = "&Cancel";
+// No access key: Alt+C belongs to Specify Configuration; Esc cancels.
+inline constexpr const char* kCancel = "Cancel";
 
 inline constexpr const char* kUnitModelTitle = "Please select the main unit model number";
 inline constexpr const char* kFourPortModel = "The M-4400 main unit (4 port)";

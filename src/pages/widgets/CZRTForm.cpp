@@ -24,6 +24,7 @@
 #include "pages/widgets/PageWidgetMessages.h"
 #include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
+#include "window/FocusedSelection.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ std::string ToBytes(const QString& s) { return s.toLatin1().toStdString(); }
 CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind::CZRTForm, parent) {
     auto* listGroup = new QGroupBox(QString::fromLatin1(PageWidgetMessages::kArchListGroup), this);
     m_pList = new QTreeWidget(listGroup);
+    ShowFocusInSelection(*m_pList);
     m_pList->setObjectName("archList");
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);
@@ -62,6 +64,11 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pCurrentArch = new QLineEdit(this);
     m_pCurrentArch->setObjectName("currentArch");
     m_pCurrentArch->setReadOnly(true);
+    // Shown, not edited: the field takes the window's colour and stays out of the Tab order.
+    QPalette shown = m_pCurrentArch->palette();
+    shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+    m_pCurrentArch->setPalette(shown);
+    m_pCurrentArch->setFocusPolicy(Qt::ClickFocus);
     m_pCurrentArch->setMaximumWidth(metrics.horizontalAdvance("WWWWWW") + 16);
     m_pReset = new QPushButton(QString::fromLatin1(PageWidgetMessages::kResetToOriginal), this);
     m_pReset->setObjectName("resetToOriginal");

@@ -60,7 +60,7 @@ inline constexpr const char* kIdleSize = "The Idle Loop may contain 1-255 Arch N
 inline constexpr const char* kPriorityGroup = "Priority";
 inline constexpr const char* kPrioritySmdr = "Set SMDR as highest priority";
 inline constexpr const char* kPriorityPc = "Set the PC as highest priority";
-inline constexpr const char* kPriorityEqual = "PC and Phone have &equal priority";
+inline constexpr const char* kPriorityEqual = "PC and Phone have e&qual priority";
 inline constexpr const char* kPriorityExplain =
     "For each M-4400 Video Out, video connections from the higher priority source can override "
     "video connections from the lower priority source.  If PC and Phone have equal priority, no "

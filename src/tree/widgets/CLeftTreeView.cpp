@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 
 #include "tree/widgets/TreePictures.h"
+#include "window/FocusedSelection.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setExpandsOnDoubleClick(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ShowFocusInSelection(*this);
     setIconSize(SideBySideSize());
     setItemDelegate(new RowHeightDelegate(this));
     setUniformRowHeights(true);

@@ -65,8 +65,9 @@ FindBar::FindBar(CZRTProDoc& doc, CLeftTreeView& tree, QWidget* parent)
     hide();
 }
 
+// A typed search starts at the top of the tree; F3 goes on from the input shown.
 void FindBar::Open() {
-    m_nFromNode = m_doc.FindNodeByItem(m_tree.SelectedItem());
+    m_nFromNode = -1;
     m_from = FindFrom::After;
     m_pSummary->clear();
     show();
@@ -106,7 +107,7 @@ int FindBar::Search(int node, FindFrom from) {
 }
 
 void FindBar::OnTreeSelection(TreeItem item) {
-    if (m_bSelecting) return;
-    m_nFromNode = m_doc.FindNodeByItem(item);
+    if (m_bSelecting || !item) return;
+    m_nFromNode = -1;
     m_from = FindFrom::After;
 }

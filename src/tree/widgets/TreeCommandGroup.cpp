@@ -5,6 +5,7 @@
 
 #include "model/CommandIds.h"
 #include "tree/TreeCommands.h"
+#include "tree/TreeMessages.h"
 #include "tree/widgets/CLeftTreeView.h"
 #include "window/MainWindow.h"
 
@@ -20,5 +21,6 @@ void TreeCommandGroup::UpdateCommands() {
 
 void TreeCommandGroup::ExpandConflicts() {
     if (!ExpandConflictsEnabled(m_frame.Doc())) return;
-    ExpandTreeToShowConflicts(m_frame.Doc(), m_frame.Tree());
+    if (!ExpandTreeToShowConflicts(m_frame.Doc(), m_frame.Tree()))
+        m_frame.SetStatusText(QString::fromLatin1(TreeMessages::kNoConflicts));
 }

@@ -1,10 +1,13 @@
 #include "unit/widgets/ConnectionDlg.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +17,7 @@
 #include <algorithm>
 
 #include "unit/ConnectionAddress.h"
+#include "unit/PastedConnection.h"
 #include "unit/widgets/FindCableDlg.h"
 #include "unit/widgets/UnitWidgetMessages.h"
 #include "unit/widgets/WindowUnitLink.h"
@@ -124,9 +128,23 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     connect(m_pFindCable, &QPushButton::clicked, this, &ConnectionDlg::FindCable);
     connect(m_pConnect, &QPushButton::clicked, this, &ConnectionDlg::ConnectEntry);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QLineEdit* field : {m_pName, m_pHost, m_pNumber, m_pPort->lineEdit()})
+        if (field) field->installEventFilter(this);
 
     const int last = m_book.Find(m_book.m_strLastUsed);
     FillUnits(last >= 0 ? last + 1 : (m_book.Entries().empty() ? 0 : 1));
+}
+
+bool ConnectionDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) && m_pEntryBox->isEnabled()) {
+        const std::string text = QGuiApplication::clipboard()->text().toLatin1().toStdString();
+        if (const auto where = PastedConnection(text)) {
+            ShowConnection(*where);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 std::optional<std::string> ConnectionDlg::Choose(Profile& profile, QWidget* parent) {
@@ -187,8 +205,10 @@ void ConnectionDlg::ShowEntry(int row) {
     if (demo) return;
     const AddressEntry& entry = m_book.Entries()[static_cast<size_t>(row - 1)];
     m_pName->setText(Latin1(entry.m_strName));
-    const ConnectionAddress where =
-        ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{});
+    ShowConnection(ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{}));
+}
+
+void ConnectionDlg::ShowConnection(const ConnectionAddress& where) {
     m_pVia->setCurrentIndex(where.m_kind == ConnectionAddress::Kind::Tcp       ? kTcp
                             : where.m_kind == ConnectionAddress::Kind::Modem   ? kModem
                             : where.m_kind == ConnectionAddress::Kind::Rfc2217 ? kRfc2217

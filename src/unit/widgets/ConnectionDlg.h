@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "unit/AddressBook.h"
+#include "unit/ConnectionAddress.h"
 #include "unit/link/SerialPortList.h"
 
 class QComboBox;
@@ -54,12 +55,17 @@ public:
     std::string PortDevice() const;
     QLabel* ProblemLabel() const { return m_pProblem; }
 
+protected:
+    // A paste of a connection in the command-line tool's form fills the entry.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FillPorts();
     void SetPortDevice(const std::string& device);
     void FindCable();
     void FillUnits(int select);
     void ShowEntry(int row);
+    void ShowConnection(const ConnectionAddress& where);
     void ShowVia();
     void NewEntry();
     void DeleteEntry();

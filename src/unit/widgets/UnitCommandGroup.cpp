@@ -140,6 +140,7 @@ void UnitCommandGroup::UpdateCommands() {
     QAction* trace = m_frame.Action(kCmdLinkTrace);
     trace->setEnabled(!busy);
     trace->setChecked(!m_link->TraceFolder().empty());
+    if (!m_bRunning && m_frame.State().m_nVerifyDifferences == 0) m_pDetails->hide();
 }
 
 UnitContext UnitCommandGroup::Context() {

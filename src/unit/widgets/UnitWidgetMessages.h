@@ -61,7 +61,7 @@ inline constexpr const char* kDemonstrationHint =
     "A unit built into this program, for trying Read, Write and Set Time without hardware. "
     "It keeps what is written to it between runs.";
 inline constexpr const char* kEntry = "Address book entry";
-inline constexpr const char* kName = "&Name:";
+inline constexpr const char* kName = "N&ame:";
 inline constexpr const char* kConnectVia = "Connect &via:";
 inline constexpr const char* kViaSerial = "Serial port";
 inline constexpr const char* kViaTcp = "Network (serial device server)";

@@ -6,12 +6,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <fstream>
 #include <functional>
 #include <set>
 
 #include "import/WizardControls.h"
 #include "import/widgets/CSetupWizardDlg.h"
 #include "model/MemoryProfile.h"
+#include "support/TempDir.h"
 #include "window/QtPrompter.h"
 
 namespace {
@@ -118,7 +120,7 @@ TEST_F(SetupWizardDlgTest, ControlsCarryTheirCaptionsAndAccessKeys) {
         {WC::kFourPort, "Using a M-4400 Master Unit (4 Port)"},
         {WC::kEightPort, "Using a M-4800 Master Unit (8 Port)"},
         {kFinish, "&Finish"},
-        {kCancel, "&Cancel"},
+        {kCancel, "Cancel"},
     };
     for (const auto& [id, caption] : captions) EXPECT_EQ(TextOf(m_page.Control(id)), caption) << id;
     EXPECT_EQ(m_page.windowTitle(), "NEXIL Video Switcher Programming Tool Setup");
@@ -188,13 +190,17 @@ TEST_F(SetupWizardDlgTest, EachMethodShowsItsOwnFields) {
 }
 
 TEST_F(SetupWizardDlgTest, ChoosingAPagingFileAsksForTheHardwareInstead) {
+    TempDir east;
+    const std::string tdx = east.PathOf("TDX_FILE.DAT");
+    std::ofstream(tdx) << "";
     m_profile.SetString("Directories", "LastUnitFileDir", "/start/");
-    m_prompter.SetNextFile("/sites/east/TDX_FILE.DAT");
+    m_prompter.SetNextFile(QString::fromStdString(tdx));
     Edit(WC::kCiuCount)->setText("3");
     Button(WC::kPagingFileBrowse)->click();
 
-    EXPECT_EQ(Edit(WC::kPagingFile)->text(), "/sites/east/TDX_FILE.DAT");
-    EXPECT_EQ(m_profile.GetString("Directories", "LastUnitFileDir", ""), "/sites/east/");
+    EXPECT_EQ(Edit(WC::kPagingFile)->text().toStdString(), tdx);
+    EXPECT_EQ(m_profile.GetString("Directories", "LastUnitFileDir", ""),
+              east.Path().string() + "/");
     const std::set<int> pagingLayout = Union({kAlways, kPagingFileRow, kHardware});
     EXPECT_EQ(Shown(), pagingLayout);
     EXPECT_EQ(m_page.focusWidget(), Edit(WC::kCiuCount));
@@ -202,7 +208,6 @@ TEST_F(SetupWizardDlgTest, ChoosingAPagingFileAsksForTheHardwareInstead) {
     EXPECT_TRUE(m_prompter.ShownTexts().empty());
     EXPECT_TRUE(m_page.isVisible());
 
-    // The method choice stays away for as long as the page is open.
     Button(WC::kSpecifyFilename)->click();
     EXPECT_EQ(Shown(), pagingLayout);
     EXPECT_TRUE(Button(WC::kSpecifyFilename)->isChecked());
@@ -212,7 +217,7 @@ TEST_F(SetupWizardDlgTest, ChoosingAPagingFileAsksForTheHardwareInstead) {
     EXPECT_EQ(m_page.result(), QDialog::Accepted);
     const WizardAnswers& a = m_page.Answers();
     EXPECT_EQ(a.m_nInputMethod, 4);
-    EXPECT_EQ(a.m_strPagingFile, "/sites/east/TDX_FILE.DAT");
+    EXPECT_EQ(a.m_strPagingFile, tdx);
     EXPECT_EQ(a.m_strConfigFile, "");
     EXPECT_EQ(a.m_nCiuCount, 3);
     EXPECT_EQ(a.m_nRows, 2);
@@ -226,6 +231,17 @@ TEST_F(SetupWizardDlgTest, TypingAPagingFileNameAsksForTheHardwareToo) {
     Edit(WC::kPagingFile)->clear();
     Edit(WC::kPagingFile)->insert("/sites/east/plant.qpx");  // a paste
     EXPECT_EQ(Shown(), Union({kAlways, kPagingFileRow, kHardware}));
+
+    // A name that names no file: one message naming it, and the page stays.
+    Button(kFinish)->click();
+    EXPECT_TRUE(m_page.isVisible());
+    EXPECT_EQ(m_prompter.ShownTexts(),
+              std::vector<std::string>{"The file /sites/east/plant.qpx does not exist."});
+    EXPECT_EQ(m_page.focusWidget(), Edit(WC::kPagingFile));
+
+    // Emptied, the page is as it first was.
+    Edit(WC::kPagingFile)->clear();
+    EXPECT_EQ(Shown(), Union({kAlways, kMethodChoice, kConfigFileRow, kPagingFileRow}));
 }
 
 TEST_F(SetupWizardDlgTest, BrowsingForAConfigurationFileEndsThePage) {
@@ -233,13 +249,16 @@ TEST_F(SetupWizardDlgTest, BrowsingForAConfigurationFileEndsThePage) {
     Button(WC::kConfigFileBrowse)->click();
     EXPECT_TRUE(m_page.isVisible());
 
-    m_prompter.SetNextFile("/sites/west/site.zrt");
+    TempDir west;
+    const std::string site = west.PathOf("site.zrt");
+    std::ofstream(site) << "";
+    m_prompter.SetNextFile(QString::fromStdString(site));
     Button(WC::kConfigFileBrowse)->click();
     EXPECT_FALSE(m_page.isVisible());
     EXPECT_EQ(m_page.result(), QDialog::Accepted);
-    EXPECT_EQ(m_page.Answers().m_strConfigFile, "/sites/west/site.zrt");
+    EXPECT_EQ(m_page.Answers().m_strConfigFile, site);
     EXPECT_EQ(m_page.Answers().m_nInputMethod, 4);
-    EXPECT_EQ(m_profile.GetString("Directories", "LastZRTFileDir", ""), "/sites/west/");
+    EXPECT_EQ(m_profile.GetString("Directories", "LastZRTFileDir", ""), west.Path().string() + "/");
     EXPECT_TRUE(m_prompter.ShownTexts().empty());
 }
 
