@@ -6,7 +6,7 @@
 #include <map>
 
 #include "app/AppFixture.h"
-#include "app/DocumentCommandGroup.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "import/widgets/CSetupWizardDlg.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "model/MemoryProfile.h"
