@@ -106,7 +106,6 @@ std::string PadName(const std::string& name) {
     return padded;
 }
 
-
 bool ArchNumberLess(const std::string& a, const std::string& b) {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     size_t i = 0, j = 0;

@@ -2,6 +2,7 @@
 
 #include "model/Format.h"
 #include "model/TrimText.h"
+#include "tree/NodePlaces.h"
 #include "tree/NonPageableNumbers.h"
 #include "tree/TreeMessages.h"
 
@@ -104,22 +105,19 @@ struct TreeBuild {
     }
 
     // A loaded node list: only the items, labels and pages are made.
-    void DrawLoadedPorts(int ciuCount, int portCount) {
-        int i = kFixedNodeCount;
-        for (int p = 1; p <= portCount && i < m_doc.NodeCount(); ++p) {
-            const std::string portLabel = StrFormat(TreeMessages::kInputLabel, p);
-            const TreeItem portItem = m_tree.InsertItem(m_root, portLabel);
-            if (p > ciuCount) {
-                Place(i, portLabel, portItem, PageKind::CZRTForm);
-                SetNodeItemText(m_doc, m_tree, i++);
-                continue;
+    void DrawLoadedPorts() {
+        TreeItem portItem = nullptr;
+        for (const NodePlace& place : NodePlaces(m_doc)) {
+            const std::string label = place.Label();
+            if (place.m_nInput == 0) {
+                portItem = m_tree.InsertItem(m_root, label);
+                Place(place.m_nIndex, label, portItem,
+                      place.IsUnitPort() ? PageKind::CInfoForm : PageKind::CZRTForm);
+            } else {
+                Place(place.m_nIndex, label, m_tree.InsertItem(portItem, label),
+                      PageKind::CZRTForm);
             }
-            Place(i++, portLabel, portItem, PageKind::CInfoForm);
-            for (int in = 1; in <= kCiuInputs && i < m_doc.NodeCount(); ++in) {
-                const std::string label = StrFormat(TreeMessages::kCiuInputLabel, p, in);
-                Place(i, label, m_tree.InsertItem(portItem, label), PageKind::CZRTForm);
-                SetNodeItemText(m_doc, m_tree, i++);
-            }
+            if (!place.IsUnitPort()) SetNodeItemText(m_doc, m_tree, place.m_nIndex);
         }
     }
 };
@@ -139,7 +137,7 @@ int BuildTree(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter,
     if (doc.NodeCount() < kFixedNodeCount) return 0;
     build.DrawFixedItems(rootText);
     if (rebuild) {
-        build.DrawLoadedPorts(ciuCount, portCount);
+        build.DrawLoadedPorts();
     } else {
         build.AppendPortNodes(ciuCount, portCount);
         build.AssignNumbers(records, count, firstNumber);
