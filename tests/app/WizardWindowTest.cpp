@@ -378,6 +378,8 @@ TEST_F(WizardWindowTest, M7700ImportBuildsFromTheDatabase) {
 // settings page takes a password, New reads the demonstration unit through the
 // wizard, and the next write leaves the unit without that password.
 TEST_F(WizardWindowTest, APasswordFromBeforeNewNeverReachesTheUnitReadAfterIt) {
+    // The writes go straight on, without the copy of the unit kept first.
+    m_profile->SetInt("userdata", "KeepBeforeWrite", 0);
     CMainFrame& frame = NewFrame();
     UnitCommandGroup* units = nullptr;
     for (QObject* child : frame.children())
