@@ -1,13 +1,12 @@
 #include "unit/UnitHistory.h"
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <map>
 
 #include "model/FileIo.h"
 #include "model/Format.h"
+#include "model/LocalStamp.h"
 #include "unit/UnitImageLayout.h"
 
 namespace fs = std::filesystem;
@@ -76,33 +75,6 @@ std::optional<UnitHistoryEntry> ParseDescription(const std::string& text) {
     return e;
 }
 
-// The local time now as ISO 8601 with its offset, and as a name that sorts by age.
-struct Stamp {
-    std::string m_strIso;
-    std::string m_strName;
-};
-
-Stamp Now() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
-        1000;
-    char zone[8] = {};
-    std::strftime(zone, sizeof zone, "%z", &local);  // "+0100"
-    const std::string offset = std::string(zone, 3) + ":" + std::string(zone + 3);
-    Stamp s;
-    s.m_strIso =
-        StrFormat("%04d-%02d-%02dT%02d:%02d:%02d%s", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, offset.c_str());
-    s.m_strName =
-        StrFormat("%04d%02d%02d-%02d%02d%02d-%03d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(ms));
-    return s;
-}
-
 // The entries' names (without suffix) of complete entries, oldest first.
 std::vector<std::string> EntryNames(const std::string& folder) {
     std::vector<std::string> names;
@@ -136,13 +108,14 @@ std::optional<UnitHistoryEntry> UnitHistory::Keep(UnitHistoryEntry entry,
     }
     fs::permissions(m_strFolder, fs::perms::owner_all, fs::perm_options::replace, ec);
 
-    const Stamp stamp = Now();
-    std::string name = stamp.m_strName;
+    const LocalStamp stamp = LocalStampNow();
+    const std::string stampName = stamp.FileName();
+    std::string name = stampName;
     // Two copies within one millisecond get names of their own.
     for (int n = 1; fs::exists(fs::path(m_strFolder) / (name + kDescriptionSuffix), ec); ++n)
-        name = StrFormat("%s-%d", stamp.m_strName.c_str(), n);
+        name = StrFormat("%s-%d", stampName.c_str(), n);
     const fs::path base = fs::path(m_strFolder) / name;
-    entry.m_strTime = stamp.m_strIso;
+    entry.m_strTime = stamp.Iso();
     entry.m_strImagePath = base.string() + kImageSuffix;
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
     // The image first: a description is listed only beside a whole image.

@@ -4,25 +4,13 @@
 
 #include <cstdio>
 
-#include "support/RunProgram.h"
+#include "cli/CliFixture.h"
 #include "support/Ser2netProcess.h"
 #include "support/SimProcess.h"
-#include "support/TempDir.h"
 
 namespace {
 
-class CliDeviceServerTest : public ::testing::Test {
-protected:
-    ProgramRun Cli(const std::string& args) {
-        return RunProgram(std::string(ZRTPRO_CLI) + " " + args);
-    }
-    std::string Inputs(const std::string& path) {
-        const std::string text = Cli("show " + path).m_strOut;
-        return text.substr(text.find("Inputs:"));
-    }
-
-    TempDir m_dir;
-};
+using CliDeviceServerTest = CliFixture;
 
 }  // namespace
 

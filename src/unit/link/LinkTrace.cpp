@@ -5,29 +5,16 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <vector>
 
 #include "model/Format.h"
+#include "model/LocalStamp.h"
 
 namespace {
 
 constexpr const char* kTracePrefix = "link-";
 constexpr const char* kTraceSuffix = ".trace";
-
-std::string Stamp() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
-        1000;
-    std::tm local{};
-    localtime_r(&t, &local);
-    return StrFormat("%02d:%02d:%02d.%03d", local.tm_hour, local.tm_min, local.tm_sec,
-                     static_cast<int>(ms));
-}
 
 std::string Hex(std::span<const uint8_t> bytes, size_t secretFrom, size_t secretCount) {
     std::string text;
@@ -55,7 +42,7 @@ const std::string& PrivateFile(const std::string& path) {
 LinkTrace::LinkTrace(const std::string& path) : m_out(PrivateFile(path), std::ios::app) {}
 
 void LinkTrace::Line(const std::string& text) {
-    m_out << Stamp() << ' ' << text << '\n';
+    m_out << LocalStampNow().Clock() << ' ' << text << '\n';
     m_out.flush();
 }
 
@@ -88,16 +75,6 @@ std::string NextTracePath(const std::string& folder, size_t keep) {
         fs::remove(traces.front(), ec);
         traces.erase(traces.begin());
     }
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&t, &local);
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
-        1000;
-    const std::string name =
-        StrFormat("%s%04d%02d%02d-%02d%02d%02d-%03d%s", kTracePrefix, local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                  static_cast<int>(ms), kTraceSuffix);
+    const std::string name = kTracePrefix + LocalStampNow().FileName() + kTraceSuffix;
     return (fs::path(folder) / name).string();
 }
