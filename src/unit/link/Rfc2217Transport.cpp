@@ -4,16 +4,11 @@
 #include <chrono>
 
 #include "unit/DeviceServerProblem.h"
+#include "unit/link/Deadline.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-int MsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
+using Clock = DeadlineClock;
 
 constexpr int kAnswerWriteMs = 1000;
 

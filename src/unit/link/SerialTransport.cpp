@@ -7,17 +7,9 @@
 #include <cerrno>
 #include <chrono>
 
-namespace {
+#include "unit/link/Deadline.h"
 
-using Clock = std::chrono::steady_clock;
-
-int MsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
-
-}  // namespace
+using Clock = DeadlineClock;
 
 SerialTransport::~SerialTransport() { Close(); }
 
