@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
@@ -195,7 +196,15 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     QWidget* shown = page ? static_cast<QWidget*>(page) : new QWidget;
     // The old page may be the sender of the signal that led here: it goes once
     // control is back in the event loop.
-    if (QWidget* old = m_pSplitter->replaceWidget(1, Scrolled(shown))) old->deleteLater();
+    QScrollArea* pane = Scrolled(shown);
+    // The idle loop page never scrolls: its pane is as high as the page needs,
+    // so that even the smallest window shows its lists and buttons whole.
+    // Its wrapped texts take most lines at its narrowest.
+    if (kind == PageKind::CIdleLoopForm) {
+        const QSize least = shown->minimumSizeHint();
+        pane->setMinimumHeight(std::max(least.height(), shown->heightForWidth(least.width())));
+    }
+    if (QWidget* old = m_pSplitter->replaceWidget(1, pane)) old->deleteLater();
     // The page takes any change of the window's width; the tree keeps its own.
     m_pSplitter->setStretchFactor(1, 1);
     if (laidOut) m_pSplitter->setSizes(sizes);

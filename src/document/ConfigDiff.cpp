@@ -10,6 +10,21 @@
 
 namespace {
 
+// The items of the overview's, the settings' and the idle loop's pages.
+constexpr const char* kModel = "Model";
+constexpr const char* kCiuCount = "Camera interface units";
+constexpr const char* kPaging = "Paging system";
+constexpr const char* kDigits = "Digits";
+constexpr const char* kPriority = "Priority";
+constexpr const char* kRefreshPc = "Time refresh from the PC";
+constexpr const char* kRefreshSmdr = "Time refresh from SMDR";
+constexpr const char* kAdminArch = "Administrator Arch Number ";
+constexpr const char* kIdleLoop = "Idle loop ";
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
 std::string YesNo(bool value) { return value ? "yes" : "no"; }
 
 class DiffCollector {
@@ -28,30 +43,29 @@ private:
 };
 
 void CompareSystem(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    out.Add("Model", UnitModelName(a.m_nPortCount), UnitModelName(b.m_nPortCount));
-    out.Add("Camera interface units", a.m_nCiuCount, b.m_nCiuCount);
-    out.Add("Paging system", PagingSystemName(a.m_nPagingSystem),
-            PagingSystemName(b.m_nPagingSystem));
-    out.Add("Digits", a.m_nDialDigits, b.m_nDialDigits);
+    out.Add(kModel, UnitModelName(a.m_nPortCount), UnitModelName(b.m_nPortCount));
+    out.Add(kCiuCount, a.m_nCiuCount, b.m_nCiuCount);
+    out.Add(kPaging, PagingSystemName(a.m_nPagingSystem), PagingSystemName(b.m_nPagingSystem));
+    out.Add(kDigits, a.m_nDialDigits, b.m_nDialDigits);
 }
 
 void CompareSettings(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    out.Add("Priority", a.m_nPriority, b.m_nPriority);
-    out.Add("Time refresh from the PC", YesNo(a.m_byTimeRefresh & kTimeRefreshPc),
+    out.Add(kPriority, a.m_nPriority, b.m_nPriority);
+    out.Add(kRefreshPc, YesNo(a.m_byTimeRefresh & kTimeRefreshPc),
             YesNo(b.m_byTimeRefresh & kTimeRefreshPc));
-    out.Add("Time refresh from SMDR", YesNo(a.m_byTimeRefresh & kTimeRefreshSmdr),
+    out.Add(kRefreshSmdr, YesNo(a.m_byTimeRefresh & kTimeRefreshSmdr),
             YesNo(b.m_byTimeRefresh & kTimeRefreshSmdr));
     for (size_t i = 0; i < a.m_adminArch.size(); ++i)
-        out.Add("Administrator Arch Number " + std::to_string(i + 1), a.m_adminArch[i],
-                b.m_adminArch[i]);
+        out.Add(kAdminArch + std::to_string(i + 1), a.m_adminArch[i], b.m_adminArch[i]);
 }
 
 void CompareIdleLoop(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    out.Add("Idle loop delay", a.m_nIdleDelay, b.m_nIdleDelay);
-    out.Add("Idle loop without video", YesNo(a.m_bIdleNoVideo != 0), YesNo(b.m_bIdleNoVideo != 0));
+    out.Add(std::string(kIdleLoop) + "delay", a.m_nIdleDelay, b.m_nIdleDelay);
+    out.Add(std::string(kIdleLoop) + "without video", YesNo(a.m_bIdleNoVideo != 0),
+            YesNo(b.m_bIdleNoVideo != 0));
     const size_t n = std::max(a.m_idleLoop.size(), b.m_idleLoop.size());
     for (size_t i = 0; i < n; ++i)
-        out.Add("Idle loop entry " + std::to_string(i + 1),
+        out.Add(kIdleLoop + std::string("entry ") + std::to_string(i + 1),
                 i < a.m_idleLoop.size() ? a.m_idleLoop[i] : std::string(),
                 i < b.m_idleLoop.size() ? b.m_idleLoop[i] : std::string());
 }
@@ -114,4 +128,19 @@ std::vector<DiffItem> CompareConfigurations(const ZrtConfig& self, const ZrtConf
     CompareInputs(self, other, out);
     CompareZones(self, other, out);
     return items;
+}
+
+int DiffItemNode(const ZrtConfig& config, const std::string& item) {
+    if (config.NodeCount() < kFixedNodeCount) return -1;
+    for (const char* system : {kModel, kCiuCount, kPaging, kDigits})
+        if (item == system) return 0;
+    if (item == kPriority || item == kRefreshPc || item == kRefreshSmdr ||
+        StartsWith(item, kAdminArch))
+        return 1;
+    if (StartsWith(item, kIdleLoop)) return 2;
+    for (const InputPlace& p : InputPlaces(config)) {
+        const std::string label = p.Label();
+        if (item == label || StartsWith(item, label + ' ')) return p.m_nIndex;
+    }
+    return -1;
 }

@@ -20,3 +20,9 @@ struct DiffItem {
 // and the unassigned numbers (in number order: "9" before "10"). Equal configurations give an empty
 // list; names are compared without their trailing blanks, which the unit pads names with.
 std::vector<DiffItem> CompareConfigurations(const ZrtConfig& self, const ZrtConfig& other);
+
+// The node of `config` whose page shows what a difference's item names: the
+// overview (0) for the system, the settings (1), the idle loop (2) or the
+// input of that label; -1 for an unassigned number, an input `config` does
+// not have, or an item it does not know.
+int DiffItemNode(const ZrtConfig& config, const std::string& item);

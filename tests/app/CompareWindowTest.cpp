@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -6,7 +7,6 @@
 #include "app/AppFixture.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
-#include "support/ModalAnswers.h"
 
 namespace {
 
@@ -18,20 +18,48 @@ struct Shown {
     QString m_strCopied;
 };
 
-// Answers the next differences dialog: notes what it shows, presses Copy
-// when there is one, and closes it with Esc.
-void ReadDiffDialog(Shown& shown) {
-    WhenShown<DiffDialog>([&shown](DiffDialog& dlg) {
-        shown.m_strTitle = dlg.windowTitle();
-        shown.m_strCount = dlg.findChild<QLabel*>("diffCount")->text();
-        shown.m_strOtherHeading = dlg.Table()->horizontalHeaderItem(2)->text();
-        shown.m_rows = DiffRows(dlg);
-        if (auto* copy = dlg.findChild<QPushButton*>("diffCopy")) {
-            copy->click();
-            shown.m_strCopied = QApplication::clipboard()->text();
-        }
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-    });
+// The differences dialog open beside the window, if there is one.
+DiffDialog* OpenDiffDialog(CMainFrame& frame) {
+    for (DiffDialog* dlg : frame.findChildren<DiffDialog*>())
+        if (dlg->isVisible()) return dlg;
+    return nullptr;
+}
+
+// Reads the differences dialog open beside the window: notes what it shows,
+// presses Copy when there is one, and closes it with Esc.
+Shown ReadDiffDialog(CMainFrame& frame) {
+    Shown shown;
+    DiffDialog* dlg = OpenDiffDialog(frame);
+    if (!dlg) {
+        ADD_FAILURE() << "no differences shown";
+        return shown;
+    }
+    shown.m_strTitle = dlg->windowTitle();
+    shown.m_strCount = dlg->findChild<QLabel*>("diffCount")->text();
+    shown.m_strOtherHeading = dlg->Table()->horizontalHeaderItem(2)->text();
+    shown.m_rows = DiffRows(*dlg);
+    if (auto* copy = dlg->findChild<QPushButton*>("diffCopy")) {
+        copy->click();
+        shown.m_strCopied = QApplication::clipboard()->text();
+    }
+    QTest::keyClick(dlg, Qt::Key_Escape);
+    EXPECT_FALSE(OpenDiffDialog(frame));
+    return shown;
+}
+
+// Double-clicks the row of the open differences dialog that names `item`.
+void DoubleClickRow(CMainFrame& frame, const QString& item) {
+    DiffDialog* dlg = OpenDiffDialog(frame);
+    ASSERT_TRUE(dlg);
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+    QTableWidget* table = dlg->Table();
+    const QList<QTableWidgetItem*> found = table->findItems(item, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << item.toStdString();
+    table->scrollToItem(found[0]);
+    const QPoint at = table->visualItemRect(found[0]).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
 }
 
 }  // namespace
@@ -47,10 +75,9 @@ TEST_F(AppTest, CompareWithFileShowsTheDifferencesAndChangesNothing) {
     const std::string other = WriteConfig("other.zrt", 4, 0, 10);
     const std::string otherBytes = Slurp(other);
 
-    Shown shown;
-    ReadDiffDialog(shown);
     frame.Prompter().SetNextFile(QString::fromStdString(other));
     frame.Action(kCmdCompareFile)->trigger();
+    const Shown shown = ReadDiffDialog(frame);
     EXPECT_EQ(shown.m_strTitle, "Compare with File");
     EXPECT_EQ(shown.m_strCount, "1 difference.");
     EXPECT_EQ(shown.m_strOtherHeading, "other.zrt");
@@ -65,10 +92,9 @@ TEST_F(AppTest, CompareWithFileShowsTheDifferencesAndChangesNothing) {
     // The file as it is saved now: nothing to show, nothing to copy.
     frame.Action(kCmdFileSave)->trigger();
     ASSERT_FALSE(m_doc.IsModified()) << frame.Prompter().ShownTexts().size();
-    Shown same;
-    ReadDiffDialog(same);
     frame.Prompter().SetNextFile(QString::fromStdString(PathOf("site.zrt")));
     frame.Action(kCmdCompareFile)->trigger();
+    const Shown same = ReadDiffDialog(frame);
     EXPECT_EQ(same.m_strCount, "No differences.");
     EXPECT_TRUE(same.m_rows.empty());
     EXPECT_TRUE(same.m_strCopied.isEmpty());
@@ -80,14 +106,45 @@ TEST_F(AppTest, CompareWithAFileThatDoesNotOpenSaysWhy) {
         frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
     const std::string before = Slurp(PathOf("site.zrt"));
     std::ofstream(PathOf("broken.zrt"), std::ios::binary) << "not a configuration";
-    WhenShown<DiffDialog>([](DiffDialog& dlg) {
-        ADD_FAILURE() << "differences shown";
-        dlg.reject();
-    });
     frame.Prompter().SetNextFile(QString::fromStdString(PathOf("broken.zrt")));
     frame.Action(kCmdCompareFile)->trigger();
     EXPECT_EQ(frame.Prompter().ShownTexts().size(), 1u);
-    EXPECT_EQ(ModalAnswers::Waiting(), 1u);
+    EXPECT_FALSE(OpenDiffDialog(frame));
     EXPECT_EQ(m_doc.GetTitle(), "site.zrt");
     EXPECT_FALSE(m_doc.IsModified());
+}
+
+// The differences stay open while the user works in the window: a row leads
+// to the page of what it names, an edit there goes on, and a row of what the
+// open configuration shows on no page leaves the tree where it was.
+TEST_F(AppTest, CompareLeavesTheWindowFreeAndARowShowsItsPage) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(
+        frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 8, 1, 10))));
+    m_doc.m_nodes[NodeLabelled(m_doc, "exp 1, inp 20")].m_strName = "Lobby";
+    m_doc.m_nIdleDelay += 3;
+    m_doc.m_zones.push_back({"90", "Spare", 9});
+    frame.Prompter().SetNextFile(QString::fromStdString(WriteConfig("other.zrt", 8, 1, 10)));
+    frame.Action(kCmdCompareFile)->trigger();
+    DiffDialog* dlg = OpenDiffDialog(frame);
+    ASSERT_TRUE(dlg);
+    EXPECT_FALSE(dlg->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    DoubleClickRow(frame, "exp 1, inp 20 name");
+    EXPECT_EQ(frame.Tree().currentItem(), ItemOf(m_doc, "exp 1, inp 20"));
+    EXPECT_TRUE(ItemOf(m_doc, "exp 1, inp 20")->parent()->isExpanded());
+    EXPECT_EQ(frame.CurrentPageKind(), PageKind::CZRTForm);
+
+    DoubleClickRow(frame, "Idle loop delay");
+    EXPECT_EQ(frame.CurrentPageKind(), PageKind::CIdleLoopForm);
+
+    // The window goes on taking commands with the dialog open.
+    frame.Action(kCmdEditFind)->trigger();
+    EXPECT_EQ(OpenDiffDialog(frame), dlg);
+
+    DoubleClickRow(frame, "Unassigned 90");
+    EXPECT_EQ(frame.CurrentPageKind(), PageKind::CIdleLoopForm);
+    dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+    EXPECT_FALSE(OpenDiffDialog(frame));
 }

@@ -2,6 +2,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 
 #include "app/PageFixture.h"
 #include "pages/widgets/CIdleListBox.h"
@@ -154,4 +157,27 @@ TEST_F(IdleLoopPageTest, NoVideoIsAnEdit) {
     QTest::mouseClick(m_pPage->findChild<QCheckBox*>("noVideo"), Qt::LeftButton);
     EXPECT_EQ(m_doc.m_bIdleNoVideo, 1);
     EXPECT_TRUE(m_doc.IsModified());
+}
+
+// At the window's smallest size every button of the page shows whole in the
+// pane beside the tree, without scrolling.
+TEST_F(IdleLoopPageTest, ButtonsShowWholeInTheSmallestWindow) {
+    Open();
+    CMainFrame& frame = *m_frames.back();
+    frame.resize(1, 1);
+    QTest::qWait(50);
+    ASSERT_EQ(frame.size(), frame.minimumSize());
+    m_pPage = frame.findChild<CIdleLoopForm*>();
+    auto* area = qobject_cast<QScrollArea*>(frame.Splitter()->widget(1));
+    ASSERT_TRUE(area);
+    const QRect visible = area->viewport()->rect();
+    for (const char* name : {"addToLoop", "removeFromLoop", "addAll", "clearLoop"}) {
+        const QPushButton* button = m_pPage->findChild<QPushButton*>(name);
+        ASSERT_TRUE(button) << name;
+        const QRect shown(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(button->isVisible()) << name;
+        EXPECT_TRUE(visible.contains(shown))
+            << name << " at " << shown.y() << "+" << shown.height() << " in " << visible.height();
+    }
+    EXPECT_EQ(area->verticalScrollBar()->value(), 0);
 }

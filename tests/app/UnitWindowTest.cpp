@@ -250,13 +250,13 @@ TEST_F(UnitWindowTest, CompareWithUnitLeavesTheOpenConfigurationAsItWas) {
     frame.State().m_history.Record(m_doc, "Change Idle Loop Delay", nullptr);
     const std::string before = EncodeZrt(m_doc);
 
-    std::vector<QStringList> rows;
     WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
-    WhenShown<DiffDialog>([&rows](DiffDialog& dlg) {
-        rows = DiffRows(dlg);
-        dlg.reject();
-    });
     frame.Action(kCmdCompareUnit)->trigger();
+    auto* shown = frame.findChild<DiffDialog*>();
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(shown->isModal());
+    const std::vector<QStringList> rows = DiffRows(*shown);
+    shown->reject();
     EXPECT_EQ(rows,
               (std::vector<QStringList>{{"Idle loop delay", QString::number(m_doc.m_nIdleDelay),
                                          QString::fromStdString(written)}}));

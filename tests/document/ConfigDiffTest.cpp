@@ -122,3 +122,45 @@ TEST(ConfigDiffTest, AConfigurationWithoutATreeIsComparedByPlace) {
               (std::vector<DiffItem>{{"exp 1, inp 2 name", "", "Gym"},
                                      {"Input 3 Arch Number", "36", "77"}}));
 }
+
+// A row of the differences leads to the node whose page shows it; a label
+// that only begins another ("Input 2" in "Input 21 ...") never matches it.
+TEST(ConfigDiffTest, EachItemLeadsToTheNodeThatShowsIt) {
+    CZRTProDoc doc;
+    MemoryTree tree;
+    BuildNumbered(doc, tree, 8, 1, 10);
+    const struct {
+        const char* m_item;
+        int m_node;
+    } cases[] = {
+        {"Model", 0},
+        {"Digits", 0},
+        {"Priority", 1},
+        {"Administrator Arch Number 3", 1},
+        {"Idle loop entry 12", 2},
+        {"Idle loop delay", 2},
+        {"exp 1, inp 2 name", NodeLabelled(doc, "exp 1, inp 2")},
+        {"exp 1, inp 21 Arch Number", NodeLabelled(doc, "exp 1, inp 21")},
+        {"exp 1, inp 24", NodeLabelled(doc, "exp 1, inp 24")},
+        {"Input 2 original Arch Number", NodeLabelled(doc, "Input 2")},
+        {"Input 8 pageable", NodeLabelled(doc, "Input 8")},
+        {"Input 1 name", -1},  // the camera interface unit's port is no input
+        {"Input 9", -1},
+        {"exp 2, inp 1 name", -1},
+        {"Unassigned 90", -1},
+        {"Input 2x", -1},
+        {"", -1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DiffItemNode(doc, c.m_item), c.m_node) << c.m_item;
+    EXPECT_EQ(DiffItemNode(ZrtConfig{}, "Model"), -1);
+
+    // Every item the comparison gives for a changed input leads to it.
+    CZRTProDoc other;
+    BuildNumbered(other, tree, 8, 1, 10);
+    const int input = NodeLabelled(doc, "Input 7");
+    other.m_nodes[static_cast<size_t>(input)].m_strName = "Gym";
+    other.m_nodes[static_cast<size_t>(input)].m_strArch = "77";
+    const auto items = CompareConfigurations(doc, other);
+    ASSERT_FALSE(items.empty());
+    for (const DiffItem& d : items) EXPECT_EQ(DiffItemNode(doc, d.m_strItem), input) << d.m_strItem;
+}

@@ -5,8 +5,8 @@
 #include <QMainWindow>
 
 #include "document/ConfigDiff.h"
-#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentWidgetMessages.h"
+#include "document/widgets/ShowDifferences.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "model/ZrtFile.h"
@@ -31,9 +31,7 @@ void CompareCommandGroup::CompareWithFile() {
     if (!m_frame.Prompter().ChooseFile(FileChoice::CompareZrt, path)) return;
     CZRTProDoc other;
     if (!LoadZrtFile(other, path, m_frame.Prompter())) return;
-    DiffDialog dialog(CompareConfigurations(m_frame.Doc(), other),
-                      QString::fromLatin1(DocumentWidgetMessages::kCompareCaption),
-                      QFile::decodeName(FileNameOf(path).c_str()), DiffDialog::Mode::Show,
-                      &m_frame.Window());
-    dialog.exec();
+    ShowDifferences(m_frame, CompareConfigurations(m_frame.Doc(), other),
+                    QString::fromLatin1(DocumentWidgetMessages::kCompareCaption),
+                    QFile::decodeName(FileNameOf(path).c_str()));
 }

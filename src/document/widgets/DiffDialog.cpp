@@ -68,6 +68,10 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     m_pTable->setVisible(!items.empty());
     if (!items.empty()) m_pTable->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
 
+    connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        if (const QTableWidgetItem* item = m_pTable->item(row, 0)) emit ItemActivated(item->text());
+    });
+
     auto* copyRows = new QAction(m_pTable);
     copyRows->setShortcut(QKeySequence::Copy);
     copyRows->setShortcutContext(Qt::WidgetShortcut);

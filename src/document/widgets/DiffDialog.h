@@ -13,7 +13,7 @@ class QTableWidget;
 // the table) puts the table on the clipboard as tab-separated text, which a
 // spreadsheet takes as it is. As a confirmation, before changes are applied,
 // it asks OK or Cancel; otherwise, and whenever there is nothing to apply, it
-// only closes.
+// only closes. Double-clicking a row tells which item it names.
 class DiffDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +34,10 @@ public:
     // and it ends with `acceptText` (accepts) and Cancel, Cancel the default.
     void AskBeforeWriting(const QStringList& notes, bool warn, const QString& countLine,
                           const QString& acceptText);
+
+signals:
+    // A row was double-clicked; `item` is its first column, as the comparison named it.
+    void ItemActivated(const QString& item);
 
 private:
     QTableWidget* m_pTable;

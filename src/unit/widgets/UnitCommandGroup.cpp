@@ -12,6 +12,7 @@
 
 #include "document/ConfigDiff.h"
 #include "document/widgets/DiffDialog.h"
+#include "document/widgets/ShowDifferences.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/DecodeUnitCopy.h"
@@ -178,11 +179,9 @@ void UnitCommandGroup::CompareWithUnit() {
     Run([&unit, &read](UnitContext& c) { read = ReadCopyCommand(c, unit); });
     if (!read) return;
     m_frame.SetStatusText(QString::fromLatin1(UnitWidgetMessages::kCompared));
-    DiffDialog dialog(CompareConfigurations(m_frame.Doc(), unit),
-                      QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
-                      QString::fromLatin1(UnitWidgetMessages::kCompareHeading),
-                      DiffDialog::Mode::Show, &m_frame.Window());
-    dialog.exec();
+    ShowDifferences(m_frame, CompareConfigurations(m_frame.Doc(), unit),
+                    QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
+                    QString::fromLatin1(UnitWidgetMessages::kCompareHeading));
 }
 
 void UnitCommandGroup::WizardReadUnit() {
