@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "model/Prompter.h"
+#include "unit/UnitClock.h"
+
+// A stretch of time as the progress page shows it: "0:42", "12:05",
+// "1:02:09" from an hour on.
+std::string DurationText(std::chrono::seconds time);
+
+// "0:42 elapsed": whole seconds gone.
+std::string ElapsedText(UnitClock::Duration elapsed);
+
+// `line` with the time left after `done` of `total` in `elapsed`, estimated
+// from the pace so far ("Writing...   45%   1:10 left"); `line` alone until
+// two seconds have passed and something is done.
+std::string LineWithTimeLeft(const std::string& line, UnitClock::Duration elapsed, size_t done,
+                             size_t total);
+
+// One stage of a transfer (the copy kept, the write, a read or verify), timed
+// from its start: its line with the time left goes to the status bar, and
+// with the time elapsed to the progress page.
+class TransferPace {
+public:
+    TransferPace(Prompter& prompter, UnitClock& clock);
+
+    // Shows `line` (the stage's words and percent) after `done` of `total`.
+    void Show(std::string line, size_t done, size_t total);
+    // Shows the last line again after `done` once the elapsed time reaches
+    // another whole second, so that a slow line still shows time passing.
+    void Tick(size_t done, size_t total);
+
+private:
+    void Put(size_t done, size_t total, UnitClock::Duration elapsed);
+
+    Prompter& m_prompter;
+    UnitClock& m_clock;
+    UnitClock::TimePoint m_start;
+    std::string m_strLine;
+    std::chrono::seconds m_shownSecond{-1};
+};
