@@ -32,19 +32,12 @@ std::string LineWithTimeLeft(const std::string& line, UnitClock::Duration elapse
 TransferPace::TransferPace(Prompter& prompter, UnitClock& clock)
     : m_prompter(prompter), m_clock(clock), m_start(clock.Now()) {}
 
-void TransferPace::Show(std::string line, size_t done, size_t total) {
-    m_strLine = std::move(line);
-    Put(done, total, m_clock.Now() - m_start);
-}
-
-void TransferPace::Tick(size_t done, size_t total) {
+void TransferPace::Show(const std::string& line, size_t done, size_t total) {
     const UnitClock::Duration elapsed = m_clock.Now() - m_start;
-    if (std::chrono::floor<std::chrono::seconds>(elapsed) != m_shownSecond)
-        Put(done, total, elapsed);
+    m_shownSecond = std::chrono::floor<std::chrono::seconds>(elapsed);
+    m_prompter.SetTransferLine(LineWithTimeLeft(line, elapsed, done, total), ElapsedText(elapsed));
 }
 
-void TransferPace::Put(size_t done, size_t total, UnitClock::Duration elapsed) {
-    m_shownSecond = std::chrono::floor<std::chrono::seconds>(elapsed);
-    m_prompter.SetTransferLine(LineWithTimeLeft(m_strLine, elapsed, done, total),
-                               ElapsedText(elapsed));
+bool TransferPace::Due() const {
+    return std::chrono::floor<std::chrono::seconds>(m_clock.Now() - m_start) != m_shownSecond;
 }

@@ -27,17 +27,14 @@ public:
     TransferPace(Prompter& prompter, UnitClock& clock);
 
     // Shows `line` (the stage's words and percent) after `done` of `total`.
-    void Show(std::string line, size_t done, size_t total);
-    // Shows the last line again after `done` once the elapsed time reaches
-    // another whole second, so that a slow line still shows time passing.
-    void Tick(size_t done, size_t total);
-
-private:
-    void Put(size_t done, size_t total, UnitClock::Duration elapsed);
+    void Show(const std::string& line, size_t done, size_t total);
+    // True once the elapsed time has reached another whole second since the
+    // last Show: a slow line shows its progress again then, not only at its
+    // usual steps.
+    bool Due() const;
 
     Prompter& m_prompter;
     UnitClock& m_clock;
     UnitClock::TimePoint m_start;
-    std::string m_strLine;
     std::chrono::seconds m_shownSecond{-1};
 };

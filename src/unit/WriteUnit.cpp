@@ -95,6 +95,8 @@ Step Erase(UnitContext& c) {
     return Step::Done;
 }
 
+// Every 128 addresses, and on a slow line once a second between them, the
+// line and the bar follow the cells written.
 Step Program(UnitContext& c, size_t total, int& percent) {
     const std::vector<uint8_t>& image = c.m_state.m_image;
     TransferPace pace(c.m_prompter, c.m_clock);
@@ -113,7 +115,12 @@ Step Program(UnitContext& c, size_t total, int& percent) {
                       UnitLink::kDefaultTimeout, Lop::kCellReplyCount, Lop::kReplyData + 1,
                       kWriteTexts))
             return Step::Failed;
-        pace.Tick(++count, total);
+        ++count;
+        if (pace.Due()) {
+            percent = static_cast<int>(count * 100 / total);
+            pace.Show(StrFormat(UnitMessages::kWriting, percent), count, total);
+            c.m_prompter.SetProgress(percent);
+        }
     }
     return Step::Done;
 }
