@@ -63,7 +63,10 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     setWindowIcon(AppIcon());
     setAcceptDrops(true);
     LoadEnableVerify(m_state, profile);
-    m_pPrompter->m_statusSink = [this](const QString& text) { SetStatusText(text); };
+    m_pPrompter->m_statusSink = [this](const QString& text, const QString& elapsed) {
+        SetStatusText(text);
+        if (m_pPage) m_pPage->SetTransferLine(text, elapsed);
+    };
     m_pPrompter->m_askUnitModel = [this](bool showExpansion, UnitModelAnswer& answer) {
         CUnitModelDlg dialog(*m_pPrompter, showExpansion, m_pPrompter->Owner());
         if (dialog.exec() != QDialog::Accepted) return false;

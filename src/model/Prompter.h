@@ -50,6 +50,12 @@ public:
 
     // The first status bar pane.
     virtual void SetStatusText(const std::string& text) = 0;
+    // The line of a transfer under way and the time it has taken so far
+    // ("0:42 elapsed"): the status bar shows the line, the progress page both.
+    virtual void SetTransferLine(const std::string& line, const std::string& elapsed) {
+        (void)elapsed;
+        SetStatusText(line);
+    }
     // The progress bar of the communication page, 0 to 100.
     virtual void SetProgress(int percent) = 0;
     // A chance to repaint during a long operation.

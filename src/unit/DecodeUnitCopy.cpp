@@ -21,6 +21,9 @@ public:
     void SetStatusText(const std::string& text) override {
         if (m_pInner) m_pInner->SetStatusText(text);
     }
+    void SetTransferLine(const std::string& line, const std::string& elapsed) override {
+        if (m_pInner) m_pInner->SetTransferLine(line, elapsed);
+    }
     void SetProgress(int percent) override {
         if (m_pInner) m_pInner->SetProgress(percent);
     }

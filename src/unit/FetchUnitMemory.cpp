@@ -4,6 +4,7 @@
 #include "unit/LopExchange.h"
 #include "unit/LopMessages.h"
 #include "unit/ReportLinkError.h"
+#include "unit/TransferPace.h"
 #include "unit/UnitImageLayout.h"
 
 namespace {
@@ -18,9 +19,10 @@ int ReadPercent(size_t address) {
 bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryFetchTexts& texts) {
     image.clear();
     image.reserve(UnitImage::kSize);
+    TransferPace pace(c.m_prompter, c.m_clock);
     for (size_t a = 0; a < UnitImage::kSize; a += Lop::kBlockCells) {
         const int percent = ReadPercent(a);
-        c.m_prompter.SetStatusText(StrFormat(texts.m_progress, percent));
+        pace.Show(StrFormat(texts.m_progress, percent), a, UnitImage::kSize);
         c.m_prompter.SetProgress(percent);
         c.m_prompter.Pump();
         if (c.m_state.m_bCancelRequested) return false;

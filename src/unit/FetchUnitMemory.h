@@ -6,7 +6,8 @@
 #include "unit/UnitContext.h"
 
 // What a fetch of the unit's memory shows: its progress line ("Reading...
-// %2.2d%%") and the two reports of a failed message.
+// %2.2d%%", to which the time left is added) and the two reports of a failed
+// message.
 struct MemoryFetchTexts {
     const char* m_progress;
     const char* m_sendFailed;

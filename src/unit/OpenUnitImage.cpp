@@ -14,5 +14,8 @@ bool OpenUnitImage(UnitContext& c, std::span<const uint8_t> image) {
     if (!DecodeUnitImage(image, c.m_doc, c.m_tree, c.m_prompter, password)) return false;
     c.m_doc.SetModifiedFlag(true);
     s.m_history.Start(c.m_doc);
+    // A password waiting for a write was meant for the configuration replaced.
+    s.m_strPendingPassword.clear();
+    s.m_bPasswordPending = false;
     return true;
 }

@@ -194,7 +194,10 @@ inline constexpr const char* kWriteFailedPartly =
     "The unit is partly written and will not work until a whole configuration is written to it.";
 inline constexpr const char* kPartlyWrittenStatus = "Unit partly written.";
 inline constexpr const char* kReadStopped = "Read stopped; the configuration is unchanged.";
-inline constexpr const char* kWritingTimeLeft = "Writing...   %2.2d%%   %d:%02d left";
+// A transfer's line with the time left ("Writing...   45%   1:10 left"), and
+// the time it has taken so far.
+inline constexpr const char* kTimeLeft = "%s   %s left";
+inline constexpr const char* kElapsed = "%s elapsed";
 inline constexpr const char* kRestoreNotImage =
     "Cannot restore: the copy is not a unit's memory (it must be exactly 65,536 bytes).";
 

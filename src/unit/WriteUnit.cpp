@@ -1,7 +1,6 @@
 #include "unit/WriteUnit.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "model/Format.h"
 #include "unit/BuildUnitImage.h"
@@ -15,6 +14,7 @@
 #include "unit/LopMessages.h"
 #include "unit/ReadUnit.h"
 #include "unit/ReportLinkError.h"
+#include "unit/TransferPace.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
 
@@ -95,29 +95,17 @@ Step Erase(UnitContext& c) {
     return Step::Done;
 }
 
-// The write's progress line, with the time left once the pace is known.
-std::string WritingText(int percent, size_t count, size_t total,
-                        std::chrono::steady_clock::duration elapsed) {
-    constexpr auto kSettled = std::chrono::seconds(2);
-    if (count == 0 || elapsed < kSettled) return StrFormat(UnitMessages::kWriting, percent);
-    const auto secondsLeft =
-        static_cast<long long>(std::chrono::duration<double>(elapsed).count() *
-                                   static_cast<double>(total - count) / static_cast<double>(count) +
-                               0.5);
-    return StrFormat(UnitMessages::kWritingTimeLeft, percent, static_cast<int>(secondsLeft / 60),
-                     static_cast<int>(secondsLeft % 60));
-}
-
+// Every 128 addresses, and on a slow line once a second between them, the
+// line and the bar follow the cells written.
 Step Program(UnitContext& c, size_t total, int& percent) {
     const std::vector<uint8_t>& image = c.m_state.m_image;
-    const auto start = std::chrono::steady_clock::now();
+    TransferPace pace(c.m_prompter, c.m_clock);
     size_t count = 0;
     percent = 0;
     for (size_t a = 0; a < UnitImage::kSize; ++a) {
         if (a % kProgressStride == 0) {
             percent = total ? static_cast<int>(count * 100 / total) : 0;
-            c.m_prompter.SetStatusText(
-                WritingText(percent, count, total, std::chrono::steady_clock::now() - start));
+            pace.Show(StrFormat(UnitMessages::kWriting, percent), count, total);
             c.m_prompter.SetProgress(percent);
             c.m_prompter.Pump();
         }
@@ -128,6 +116,11 @@ Step Program(UnitContext& c, size_t total, int& percent) {
                       kWriteTexts))
             return Step::Failed;
         ++count;
+        if (pace.Due()) {
+            percent = static_cast<int>(count * 100 / total);
+            pace.Show(StrFormat(UnitMessages::kWriting, percent), count, total);
+            c.m_prompter.SetProgress(percent);
+        }
     }
     return Step::Done;
 }

@@ -208,7 +208,11 @@ QMessageBox* QtPrompter::AskWithoutWaiting(const std::string& text, PromptButton
 }
 
 void QtPrompter::SetStatusText(const std::string& text) {
-    if (m_statusSink) m_statusSink(QString::fromLatin1(text));
+    if (m_statusSink) m_statusSink(QString::fromLatin1(text), QString());
+}
+
+void QtPrompter::SetTransferLine(const std::string& line, const std::string& elapsed) {
+    if (m_statusSink) m_statusSink(QString::fromLatin1(line), QString::fromLatin1(elapsed));
 }
 
 void QtPrompter::SetProgress(int percent) {

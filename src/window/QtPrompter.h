@@ -27,12 +27,14 @@ public:
     QMessageBox* AskWithoutWaiting(const std::string& text, PromptButtons buttons, PromptIcon icon,
                                    std::function<void(PromptAnswer)> answered);
     void SetStatusText(const std::string& text) override;
+    void SetTransferLine(const std::string& line, const std::string& elapsed) override;
     void SetProgress(int percent) override;
     void Pump() override;
     bool AskUnitModel(bool showExpansion, UnitModelAnswer& answer) override;
     bool ChooseFile(FileChoice kind, std::string& path) override;
 
-    std::function<void(const QString&)> m_statusSink;
+    // The status text, and beside a transfer's line the time it has taken (empty otherwise).
+    std::function<void(const QString& text, const QString& elapsed)> m_statusSink;
     // The main unit model dialog, over the owner of the prompter's dialogs.
     std::function<bool(bool showExpansion, UnitModelAnswer& answer)> m_askUnitModel;
     QWidget* Owner() const { return m_pOwner; }

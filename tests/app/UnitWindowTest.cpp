@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
@@ -18,6 +19,8 @@
 #include "app/DiffRows.h"
 #include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
+#include "import/widgets/CUnitModelDlg.h"
+#include "import/widgets/UnitModelControls.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
@@ -430,6 +433,8 @@ TEST_F(UnitWindowTest, TheWriteGoesOnWhileStopIsAskedAndNoLetsItEnd) {
             held.start();
         } else if (question && progressAnswered < 0 && held.elapsed() > 3000) {
             progressAnswered = page->Progress();
+            // Whatever the program says from here on is recorded.
+            frame.Prompter().SetScripted(true);
             question->button(QMessageBox::No)->click();
         }
     });
@@ -441,11 +446,154 @@ TEST_F(UnitWindowTest, TheWriteGoesOnWhileStopIsAskedAndNoLetsItEnd) {
 
     EXPECT_EQ(asked, "Stop writing? The unit will be left partly written.");
     EXPECT_GT(progressAnswered, progressAsked);  // the write went on under the question
-    EXPECT_EQ(frame.Prompter().ShownTexts(),
-              std::vector<std::string>{"Stop writing? The unit will be left partly written."});
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{});
     EXPECT_EQ(frame.StatusText(), "Write complete.");
     EXPECT_FALSE(frame.State().m_bUnitPartlyWritten);
     EXPECT_FALSE(frame.State().m_bBusy);
+}
+
+// On a slow line the stop question is a box of its own over the running
+// write, and the progress page keeps timing the write. Yes stops it with one
+// message and no verify read, and the unit is said to be partly written.
+TEST_F(UnitWindowTest, YesToTheStopQuestionEndsTheWriteWithOneMessageAndNoVerify) {
+    const std::string port = StartSim({"--password", "4321", "--baud", "9600"});
+    CMainFrame& frame = NewFrame();
+    OpenSite(frame, 8, 2, 100);
+    frame.Action(kCmdVerifyWrite)->trigger();
+    frame.Action(kCmdLinkTrace)->trigger();
+    frame.Prompter().SetScripted(false);
+
+    QPointer<QMessageBox> question;
+    QString asked;
+    int progressAsked = -1;
+    int progressAnswered = -1;
+    QString statusAnswered;
+    QString lineAnswered;
+    QString elapsedAnswered;
+    QElapsedTimer held;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* page = dynamic_cast<CStatusForm*>(frame.CurrentPage());
+        if (!page || !frame.StatusText().startsWith("Writing")) return;
+        if (progressAsked < 0 && page->Progress() >= 5) {
+            progressAsked = page->Progress();
+            QTest::mouseClick(page->CancelButton(), Qt::LeftButton);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                    question = box;
+            if (question) asked = question->text();
+            held.start();
+        } else if (question && progressAnswered < 0 && held.elapsed() > 2500) {
+            progressAnswered = page->Progress();
+            statusAnswered = frame.StatusText();
+            lineAnswered = page->LineText();
+            elapsedAnswered = page->ElapsedText();
+            // Whatever the program says from here on is recorded.
+            frame.Prompter().SetScripted(true);
+            question->button(QMessageBox::Yes)->click();
+        }
+    });
+    watch.start();
+    ConnectTo("Slow unit", port);
+    TypePassword("4321");
+    frame.Action(kCmdWriteUnit)->trigger();
+    watch.stop();
+
+    EXPECT_EQ(asked, "Stop writing? The unit will be left partly written.");
+    EXPECT_GT(progressAnswered, progressAsked);
+    // The page shows the status bar's line, with the time left, and the time elapsed.
+    EXPECT_EQ(lineAnswered, statusAnswered);
+    EXPECT_TRUE(QRegularExpression("^Writing\\.\\.\\.   \\d\\d%   \\d+:\\d\\d left$")
+                    .match(lineAnswered)
+                    .hasMatch())
+        << lineAnswered.toStdString();
+    const QRegularExpressionMatch elapsed =
+        QRegularExpression("^(\\d+):(\\d\\d) elapsed$").match(elapsedAnswered);
+    ASSERT_TRUE(elapsed.hasMatch()) << elapsedAnswered.toStdString();
+    EXPECT_GE(elapsed.captured(1).toInt() * 60 + elapsed.captured(2).toInt(), 2);
+
+    const std::vector<std::string> shown = frame.Prompter().ShownTexts();
+    ASSERT_EQ(shown.size(), 1u);
+    int stoppedAt = -1;
+    EXPECT_EQ(std::sscanf(shown[0].c_str(), "Write stopped at %d %%.", &stoppedAt), 1);
+    EXPECT_GE(stoppedAt, progressAnswered);
+    EXPECT_EQ(shown[0], StrFormat("Write stopped at %d %%. The unit is partly written and will "
+                                  "not work until a whole configuration is written to it.",
+                                  stoppedAt));
+    EXPECT_EQ(frame.StatusText(), "Unit partly written.");
+    EXPECT_TRUE(frame.State().m_bUnitPartlyWritten);
+    EXPECT_FALSE(frame.State().m_bBusy);
+
+    // Not one block was read back.
+    const QStringList traces = QDir(UnitCommandGroup::TraceFolder()).entryList({"link-*.trace"});
+    ASSERT_EQ(traces.size(), 1);
+    const std::string trace =
+        Slurp((UnitCommandGroup::TraceFolder() + "/" + traces.front()).toStdString());
+    EXPECT_NE(trace.find("> 04 04 "), std::string::npos);
+    EXPECT_EQ(trace.find("> 03 05 "), std::string::npos);
+}
+
+// A kept copy opens from the history window as a read would: the save
+// question, the model question over the history window, then an untitled
+// configuration, modified, with nothing to undo.
+TEST_F(UnitWindowTest, TheHistoryWindowOpensAKeptCopyAsAnUntitledConfiguration) {
+    CMainFrame& frame = NewFrame();
+    {
+        CZRTProDoc lobby;
+        MemoryTree tree;
+        BuildNumbered(lobby, tree, 4, 1, 500);
+        lobby.m_nPagingSystem = 2;
+        lobby.m_nDialDigits = 3;
+        std::vector<uint8_t> image = BuildUnitImage(lobby, frame.Prompter());
+        image[0xFFFD] = 0x5A;
+        UnitHistoryEntry entry;
+        entry.m_strKind = "read";
+        entry.m_strConnection = "Lobby unit";
+        std::string reason;
+        ASSERT_TRUE(UnitHistory(frame.State().m_strHistoryFolder).Keep(entry, image, reason))
+            << reason;
+    }
+    OpenSite(frame, 8, 2, 100);
+    int input = 3;
+    while (!m_doc.IsInput(input)) ++input;
+    m_doc.m_nodes[static_cast<size_t>(input)].m_strName = "Changed";
+    m_doc.SetModifiedFlag(true);
+    frame.State().m_history.Record(m_doc, "Rename",
+                                   m_doc.m_nodes[static_cast<size_t>(input)].m_hItem);
+    frame.UpdateCommands();
+    ASSERT_TRUE(frame.Action(kCmdEditUndo)->isEnabled());
+
+    frame.Prompter().SetScripted(false);
+    frame.Prompter().SetNextAnswer(PromptAnswer::No);  // not saved
+    bool overHistory = false;
+    bool closed = false;
+    WhenShown<UnitHistoryDlg>([&](UnitHistoryDlg& dlg) {
+        ASSERT_EQ(dlg.List()->topLevelItemCount(), 1);
+        dlg.List()->setCurrentItem(dlg.List()->topLevelItem(0));
+        WhenShown<CUnitModelDlg>([&](CUnitModelDlg& model) {
+            overHistory = model.parentWidget() == &dlg;
+            static_cast<QAbstractButton*>(model.Control(UnitModelControl::kFourPort))->click();
+            static_cast<QAbstractButton*>(model.Control(UnitModelControl::kOk))->click();
+        });
+        dlg.Button("historyOpen")->click();
+        closed = !dlg.isVisible();
+    });
+    frame.Action(kCmdUnitHistory)->trigger();
+    frame.Prompter().SetScripted(true);
+
+    EXPECT_TRUE(overHistory);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
+    EXPECT_EQ(m_doc.GetTitle(), "untitled");
+    EXPECT_EQ(m_doc.GetPathName(), "");
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_nPortCount, 4);
+    const std::vector<std::string> numbers = InputArchNumbers(m_doc);
+    ASSERT_FALSE(numbers.empty());
+    EXPECT_EQ(numbers.front(), "501");
+    EXPECT_FALSE(frame.Action(kCmdEditUndo)->isEnabled());
+    EXPECT_TRUE(frame.windowTitle().contains("untitled")) << frame.windowTitle().toStdString();
 }
 
 // With the copy kept: the write asks "Write to Unit" with what it changes

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Prompter.h"
@@ -31,6 +32,10 @@ public:
                    : PromptAnswer::Yes;
     }
     void SetStatusText(const std::string& text) override { m_statusTexts.push_back(text); }
+    void SetTransferLine(const std::string& line, const std::string& elapsed) override {
+        m_statusTexts.push_back(line);
+        m_transferLines.emplace_back(line, elapsed);
+    }
     void SetProgress(int percent) override { m_progress.push_back(percent); }
     void Pump() override {
         ++m_nPumps;
@@ -63,6 +68,8 @@ public:
     std::vector<Shown> m_shown;
     std::deque<PromptAnswer> m_answers;
     std::vector<std::string> m_statusTexts;
+    // The transfer lines among them, each with the time elapsed shown beside it.
+    std::vector<std::pair<std::string, std::string>> m_transferLines;
     std::vector<int> m_progress;
     int m_nPumps = 0;
     // Runs at every repaint chance, as a click of the window would.

@@ -11,10 +11,11 @@
 #include "unit/emulator/EmulatedLink.h"
 #include "unit/emulator/EmulatedUnit.h"
 
-// A clock that always reads the same local time.
+// A clock that always reads the same time: no transfer takes any.
 class FixedClock : public UnitClock {
 public:
     std::tm LocalTime() override { return m_time; }
+    TimePoint Now() override { return {}; }
     std::tm m_time{};
 };
 

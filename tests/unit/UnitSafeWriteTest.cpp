@@ -253,13 +253,15 @@ TEST(WriteConfirmation, SaysWhenTheUnitSeemsToHoldAnotherSite) {
 
 // A kept copy opens as a read would: the save question first (Cancel changes
 // nothing), the model question, then an untitled configuration, modified,
-// with no edits to undo.
+// with no edits to undo and no password waiting for a write.
 TEST_F(UnitSafeWriteTest, AKeptCopyOpensAsARead) {
     LoadSmallSite();
     m_doc.SetPathName("/sites/school.zrt");
     m_doc.m_nodes[4].m_strName = "Kitchen";
     m_doc.SetModifiedFlag(true);
     m_state.m_history.Start(m_doc);
+    m_state.m_strPendingPassword = "newpw";
+    m_state.m_bPasswordPending = true;
     std::vector<uint8_t> image = SmallSiteImage();
     image[0xFFFD] = 0x5A;
 
@@ -267,6 +269,7 @@ TEST_F(UnitSafeWriteTest, AKeptCopyOpensAsARead) {
     EXPECT_FALSE(OpenUnitImage(m_ctx, image));
     EXPECT_EQ(m_doc.m_nodes[4].m_strName, "Kitchen");
     EXPECT_EQ(m_doc.GetTitle(), "school.zrt");
+    EXPECT_TRUE(m_state.m_bPasswordPending);
 
     m_prompter.m_answers = {PromptAnswer::No};  // not saved
     AnswerFourPorts();
@@ -278,4 +281,7 @@ TEST_F(UnitSafeWriteTest, AKeptCopyOpensAsARead) {
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_FALSE(m_state.m_history.CanUndo());
+    // The password typed for the configuration replaced is not written with this one.
+    EXPECT_FALSE(m_state.m_bPasswordPending);
+    EXPECT_EQ(m_state.m_strPendingPassword, "");
 }

@@ -34,6 +34,9 @@ public:
     virtual QWidget* FocusTarget() const { return nullptr; }
     // The progress bar of a page that has one, 0 to 100.
     virtual void SetProgress(int) {}
+    // The line of the transfer under way and the time it has taken (empty
+    // when the line is not timed); only the progress page shows them.
+    virtual void SetTransferLine(const QString&, const QString&) {}
 
     QLabel* TitleLabel() const { return m_pTitle; }
 

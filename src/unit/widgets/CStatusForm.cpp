@@ -31,6 +31,15 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
     palette.setColor(QPalette::Highlight, QColor(0, 240, 0));
     m_pProgress->setPalette(palette);
     column->addWidget(m_pProgress);
+    m_pLine = new QLabel(group);
+    m_pLine->setObjectName("transferLine");
+    m_pElapsed = new QLabel(group);
+    m_pElapsed->setObjectName("transferElapsed");
+    m_pElapsed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* times = new QHBoxLayout;
+    times->addWidget(m_pLine, 1);
+    times->addWidget(m_pElapsed);
+    column->addLayout(times);
     m_pWait = new QLabel(QString::fromLatin1(UWM::kPleaseWait), group);
     m_pCancel = new QPushButton(QString::fromLatin1(UWM::kCancel), group);
     m_pCancel->setObjectName("cancel");
@@ -52,6 +61,15 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
 void CStatusForm::SetProgress(int percent) { m_pProgress->setValue(percent); }
 
 int CStatusForm::Progress() const { return m_pProgress->value(); }
+
+void CStatusForm::SetTransferLine(const QString& line, const QString& elapsed) {
+    m_pLine->setText(line);
+    m_pElapsed->setText(elapsed);
+}
+
+QString CStatusForm::LineText() const { return m_pLine->text(); }
+
+QString CStatusForm::ElapsedText() const { return m_pElapsed->text(); }
 
 CStatusForm::~CStatusForm() {
     // The transfer the question was about has ended.
