@@ -104,6 +104,55 @@ protected:
         m_doc.m_nDialDigits = 3;
     }
 
+    // What a write showed around the stop question.
+    struct StopAsked {
+        QString m_asked;
+        int m_nProgressAsked = -1;
+        int m_nProgressAnswered = -1;
+        QString m_status;
+        QString m_line;
+        QString m_elapsed;
+    };
+
+    // Writes to the unit on `port`, clicks the progress page's Cancel once 5 %
+    // is written, holds the real question box open `holdMs`, then clicks
+    // `answer`. Whatever the program says after the answer is recorded.
+    StopAsked WriteAndAnswerStop(CMainFrame& frame, const std::string& port, int holdMs,
+                                 QMessageBox::StandardButton answer) {
+        StopAsked seen;
+        QPointer<QMessageBox> question;
+        QElapsedTimer held;
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* page = dynamic_cast<CStatusForm*>(frame.CurrentPage());
+            if (!page || !frame.StatusText().startsWith("Writing")) return;
+            if (seen.m_nProgressAsked < 0 && page->Progress() >= 5) {
+                seen.m_nProgressAsked = page->Progress();
+                QTest::mouseClick(page->CancelButton(), Qt::LeftButton);
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                        question = box;
+                if (question) seen.m_asked = question->text();
+                held.start();
+            } else if (question && seen.m_nProgressAnswered < 0 && held.elapsed() > holdMs) {
+                seen.m_nProgressAnswered = page->Progress();
+                seen.m_status = frame.StatusText();
+                seen.m_line = page->LineText();
+                seen.m_elapsed = page->ElapsedText();
+                frame.Prompter().SetScripted(true);
+                question->button(answer)->click();
+            }
+        });
+        frame.Prompter().SetScripted(false);
+        watch.start();
+        ConnectTo("Slow unit", port);
+        TypePassword("4321");
+        frame.Action(kCmdWriteUnit)->trigger();
+        watch.stop();
+        return seen;
+    }
+
     SimProcess m_sim;
 };
 
@@ -411,41 +460,11 @@ TEST_F(UnitWindowTest, TheWriteGoesOnWhileStopIsAskedAndNoLetsItEnd) {
     const std::string port = StartSim({"--password", "4321", "--baud", "9600"});
     CMainFrame& frame = NewFrame();
     OpenSite(frame, 8, 2, 100);
-    frame.Prompter().SetScripted(false);
+    const StopAsked seen = WriteAndAnswerStop(frame, port, 3000, QMessageBox::No);
 
-    QPointer<QMessageBox> question;
-    QString asked;
-    int progressAsked = -1;
-    int progressAnswered = -1;
-    QElapsedTimer held;
-    QTimer watch;
-    watch.setInterval(5);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* page = dynamic_cast<CStatusForm*>(frame.CurrentPage());
-        if (!page || !frame.StatusText().startsWith("Writing")) return;
-        if (progressAsked < 0 && page->Progress() >= 5) {
-            progressAsked = page->Progress();
-            QTest::mouseClick(page->CancelButton(), Qt::LeftButton);
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
-                    question = box;
-            if (question) asked = question->text();
-            held.start();
-        } else if (question && progressAnswered < 0 && held.elapsed() > 3000) {
-            progressAnswered = page->Progress();
-            // Whatever the program says from here on is recorded.
-            frame.Prompter().SetScripted(true);
-            question->button(QMessageBox::No)->click();
-        }
-    });
-    watch.start();
-    ConnectTo("Slow unit", port);
-    TypePassword("4321");
-    frame.Action(kCmdWriteUnit)->trigger();
-    watch.stop();
-
-    EXPECT_EQ(asked, "Stop writing? The unit will be left partly written.");
-    EXPECT_GT(progressAnswered, progressAsked);  // the write went on under the question
+    EXPECT_EQ(seen.m_asked, "Stop writing? The unit will be left partly written.");
+    // The write went on under the question.
+    EXPECT_GT(seen.m_nProgressAnswered, seen.m_nProgressAsked);
     EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{});
     EXPECT_EQ(frame.StatusText(), "Write complete.");
     EXPECT_FALSE(frame.State().m_bUnitPartlyWritten);
@@ -461,63 +480,26 @@ TEST_F(UnitWindowTest, YesToTheStopQuestionEndsTheWriteWithOneMessageAndNoVerify
     OpenSite(frame, 8, 2, 100);
     frame.Action(kCmdVerifyWrite)->trigger();
     frame.Action(kCmdLinkTrace)->trigger();
-    frame.Prompter().SetScripted(false);
+    const StopAsked seen = WriteAndAnswerStop(frame, port, 2500, QMessageBox::Yes);
 
-    QPointer<QMessageBox> question;
-    QString asked;
-    int progressAsked = -1;
-    int progressAnswered = -1;
-    QString statusAnswered;
-    QString lineAnswered;
-    QString elapsedAnswered;
-    QElapsedTimer held;
-    QTimer watch;
-    watch.setInterval(5);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* page = dynamic_cast<CStatusForm*>(frame.CurrentPage());
-        if (!page || !frame.StatusText().startsWith("Writing")) return;
-        if (progressAsked < 0 && page->Progress() >= 5) {
-            progressAsked = page->Progress();
-            QTest::mouseClick(page->CancelButton(), Qt::LeftButton);
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
-                    question = box;
-            if (question) asked = question->text();
-            held.start();
-        } else if (question && progressAnswered < 0 && held.elapsed() > 2500) {
-            progressAnswered = page->Progress();
-            statusAnswered = frame.StatusText();
-            lineAnswered = page->LineText();
-            elapsedAnswered = page->ElapsedText();
-            // Whatever the program says from here on is recorded.
-            frame.Prompter().SetScripted(true);
-            question->button(QMessageBox::Yes)->click();
-        }
-    });
-    watch.start();
-    ConnectTo("Slow unit", port);
-    TypePassword("4321");
-    frame.Action(kCmdWriteUnit)->trigger();
-    watch.stop();
-
-    EXPECT_EQ(asked, "Stop writing? The unit will be left partly written.");
-    EXPECT_GT(progressAnswered, progressAsked);
+    EXPECT_EQ(seen.m_asked, "Stop writing? The unit will be left partly written.");
+    EXPECT_GT(seen.m_nProgressAnswered, seen.m_nProgressAsked);
     // The page shows the status bar's line, with the time left, and the time elapsed.
-    EXPECT_EQ(lineAnswered, statusAnswered);
+    EXPECT_EQ(seen.m_line, seen.m_status);
     EXPECT_TRUE(QRegularExpression("^Writing\\.\\.\\.   \\d\\d%   \\d+:\\d\\d left$")
-                    .match(lineAnswered)
+                    .match(seen.m_line)
                     .hasMatch())
-        << lineAnswered.toStdString();
+        << seen.m_line.toStdString();
     const QRegularExpressionMatch elapsed =
-        QRegularExpression("^(\\d+):(\\d\\d) elapsed$").match(elapsedAnswered);
-    ASSERT_TRUE(elapsed.hasMatch()) << elapsedAnswered.toStdString();
+        QRegularExpression("^(\\d+):(\\d\\d) elapsed$").match(seen.m_elapsed);
+    ASSERT_TRUE(elapsed.hasMatch()) << seen.m_elapsed.toStdString();
     EXPECT_GE(elapsed.captured(1).toInt() * 60 + elapsed.captured(2).toInt(), 2);
 
     const std::vector<std::string> shown = frame.Prompter().ShownTexts();
     ASSERT_EQ(shown.size(), 1u);
     int stoppedAt = -1;
     EXPECT_EQ(std::sscanf(shown[0].c_str(), "Write stopped at %d %%.", &stoppedAt), 1);
-    EXPECT_GE(stoppedAt, progressAnswered);
+    EXPECT_GE(stoppedAt, seen.m_nProgressAnswered);
     EXPECT_EQ(shown[0], StrFormat("Write stopped at %d %%. The unit is partly written and will "
                                   "not work until a whole configuration is written to it.",
                                   stoppedAt));
