@@ -16,6 +16,7 @@
 #include "cli/ShowCommand.h"
 #include "cli/UnitCommandsCli.h"
 #include "cli/Utf8Output.h"
+#include "lang/ProgramLanguage.h"
 
 namespace {
 
@@ -50,6 +51,8 @@ int UsageError(const CliCommand& c, const std::string& hint) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The messages in the person's language (LANGUAGE, LC_MESSAGES, LANG).
+    const ProgramLanguage language;
     // Names are the unit's Latin-1; the terminal reads UTF-8.
     const Utf8Output out(std::cout);
     const Utf8Output err(std::cerr);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "report/ReportGeometry.h"
 #include "report/ReportLayout.h"
 #include "report/ReportMessages.h"
@@ -10,21 +11,22 @@
 namespace {
 
 std::string FormatDateTime(const std::tm& time) {
+    const std::string format = Tr("Report", kReportDateFormat);
     std::array<char, 64> text{};
-    const size_t n = std::strftime(text.data(), text.size(), kReportDateFormat, &time);
+    const size_t n = std::strftime(text.data(), text.size(), format.c_str(), &time);
     return std::string(text.data(), n);
 }
 
 }  // namespace
 
 std::string ReportTitle(const CZRTProDoc& doc) {
-    std::string title = doc.GetPathName().empty() ? kReportUnsavedFile : doc.GetPathName();
+    std::string title = doc.GetPathName().empty() ? Tr("Report", kReportUnsavedFile) : doc.GetPathName();
     if (doc.IsModified()) title += kReportModifiedMark;
     return title;
 }
 
 std::string ReportHeading(const CZRTProDoc& doc) {
-    return StrFormat(kReportHeader, ReportTitle(doc).c_str());
+    return StrFormat(Tr("Report", kReportHeader), ReportTitle(doc).c_str());
 }
 
 std::tm CurrentLocalTime() {
@@ -38,10 +40,10 @@ ReportResult PrintReport(const CZRTProDoc& doc, ReportCanvas& canvas, Prompter& 
                          const ReportOptions& options) {
     canvas.SetPortrait();
     const ReportPageMetrics page = canvas.PageMetrics();
-    if (!canvas.StartJob(kReportJobName)) return ReportResult::JobNotStarted;
+    if (!canvas.StartJob(Tr("Report", kReportJobName))) return ReportResult::JobNotStarted;
     if (!canvas.SelectFont(kReportFontFace, kReportFontPoints)) {
-        prompter.Message(StrFormat(kReportFontFailed, kReportFontFace), PromptButtons::Ok,
-                         PromptIcon::Error, kReportFontFailedCaption);
+        prompter.Message(StrFormat(Tr("Report", kReportFontFailed), kReportFontFace), PromptButtons::Ok,
+                         PromptIcon::Error, Tr("Report", kReportFontFailedCaption));
         canvas.AbortJob();
         return ReportResult::FontFailed;
     }

@@ -5,6 +5,7 @@
 
 #include "model/Format.h"
 #include "model/NodeCodes.h"
+#include "model/Translate.h"
 #include "report/ReportMessages.h"
 
 namespace {
@@ -16,16 +17,16 @@ constexpr int kBlockReserve = 6;
 constexpr int kFooterIndentChars = 6;
 constexpr int kMaxVideoOuts = 4;
 
-const char* PriorityText(int priority) {
+std::string PriorityText(int priority) {
     switch (priority) {
         case 1:
-            return kReportPriorityPhoneFirst;
+            return Tr("Report", kReportPriorityPhoneFirst);
         case 2:
-            return kReportPriorityPcFirst;
+            return Tr("Report", kReportPriorityPcFirst);
         case 3:
-            return kReportPriorityEqual;
+            return Tr("Report", kReportPriorityEqual);
         default:
-            return kReportPriorityError;
+            return Tr("Report", kReportPriorityError);
     }
 }
 
@@ -59,7 +60,7 @@ void ReportLayout::LayOutPage() {
     if (Drawn()) m_canvas.StartPage();
     const int k = m_geometry.m_nPitch;
     m_nLine = m_geometry.m_nTop;
-    Draw(0, m_nLine, StrFormat(kReportHeader, m_strTitle.c_str()));
+    Draw(0, m_nLine, StrFormat(Tr("Report", kReportHeader), m_strTitle.c_str()));
     Draw(0, m_nLine + k, m_strDateTime);
     m_nLine += 2 * k;
     m_nFirstLine = m_nLine;
@@ -69,7 +70,7 @@ void ReportLayout::LayOutPage() {
 
     DrawAt(
         m_geometry.m_nWidth / 2 + m_geometry.m_nLeft - kFooterIndentChars * m_geometry.m_nCharWidth,
-        m_geometry.BottomLimit() - m_geometry.m_nCharHeight, StrFormat(kReportFooter, m_nPage));
+        m_geometry.BottomLimit() - m_geometry.m_nCharHeight, StrFormat(Tr("Report", kReportFooter), m_nPage));
     if (Drawn()) m_canvas.EndPage();
     ++m_nPage;
 }
@@ -94,23 +95,24 @@ bool ReportLayout::Step(bool mustFit) {
 
 void ReportLayout::PrintSystem() {
     const int k = m_geometry.m_nPitch;
-    Draw(0, m_nLine + 2 * k, kReportSystem);
+    Draw(0, m_nLine + 2 * k, Tr("Report", kReportSystem));
     Draw(1, m_nLine + 4 * k,
-         StrFormat(kReportLargeUnit, m_doc.m_nPortCount > 4 ? kReportYes : kReportNo));
-    Draw(1, m_nLine + 5 * k, StrFormat(kReportCiuCount, m_doc.m_nCiuCount));
+         StrFormat(Tr("Report", kReportLargeUnit),
+                   Tr("Report", m_doc.m_nPortCount > 4 ? kReportYes : kReportNo).c_str()));
+    Draw(1, m_nLine + 5 * k, StrFormat(Tr("Report", kReportCiuCount), m_doc.m_nCiuCount));
     m_nLine += 6 * k;
     m_section = Section::Settings;
 }
 
 void ReportLayout::PrintSettings() {
     const int k = m_geometry.m_nPitch;
-    Draw(0, m_nLine + k, kReportSettings);
+    Draw(0, m_nLine + k, Tr("Report", kReportSettings));
     Draw(1, m_nLine + 3 * k, PriorityText(m_doc.m_nPriority));
     // A hostile file's port count must not reach past the four stored outputs.
     const int outs = std::clamp(m_doc.m_nPortCount / 2, 0, kMaxVideoOuts);
     m_nLine += 4 * k;
     for (int n = 1; n <= outs; ++n) {
-        Draw(1, m_nLine, StrFormat(kReportVideoOut, n, m_doc.m_adminArch[n - 1]));
+        Draw(1, m_nLine, StrFormat(Tr("Report", kReportVideoOut), n, m_doc.m_adminArch[n - 1]));
         m_nLine += k;
     }
     m_section = Section::IdleLoop;
@@ -119,16 +121,16 @@ void ReportLayout::PrintSettings() {
 bool ReportLayout::PrintIdleLoopStep(bool mustFit) {
     const int k = m_geometry.m_nPitch;
     if (!m_bIdleHeaded) {
-        Draw(0, m_nLine + k, kReportIdleLoop);
-        Draw(1, m_nLine + 3 * k, StrFormat(kReportIdleDelay, m_doc.m_nIdleDelay));
-        Draw(1, m_nLine + 4 * k, kReportArchNumbers);
+        Draw(0, m_nLine + k, Tr("Report", kReportIdleLoop));
+        Draw(1, m_nLine + 3 * k, StrFormat(Tr("Report", kReportIdleDelay), m_doc.m_nIdleDelay));
+        Draw(1, m_nLine + 4 * k, Tr("Report", kReportArchNumbers));
         m_nLine += 5 * k;
         m_bIdleHeaded = true;
         m_nIdleEntry = 0;
     }
     if (m_nIdleEntry < m_doc.m_idleLoop.size()) {
         if (m_nLine == m_nFirstLine) {
-            Draw(0, m_nLine + k, kReportIdleContinued);
+            Draw(0, m_nLine + k, Tr("Report", kReportIdleContinued));
             m_nLine += 3 * k;
         }
         if (!HasRoom(kLineReserve, mustFit)) return false;
@@ -154,13 +156,13 @@ bool ReportLayout::PrintInputStep(bool mustFit) {
     const int k = m_geometry.m_nPitch;
     const CConfigNode& node = m_doc.m_nodes[m_nNode];
     if (node.m_nInputCode == kInputCodeCiuPort) {
-        m_strContinued = node.m_strLabel + kReportPortContinued;
+        m_strContinued = node.m_strLabel + Tr("Report", kReportPortContinued);
         if (!HasRoom(kBlockReserve, mustFit)) return false;
         Draw(0, m_nLine + k, node.m_strLabel);
         m_nLine += 3 * k;
     } else if (node.m_strLabel.find(kReportDirectLabelWord) != std::string::npos) {
         if (!HasRoom(kBlockReserve, mustFit)) return false;
-        Draw(0, m_nLine + k, node.m_strLabel + kReportDirectInput);
+        Draw(0, m_nLine + k, node.m_strLabel + Tr("Report", kReportDirectInput));
         Draw(3, m_nLine + k, node.m_strArch);
         Draw(4, m_nLine + k, node.m_strName);
         m_nLine += 2 * k;

@@ -6,6 +6,8 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 
+#include "lang/ShownText.h"
+
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
@@ -49,7 +51,7 @@ ReportPageMetrics PainterReportCanvas::PageMetrics() const {
 }
 
 bool PainterReportCanvas::StartJob(const std::string& jobName) {
-    NameJob(QString::fromLatin1(jobName));
+    NameJob(ShownText(jobName));
     m_nPagesStarted = 0;
     return m_painter.begin(&m_device);
 }
@@ -89,5 +91,5 @@ void PainterReportCanvas::StartPage() {
 }
 
 void PainterReportCanvas::DrawText(int x, int y, const std::string& text) {
-    m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()), QString::fromLatin1(text));
+    m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()), ShownText(text));
 }

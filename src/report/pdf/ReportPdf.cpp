@@ -3,7 +3,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "lang/ShownText.h"
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "report/PrintReport.h"
 #include "report/ReportMessages.h"
 #include "report/pdf/PainterReportCanvas.h"
@@ -20,7 +22,8 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
     QSaveFile file(QString::fromLocal8Bit(path.c_str()));
     if (!file.open(QIODevice::WriteOnly)) {
         error =
-            StrFormat(kReportPdfFailed, path.c_str(), file.errorString().toLocal8Bit().constData());
+            StrFormat(Tr("Report", kReportPdfFailed), path.c_str(),
+                      file.errorString().toUtf8().constData());
         return false;
     }
     ReportResult result;
@@ -29,7 +32,7 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
         writer.setResolution(kPdfResolution);
         writer.setPageSize(paper);
         writer.setCreator(QString::fromLatin1(kReportPdfCreator));
-        writer.setTitle(QString::fromLocal8Bit(ReportHeading(doc).c_str()));
+        writer.setTitle(ShownText(ReportHeading(doc)));
         PainterReportCanvas canvas(writer);
         ReportOptions options;
         options.m_time = time;
@@ -38,13 +41,16 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
     if (result != ReportResult::Printed) {
         file.cancelWriting();
         error =
-            StrFormat(kReportPdfFailed, path.c_str(),
-                      result == ReportResult::FontFailed ? kReportPdfNoFont : kReportPdfNoStart);
+            StrFormat(Tr("Report", kReportPdfFailed), path.c_str(),
+                      Tr("Report", result == ReportResult::FontFailed ? kReportPdfNoFont
+                                                                     : kReportPdfNoStart)
+                          .c_str());
         return false;
     }
     if (!file.commit()) {
         error =
-            StrFormat(kReportPdfFailed, path.c_str(), file.errorString().toLocal8Bit().constData());
+            StrFormat(Tr("Report", kReportPdfFailed), path.c_str(),
+                      file.errorString().toUtf8().constData());
         return false;
     }
     return true;

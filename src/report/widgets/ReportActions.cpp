@@ -1,6 +1,7 @@
 #include "report/widgets/ReportActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QWidget>
@@ -11,10 +12,13 @@
 
 namespace {
 
-// An action from a menu text ("&Print\tCtrl+P") and a prompt ("status\ntooltip").
+// An action from a menu text ("&Print\tCtrl+P") and a prompt ("status\ntooltip"),
+// in the person's language.
 QAction* MakeAction(QObject* owner, const char* menu, const char* prompt) {
-    const QStringList menuParts = QString::fromLatin1(menu).split(QLatin1Char('\t'));
-    const QStringList promptParts = QString::fromLatin1(prompt).split(QLatin1Char('\n'));
+    const QStringList menuParts =
+        QCoreApplication::translate("Report", menu).split(QLatin1Char('\t'));
+    const QStringList promptParts =
+        QCoreApplication::translate("Report", prompt).split(QLatin1Char('\n'));
     auto* action = new QAction(menuParts.front(), owner);
     if (menuParts.size() > 1) action->setShortcut(QKeySequence::fromString(menuParts.back()));
     action->setStatusTip(promptParts.front());

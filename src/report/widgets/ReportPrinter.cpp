@@ -5,6 +5,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "model/Translate.h"
 #include "report/ReportMessages.h"
 #include "report/pdf/ReportPdf.h"
 #include "report/widgets/PrinterReportCanvas.h"
@@ -53,7 +54,7 @@ void ReportPrinter::ExportPdf(const CZRTProDoc& doc) {
         m_prompter.Message(error, PromptButtons::Ok, PromptIcon::Error);
         return;
     }
-    m_prompter.SetStatusText(kReportPdfSaved + path);
+    m_prompter.SetStatusText(Tr("Report", kReportPdfSaved) + path);
 }
 
 std::string ReportPrinter::ProposedPdfPath(const CZRTProDoc& doc) {

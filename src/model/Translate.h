@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// The program's texts in the person's language. The core's texts stay English
+// in its *Messages.h headers, each marked there for translation:
+//   inline constexpr const char* kReportSystem = ZRT_TRANSLATE_NOOP("Report", "System:");
+// lupdate reads the mark as QT_TRANSLATE_NOOP (translations/CMakeLists.txt),
+// and the code that shows or formats the text translates it first:
+//   StrFormat(Tr("Report", kReportFooter), page)
+// A text people do not read as words (a font's name, a date format's bytes
+// for a file) is marked ZRT_UNTRANSLATED so that scripts/check-texts knows it
+// was left English on purpose.
+#define ZRT_TRANSLATE_NOOP(context, text) text
+#define ZRT_UNTRANSLATED(text) text
+
+// Gives the text of `source` in the person's language as UTF-8, or an empty
+// string when it has none.
+using TextTranslator = std::function<std::string(const char* context, const char* source)>;
+
+// Set once at start, before any other thread runs, by the window and the
+// command-line tool (lang/ProgramLanguage); nothing set or an empty function
+// leaves every text English.
+void SetTextTranslator(TextTranslator translator);
+
+// `source` in the person's language (UTF-8), else `source` itself. A
+// translation whose printf directives differ from the source's (a "%s" where
+// the source has "%d", one too many) is not used: formatted with the source's
+// arguments it would read past them.
+std::string Tr(const char* context, const char* source);
+
+// Whether `a` and `b` hold the same printf directives in the same order
+// ("%%" counts as none).
+bool SameFormatDirectives(const std::string& a, const std::string& b);
