@@ -72,8 +72,8 @@ QStringList ProgramLanguage::Folders(const QString& programDir) {
     // ZRT_DATADIR_FROM_BINDIR is the data folder seen from the installed
     // program's folder ("../share" for the usual prefixes), set by the build.
     return {dir.filePath(QStringLiteral("translations")),
-            QDir::cleanPath(
-                dir.filePath(QStringLiteral(ZRT_DATADIR_FROM_BINDIR "/nexil-zrtpro/translations")))};
+            QDir::cleanPath(dir.filePath(
+                QStringLiteral(ZRT_DATADIR_FROM_BINDIR "/nexil-zrtpro/translations")))};
 }
 
 void ProgramLanguage::InstallInApplication() {

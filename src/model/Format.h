@@ -14,12 +14,6 @@ std::string StrFormat(const char* format, Args... args) {
     return out;
 }
 
-// The same with a template held in a string, as Tr() gives it.
-template <typename... Args>
-std::string StrFormat(const std::string& format, Args... args) {
-    return StrFormat(format.c_str(), args...);
-}
-
 // Replaces "%1" in a framework-style template.
 inline std::string ReplaceArg1(std::string text, const std::string& value) {
     const auto at = text.find("%1");

@@ -21,8 +21,18 @@ std::string Directives(const std::string& format) {
             ++i;
             continue;
         }
+        // Flags, width, precision, length, conversion.
         size_t end = i + 1;
-        while (end < format.size() && std::strchr("-+ #0123456789.*hljztL", format[end])) ++end;
+        const auto skip = [&](const char* set) {
+            while (end < format.size() && std::strchr(set, format[end])) ++end;
+        };
+        skip("-+ #0");
+        skip("0123456789*");
+        if (end < format.size() && format[end] == '.') {
+            ++end;
+            skip("0123456789*");
+        }
+        skip("hljztL");
         if (end < format.size() && std::isalpha(static_cast<unsigned char>(format[end]))) ++end;
         out += format.substr(i, end - i);
         out += '\n';

@@ -8,7 +8,7 @@
 //   inline constexpr const char* kReportSystem = ZRT_TRANSLATE_NOOP("Report", "System:");
 // lupdate reads the mark as QT_TRANSLATE_NOOP (translations/CMakeLists.txt),
 // and the code that shows or formats the text translates it first:
-//   StrFormat(Tr("Report", kReportFooter), page)
+//   StrFormat(Tr("Report", kReportFooter).c_str(), page)
 // A text people do not read as words (a font's name, a date format's bytes
 // for a file) is marked ZRT_UNTRANSLATED so that scripts/check-texts knows it
 // was left English on purpose.

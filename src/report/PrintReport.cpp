@@ -11,22 +11,22 @@
 namespace {
 
 std::string FormatDateTime(const std::tm& time) {
-    const std::string format = Tr("Report", kReportDateFormat);
     std::array<char, 64> text{};
-    const size_t n = std::strftime(text.data(), text.size(), format.c_str(), &time);
+    const size_t n = std::strftime(text.data(), text.size(), kReportDateFormat, &time);
     return std::string(text.data(), n);
 }
 
 }  // namespace
 
 std::string ReportTitle(const CZRTProDoc& doc) {
-    std::string title = doc.GetPathName().empty() ? Tr("Report", kReportUnsavedFile) : doc.GetPathName();
+    std::string title =
+        doc.GetPathName().empty() ? Tr("Report", kReportUnsavedFile) : doc.GetPathName();
     if (doc.IsModified()) title += kReportModifiedMark;
     return title;
 }
 
 std::string ReportHeading(const CZRTProDoc& doc) {
-    return StrFormat(Tr("Report", kReportHeader), ReportTitle(doc).c_str());
+    return StrFormat(Tr("Report", kReportHeader).c_str(), ReportTitle(doc).c_str());
 }
 
 std::tm CurrentLocalTime() {
@@ -42,8 +42,9 @@ ReportResult PrintReport(const CZRTProDoc& doc, ReportCanvas& canvas, Prompter& 
     const ReportPageMetrics page = canvas.PageMetrics();
     if (!canvas.StartJob(Tr("Report", kReportJobName))) return ReportResult::JobNotStarted;
     if (!canvas.SelectFont(kReportFontFace, kReportFontPoints)) {
-        prompter.Message(StrFormat(Tr("Report", kReportFontFailed), kReportFontFace), PromptButtons::Ok,
-                         PromptIcon::Error, Tr("Report", kReportFontFailedCaption));
+        prompter.Message(StrFormat(Tr("Report", kReportFontFailed).c_str(), kReportFontFace),
+                         PromptButtons::Ok, PromptIcon::Error,
+                         Tr("Report", kReportFontFailedCaption));
         canvas.AbortJob();
         return ReportResult::FontFailed;
     }

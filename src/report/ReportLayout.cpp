@@ -60,7 +60,7 @@ void ReportLayout::LayOutPage() {
     if (Drawn()) m_canvas.StartPage();
     const int k = m_geometry.m_nPitch;
     m_nLine = m_geometry.m_nTop;
-    Draw(0, m_nLine, StrFormat(Tr("Report", kReportHeader), m_strTitle.c_str()));
+    Draw(0, m_nLine, StrFormat(Tr("Report", kReportHeader).c_str(), m_strTitle.c_str()));
     Draw(0, m_nLine + k, m_strDateTime);
     m_nLine += 2 * k;
     m_nFirstLine = m_nLine;
@@ -70,7 +70,8 @@ void ReportLayout::LayOutPage() {
 
     DrawAt(
         m_geometry.m_nWidth / 2 + m_geometry.m_nLeft - kFooterIndentChars * m_geometry.m_nCharWidth,
-        m_geometry.BottomLimit() - m_geometry.m_nCharHeight, StrFormat(Tr("Report", kReportFooter), m_nPage));
+        m_geometry.BottomLimit() - m_geometry.m_nCharHeight,
+        StrFormat(Tr("Report", kReportFooter).c_str(), m_nPage));
     if (Drawn()) m_canvas.EndPage();
     ++m_nPage;
 }
@@ -97,9 +98,9 @@ void ReportLayout::PrintSystem() {
     const int k = m_geometry.m_nPitch;
     Draw(0, m_nLine + 2 * k, Tr("Report", kReportSystem));
     Draw(1, m_nLine + 4 * k,
-         StrFormat(Tr("Report", kReportLargeUnit),
+         StrFormat(Tr("Report", kReportLargeUnit).c_str(),
                    Tr("Report", m_doc.m_nPortCount > 4 ? kReportYes : kReportNo).c_str()));
-    Draw(1, m_nLine + 5 * k, StrFormat(Tr("Report", kReportCiuCount), m_doc.m_nCiuCount));
+    Draw(1, m_nLine + 5 * k, StrFormat(Tr("Report", kReportCiuCount).c_str(), m_doc.m_nCiuCount));
     m_nLine += 6 * k;
     m_section = Section::Settings;
 }
@@ -112,7 +113,8 @@ void ReportLayout::PrintSettings() {
     const int outs = std::clamp(m_doc.m_nPortCount / 2, 0, kMaxVideoOuts);
     m_nLine += 4 * k;
     for (int n = 1; n <= outs; ++n) {
-        Draw(1, m_nLine, StrFormat(Tr("Report", kReportVideoOut), n, m_doc.m_adminArch[n - 1]));
+        Draw(1, m_nLine,
+             StrFormat(Tr("Report", kReportVideoOut).c_str(), n, m_doc.m_adminArch[n - 1]));
         m_nLine += k;
     }
     m_section = Section::IdleLoop;
@@ -122,7 +124,8 @@ bool ReportLayout::PrintIdleLoopStep(bool mustFit) {
     const int k = m_geometry.m_nPitch;
     if (!m_bIdleHeaded) {
         Draw(0, m_nLine + k, Tr("Report", kReportIdleLoop));
-        Draw(1, m_nLine + 3 * k, StrFormat(Tr("Report", kReportIdleDelay), m_doc.m_nIdleDelay));
+        Draw(1, m_nLine + 3 * k,
+             StrFormat(Tr("Report", kReportIdleDelay).c_str(), m_doc.m_nIdleDelay));
         Draw(1, m_nLine + 4 * k, Tr("Report", kReportArchNumbers));
         m_nLine += 5 * k;
         m_bIdleHeaded = true;

@@ -22,10 +22,10 @@ inline constexpr const char* kReportHeader =
 //: Stands for the file's path in the heading when the configuration was never saved.
 inline constexpr const char* kReportUnsavedFile = ZRT_TRANSLATE_NOOP("Report", "Unsaved file");
 inline constexpr const char* kReportModifiedMark = ZRT_UNTRANSLATED("*");
-//: Date and time under the heading, as strftime(3) writes them (%d day, %m month,
-//: %y year, %H:%M:%S time).
-inline constexpr const char* kReportDateFormat =
-    ZRT_TRANSLATE_NOOP("Report", "%m/%d/%y %H:%M:%S");
+// Date and time under the heading, as strftime(3) writes them. Left as it is
+// until a translated strftime format can be checked (Tr() keeps printf
+// directives in order, a date format reorders them).
+inline constexpr const char* kReportDateFormat = ZRT_UNTRANSLATED("%m/%d/%y %H:%M:%S");
 //: Foot of every page; %d is the page number.
 inline constexpr const char* kReportFooter = ZRT_TRANSLATE_NOOP("Report", "Page %d");
 
@@ -80,7 +80,8 @@ inline constexpr const char* kReportPdfCreator = ZRT_UNTRANSLATED("NEXIL Program
 //: or the system's).
 inline constexpr const char* kReportPdfFailed =
     ZRT_TRANSLATE_NOOP("Report", "Cannot write the report to %s: %s");
-inline constexpr const char* kReportPdfNoFont = ZRT_TRANSLATE_NOOP("Report", "no font is installed");
+inline constexpr const char* kReportPdfNoFont =
+    ZRT_TRANSLATE_NOOP("Report", "no font is installed");
 inline constexpr const char* kReportPdfNoStart =
     ZRT_TRANSLATE_NOOP("Report", "the PDF could not be started");
 //: Status bar text, followed by the PDF file's path.
@@ -96,8 +97,8 @@ inline constexpr const char* kReportPrintPrompt =
 //: Menu command. "&" marks the letter underlined.
 inline constexpr const char* kReportPreviewMenu = ZRT_TRANSLATE_NOOP("Report", "Print Pre&view...");
 //: Status bar text, then after the line break the tooltip.
-inline constexpr const char* kReportPreviewPrompt = ZRT_TRANSLATE_NOOP(
-    "Report", "Show the configuration report as it will print.\nPrint Preview");
+inline constexpr const char* kReportPreviewPrompt =
+    ZRT_TRANSLATE_NOOP("Report", "Show the configuration report as it will print.\nPrint Preview");
 //: Menu command. "&" marks the letter underlined.
 inline constexpr const char* kReportExportMenu =
     ZRT_TRANSLATE_NOOP("Report", "Export Report as P&DF...");

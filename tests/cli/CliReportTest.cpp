@@ -24,6 +24,11 @@ protected:
     }
 };
 
+// zrtpro-cli with the environment settings `env` in front ("LANGUAGE=de ").
+ProgramRun CliIn(const std::string& env, const std::string& args) {
+    return RunProgram(env + ZRTPRO_CLI + " " + args);
+}
+
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -78,4 +83,54 @@ TEST_F(CliReportTest, UsageErrors) {
          std::vector<std::string>{"report " + zrt, "report -o x.pdf", "report " + zrt + " -o",
                                   "report " + zrt + " -o x.pdf --paper B5"})
         EXPECT_EQ(Cli(args).m_nStatus, 2) << args;
+}
+
+// The report in the person's language, chosen as Qt reads LANGUAGE, LC_ALL,
+// LC_MESSAGES and LANG; English, C and a language without a translation keep
+// the English texts exactly.
+TEST_F(CliReportTest, ReportInTheSystemsLanguage) {
+    const std::string zrt = SaveEightPorts();
+    const std::string pdf = m_dir.PathOf("plant.pdf");
+    const std::string clean = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG ";
+    const std::vector<const char*> german = {"NEXIL-Programmdaten f\xC3\xBCr: ",
+                                             "Seite 1",
+                                             "M-7700X eingebaut?: Ja",
+                                             "Anzahl der EM-4500-Kamera-Schnittstelleneinheiten: 2",
+                                             "Einstellungen:",
+                                             "Vorrang, h\xC3\xB6\x63hster zuerst: PC, Telefon",
+                                             "Videoausgang 1: 501",
+                                             "Ruheschleife:",
+                                             "Verweildauer: 3 Sekunden",
+                                             "Arch Numbers:"};
+    for (const char* env :
+         {"LANGUAGE=de", "LANG=de_DE.UTF-8", "LC_ALL=de_AT.UTF-8", "LANG=C LANGUAGE=de_CH:en"}) {
+        ASSERT_EQ(CliIn(clean + env + " ", "report " + zrt + " -o " + pdf).m_nStatus, 0) << env;
+        const auto pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), 2u) << env;
+        for (const char* part : german) EXPECT_TRUE(Contains(pages[0], part)) << env << part;
+        EXPECT_TRUE(Contains(pages[1], "Input 2 Fortsetzung,")) << pages[1];
+        EXPECT_TRUE(Contains(pages[1], "Input 8, direkt:")) << pages[1];
+        EXPECT_FALSE(Contains(pages[0], "Settings:")) << pages[0];
+    }
+    for (const char* env : {"LANGUAGE=en", "LC_ALL=C", "LANGUAGE=fr", "LANGUAGE=en:de", ""}) {
+        ASSERT_EQ(CliIn(clean + env + " ", "report " + zrt + " -o " + pdf).m_nStatus, 0) << env;
+        const auto pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), 2u) << env;
+        for (const char* part : {"NEXIL Program Data For: ", "Page 1", "Settings:",
+                                 "Priority, highest first: PC,Phone", "Video Out 1: 501"})
+            EXPECT_TRUE(Contains(pages[0], part)) << env << part;
+    }
+
+    const ProgramRun failed =
+        CliIn(clean + "LANGUAGE=de ", "report " + zrt + " -o " + m_dir.PathOf("none/p.pdf"));
+    EXPECT_EQ(failed.m_nStatus, 1);
+    EXPECT_TRUE(
+        Contains(failed.m_strErr, "Der Bericht kann nicht nach " + m_dir.PathOf("none/p.pdf")))
+        << failed.m_strErr;
+
+    // The pseudo-language: longer texts between brackets, with accents.
+    ASSERT_EQ(CliIn(clean + "LANGUAGE=en_XA ", "report " + zrt + " -o " + pdf).m_nStatus, 0);
+    EXPECT_TRUE(Contains(PdfPages(pdf)[0],
+                         "[\xC5\xA0\xC3\xA9\xC5\xA3\xC5\xA3\xC3\xAD\xC3\xB1\xC4\x9D\xC5\xA1:"))
+        << PdfPages(pdf)[0];
 }

@@ -21,9 +21,8 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
                     const std::tm& time, Prompter& prompter, std::string& error) {
     QSaveFile file(QString::fromLocal8Bit(path.c_str()));
     if (!file.open(QIODevice::WriteOnly)) {
-        error =
-            StrFormat(Tr("Report", kReportPdfFailed), path.c_str(),
-                      file.errorString().toUtf8().constData());
+        error = StrFormat(Tr("Report", kReportPdfFailed).c_str(), path.c_str(),
+                          file.errorString().toUtf8().constData());
         return false;
     }
     ReportResult result;
@@ -40,17 +39,15 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
     }
     if (result != ReportResult::Printed) {
         file.cancelWriting();
-        error =
-            StrFormat(Tr("Report", kReportPdfFailed), path.c_str(),
-                      Tr("Report", result == ReportResult::FontFailed ? kReportPdfNoFont
-                                                                     : kReportPdfNoStart)
-                          .c_str());
+        error = StrFormat(
+            Tr("Report", kReportPdfFailed).c_str(), path.c_str(),
+            Tr("Report", result == ReportResult::FontFailed ? kReportPdfNoFont : kReportPdfNoStart)
+                .c_str());
         return false;
     }
     if (!file.commit()) {
-        error =
-            StrFormat(Tr("Report", kReportPdfFailed), path.c_str(),
-                      file.errorString().toUtf8().constData());
+        error = StrFormat(Tr("Report", kReportPdfFailed).c_str(), path.c_str(),
+                          file.errorString().toUtf8().constData());
         return false;
     }
     return true;

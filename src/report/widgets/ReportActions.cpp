@@ -12,13 +12,10 @@
 
 namespace {
 
-// An action from a menu text ("&Print\tCtrl+P") and a prompt ("status\ntooltip"),
-// in the person's language.
-QAction* MakeAction(QObject* owner, const char* menu, const char* prompt) {
-    const QStringList menuParts =
-        QCoreApplication::translate("Report", menu).split(QLatin1Char('\t'));
-    const QStringList promptParts =
-        QCoreApplication::translate("Report", prompt).split(QLatin1Char('\n'));
+// An action from a menu text ("&Print\tCtrl+P") and a prompt ("status\ntooltip").
+QAction* MakeAction(QObject* owner, const QString& menu, const QString& prompt) {
+    const QStringList menuParts = menu.split(QLatin1Char('\t'));
+    const QStringList promptParts = prompt.split(QLatin1Char('\n'));
     auto* action = new QAction(menuParts.front(), owner);
     if (menuParts.size() > 1) action->setShortcut(QKeySequence::fromString(menuParts.back()));
     action->setStatusTip(promptParts.front());
@@ -32,9 +29,12 @@ ReportActions::ReportActions(QWidget* window, const CZRTProDoc& doc, Prompter& p
     : QObject(window),
       m_doc(doc),
       m_printer(window, prompter),
-      m_pPrint(MakeAction(this, kReportPrintMenu, kReportPrintPrompt)),
-      m_pPreview(MakeAction(this, kReportPreviewMenu, kReportPreviewPrompt)),
-      m_pExport(MakeAction(this, kReportExportMenu, kReportExportPrompt)) {
+      m_pPrint(MakeAction(this, QCoreApplication::translate("Report", kReportPrintMenu),
+                          QCoreApplication::translate("Report", kReportPrintPrompt))),
+      m_pPreview(MakeAction(this, QCoreApplication::translate("Report", kReportPreviewMenu),
+                            QCoreApplication::translate("Report", kReportPreviewPrompt))),
+      m_pExport(MakeAction(this, QCoreApplication::translate("Report", kReportExportMenu),
+                           QCoreApplication::translate("Report", kReportExportPrompt))) {
     m_pPrint->setData(static_cast<int>(kCmdPrint));
     m_pPrint->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     m_pPreview->setIcon(QIcon::fromTheme(QStringLiteral("document-print-preview")));
