@@ -1,0 +1,70 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/AppFixture.h"
+#include "lang/ProgramLanguage.h"
+#include "support/CutTexts.h"
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+}  // namespace
+
+// Every page of the window shows its texts whole, in English and in the
+// pseudo-language (every translated text 40 % longer, with accents).
+TEST_F(AppTest, NoPageCutsItsTexts) {
+    for (const char* language : {"en", "en-XA", "de"}) {
+        ProgramLanguage speaks({language}, {ZRT_TRANSLATIONS_DIR});
+        speaks.InstallInApplication();
+        CMainFrame& frame = NewFrame();
+        for (PageKind kind : {PageKind::testview, PageKind::CSettingsForm, PageKind::CIdleLoopForm,
+                              PageKind::CZRTForm, PageKind::CInfoForm, PageKind::CUnusedArchForm,
+                              PageKind::CStatusForm}) {
+            frame.ShowPage(kind, nullptr);
+            QTest::qWait(20);
+            EXPECT_EQ(Joined(CutTexts(frame)), "")
+                << language << " page " << static_cast<int>(kind);
+        }
+        m_frames.clear();
+    }
+}
+
+// The walk finds what a person would see cut, and only that.
+TEST(CutTextsTest, FindsTextsWiderThanTheirWidgets) {
+    QWidget window;
+    window.resize(600, 400);
+    const QString longText = QStringLiteral("Number of EM-4500 Video Camera Interface Units: 2");
+    auto* cut = new QLabel(longText, &window);
+    cut->setGeometry(0, 0, 60, 20);
+    auto* whole = new QLabel(QStringLiteral("System:"), &window);
+    whole->setGeometry(0, 30, 200, 20);
+    auto* wrapped = new QLabel(longText, &window);
+    wrapped->setWordWrap(true);
+    wrapped->setGeometry(0, 60, 150, wrapped->heightForWidth(150));
+    auto* tooLow = new QLabel(longText + QStringLiteral(" ") + longText, &window);
+    tooLow->setWordWrap(true);
+    tooLow->setGeometry(0, 150, 150, 20);
+    auto* narrowButton = new QPushButton(QStringLiteral("Export Report as P&DF..."), &window);
+    narrowButton->setGeometry(0, 200, 50, 30);
+    auto* check = new QCheckBox(QStringLiteral("M-7700X Installed?"), &window);
+    check->setGeometry(0, 240, 40, 20);
+    auto* hidden = new QLabel(longText, &window);
+    hidden->setGeometry(0, 280, 10, 20);
+    hidden->hide();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    const std::vector<std::string> found = CutTexts(window);
+    const std::string all = Joined(found);
+    ASSERT_EQ(found.size(), 4u) << all;
+    EXPECT_EQ(found[0].rfind("QLabel 'Number of", 0), 0u) << all;
+    EXPECT_NE(all.find("has 20"), std::string::npos) << all;  // the wrapped label too low
+    EXPECT_NE(all.find("QPushButton 'Export Report as PDF...'"), std::string::npos) << all;
+    EXPECT_NE(all.find("QCheckBox 'M-7700X Installed?'"), std::string::npos) << all;
+}
