@@ -2,9 +2,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/AboutDlg.h"
 #include "app/AppFixture.h"
+#include "import/widgets/CUnitModelDlg.h"
 #include "lang/ProgramLanguage.h"
 #include "support/CutTexts.h"
+#include "unit/widgets/PasswordDlg.h"
 
 namespace {
 
@@ -31,6 +34,28 @@ TEST_F(AppTest, NoPageCutsItsTexts) {
             EXPECT_EQ(Joined(CutTexts(frame)), "")
                 << language << " page " << static_cast<int>(kind);
         }
+        m_frames.clear();
+    }
+}
+
+// The dialogs at the size they open with show their texts whole.
+TEST_F(AppTest, NoDialogCutsItsTexts) {
+    for (const char* language : {"en", "en-XA", "de"}) {
+        ProgramLanguage speaks({language}, {ZRT_TRANSLATIONS_DIR});
+        speaks.InstallInApplication();
+        CMainFrame& frame = NewFrame();
+        std::vector<std::unique_ptr<QDialog>> dialogs;
+        dialogs.push_back(std::make_unique<AboutDlg>(&frame));
+        dialogs.push_back(std::make_unique<CUnitModelDlg>(frame.Prompter(), true, &frame));
+        dialogs.push_back(std::make_unique<PasswordDlg>(&frame));
+        for (const auto& dialog : dialogs) {
+            dialog->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+            EXPECT_EQ(Joined(CutTexts(*dialog)), "")
+                << language << " " << dialog->metaObject()->className();
+            dialog->hide();
+        }
+        dialogs.clear();
         m_frames.clear();
     }
 }
