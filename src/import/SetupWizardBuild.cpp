@@ -81,11 +81,11 @@ int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFile
             dialDigits = 2;
             break;
         case PagingFileKind::Lunetta:
-            readPath = LunettaFolderOf(a.m_strPagingFile) + "TDX_FILE.DAT";
+            readPath = LunettaFolderOf(a.m_strPagingFile) + kLunettaStationList;
             // A folder without its station list is no Lunetta export: the
             // caller's one message says so, before the reader adds its own.
             if (!ReadFilePrefix(
-                    FindIgnoringCase(LunettaFolderOf(a.m_strPagingFile), "TDX_FILE.DAT"), 1))
+                    FindIgnoringCase(LunettaFolderOf(a.m_strPagingFile), kLunettaStationList), 1))
                 return 1;
             importer = std::make_unique<CLunettaImporter>(ctx.m_prompter);
             break;

@@ -64,3 +64,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     std::filesystem::remove(temp, ec);
     return fail(error);
 }
+
+std::string FullPath(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    return ec ? path : full.lexically_normal().string();
+}

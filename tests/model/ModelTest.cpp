@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/MemoryProfile.h"
+#include "model/ShownText.h"
 #include "model/WindowPlacement.h"
 #include "support/Configs.h"
 
@@ -99,4 +100,19 @@ TEST(WindowPlacement, KeptBetweenRunsAndIgnoredOffEveryScreen) {
 
     profile.SetInt(kSectionUserData, "WindowWidth", -5);
     EXPECT_FALSE(LoadPlacement(profile));
+}
+
+TEST(ShownText, PathsStayAsTypedAndLatin1NamesBecomeTheirLetters) {
+    const struct {
+        std::string bytes, shown;
+    } cases[] = {
+        {"Z\xFCrich", "Z\u00fcrich"},                            // a Latin-1 name
+        {"/home/Sch\u00fcle/a.zrt", "/home/Sch\u00fcle/a.zrt"},  // a UTF-8 path
+        {"Save /Sch\u00fcle/b.zrt? Caf\xE9", "Save /Sch\u00fcle/b.zrt? Caf\u00e9"},  // both
+        {"end \xC3", "end \u00c3"},              // a cut sequence
+        {"\xED\xA0\x80", "\u00ed\u00a0\u0080"},  // no UTF-8 surrogates
+        {"", ""},
+        {"plain", "plain"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TextAsUtf8(c.bytes), c.shown) << c.bytes;
 }

@@ -6,6 +6,8 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 
+#include "model/ShownText.h"
+
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
@@ -89,5 +91,7 @@ void PainterReportCanvas::StartPage() {
 }
 
 void PainterReportCanvas::DrawText(int x, int y, const std::string& text) {
-    m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()), QString::fromLatin1(text));
+    // The heading's path is the system's UTF-8, the names are Latin-1.
+    m_painter.drawText(QPoint(x, y + m_painter.fontMetrics().ascent()),
+                       QString::fromUtf8(TextAsUtf8(text)));
 }

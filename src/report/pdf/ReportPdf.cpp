@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "model/Format.h"
+#include "model/ShownText.h"
 #include "report/PrintReport.h"
 #include "report/ReportMessages.h"
 #include "report/pdf/PainterReportCanvas.h"
@@ -29,7 +30,7 @@ bool WriteReportPdf(const CZRTProDoc& doc, const std::string& path, const QPageS
         writer.setResolution(kPdfResolution);
         writer.setPageSize(paper);
         writer.setCreator(QString::fromLatin1(kReportPdfCreator));
-        writer.setTitle(QString::fromLocal8Bit(ReportHeading(doc).c_str()));
+        writer.setTitle(QString::fromUtf8(TextAsUtf8(ReportHeading(doc))));
         PainterReportCanvas canvas(writer);
         ReportOptions options;
         options.m_time = time;

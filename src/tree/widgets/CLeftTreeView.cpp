@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
+#include "model/ShownText.h"
 #include "tree/widgets/TreePictures.h"
 #include "window/FocusedSelection.h"
 
@@ -12,6 +13,15 @@ namespace {
 
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kStateRole = Qt::UserRole + 2;
+constexpr int kBytesRole = Qt::UserRole + 3;  // the text as the core gave it
+
+// The root shows the document's title, a file name as the system gives it
+// (UTF-8); every other item shows Latin-1 names and Arch Numbers.
+void ShowText(QTreeWidgetItem* item, const std::string& text) {
+    item->setData(0, kBytesRole, QByteArray::fromStdString(text));
+    item->setText(0,
+                  item->parent() ? QString::fromLatin1(text) : QString::fromUtf8(TextAsUtf8(text)));
+}
 constexpr int kItemHeight = 18;
 
 class RowHeightDelegate : public QStyledItemDelegate {
@@ -55,7 +65,7 @@ QTreeWidgetItem* CLeftTreeView::ToWidgetItem(TreeItem item) {
 
 TreeItem CLeftTreeView::InsertItem(TreeItem parent, const std::string& text) {
     auto* item = parent ? new QTreeWidgetItem(ToWidgetItem(parent)) : new QTreeWidgetItem(this);
-    item->setText(0, QString::fromLatin1(text));
+    ShowText(item, text);
     item->setData(0, kImageRole, kImageDefault);
     item->setData(0, kStateRole, kStateNone);
     Redraw(item);
@@ -65,11 +75,11 @@ TreeItem CLeftTreeView::InsertItem(TreeItem parent, const std::string& text) {
 void CLeftTreeView::DeleteAllItems() { clear(); }
 
 void CLeftTreeView::SetItemText(TreeItem item, const std::string& text) {
-    ToWidgetItem(item)->setText(0, QString::fromLatin1(text));
+    ShowText(ToWidgetItem(item), text);
 }
 
 std::string CLeftTreeView::ItemText(TreeItem item) const {
-    return ToWidgetItem(item)->text(0).toLatin1().toStdString();
+    return ToWidgetItem(item)->data(0, kBytesRole).toByteArray().toStdString();
 }
 
 void CLeftTreeView::SetItemImage(TreeItem item, int image) {
