@@ -100,7 +100,7 @@ int RunImport(const CliArgs& args) {
     if (kind->second == PagingFileKind::Lunetta) {
         const std::string folder = LunettaFolderOf(entries.m_strPagingFile);
         if (!ReadFilePrefix(FindIgnoringCase(folder, kLunettaStationList), 1)) {
-            cli.m_prompter.Message(StrFormat(ImportMessages::kUnableToOpenFile,
+            ctx.m_prompter.Message(StrFormat(ImportMessages::kUnableToOpenFile,
                                              (folder + kLunettaStationList).c_str()));
             return kExitFailed;
         }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QMessageBox>
 
 #include "AppFixture.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "support/ModalAnswers.h"
 
