@@ -22,6 +22,7 @@ void ShowText(QTreeWidgetItem* item, const std::string& text) {
     item->setText(0,
                   item->parent() ? QString::fromLatin1(text) : QString::fromUtf8(TextAsUtf8(text)));
 }
+
 constexpr int kItemHeight = 18;
 
 class RowHeightDelegate : public QStyledItemDelegate {
