@@ -232,7 +232,10 @@ private:
         for (int k = 0; k < count; ++k) {
             std::string name;
             for (int c = m_dice.Chance(2) ? 16 : m_dice.Pick(0, 15); c > 0; --c)
-                name += m_dice.Chance(80) ? static_cast<char>('a' + m_dice.Pick(0, 25)) : ' ';
+                name += m_dice.Chance(70)   ? static_cast<char>('a' + m_dice.Pick(0, 25))
+                        : m_dice.Chance(60) ? ' '
+                        : m_dice.Chance(80) ? static_cast<char>(m_dice.Pick(0xC0, 0xFF))
+                                            : '\t';
             const std::string arch = (m_dice.Chance(20) ? " " : "") + m_dice.Arch(1);
             rows.push_back(
                 {J::Byte(static_cast<uint8_t>(m_dice.Chance(10) ? 0 : m_dice.Pick(1, 255))),
