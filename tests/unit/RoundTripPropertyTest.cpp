@@ -166,7 +166,7 @@ private:
             case 1:
                 return BuildQuillon();
             case 2:
-                return m_nSeed % 8 == 2 ? BuildM7700() : BuildWizard();
+                return m_nSeed % 16 == 2 ? BuildM7700() : BuildWizard();
             default:
                 return BuildWizard();
         }
