@@ -119,6 +119,30 @@ void UnitEndpointSeeds(const std::filesystem::path& dir) {
     WriteSeed(dir, "modem", std::string("\x01\x00") + "ATZ\rATE0\rATDT5551234\r" + frames);
 }
 
+// What a serial device server sends: Telnet options and COM port control answers.
+void TelnetComPortSeeds(const std::filesystem::path& dir) {
+    const std::string iac = "\xFF";
+    const auto sub = [&](const std::string& body) {
+        return iac + "\xFA\x2C" + body + iac + "\xF0";
+    };
+    // Everything granted for 9600 baud, 8N1, then the unit's data with a doubled 0xFF.
+    const std::string granted = iac + "\xFB\x00" + iac + "\xFD\x00" + iac + "\xFB\x03" + iac +
+                                "\xFD\x03" + iac + "\xFD\x2C" +
+                                sub(std::string("\x65\x00\x00\x25\x80", 5)) + sub("\x66\x08") +
+                                sub("\x67\x01") + sub("\x68\x01");
+    WriteSeed(dir, "granted",
+              std::string("\x00\x00", 2) + granted + "\x03\x40" + iac + iac + "\x11");
+    WriteSeed(dir, "granted-in-pieces", std::string("\x00\x03", 2) + granted);
+    // Another speed answered, line state notifications, an unknown option, a
+    // command inside a subnegotiation and no-operations among the data.
+    WriteSeed(dir, "refused",
+              std::string("\x00\x00", 2) + iac + "\xFD\x2C" +
+                  sub(std::string("\x65\x00\x00\x4B\x00", 5)) + sub("\x6A\x60") + iac + "\xFB\x18" +
+                  iac + "\xFA\x2C\x66" + iac + "\xF1" + "ab" + iac + "\xF1" + "c");
+    WriteSeed(dir, "com-port-refused",
+              std::string("\x01\x00", 2) + iac + "\xFC\x00" + iac + "\xFE\x2C" + iac + "\xFE\x00");
+}
+
 }  // namespace
 
 // Writes one folder of seeds per fuzz target under the folder given.
@@ -135,6 +159,7 @@ int main(int argc, char** argv) {
     StationDatabaseSeeds(root / "fuzz_station_database");
     StationAnswerSeeds(root / "fuzz_station_answer");
     LinkSessionSeeds(root / "fuzz_link_session");
+    TelnetComPortSeeds(root / "fuzz_telnet_com_port");
     UnitEndpointSeeds(root / "fuzz_unit_endpoint");
     return 0;
 }

@@ -55,7 +55,8 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
         line = std::move(tcp);
     } else if (where->m_kind == ConnectionAddress::Kind::Rfc2217) {
         auto server = std::make_unique<Rfc2217Transport>();
-        if (!server->Open(where->m_strHost, where->m_nPort, where->m_nBaud, LP::kTcpConnectMs)) {
+        if (!server->Open(where->m_strHost, where->m_nPort, where->m_nBaud, LP::kTcpConnectMs,
+                          m_waitHook)) {
             m_strProblem = server->Problem();
             if (m_pTrace && !m_strProblem.empty()) m_pTrace->Note(m_strProblem);
             return m_strProblem.empty() ? UnitLink::kNoDialtone : UnitLink::kHardwareUnavailable;
@@ -71,8 +72,8 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
             return UnitLink::kHardwareUnavailable;
         }
         if (where->m_kind == ConnectionAddress::Kind::Modem) {
-            const uint32_t dialled =
-                DialModem(*serial, where->m_strNumber, LP::kModemOkMs, LP::kModemDialMs);
+            const uint32_t dialled = DialModem(*serial, where->m_strNumber, LP::kModemOkMs,
+                                               LP::kModemDialMs, m_waitHook);
             if (dialled != UnitLink::kOk) {
                 serial->HangUp();
                 return dialled;
