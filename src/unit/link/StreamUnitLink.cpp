@@ -151,11 +151,15 @@ uint32_t StreamUnitLink::comm_SendRaw(std::span<const uint8_t> bytes) {
 void StreamUnitLink::CollectRaw() {
     if (!m_rawPort) return;
     uint8_t buffer[1024];
-    for (;;) {
+    // A port that never stops sending ends the collecting too; the newest bytes are kept.
+    for (size_t taken = 0; taken < LinkTransport::kDiscardLimit;) {
         size_t got = 0;
-        if (m_rawPort->Read(buffer, got, 0) != LinkIo::Ok || got == 0) return;
+        if (m_rawPort->Read(buffer, got, 0) != LinkIo::Ok || got == 0) break;
         m_raw.insert(m_raw.end(), buffer, buffer + got);
+        taken += got;
     }
+    if (m_raw.size() > LinkTransport::kDiscardLimit)
+        m_raw.erase(m_raw.begin(), m_raw.end() - LinkTransport::kDiscardLimit);
 }
 
 uint32_t StreamUnitLink::comm_GetRcvCount() {

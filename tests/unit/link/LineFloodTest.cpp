@@ -7,6 +7,7 @@
 #include <chrono>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/LineFloodServer.h"
@@ -188,6 +189,25 @@ TEST(LineFlood, ASerialPortFullOfNoiseEndsByTheClock) {
         EXPECT_LT(outcome.m_longestTurnGap, std::chrono::milliseconds(500));
         EXPECT_LT(outcome.m_nGrowthKb, kMostGrowthKb);  // -1 when not measured
     }
+}
+
+// The modem set-up's raw port: taking what arrived ends, and keeps a bounded tail.
+TEST(LineFlood, TheRawPortKeepsABoundedTailOfANoisyLine) {
+    PtyNoise noise;
+    ASSERT_FALSE(noise.Device().empty());
+    StreamUnitLink link([] { return std::nullopt; }, [] { return std::nullopt; });
+    ASSERT_EQ(link.comm_Connect(noise.Device(), 0, 1), UnitLink::kOk);
+    const uint8_t attention[] = {'A', 'T', '\r'};
+    ASSERT_EQ(link.comm_SendRaw(attention), UnitLink::kOk);
+    for (int i = 0; i < 20; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_LE(link.comm_GetRcvCount(), LinkTransport::kDiscardLimit);
+    }
+    std::span<const uint8_t> received;
+    EXPECT_EQ(link.comm_GetRcvBuff(received), UnitLink::kOk);
+    EXPECT_GT(received.size(), 0u);
+    EXPECT_LE(received.size(), LinkTransport::kDiscardLimit);
+    link.comm_Disconnect();
 }
 
 }  // namespace
