@@ -103,3 +103,14 @@ TEST_F(CliReportTest, UsageErrors) {
                                   "report " + zrt + " -o x.pdf --paper B5"})
         EXPECT_EQ(Cli(args).m_nStatus, 2) << args;
 }
+
+// Where XDG_RUNTIME_DIR is unset (a root shell, ssh, cron) standard error still
+// carries nothing but the command's own messages.
+TEST_F(CliReportTest, NoQtNoticeOnStandardErrorWithoutARuntimeFolder) {
+    const std::string zrt = SaveEightPorts();
+    const ProgramRun run =
+        RunProgram("env -u XDG_RUNTIME_DIR TMPDIR='" + m_dir.Path().string() + "' " + ZRTPRO_CLI +
+                   " report " + zrt + " -o " + m_dir.PathOf("plant.pdf"));
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_strErr, "");
+}
