@@ -60,6 +60,9 @@ public:
     CBaseForm* ShowPage(PageKind kind, TreeItem item) override;
     CBaseForm* CurrentPage() const override { return m_pPage; }
     void RefreshPage() override;
+    // After a change of the configuration the page beside the tree did not
+    // make itself: shows the selected item's page anew, from the model.
+    void FollowModel();
     // Shows the page of the selected tree item again, from the document as it is now.
     void ShowSelectedPage() override;
     QWidget* PageFocusTarget() const override;
@@ -90,6 +93,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -117,6 +121,7 @@ private:
     QLabel* m_pStatusText = nullptr;
     QLabel* m_pModifiedPane = nullptr;
     QTimer* m_pIdleTimer = nullptr;
+    bool m_bFollowPosted = false;
     // The configuration the status text and verify result report on.
     size_t m_nReportedGeneration = 0;
     std::map<int, QAction*> m_actions;
