@@ -153,11 +153,13 @@ void DiffDialog::ShowOutOfDate(const QString& note, const QString& againText) {
     label->setWordWrap(true);
     label->setStyleSheet("font-weight: bold;");
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, label);
+    label->show();
     m_pTable->setEnabled(false);
     auto* buttons = findChild<QDialogButtonBox*>();
     QPushButton* again = buttons->addButton(againText, QDialogButtonBox::ActionRole);
     again->setObjectName("diffCompareAgain");
     connect(again, &QPushButton::clicked, this, &DiffDialog::CompareAgain);
+    again->show();
     again->setDefault(true);
     again->setFocus(Qt::OtherFocusReason);
 }

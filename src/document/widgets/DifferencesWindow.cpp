@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
+#include <QTableWidget>
 
 #include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentWidgetMessages.h"
@@ -58,10 +59,12 @@ void DifferencesWindow::Follow() {
                              QString::fromLatin1(DocumentWidgetMessages::kCompareAgain));
 }
 
+// A table of differences takes the size the user gave one last; the short
+// "No differences." note keeps its own.
 void DifferencesWindow::Place(DiffDialog& dialog) const {
     if (const auto kept = LoadWindowPlace(m_frame.UserProfile(), kPlaceName);
         kept && IsReachable(*kept, Screens())) {
-        dialog.resize(kept->m_nWidth, kept->m_nHeight);
+        if (dialog.Table()->rowCount() > 0) dialog.resize(kept->m_nWidth, kept->m_nHeight);
         dialog.move(kept->m_nX, kept->m_nY);
         return;
     }
@@ -81,8 +84,13 @@ void DifferencesWindow::Place(DiffDialog& dialog) const {
 
 void DifferencesWindow::KeepPlace() const {
     if (!m_pDialog) return;
-    SaveWindowPlace(m_frame.UserProfile(), kPlaceName,
-                    {m_pDialog->x(), m_pDialog->y(), m_pDialog->width(), m_pDialog->height()});
+    ScreenRect place{m_pDialog->x(), m_pDialog->y(), m_pDialog->width(), m_pDialog->height()};
+    const auto kept = LoadWindowPlace(m_frame.UserProfile(), kPlaceName);
+    if (m_pDialog->Table()->rowCount() == 0 && kept) {
+        place.m_nWidth = kept->m_nWidth;
+        place.m_nHeight = kept->m_nHeight;
+    }
+    SaveWindowPlace(m_frame.UserProfile(), kPlaceName, place);
 }
 
 // Selects the tree item of the node `item` names in the open configuration;
