@@ -92,7 +92,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
                 new InputsCsvCommandGroup(*this),
                 new TreeCommandGroup(*this),
                 new PagesCommandGroup(*this),
-                new FindCommandGroup(*this, *m_pFindBar),
+                new FindCommandGroup(*this, [this] { return MakeFindBar(); }),
                 m_pUnits,
                 new ImportCommandGroup(*this),
                 new ReportCommandGroup(*this),
@@ -175,9 +175,8 @@ void CMainFrame::CreateSplitter() {
     auto* treeLayout = new QVBoxLayout(treePane);
     treeLayout->setContentsMargins(0, 0, 0, 0);
     treeLayout->setSpacing(0);
-    m_pFindBar = new FindBar(m_doc, *m_pTree);
-    treeLayout->addWidget(m_pFindBar);
     treeLayout->addWidget(m_pTree);
+    m_pTreeLayout = treeLayout;
     m_pSplitter->addWidget(treePane);
     m_pSplitter->addWidget(Scrolled(new CZRTProView));
     m_pSplitter->setStretchFactor(0, 0);
@@ -185,6 +184,12 @@ void CMainFrame::CreateSplitter() {
     setCentralWidget(m_pSplitter);
     const int width = fontMetrics().horizontalAdvance(AppMessages::kTreeWidthMeasure) + 75;
     m_pTreeSizer = new TreePaneSizer(*m_pSplitter, *m_pTree, m_profile, width);
+}
+
+FindBar* CMainFrame::MakeFindBar() {
+    auto* bar = new FindBar(m_doc, *m_pTree);
+    m_pTreeLayout->insertWidget(0, bar);
+    return bar;
 }
 
 // A page scrolls inside its pane when the window is lower than the page, so

@@ -29,6 +29,7 @@ class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolBar;
+class QVBoxLayout;
 
 // The main window: menu, toolbar, status bar, and the splitter with the tree
 // on the left and the page of the selected node on the right. The commands
@@ -101,6 +102,7 @@ private:
     void CreateActions();
     void CreateStatusBar();
     void CreateSplitter();
+    FindBar* MakeFindBar();
     static QScrollArea* Scrolled(QWidget* page);
     void OnTreeSelection(TreeItem item);
     void FocusNextPane();
@@ -112,7 +114,7 @@ private:
     std::unique_ptr<QtPrompter> m_pPrompter;
     std::unique_ptr<QtProcessRunner> m_pProcesses;
     CLeftTreeView* m_pTree = nullptr;
-    FindBar* m_pFindBar = nullptr;
+    QVBoxLayout* m_pTreeLayout = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;
     TreePaneSizer* m_pTreeSizer = nullptr;
