@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
@@ -91,7 +92,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
                 new InputsCsvCommandGroup(*this),
                 new TreeCommandGroup(*this),
                 new PagesCommandGroup(*this),
-                new FindCommandGroup(*this, *m_pFindBar),
+                new FindCommandGroup(*this, [this] { return MakeFindBar(); }),
                 m_pUnits,
                 new ImportCommandGroup(*this),
                 new ReportCommandGroup(*this),
@@ -102,13 +103,29 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     connect(m_pTree, &CLeftTreeView::ItemSelected, this,
             [this](TreeItem item) { OnTreeSelection(item); });
     connect(m_pTree, &CLeftTreeView::EnterPressed, this, [this] { FocusPage(); });
+    // Whatever changed the configuration, the page beside the tree shows it
+    // as soon as the window next turns, and no input reaches a page that
+    // shows it otherwise.
+    m_state.m_history.m_changed = [this] {
+        if (m_bFollowPosted) return;
+        m_bFollowPosted = true;
+        QMetaObject::invokeMethod(
+            this, [this] { FollowModel(); }, Qt::QueuedConnection);
+    };
+    qApp->installEventFilter(this);
     m_pIdleTimer = new QTimer(this);
-    connect(m_pIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommands);
+    connect(m_pIdleTimer, &QTimer::timeout, this, [this] {
+        FollowModel();
+        UpdateCommands();
+    });
     m_pIdleTimer->start(kIdleRefreshMs);
     UpdateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    m_state.m_history.m_changed = nullptr;
+}
 
 DocumentContext CMainFrame::DocContext() {
     return {m_doc,    *m_pTree,           *m_pPrompter,
@@ -158,9 +175,8 @@ void CMainFrame::CreateSplitter() {
     auto* treeLayout = new QVBoxLayout(treePane);
     treeLayout->setContentsMargins(0, 0, 0, 0);
     treeLayout->setSpacing(0);
-    m_pFindBar = new FindBar(m_doc, *m_pTree);
-    treeLayout->addWidget(m_pFindBar);
     treeLayout->addWidget(m_pTree);
+    m_pTreeLayout = treeLayout;
     m_pSplitter->addWidget(treePane);
     m_pSplitter->addWidget(Scrolled(new CZRTProView));
     m_pSplitter->setStretchFactor(0, 0);
@@ -168,6 +184,12 @@ void CMainFrame::CreateSplitter() {
     setCentralWidget(m_pSplitter);
     const int width = fontMetrics().horizontalAdvance(AppMessages::kTreeWidthMeasure) + 75;
     m_pTreeSizer = new TreePaneSizer(*m_pSplitter, *m_pTree, m_profile, width);
+}
+
+FindBar* CMainFrame::MakeFindBar() {
+    auto* bar = new FindBar(m_doc, *m_pTree);
+    m_pTreeLayout->insertWidget(0, bar);
+    return bar;
 }
 
 // A page scrolls inside its pane when the window is lower than the page, so
@@ -225,6 +247,45 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
 
 void CMainFrame::RefreshPage() {
     if (m_pPage) m_pPage->RefreshPage();
+}
+
+void CMainFrame::FollowModel() {
+    m_bFollowPosted = false;
+    // The progress page belongs to the transfer; the page after it is made anew.
+    if (!m_pPage || m_pPage->ShowsModel() || m_pPage->Kind() == PageKind::CStatusForm) return;
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusInPage = focus && m_pPage->isAncestorOf(focus);
+    const TreeItem item = m_pTree->SelectedItem();
+    const int index = item ? m_doc.FindNodeByItem(item) : -1;
+    ShowPage(index < 0 ? PageKind::None : m_doc.m_nodes[static_cast<size_t>(index)].m_pPageClass,
+             index < 0 ? nullptr : item);
+    if (focusInPage) {
+        if (QWidget* target = PageFocusTarget())
+            target->setFocus(Qt::OtherFocusReason);
+        else
+            FocusPage();
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Drop:
+            break;
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
+    // A click or key meant for a page that no longer shows the model would
+    // act on what it showed: the page is shown anew first, and the input dropped.
+    if (m_pPage && !m_pPage->ShowsModel() && m_pPage->Kind() != PageKind::CStatusForm &&
+        watched->isWidgetType() &&
+        (watched == m_pPage || m_pPage->isAncestorOf(static_cast<QWidget*>(watched)))) {
+        FollowModel();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 PageKind CMainFrame::CurrentPageKind() const { return m_pPage ? m_pPage->Kind() : PageKind::None; }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/AfterFirstFrame.h"
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
 #include "app/SingleInstance.h"
@@ -55,24 +56,32 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
 
     ShowPlaced(*m_pFrame, *m_pProfile, kStartSize);
 
-    if (splashMs > 0) {
-        SplashDlg splash(splashMs, m_pFrame.get());
-        splash.exec();
-    }
-
-    recovery->Start();
     CMainFrame* frame = m_pFrame.get();
-    if (recovered && !files.isEmpty()) {
-        // Opened as File > Open does, asking first about the recovered work.
-        const QString file = files.front();
+    const auto goOn = [frame, recovery, recovered, opened, files] {
+        recovery->Start();
+        if (recovered && !files.isEmpty()) {
+            // Opened as File > Open does, asking first about the recovered work.
+            const QString file = files.front();
+            QMetaObject::invokeMethod(
+                frame, [frame, file] { frame->Documents().OpenFile(file); }, Qt::QueuedConnection);
+            return;
+        }
+        if (!opened) return;
+        CLeftTreeView* tree = &frame->Tree();
         QMetaObject::invokeMethod(
-            frame, [frame, file] { frame->Documents().OpenFile(file); }, Qt::QueuedConnection);
+            tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
+    };
+    if (splashMs <= 0) {
+        goOn();
         return true;
     }
-    if (!opened) return true;
-    CLeftTreeView* tree = &frame->Tree();
-    QMetaObject::invokeMethod(
-        tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
+    // The window is what the user waits for: the start-up picture comes once
+    // its first frame is drawn, and the start goes on when the picture goes.
+    AfterFirstFrame(*frame, [frame, splashMs, goOn] {
+        SplashDlg splash(splashMs, frame);
+        splash.exec();
+        goOn();
+    });
     return true;
 }
 

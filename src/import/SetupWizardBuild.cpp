@@ -143,6 +143,10 @@ PagingFileKind PagingFileKindOf(const std::string& name) {
 int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard) {
     WizardAnswers answers;
     if (!wizard.Run(answers)) return WIZARD_CANCELLED;
+    return BuildFromAnswers(ctx, answers);
+}
+
+int BuildFromAnswers(DocumentContext& ctx, const WizardAnswers& answers) {
     switch (answers.m_nInputMethod) {
         case kSourceManual:
             return BuildDescribed(ctx, answers);
@@ -154,11 +158,17 @@ int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard) {
 }
 
 void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard) {
-    if (!AskSaveChanges(ctx)) return;
+    if (!AskSaveChanges(ctx) || !ctx.m_pMain) return;
+    // New drops the password waiting for a write, also when it builds nothing.
+    ctx.m_pMain->m_strPendingPassword.clear();
+    ctx.m_pMain->m_bPasswordPending = false;
+    // Until the wizard is finished the loaded configuration is the one in the
+    // window, under its own name.
+    WizardAnswers answers;
+    if (!wizard.Run(answers)) return;
     const DocumentSnapshot before = TakeSnapshot(ctx);
     if (!ClearForNew(ctx)) return;
-    const int result = RunSetupWizard(ctx, wizard);
-    if (result != 0 && result != WIZARD_CANCELLED)
+    if (BuildFromAnswers(ctx, answers) != 0)
         ctx.m_prompter.Message(ImportMessages::kTreeInitFileNew);
     // Every build and every successful open marks the tree built; without one
     // the configuration from before New is still the one in the tree.

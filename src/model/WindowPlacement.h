@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/Profile.h"
@@ -29,3 +30,15 @@ std::optional<WindowPlacement> LoadPlacement(const Profile& profile);
 // Whether a window at `rect` can be reached on one of `screens`: enough of its
 // top edge, where the title bar is, lies on a screen to take it with the mouse.
 bool IsReachable(const ScreenRect& rect, const std::vector<ScreenRect>& screens);
+
+// Where a window `width` by `height` goes beside the window at `main` on
+// `screen`: to its right, top edges level, where the screen has room for it
+// whole; else to its left, below or above it, pushed inside the screen, where
+// it covers the least of `main` (the first of them when two cover as much).
+// A window larger than the screen takes the screen's size.
+ScreenRect PlaceBeside(const ScreenRect& main, int width, int height, const ScreenRect& screen);
+
+// The place and size a window the user moved was left at, kept under `name`.
+void SaveWindowPlace(Profile& profile, const std::string& name, const ScreenRect& rect);
+// Nothing when no usable size was kept.
+std::optional<ScreenRect> LoadWindowPlace(const Profile& profile, const std::string& name);

@@ -424,3 +424,33 @@ TEST_F(WizardWindowTest, APasswordFromBeforeNewNeverReachesTheUnitReadAfterIt) {
     ASSERT_EQ(memory.size(), 65536u);
     EXPECT_EQ(memory.substr(0xFFD0, 9), std::string(9, '\0')) << "no password from before New";
 }
+
+// While the New wizard is open the window still holds the loaded file, and
+// its title says so; the title changes once the new configuration exists, and
+// a cancelled wizard leaves it.
+TEST_F(WizardWindowTest, TheTitleNamesTheLoadedFileUntilTheNewConfigurationExists) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(
+        frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
+    const QString loaded = frame.windowTitle();
+    ASSERT_TRUE(loaded.startsWith("site.zrt")) << loaded.toStdString();
+    for (bool finish : {false, true}) {
+        SCOPED_TRACE(finish ? "finished" : "cancelled");
+        QString whileOpen;
+        WhenShown<CSetupWizardDlg>([&](CSetupWizardDlg& page) {
+            QTest::qWait(400);  // the window refreshes its commands and title meanwhile
+            whileOpen = frame.windowTitle();
+            if (!finish) {
+                page.reject();
+                return;
+            }
+            Describe(WC::kM7700, "3", "0", WC::kFourPort, "0")(page);
+            Click(page, 1);
+        });
+        frame.Action(kCmdFileNew)->trigger();
+        EXPECT_EQ(whileOpen, loaded);
+        EXPECT_EQ(frame.windowTitle().startsWith("untitled"), finish)
+            << frame.windowTitle().toStdString();
+        EXPECT_EQ(frame.windowTitle() == loaded, !finish);
+    }
+}

@@ -116,3 +116,35 @@ TEST(ShownText, PathsStayAsTypedAndLatin1NamesBecomeTheirLetters) {
     };
     for (const auto& c : cases) EXPECT_EQ(TextAsUtf8(c.bytes), c.shown) << c.bytes;
 }
+
+// A window opened beside the main window goes to its right where the screen
+// has room for it, else where it covers the least of the main window, always
+// whole on the screen; where the user left it is kept by name.
+TEST(WindowPlacement, BesideTheMainWindowWhereItCoversLeast) {
+    const ScreenRect screen{0, 0, 1400, 900};
+    struct Case {
+        const char* what;
+        ScreenRect main;
+        int width, height;
+        ScreenRect expected;
+    };
+    const Case cases[] = {
+        {"room on the right", {100, 50, 700, 600}, 500, 400, {800, 50, 500, 400}},
+        {"room on the left only", {600, 50, 700, 600}, 500, 400, {100, 50, 500, 400}},
+        {"room below only", {0, 0, 1400, 450}, 600, 400, {0, 450, 600, 400}},
+        {"pushed up to stay on the screen", {100, 700, 700, 150}, 500, 400, {800, 500, 500, 400}},
+        // Maximized: every side covers; the right, pushed in, covers as much as any.
+        {"no room anywhere", {0, 0, 1400, 900}, 500, 400, {900, 0, 500, 400}},
+        // Less of the main window is covered on its left than on its right.
+        {"least covered", {300, 0, 1000, 900}, 500, 400, {0, 0, 500, 400}},
+        {"larger than the screen", {100, 50, 700, 600}, 2000, 1200, {0, 0, 1400, 900}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaceBeside(c.main, c.width, c.height, screen), c.expected) << c.what;
+
+    MemoryProfile profile;
+    EXPECT_FALSE(LoadWindowPlace(profile, "Differences"));
+    SaveWindowPlace(profile, "Differences", {20, 30, 640, 480});
+    EXPECT_EQ(LoadWindowPlace(profile, "Differences"), (ScreenRect{20, 30, 640, 480}));
+    EXPECT_FALSE(LoadWindowPlace(profile, "Other"));
+}

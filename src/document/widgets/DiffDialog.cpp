@@ -69,6 +69,7 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     if (!items.empty()) m_pTable->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
 
     connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        if (!m_pTable->isEnabled()) return;
         if (const QTableWidgetItem* item = m_pTable->item(row, 0)) emit ItemActivated(item->text());
     });
 
@@ -143,4 +144,22 @@ void DiffDialog::AskBeforeWriting(const QStringList& notes, bool warn, const QSt
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     cancel->setDefault(true);
     cancel->setFocus(Qt::OtherFocusReason);
+}
+
+void DiffDialog::ShowOutOfDate(const QString& note, const QString& againText) {
+    if (findChild<QLabel*>("diffOutOfDate")) return;
+    auto* label = new QLabel(note, this);
+    label->setObjectName("diffOutOfDate");
+    label->setWordWrap(true);
+    label->setStyleSheet("font-weight: bold;");
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, label);
+    label->show();
+    m_pTable->setEnabled(false);
+    auto* buttons = findChild<QDialogButtonBox*>();
+    QPushButton* again = buttons->addButton(againText, QDialogButtonBox::ActionRole);
+    again->setObjectName("diffCompareAgain");
+    connect(again, &QPushButton::clicked, this, &DiffDialog::CompareAgain);
+    again->show();
+    again->setDefault(true);
+    again->setFocus(Qt::OtherFocusReason);
 }

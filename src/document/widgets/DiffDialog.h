@@ -35,9 +35,15 @@ public:
     void AskBeforeWriting(const QStringList& notes, bool warn, const QString& countLine,
                           const QString& acceptText);
 
+    // What was compared has been replaced: `note` heads the dialog, the rows
+    // are greyed and act on nothing, and `againText` compares anew.
+    void ShowOutOfDate(const QString& note, const QString& againText);
+
 signals:
     // A row was double-clicked; `item` is its first column, as the comparison named it.
     void ItemActivated(const QString& item);
+    // The button ShowOutOfDate adds was pressed.
+    void CompareAgain();
 
 private:
     QTableWidget* m_pTable;

@@ -41,6 +41,7 @@ uint32_t StreamUnitLink::comm_GetUserConnection(int) {
     m_strProblem.clear();
     const std::optional<std::string> description = m_connection ? m_connection() : std::nullopt;
     if (!description) return UnitLink::kUserCancelled;
+    Attempting();
     return OpenSession(*description);
 }
 

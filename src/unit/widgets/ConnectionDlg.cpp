@@ -123,6 +123,7 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
 
     connect(m_pUnits, &QListWidget::currentRowChanged, this, &ConnectionDlg::ShowEntry);
     connect(m_pVia, &QComboBox::currentIndexChanged, this, &ConnectionDlg::ShowVia);
+    connect(m_pName, &QLineEdit::textEdited, this, &ConnectionDlg::OnNameEdited);
     connect(m_pNew, &QPushButton::clicked, this, &ConnectionDlg::NewEntry);
     connect(m_pDelete, &QPushButton::clicked, this, &ConnectionDlg::DeleteEntry);
     connect(m_pFindCable, &QPushButton::clicked, this, &ConnectionDlg::FindCable);
@@ -206,6 +207,16 @@ void ConnectionDlg::ShowEntry(int row) {
     const AddressEntry& entry = m_book.Entries()[static_cast<size_t>(row - 1)];
     m_pName->setText(Latin1(entry.m_strName));
     ShowConnection(ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{}));
+}
+
+// The list shows the entry under the name being typed; the book keeps it
+// while the dialog is open and stores it only when the entry is used.
+void ConnectionDlg::OnNameEdited(const QString& name) {
+    const int row = m_pUnits->currentRow();
+    if (row <= 0 || static_cast<size_t>(row) > m_book.Entries().size()) return;
+    const auto index = static_cast<size_t>(row - 1);
+    m_book.Replace(index, {Bytes(name), m_book.Entries()[index].m_strConnection});
+    m_pUnits->item(row)->setText(name);
 }
 
 void ConnectionDlg::ShowConnection(const ConnectionAddress& where) {

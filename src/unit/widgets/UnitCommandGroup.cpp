@@ -12,7 +12,7 @@
 
 #include "document/ConfigDiff.h"
 #include "document/widgets/DiffDialog.h"
-#include "document/widgets/ShowDifferences.h"
+#include "document/widgets/DifferencesWindow.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/DecodeUnitCopy.h"
@@ -53,7 +53,16 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
       m_pDetails(
           new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame.Window())),
       m_pPartly(
-          new QLabel(QString::fromLatin1(UnitMessages::kPartlyWrittenStatus), &frame.Window())) {
+          new QLabel(QString::fromLatin1(UnitMessages::kPartlyWrittenStatus), &frame.Window())),
+      // A comparison with the unit holds while neither the configuration
+      // nor the unit has been replaced since.
+      m_pDifferences(new DifferencesWindow(
+          frame,
+          [this] {
+              return m_frame.State().m_history.Generation() == m_nComparedGeneration &&
+                     m_nUnitWrites == m_nComparedWrites;
+          },
+          [this] { CompareWithUnit(); })) {
     m_link = std::make_unique<WindowUnitLink>(
         [&frame] {
             std::optional<std::string> choice =
@@ -126,6 +135,7 @@ QString UnitCommandGroup::HistoryFolder() {
 UnitCommandGroup::~UnitCommandGroup() = default;
 
 void UnitCommandGroup::UpdateCommands() {
+    m_pDifferences->Follow();
     const bool busy = m_frame.State().m_bBusy;
     for (int id : {kCmdReadUnit, kCmdWriteUnit, kCmdCompareUnit})
         m_frame.Action(id)->setEnabled(*DocumentCommandEnabled(id, m_frame.Doc(), busy));
@@ -179,9 +189,11 @@ void UnitCommandGroup::CompareWithUnit() {
     Run([&unit, &read](UnitContext& c) { read = ReadCopyCommand(c, unit); });
     if (!read) return;
     m_frame.SetStatusText(QString::fromLatin1(UnitWidgetMessages::kCompared));
-    ShowDifferences(m_frame, CompareConfigurations(m_frame.Doc(), unit),
-                    QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
-                    QString::fromLatin1(UnitWidgetMessages::kCompareHeading));
+    m_nComparedGeneration = m_frame.State().m_history.Generation();
+    m_nComparedWrites = m_nUnitWrites;
+    m_pDifferences->Show(CompareConfigurations(m_frame.Doc(), unit),
+                         QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
+                         QString::fromLatin1(UnitWidgetMessages::kCompareHeading));
 }
 
 void UnitCommandGroup::WizardReadUnit() {
@@ -211,6 +223,7 @@ void UnitCommandGroup::WriteUnit() {
     Run([this](UnitContext& c) {
         // A verified write has said so already.
         const bool written = WriteCommand(c);
+        ++m_nUnitWrites;
         if (!c.m_state.m_bEnableVerify) Done(written, UnitMessages::kWriteDone);
     });
 }
@@ -218,6 +231,7 @@ void UnitCommandGroup::WriteUnit() {
 void UnitCommandGroup::RestoreToUnit(const std::vector<uint8_t>& image) {
     Run([this, &image](UnitContext& c) {
         const bool written = RestoreCommand(c, image);
+        ++m_nUnitWrites;
         if (!c.m_state.m_bEnableVerify) Done(written, UnitWidgetMessages::kRestoreDone);
     });
 }

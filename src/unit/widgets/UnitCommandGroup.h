@@ -9,6 +9,7 @@
 #include "unit/UnitContext.h"
 #include "window/CommandGroup.h"
 
+class DifferencesWindow;
 class FrameLinkUi;
 class MainWindow;
 class WindowUnitLink;
@@ -71,6 +72,11 @@ private:
     FrameLinkUi* m_pLinkUi;
     QPushButton* m_pDetails;
     QLabel* m_pPartly;
+    DifferencesWindow* m_pDifferences;
+    // Writes and restores run; what a comparison with the unit was made at.
+    size_t m_nUnitWrites = 0;
+    size_t m_nComparedWrites = 0;
+    size_t m_nComparedGeneration = 0;
     std::unique_ptr<WindowUnitLink> m_link;
     SystemClock m_clock;
     bool m_bRunning = false;
