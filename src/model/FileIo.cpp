@@ -64,3 +64,14 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     std::filesystem::remove(temp, ec);
     return fail(error);
 }
+
+bool SyncFolder(const std::string& folder, std::string* reason) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (::fsync(fd) != 0) error = errno;
+        ::close(fd);
+    }
+    if (error && reason) *reason = std::strerror(error);
+    return error == 0;
+}

@@ -14,8 +14,17 @@ struct MemoryFetchTexts {
     const char* m_noReply;
 };
 
+// A failed message of a fetch: the link's error code and the text to report it with.
+struct MemoryFetchFailure {
+    uint32_t m_nCode = 0;
+    const char* m_text = nullptr;
+};
+
 // Fills `image` with the unit's whole memory, 32 cells a message, in the
 // connection and programming mode already open. A failed message is reported
-// with its text and the link closed; a cancel requested meanwhile stops before
-// the next message, silently. True when every cell arrived.
-bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryFetchTexts& texts);
+// with its text and the link closed, or with `failure` given, left there for
+// the caller to report once it has freed the unit (the link still open). A
+// cancel requested meanwhile stops before the next message, silently. True
+// when every cell arrived.
+bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryFetchTexts& texts,
+                      MemoryFetchFailure* failure = nullptr);

@@ -44,7 +44,7 @@ public:
     // View > Unit History: the kept copies, to compare, open, restore or delete.
     void ShowUnitHistory();
     // Writes a kept copy back into a unit, as a write does.
-    void RestoreToUnit(const std::vector<uint8_t>& image);
+    void RestoreToUnit(const std::vector<uint8_t>& image, const std::string& copyName);
     void SetUnitTime();
     void ConfigureRemoteModem();
     void ToggleLinkTrace();
