@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "document/DocumentMessages.h"
+#include "model/ArgText.h"
 #include "model/ByteReader.h"
 #include "model/ByteWriter.h"
 #include "model/FileIo.h"

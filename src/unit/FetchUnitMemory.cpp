@@ -17,11 +17,11 @@ int ReadPercent(size_t address) {
 }  // namespace
 
 bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryFetchTexts& texts,
-                      MemoryFetchFailure* failure) {
+                      MemoryFetchFailure* failure, size_t from, size_t to) {
     image.clear();
-    image.reserve(UnitImage::kSize);
+    image.reserve(to - from);
     TransferPace pace(c.m_prompter, c.m_clock);
-    for (size_t a = 0; a < UnitImage::kSize; a += Lop::kBlockCells) {
+    for (size_t a = from; a < to; a += Lop::kBlockCells) {
         const int percent = ReadPercent(a);
         pace.Show(StrFormat(texts.m_progress, percent), a, UnitImage::kSize);
         c.m_prompter.SetProgress(percent);

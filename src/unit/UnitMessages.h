@@ -181,6 +181,10 @@ inline constexpr const char* kKeeping = "Keeping a copy of the unit's memory... 
 inline constexpr const char* kKeepReadFailed =
     "Write M-4400 stopped before erasing anything: the unit's memory could not be read to keep a "
     "copy of it.\n";
+inline constexpr const char* kChecking = "Reading the unit's memory to check it...   %2.2d%%";
+inline constexpr const char* kCheckReadFailed =
+    "Write M-4400 stopped before erasing anything: the unit's memory could not be read to check "
+    "what the write changes.\n";
 inline constexpr const char* kKeepStoreFailed =
     "Write M-4400 stopped before erasing anything: the copy of the unit's memory could not be "
     "stored in %s (%s).";
@@ -234,6 +238,12 @@ inline constexpr const char* kUnitPartlyWritten =
     "The unit is partly written; writing puts this configuration in it whole.";
 inline constexpr const char* kRestorePartlyWritten =
     "The unit is partly written; restoring puts the copy in it whole.";
+inline constexpr const char* kUnitNoWholeConfiguration =
+    "The unit holds no whole configuration (it is erased or partly written); writing puts this "
+    "configuration in it.";
+inline constexpr const char* kRestoreNoWholeConfiguration =
+    "The unit holds no whole configuration (it is erased or partly written); restoring puts the "
+    "copy in it.";
 inline constexpr const char* kUnitUnreadable =
     "The unit's memory holds no configuration this program can read; writing replaces all of it.";
 inline constexpr const char* kNoDifferencesListed = "No differences can be listed.";

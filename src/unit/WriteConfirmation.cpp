@@ -73,6 +73,8 @@ WriteQuestion QuestionFor(const WriteConfirmation& what) {
         q.m_strCount = M::kRestoreNoConfiguration;
     } else if (what.m_bErased) {
         q.m_strCount = M::kUnitErasedWillWrite;
+    } else if (what.m_bNoWholeConfiguration) {
+        q.m_strCount = restore ? M::kRestoreNoWholeConfiguration : M::kUnitNoWholeConfiguration;
     } else if (what.m_bPartlyWritten) {
         q.m_strCount = restore ? M::kRestorePartlyWritten : M::kUnitPartlyWritten;
     } else if (what.m_bUndecodable) {

@@ -17,6 +17,9 @@ struct WriteConfirmation {
     bool m_bErased = false;
     // A write into the unit stopped before its end: data, but no settings block.
     bool m_bPartlyWritten = false;
+    // Only the settings block was read (nothing was to be kept), and it is
+    // missing: the unit is erased or partly written.
+    bool m_bNoWholeConfiguration = false;
     // The unit's memory (for a restore, the copy) holds nothing that decodes
     // as a configuration.
     bool m_bUndecodable = false;

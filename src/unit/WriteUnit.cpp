@@ -168,6 +168,14 @@ WriteConfirmation Confirmation(UnitContext& c, bool restore, std::span<const uin
     return w;
 }
 
+// Shows what the write will change; false, with the unit freed, when the user declines.
+bool Confirm(UnitContext& c, const WriteConfirmation& what) {
+    if (c.m_ui.ConfirmWrite(what)) return true;
+    EndEarly(c);
+    c.m_prompter.SetStatusText(UnitMessages::kStoppedBeforeErase);
+    return false;
+}
+
 // Reads the unit's memory, keeps it in the history (unless the user turned
 // that off) and shows what the write will change. False when the write must
 // stop before the erase (said why, once the unit is free, or the user chose
@@ -175,17 +183,39 @@ WriteConfirmation Confirmation(UnitContext& c, bool restore, std::span<const uin
 bool CheckBeforeErase(UnitContext& c, bool restore, const std::string& written) {
     MainState& s = c.m_state;
     std::vector<uint8_t> unit;
-    const MemoryFetchTexts texts = {UnitMessages::kKeeping, UnitMessages::kKeepReadFailed,
-                                    UnitMessages::kKeepReadFailed};
+    const MemoryFetchTexts texts =
+        s.m_bKeepBeforeWrite
+            ? MemoryFetchTexts{UnitMessages::kKeeping, UnitMessages::kKeepReadFailed,
+                               UnitMessages::kKeepReadFailed}
+            : MemoryFetchTexts{UnitMessages::kChecking, UnitMessages::kCheckReadFailed,
+                               UnitMessages::kCheckReadFailed};
     MemoryFetchFailure failure;
-    if (!FetchMemoryImage(c, unit, texts, &failure)) {
+    const auto fetch = [&](std::vector<uint8_t>& cells, size_t from, size_t to) {
+        if (FetchMemoryImage(c, cells, texts, &failure, from, to)) return true;
         EndEarly(c);
         if (failure.m_text)
             ReportLinkError(c.m_prompter, failure.m_nCode, failure.m_text);
         else if (s.m_bCancelRequested)
             c.m_prompter.Message(UnitMessages::kStoppedBeforeErase);
         return false;
+    };
+    // With nothing to keep, the settings block, which every whole write puts
+    // in last, comes first: without it the unit holds no whole configuration
+    // and there is nothing to compare.
+    std::vector<uint8_t> last;
+    constexpr size_t kLastBlock = UnitImage::kSize - Lop::kBlockCells;
+    const bool partial = !s.m_bKeepBeforeWrite;
+    if (partial) {
+        if (!fetch(last, kLastBlock, UnitImage::kSize)) return false;
+        if (last[UnitImage::kSignature - kLastBlock] == UnitImage::kErased) {
+            WriteConfirmation nothing;
+            nothing.m_bNoWholeConfiguration = true;
+            nothing.m_bRestore = restore;
+            return Confirm(c, nothing);
+        }
     }
+    if (!fetch(unit, 0, partial ? kLastBlock : UnitImage::kSize)) return false;
+    unit.insert(unit.end(), last.begin(), last.end());
     s.m_strKeptPath.clear();
     std::string reason;
     if (s.m_bKeepBeforeWrite &&
@@ -198,12 +228,7 @@ bool CheckBeforeErase(UnitContext& c, bool restore, const std::string& written) 
             PromptButtons::Ok, PromptIcon::Error);
         return false;
     }
-    if (!c.m_ui.ConfirmWrite(Confirmation(c, restore, unit))) {
-        EndEarly(c);
-        c.m_prompter.SetStatusText(UnitMessages::kStoppedBeforeErase);
-        return false;
-    }
-    return true;
+    return Confirm(c, Confirmation(c, restore, unit));
 }
 
 // Writes m_state.m_image, already copied to m_writtenImage, into the unit;

@@ -317,6 +317,20 @@ TEST_F(UnitSafeWriteTest, TurningTheCopyOffStillChecksBeforeTheErase) {
     EXPECT_EQ(m_unit.Eeprom(), before);
     EXPECT_FALSE(fs::exists(m_state.m_strHistoryFolder));
     EXPECT_EQ(m_state.m_strKeptPath, "");
+
+    // Nothing whole in the unit: its settings block, read first, says so, and
+    // the rest is not read.
+    m_unit.LoadEeprom(std::vector<uint8_t>(65536, 0xFF));
+    m_link.m_sent.clear();
+    m_confirm.m_asked.clear();
+    m_confirm.m_bAnswer = true;
+    EXPECT_TRUE(WriteCommand(m_safe));
+    ASSERT_EQ(m_confirm.m_asked.size(), 1u);
+    EXPECT_EQ(m_confirm.m_nClearsBeforeAsked, 0);
+    EXPECT_EQ(QuestionFor(m_confirm.m_asked[0]).m_strCount,
+              "The unit holds no whole configuration (it is erased or partly written); writing "
+              "puts this configuration in it.");
+    EXPECT_EQ(m_link.CountSent(0x05), 1);
 }
 
 // A copy that cannot be read is said so with the unit out of programming mode
