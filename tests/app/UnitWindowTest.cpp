@@ -552,6 +552,9 @@ TEST_F(UnitWindowTest, TheHistoryWindowOpensAKeptCopyAsAnUntitledConfiguration) 
         UnitHistoryEntry entry;
         entry.m_strKind = "read";
         entry.m_strConnection = "Lobby unit";
+        entry.m_strModel = "M-4400";
+        entry.m_nCameraUnits = 1;
+        entry.m_nInputs = 27;
         std::string reason;
         ASSERT_TRUE(UnitHistory(frame.State().m_strHistoryFolder).Keep(entry, image, reason))
             << reason;
