@@ -215,6 +215,7 @@ inline constexpr const char* kHeldErased = "erased";
 inline constexpr const char* kHeldPartlyWritten = "partly written";
 inline constexpr const char* kHeldNothing = "not a configuration";
 inline constexpr const char* kRestoredCopy = "the copy kept %s";
+inline constexpr const char* kRestoredUnnamed = "a kept copy";
 inline constexpr const char* kCopyNotOpened =
     "The copy cannot be opened as a configuration: the unit's memory in it is %s.";
 

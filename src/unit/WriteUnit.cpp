@@ -309,5 +309,7 @@ bool RestoreUnit(UnitContext& c, std::span<const uint8_t> image, const std::stri
     }
     s.m_image.assign(image.begin(), image.end());
     s.m_writtenImage = s.m_image;
-    return WriteImage(c, true, StrFormat(UnitMessages::kRestoredCopy, copyName.c_str()));
+    return WriteImage(c, true,
+                      copyName.empty() ? std::string(UnitMessages::kRestoredUnnamed)
+                                       : StrFormat(UnitMessages::kRestoredCopy, copyName.c_str()));
 }

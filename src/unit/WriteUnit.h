@@ -24,7 +24,8 @@ bool WriteUnit(UnitContext& c);
 
 // Writes a kept copy of a unit's memory (exactly 65,536 bytes) back into the
 // unit as a write does, from its check before the erase to its verify; the
-// history names what was put back as "the copy kept `copyName`". The unit's
+// history names what was put back as "the copy kept `copyName`" ("a kept
+// copy" without a name). The unit's
 // own switches cell is taken as in every write, and the unit keeps the
 // password in use on the line: never the one waiting for the open configuration.
 bool RestoreUnit(UnitContext& c, std::span<const uint8_t> image, const std::string& copyName = {});
