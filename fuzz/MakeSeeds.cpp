@@ -5,6 +5,7 @@
 #include <string>
 
 #include "LunettaFuzzFolder.h"
+#include "document/RecoveryFile.h"
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
 #include "import/QpxFile.h"
@@ -49,6 +50,36 @@ void UnitImageSeeds(const std::filesystem::path& dir) {
     const std::vector<uint8_t> image = BuildUnitImage(doc, prompter);
     // The first byte picks the 8-port unit.
     WriteSeed(dir, "site-8-2.bin", "\x01" + std::string(image.begin(), image.end()));
+}
+
+void RecoverySeeds(const std::filesystem::path& dir) {
+    CZRTProDoc doc;
+    MemoryTree tree;
+    BuildFromRecords(doc, tree, {{1, "21", "Hall"}, {2, "#*", "Gate"}}, 4, 1);
+    WriteSeed(dir, "saved.zrt-recovery",
+              EncodeRecovery({"/sites/sale%2.zrt", "sale%2.zrt", 1'700'000'000, EncodeZrt(doc)}));
+    WriteSeed(dir, "untitled.zrt-recovery",
+              EncodeRecovery({"", "untitled", 1'700'000'000, EncodeZrt(doc)}));
+}
+
+void UnitCopySeeds(const std::filesystem::path& dir) {
+    WriteSeed(
+        dir, "description.txt",
+        std::string(1, '\0') +
+            "time=2026-12-11T02:15:44+01:00\nkind=before write\nconnection=tcp:10.0.0.5:4001\n"
+            "site=school.zrt\nmodel=M-4800\ncamera-units=2\ninputs=52\nerased=no\n"
+            "partly-written=no\nsequence=12\n");
+    for (const int ports : {4, 8}) {
+        CZRTProDoc doc;
+        MemoryTree tree;
+        BuildFromRecords(doc, tree, {{1, "21", "Hall"}, {2, "#*", "Gate"}}, ports, 1);
+        doc.m_nPagingSystem = kPagingM7700;
+        doc.m_nDialDigits = 3;
+        ScriptedPrompter prompter;
+        const std::vector<uint8_t> image = BuildUnitImage(doc, prompter);
+        WriteSeed(dir, "site-" + std::to_string(ports) + ".bin",
+                  "\x02" + std::string(image.begin(), image.end()));
+    }
 }
 
 void QuillonSeeds(const std::filesystem::path& dir) {
@@ -160,6 +191,8 @@ int main(int argc, char** argv) {
     ZrtSeeds(root / "fuzz_zrt_file");
     UnitImageSeeds(root / "fuzz_unit_image");
     QuillonSeeds(root / "fuzz_quillon");
+    RecoverySeeds(root / "fuzz_recovery_file");
+    UnitCopySeeds(root / "fuzz_unit_copy");
     LunettaSeeds(root / "fuzz_lunetta");
     StationDatabaseSeeds(root / "fuzz_station_database");
     StationAnswerSeeds(root / "fuzz_station_answer");

@@ -71,3 +71,14 @@ std::string FullPath(const std::string& path) {
     const std::filesystem::path full = std::filesystem::absolute(path, ec);
     return ec ? path : full.lexically_normal().string();
 }
+
+bool SyncFolder(const std::string& folder, std::string* reason) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (::fsync(fd) != 0) error = errno;
+        ::close(fd);
+    }
+    if (error && reason) *reason = std::strerror(error);
+    return error == 0;
+}

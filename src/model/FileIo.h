@@ -20,3 +20,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
 // ".." steps taken out; a full path loses only those steps. The bytes of the
 // names are kept as the system gave them. An empty path stays empty.
 std::string FullPath(const std::string& path);
+
+// Flushes a folder's entries to disk, so files renamed into it are there after
+// a power cut. On failure `reason`, when given, receives the system's description.
+bool SyncFolder(const std::string& folder, std::string* reason = nullptr);

@@ -121,6 +121,10 @@ QString DiffDialog::Text(bool selectedOnly) const {
     return text;
 }
 
+void DiffDialog::SetThisHeading(const QString& heading) {
+    m_pTable->horizontalHeaderItem(1)->setText(heading);
+}
+
 void DiffDialog::CopyToClipboard(bool selectedOnly) const {
     QApplication::clipboard()->setText(Text(selectedOnly));
 }

@@ -28,6 +28,8 @@ public:
     void CopyToClipboard(bool selectedOnly) const;
 
     QTableWidget* Table() const { return m_pTable; }
+    // Heads the column of the values being applied, "This configuration" unless set.
+    void SetThisHeading(const QString& heading);
 
     // Makes the dialog the question before a unit is written: `notes` head it
     // (a warning first, in bold when `warn`), `countLine` replaces the count,

@@ -16,6 +16,7 @@
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/DecodeUnitCopy.h"
+#include "unit/DescribeUnitCopy.h"
 #include "unit/ModemMessages.h"
 #include "unit/ModemSetup.h"
 #include "unit/OpenUnitImage.h"
@@ -97,6 +98,8 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
             [this] { ConfigureRemoteModem(); });
 
     MainState& state = frame.State();
+    // Turning the kept copy off never skips the check before the erase.
+    state.m_bCheckBeforeWrite = true;
     state.m_bKeepBeforeWrite = frame.UserProfile().GetInt(kSectionUserData, kKeepKey, 1) != 0;
     state.m_strHistoryFolder = HistoryFolder().toStdString();
     connect(frame.Action(kCmdKeepBeforeWrite), &QAction::triggered, this,
@@ -228,9 +231,10 @@ void UnitCommandGroup::WriteUnit() {
     });
 }
 
-void UnitCommandGroup::RestoreToUnit(const std::vector<uint8_t>& image) {
-    Run([this, &image](UnitContext& c) {
-        const bool written = RestoreCommand(c, image);
+void UnitCommandGroup::RestoreToUnit(const std::vector<uint8_t>& image,
+                                     const std::string& copyName) {
+    Run([this, &image, &copyName](UnitContext& c) {
+        const bool written = RestoreCommand(c, image, copyName);
         ++m_nUnitWrites;
         if (!c.m_state.m_bEnableVerify) Done(written, UnitWidgetMessages::kRestoreDone);
     });
@@ -265,7 +269,10 @@ void UnitCommandGroup::ShowUnitHistory() {
         CZRTProDoc kept;
         QtPrompter& prompter = m_frame.Prompter();
         QWidget* owner = prompter.SetOwner(shown);
-        const bool decoded = DecodeUnitCopy(*image, m_frame.Doc(), kept, &prompter);
+        // The copy is read as the model it holds, whatever the open configuration's.
+        CZRTProDoc model = m_frame.Doc();
+        if (const int ports = DescribeUnitCopy(*image).m_nPorts) model.m_nPortCount = ports;
+        const bool decoded = DecodeUnitCopy(*image, model, kept, &prompter);
         prompter.SetOwner(owner);
         if (!decoded) return;
         DiffDialog dialog(CompareConfigurations(m_frame.Doc(), kept),
@@ -292,7 +299,7 @@ void UnitCommandGroup::ShowUnitHistory() {
         if (!image) return;
         // The transfer shows its progress page in the window behind.
         shown->hide();
-        RestoreToUnit(*image);
+        RestoreToUnit(*image, e.m_strTime);
         shown->accept();
     };
     UnitHistoryDlg dialog(UnitHistory(m_frame.State().m_strHistoryFolder), std::move(actions),

@@ -44,8 +44,9 @@ public:
     void ToggleKeepBeforeWrite();
     // View > Unit History: the kept copies, to compare, open, restore or delete.
     void ShowUnitHistory();
-    // Writes a kept copy back into a unit, as a write does.
-    void RestoreToUnit(const std::vector<uint8_t>& image);
+    // Writes a kept copy back into a unit, as a write does; `copyName` (the
+    // copy's time) names what was put back in the history.
+    void RestoreToUnit(const std::vector<uint8_t>& image, const std::string& copyName = {});
     void SetUnitTime();
     void ConfigureRemoteModem();
     void ToggleLinkTrace();

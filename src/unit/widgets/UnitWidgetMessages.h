@@ -26,6 +26,7 @@ inline constexpr const char* kDetailsRead = "Read";
 // Compare with Unit.
 inline constexpr const char* kCompareCaption = "Compare with Unit";
 inline constexpr const char* kCompareHeading = "Unit";
+inline constexpr const char* kCopyHeading = "The copy";
 inline constexpr const char* kCompared = "Unit read and compared; this configuration is unchanged.";
 
 // The question before a write, and the unit history.
@@ -37,11 +38,8 @@ inline constexpr const char* kHistoryNote =
 inline constexpr const char* kHistoryTime = "Time";
 inline constexpr const char* kHistoryKind = "Kind";
 inline constexpr const char* kHistoryConnection = "Connection";
-inline constexpr const char* kHistorySite = "Site";
-inline constexpr const char* kHistoryHeld = "Held";
-inline constexpr const char* kHistoryErased = "erased";
-inline constexpr const char* kHistoryUnknown = "not a configuration";
-inline constexpr const char* kHistoryCounts = "%1, %2 camera interface units, %3 inputs";
+inline constexpr const char* kHistoryHeld = "Unit held";
+inline constexpr const char* kHistoryWritten = "Then written";
 inline constexpr const char* kHistoryCompare = "&Compare with This Configuration";
 inline constexpr const char* kHistoryOpen = "&Open as Configuration";
 inline constexpr const char* kHistoryRestore = "&Restore to Unit...";
