@@ -22,6 +22,7 @@
 #include "app/HelpCommandGroup.h"
 #include "app/MainMenu.h"
 #include "app/PageFactory.h"
+#include "app/PaletteMenu.h"
 #include "app/TreePaneSizer.h"
 #include "app/WindowPlacer.h"
 #include "document/widgets/CompareCommandGroup.h"
@@ -123,6 +124,7 @@ QAction* CMainFrame::Action(int command) const {
 void CMainFrame::CreateActions() {
     m_actions = CreateCommandActions(this);
     BuildMainMenu(this, m_actions);
+    AddPaletteMenu(*menuBar(), m_profile);
     m_pToolBar = BuildToolBar(this, m_actions);
     connect(Action(kCmdViewToolbar), &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
     connect(Action(kCmdViewStatusBar), &QAction::toggled, this,

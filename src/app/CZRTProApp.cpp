@@ -5,14 +5,17 @@
 
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
+#include "app/ScreenFit.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
 #include "app/WindowPlacer.h"
 #include "app/WorkRecovery.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/AccessibleNames.h"
 #include "window/QtProfile.h"
 #include "window/QtPrompter.h"
+#include "window/ReadablePalette.h"
 
 namespace {
 
@@ -40,6 +43,13 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
         return false;
     }
     m_pInstance->m_activate = [this](const QString& file) { BringForward(file); };
+
+    // Every window fits the screen at any scale, a screen reader hears every
+    // control by its label, and the palette is the one the user chose.
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        InstallScreenFit(*application);
+    InstallAccessibleComboBoxes();
+    ApplyPaletteChoice(LoadPaletteChoice(*m_pProfile));
 
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);

@@ -1,6 +1,7 @@
 #include "model/WindowPlacement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -46,4 +47,30 @@ bool IsReachable(const ScreenRect& rect, const std::vector<ScreenRect>& screens)
             std::min<long>(long{rect.m_nY} + kGripHeight, long{s.m_nY} + s.m_nHeight);
         return right - left >= std::min(kGripWidth, rect.m_nWidth) && bottom - top >= kGripHeight;
     });
+}
+
+namespace {
+
+// The start and length of a span of `length` placed at `start`, kept within
+// [areaStart, areaStart + areaLength) with `before` and `after` of frame.
+std::pair<int, int> FitSpan(int start, int length, int before, int after, int areaStart,
+                            int areaLength, int smallest) {
+    const int room = std::max(1, areaLength - before - after);
+    const int fitted = std::max(std::min(length, room), std::min(smallest, length));
+    const long areaEnd = long{areaStart} + areaLength;
+    long placed = start;
+    if (placed + fitted + after > areaEnd) placed = areaEnd - after - fitted;
+    if (placed - before < areaStart) placed = long{areaStart} + before;
+    return {static_cast<int>(placed), fitted};
+}
+
+}  // namespace
+
+ScreenRect FitOnScreen(const ScreenRect& wanted, const FrameMargins& frame, const ScreenRect& area,
+                       int smallestWidth, int smallestHeight) {
+    const auto [x, width] = FitSpan(wanted.m_nX, wanted.m_nWidth, frame.m_nLeft, frame.m_nRight,
+                                    area.m_nX, area.m_nWidth, smallestWidth);
+    const auto [y, height] = FitSpan(wanted.m_nY, wanted.m_nHeight, frame.m_nTop, frame.m_nBottom,
+                                     area.m_nY, area.m_nHeight, smallestHeight);
+    return {x, y, width, height};
 }

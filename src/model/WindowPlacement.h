@@ -29,3 +29,20 @@ std::optional<WindowPlacement> LoadPlacement(const Profile& profile);
 // Whether a window at `rect` can be reached on one of `screens`: enough of its
 // top edge, where the title bar is, lies on a screen to take it with the mouse.
 bool IsReachable(const ScreenRect& rect, const std::vector<ScreenRect>& screens);
+
+// The space a window's frame takes around its contents: the title bar above,
+// the borders on the other sides.
+struct FrameMargins {
+    int m_nLeft = 0;
+    int m_nTop = 0;
+    int m_nRight = 0;
+    int m_nBottom = 0;
+};
+
+// Where a window whose contents want `wanted` goes on the available `area` of
+// its screen: no larger than the area less the frame, however large the scale
+// makes it (but never below `smallest`, the least its contents can show), and
+// moved in from the edges it passes, so that the title bar, the menu and the
+// status bar are on the screen. A window that fits stays where it is.
+ScreenRect FitOnScreen(const ScreenRect& wanted, const FrameMargins& frame, const ScreenRect& area,
+                       int smallestWidth, int smallestHeight);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
@@ -6,9 +7,14 @@
 #include <QWindow>
 
 #include "app/AppFixture.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
+#include "import/widgets/CUnitModelDlg.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
+#include "support/ModalAnswers.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/UnitHistoryDlg.h"
 
 namespace {
 
@@ -163,4 +169,73 @@ TEST_F(AppTest, SelectionShowsWhereTheKeysGo) {
     ASSERT_TRUE(tree.hasFocus());
     EXPECT_EQ(shown(&tree), highlight);
     EXPECT_NE(shown(list), highlight);
+}
+
+// The whole task without a mouse, as a screen reader's user works: open a
+// file from its dialog, assign a number, save, write with verify to the
+// demonstration unit, read it back, and look at the unit history.
+TEST_F(AppTest, KeyboardOnlyJourneyFromOpenToTheUnitHistory) {
+    const QString path = QString::fromStdString(WriteConfig("site.zrt", 4, 0, 40));
+    m_profile->SetInt("userdata", "EnableVerify", 1);
+    CMainFrame& frame = NewFrame();
+    frame.Prompter().SetScripted(false);
+    const auto key = [](int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                      : QApplication::activeWindow();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, static_cast<Qt::Key>(k), modifiers);
+    };
+
+    WhenShown<QFileDialog>([path](QFileDialog&) {
+        QTest::keyClicks(QApplication::focusWidget(), path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    key(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(m_doc.GetPathName(), path.toStdString());
+
+    if (!frame.Tree().hasFocus()) key(Qt::Key_F6);
+    ASSERT_TRUE(frame.Tree().hasFocus());
+    while (frame.CurrentPageKind() != PageKind::CZRTForm) key(Qt::Key_Down);
+    const int input = m_doc.FindNodeByItem(frame.Tree().SelectedItem());
+    key(Qt::Key_Return);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    const std::string assigned = m_doc.m_nodes[static_cast<size_t>(input)].m_strArch;
+    EXPECT_EQ(assigned, "42");
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(m_doc.IsModified());
+
+    // The demonstration unit is the first entry; Enter connects. The unit's
+    // memory is kept first, then Alt+W answers "Write to Unit".
+    WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) {
+        EXPECT_EQ(dlg.Units()->currentRow(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    WhenShown<DiffDialog>([](DiffDialog&) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    });
+    key(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(frame.StatusText().startsWith("Write complete"))
+        << frame.StatusText().toStdString();
+
+    WhenShown<ConnectionDlg>(
+        [](ConnectionDlg&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
+    WhenShown<CUnitModelDlg>(
+        [](CUnitModelDlg&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(m_doc.GetTitle(), "untitled");
+    ASSERT_GT(m_doc.NodeCount(), input);
+    EXPECT_EQ(m_doc.m_nodes[static_cast<size_t>(input)].m_strArch, assigned);
+
+    // View > Unit History... from the menu's access keys; Esc closes it.
+    size_t kept = 0;
+    WhenShown<UnitHistoryDlg>([&kept](UnitHistoryDlg& dlg) {
+        kept = static_cast<size_t>(dlg.List()->topLevelItemCount());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    key(Qt::Key_V, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_H);
+    EXPECT_GE(kept, 2u);  // the copy kept before the write and the read
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
 }

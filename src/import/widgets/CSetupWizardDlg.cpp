@@ -95,8 +95,10 @@ void CSetupWizardDlg::BuildControls() {
 
     label(WC::kConfigFileLabel, M::kConfigFileLabel)->setBuddy(edit(WC::kConfigFile, 40));
     m_controls[WC::kConfigFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
+    m_controls[WC::kConfigFileBrowse]->setAccessibleName(QString::fromLatin1(M::kBrowseConfigName));
     label(WC::kPagingFileLabel, M::kPagingFileLabel)->setBuddy(edit(WC::kPagingFile, 40));
     m_controls[WC::kPagingFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
+    m_controls[WC::kPagingFileBrowse]->setAccessibleName(QString::fromLatin1(M::kBrowsePagingName));
 
     m_controls[WC::kSystemGroup] = new QGroupBox(Caption(M::kSystemGroup), this);
     auto* systems = new QButtonGroup(this);

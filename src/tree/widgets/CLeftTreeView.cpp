@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
+#include "tree/SpokenMarks.h"
+#include "tree/TreeMessages.h"
 #include "tree/widgets/TreePictures.h"
 #include "window/FocusedSelection.h"
 
@@ -28,6 +30,7 @@ public:
 
 CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setObjectName("leftTree");
+    setAccessibleName(QString::fromLatin1(TreeMessages::kTreeName));
     setColumnCount(1);
     header()->hide();
     // Long item texts scroll sideways rather than being cut.
@@ -65,7 +68,9 @@ TreeItem CLeftTreeView::InsertItem(TreeItem parent, const std::string& text) {
 void CLeftTreeView::DeleteAllItems() { clear(); }
 
 void CLeftTreeView::SetItemText(TreeItem item, const std::string& text) {
-    ToWidgetItem(item)->setText(0, QString::fromLatin1(text));
+    QTreeWidgetItem* w = ToWidgetItem(item);
+    w->setText(0, QString::fromLatin1(text));
+    Redraw(w);
 }
 
 std::string CLeftTreeView::ItemText(TreeItem item) const {
@@ -126,6 +131,11 @@ void CLeftTreeView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CLeftTreeView::Redraw(QTreeWidgetItem* item) {
-    item->setIcon(
-        0, TreeItemIcon(item->data(0, kImageRole).toInt(), item->data(0, kStateRole).toInt()));
+    const int image = item->data(0, kImageRole).toInt();
+    const int state = item->data(0, kStateRole).toInt();
+    item->setIcon(0, TreeItemIcon(image, state));
+    // A screen reader hears what the pictures show.
+    item->setData(
+        0, Qt::AccessibleTextRole,
+        QString::fromLatin1(SpokenTreeItem(item->text(0).toLatin1().toStdString(), image, state)));
 }
