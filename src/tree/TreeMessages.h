@@ -35,6 +35,8 @@ inline constexpr const char* kNameControlCharacter =
 inline constexpr const char* kFindPosition = "%d of %d";
 inline constexpr const char* kFindNoMatch = "No match";
 inline constexpr const char* kFindPlaceholder = "Arch Number or name";
+// What a screen reader calls the find field, which has no label beside it.
+inline constexpr const char* kFindName = "Find Arch Number or name";
 inline constexpr const char* kFindPrevious = "Previous match (Shift+F3)";
 inline constexpr const char* kFindNext = "Next match (F3)";
 inline constexpr const char* kFindClose = "Close (Esc)";

@@ -108,6 +108,15 @@ void ShowAsWarning(QWidget& text) {
     });
 }
 
+void ShowOnWindowColour(QWidget& field) {
+    new PaletteFollower(field, [](QWidget& w) {
+        QPalette p = InheritedPalette(w);
+        p.setColor(QPalette::Base, p.color(QPalette::Window));
+        p.setColor(QPalette::Text, p.color(QPalette::WindowText));
+        w.setPalette(p);
+    });
+}
+
 void ShowGreenProgress(QProgressBar& bar) {
     new PaletteFollower(bar, [](QWidget& w) {
         constexpr Rgb kGreen{0, 200, 0};

@@ -15,6 +15,10 @@ void ApplyPaletteChoice(PaletteChoice choice);
 // The colour follows every change of palette.
 void ShowAsWarning(QWidget& text);
 
+// A field that shows a value without taking input, drawn on the window's
+// colour rather than as an entry field, whatever the palette.
+void ShowOnWindowColour(QWidget& field);
+
 // A progress bar filled in green whose figures read on the fill and beside it,
 // whatever the palette.
 void ShowGreenProgress(QProgressBar& bar);

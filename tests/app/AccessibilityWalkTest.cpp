@@ -18,6 +18,7 @@
 #include "app/AppFixture.h"
 #include "app/HelpWindow.h"
 #include "document/widgets/DiffDialog.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "import/widgets/CSetupWizardDlg.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "model/CommandIds.h"
@@ -36,6 +37,13 @@ namespace {
 
 // What the walk found wrong, one line a fault, with the view it was found in.
 using Faults = std::vector<std::string>;
+
+// How much the last walk read: controls, rows, and rows that said their marks.
+struct Read {
+    int m_nControls = 0;
+    int m_nRows = 0;
+    int m_nMarked = 0;
+};
 
 std::vector<SerialPortEntry> TwoPorts() {
     return {{"ttyS0", "", "", -1, -1}, {"ttyUSB0", "FT232R USB UART", "FTDI", 0x0403, 0x6001}};
@@ -86,6 +94,7 @@ protected:
         window.activateWindow();
         QTest::qWait(300);
         Faults faults = NamedOnlyByTheirGroup(window, view);
+        m_read = {};
         QProcess walker;
         QEventLoop loop;
         QObject::connect(&walker, &QProcess::finished, &loop, &QEventLoop::quit);
@@ -111,6 +120,11 @@ protected:
         for (const QByteArray& line : walker.readAllStandardOutput().split('\n')) {
             if (line.trimmed().isEmpty()) continue;
             const QJsonObject f = QJsonDocument::fromJson(line).object();
+            if (f.contains("summary")) {
+                const QJsonObject s = f["summary"].toObject();
+                m_read = {s["controls"].toInt(), s["rows"].toInt(), s["marked"].toInt()};
+                continue;
+            }
             faults.push_back(QString("%1: %2 '%3' at %4: %5")
                                  .arg(f["view"].toString(), f["role"].toString(),
                                       f["name"].toString(), f["path"].toString(),
@@ -121,6 +135,8 @@ protected:
     }
 
     void Expect(Faults& all, Faults found) { all.insert(all.end(), found.begin(), found.end()); }
+
+    Read m_read;
 };
 
 std::string Listed(const Faults& faults) {
@@ -159,6 +175,11 @@ TEST_F(AccessibilityWalk, EveryPageNamesEveryControlAndEveryRowSpeaks) {
     ClickItem(frame.Tree(), CLeftTreeView::ToWidgetItem(m_doc.m_nodes[inputs[1]].m_hItem));
     frame.Action(kCmdEditFind)->trigger();
     Expect(faults, Walk(frame, "conflicting input with the find bar", speaking));
+    // The walk heard the controls and the rows, the marks among them: the
+    // tree's inputs and every row of the Arch Number list.
+    EXPECT_GE(m_read.m_nControls, 8);
+    EXPECT_GE(m_read.m_nRows, 20);
+    EXPECT_GE(m_read.m_nMarked, 15);
     frame.ShowPage(PageKind::CStatusForm, nullptr);
     Expect(faults, Walk(frame, "progress page"));
     EXPECT_GE(seen.size(), 5u);

@@ -1,3 +1,4 @@
+#include <QPushButton>
 #include <QScreen>
 
 #include "app/AboutDlg.h"
@@ -6,6 +7,7 @@
 #include "app/ScreenFit.h"
 #include "app/WindowPlacer.h"
 #include "document/widgets/DiffDialog.h"
+#include "document/widgets/DocumentCommandGroup.h"
 #include "import/widgets/CSetupWizardDlg.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "model/WindowPlacement.h"

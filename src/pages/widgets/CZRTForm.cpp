@@ -68,9 +68,7 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pCurrentArch->setObjectName("currentArch");
     m_pCurrentArch->setReadOnly(true);
     // Shown, not edited: the field takes the window's colour and stays out of the Tab order.
-    QPalette shown = m_pCurrentArch->palette();
-    shown.setColor(QPalette::Base, shown.color(QPalette::Window));
-    m_pCurrentArch->setPalette(shown);
+    ShowOnWindowColour(*m_pCurrentArch);
     m_pCurrentArch->setFocusPolicy(Qt::ClickFocus);
     m_pCurrentArch->setMaximumWidth(metrics.horizontalAdvance("WWWWWW") + 16);
     m_pReset = new QPushButton(QString::fromLatin1(PageWidgetMessages::kResetToOriginal), this);

@@ -55,12 +55,13 @@ def without_access_key(text):
 
 
 def label_of(obj):
+    """The text of the label that names obj; a group box that holds it is not one."""
     try:
         for relation in obj.getRelationSet():
             if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
                 for i in range(relation.getNTargets()):
                     target = relation.getTarget(i)
-                    if target is not None:
+                    if target is not None and target.getRoleName() == "label":
                         return without_access_key(target.name)
     except Exception:
         pass
@@ -72,6 +73,9 @@ class Walk:
         self.view = view
         self.speaking = dict(item.split("=", 1) for item in speaking)
         self.faults = []
+        self.controls = 0
+        self.rows_read = 0
+        self.rows_marked = 0
 
     def fault(self, path, role, name, problem):
         self.faults.append({"view": self.view, "path": path, "role": role,
@@ -95,6 +99,9 @@ class Walk:
             if not showing(cell):
                 continue
             text = cell.name or ""
+            self.rows_read += 1
+            if any(mark in text for mark in MARKS):
+                self.rows_marked += 1
             if not text.strip():
                 self.fault(path + "/row", cell.getRoleName(), text,
                            "a row of '%s' says nothing" % name)
@@ -125,6 +132,7 @@ class Walk:
         name = obj.name or ""
         here = "%s/%s[%s]" % (path, role, name[:30])
         if role in CONTROLS:
+            self.controls += 1
             self.control(obj, role, name, here, window_buttons)
         if role in VIEWS:
             self.rows(obj, role, name, here)
@@ -151,6 +159,8 @@ def main():
         walk.visit(window, "", set())
     for fault in walk.faults:
         print(json.dumps(fault))
+    print(json.dumps({"summary": {"controls": walk.controls, "rows": walk.rows_read,
+                                  "marked": walk.rows_marked}}))
     return 0
 
 
