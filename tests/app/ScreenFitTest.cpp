@@ -65,7 +65,8 @@ TEST_F(ScreenFitTest, MainWindowAndEveryPageFit) {
     first.close();
 
     SavePlacement(*m_profile, {{30, 20, 1300, 740}, false});
-    CMainFrame& frame = NewFrame();
+    CMainFrame frame(m_doc, *m_profile);
+    frame.Prompter().SetScripted(true);
     ShowPlaced(frame, *m_profile, QSize(1040, 700));
     ExpectFits(frame, "restored placement");
     ASSERT_TRUE(

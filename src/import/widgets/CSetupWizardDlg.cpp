@@ -17,6 +17,7 @@
 #include "import/WizardLayout.h"
 #include "import/widgets/ImportWidgetMessages.h"
 #include "pages/widgets/TitleFont.h"
+#include "window/ScrollingBody.h"
 
 namespace {
 
@@ -174,7 +175,8 @@ void CSetupWizardDlg::LayOut() {
     buttons->addWidget(Control(kFinish));
     buttons->addWidget(Control(kCancel));
 
-    m_pColumn = new QVBoxLayout(this);
+    // The page scrolls when a large scale makes it higher than the screen.
+    m_pColumn = new QVBoxLayout(ScrollingBody(*this));
     m_pColumn->addWidget(Control(WC::kTitle), 0, Qt::AlignHCenter);
     m_pColumn->addWidget(Control(WC::kMethodGroup));
     m_pColumn->addLayout(files);
@@ -192,9 +194,9 @@ void CSetupWizardDlg::KeepRoomForEveryLayout() {
         Radio(method)->setChecked(true);
         UpdateControls();
         m_pColumn->invalidate();
-        room = room.expandedTo(sizeHint());
+        room = room.expandedTo(m_pColumn->sizeHint());
     }
-    setMinimumSize(room);
+    m_pColumn->parentWidget()->setMinimumSize(room);
 }
 
 QRadioButton* CSetupWizardDlg::Radio(int id) const {

@@ -23,6 +23,7 @@
 #include "unit/widgets/WindowUnitLink.h"
 #include "window/AccessibleNames.h"
 #include "window/ReadablePalette.h"
+#include "window/ScrollingBody.h"
 
 namespace UWM = UnitWidgetMessages;
 
@@ -119,7 +120,7 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     auto* panes = new QHBoxLayout;
     panes->addLayout(left);
     panes->addLayout(right, 1);
-    auto* column = new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(ScrollingBody(*this));
     column->addLayout(panes);
     column->addWidget(buttons);
 

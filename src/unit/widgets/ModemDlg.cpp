@@ -22,6 +22,7 @@
 #include "unit/widgets/UnitWidgetMessages.h"
 #include "window/AccessibleNames.h"
 #include "window/ReadablePalette.h"
+#include "window/ScrollingBody.h"
 
 namespace UWM = UnitWidgetMessages;
 
@@ -119,7 +120,7 @@ ModemDlg::ModemDlg(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(m_pBack);
     buttons->addWidget(m_pNext);
-    auto* column = new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(ScrollingBody(*this));
     column->addLayout(panes, 1);
     column->addLayout(buttons);
 
