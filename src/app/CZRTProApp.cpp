@@ -44,14 +44,13 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     }
     m_pInstance->m_activate = [this](const QString& file) { BringForward(file); };
 
-    // Every window fits the screen at any scale, a screen reader hears every
-    // control by its label, and the palette is the one the user chose.
-    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        InstallScreenFit(*application);
+    // A screen reader hears every control by its label, the palette is the
+    // one the user chose, and every window fits the screen at any scale.
     InstallAccessibleComboBoxes();
     ApplyPaletteChoice(LoadPaletteChoice(*m_pProfile));
-
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        InstallScreenFit(*application, *m_pFrame);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);
     // Work a crash left behind is offered before anything else.
     auto* recovery = new WorkRecovery(*m_pFrame);

@@ -61,6 +61,6 @@ void FitToScreen(QWidget& window) {
     if (placed != now) window.setGeometry(placed);
 }
 
-void InstallScreenFit(QApplication& application) {
-    application.installEventFilter(new ScreenFitter(&application));
+void InstallScreenFit(QApplication& application, QObject& owner) {
+    application.installEventFilter(new ScreenFitter(&owner));
 }

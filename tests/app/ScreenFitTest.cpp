@@ -26,11 +26,7 @@ class ScreenFitTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        static const bool installed = [] {
-            InstallScreenFit(*qApp);
-            return true;
-        }();
-        (void)installed;
+        InstallScreenFit(*qApp, m_fitting);
         m_area = QGuiApplication::primaryScreen()->availableGeometry();
     }
 
@@ -49,6 +45,7 @@ protected:
     }
 
     QRect m_area;
+    QObject m_fitting;
 };
 
 qreal Scale() { return qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble(); }
