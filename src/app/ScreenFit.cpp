@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
@@ -19,8 +20,9 @@ FrameMargins FrameOf(const QWidget& window) {
             if (other->isVisible() && other->windowHandle() &&
                 !other->windowHandle()->frameMargins().isNull())
                 measured = other;
-    const QMargins m =
-        measured->windowHandle() ? measured->windowHandle()->frameMargins() : QMargins();
+    QMargins m = measured->windowHandle() ? measured->windowHandle()->frameMargins() : QMargins();
+    // The first window of all: room for a title bar the window manager will add.
+    if (m.isNull()) m.setTop(window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
     return {m.left(), m.top(), m.right(), m.bottom()};
 }
 
