@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/AppMessages.h"
@@ -23,6 +25,7 @@
 #include "app/HelpCommandGroup.h"
 #include "app/MainMenu.h"
 #include "app/PageFactory.h"
+#include "app/PaletteMenu.h"
 #include "app/TreePaneSizer.h"
 #include "app/WindowPlacer.h"
 #include "document/widgets/CompareCommandGroup.h"
@@ -140,6 +143,7 @@ QAction* CMainFrame::Action(int command) const {
 void CMainFrame::CreateActions() {
     m_actions = CreateCommandActions(this);
     BuildMainMenu(this, m_actions);
+    AddPaletteMenu(*menuBar(), m_profile);
     m_pToolBar = BuildToolBar(this, m_actions);
     connect(Action(kCmdViewToolbar), &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
     connect(Action(kCmdViewStatusBar), &QAction::toggled, this,
@@ -194,14 +198,28 @@ FindBar* CMainFrame::MakeFindBar() {
 
 // A page scrolls inside its pane when the window is lower than the page, so
 // none of its controls or texts is cut off. Sideways the tree gives way first.
-QScrollArea* CMainFrame::Scrolled(QWidget* page) {
+QScrollArea* CMainFrame::Scrolled(QWidget* page) const {
     auto* area = new QScrollArea;
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(page);
-    area->setMinimumWidth(page->minimumSizeHint().width() +
-                          area->verticalScrollBar()->sizeHint().width());
+    // On a screen too narrow for the page at a large scale, it scrolls sideways too.
+    area->setMinimumWidth(
+        std::min(page->minimumSizeHint().width() + area->verticalScrollBar()->sizeHint().width(),
+                 RoomForPage().width()));
     return area;
+}
+
+QSize CMainFrame::RoomForPage() const {
+    const QScreen* shownOn = screen();
+    if (!shownOn || !m_pSplitter || !m_pTree) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QSize area = shownOn->availableGeometry().size();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    // What the window shows besides the panes: menu, toolbar and status bar.
+    const int around = std::max(0, height() - m_pSplitter->height());
+    return {area.width() - frame.left() - frame.right() - m_pTree->minimumWidth() -
+                m_pSplitter->handleWidth(),
+            area.height() - frame.top() - frame.bottom() - around};
 }
 
 QWidget* CMainFrame::RightPane() const {
@@ -227,7 +245,9 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     // Its wrapped texts take most lines at its narrowest.
     if (kind == PageKind::CIdleLoopForm) {
         const QSize least = shown->minimumSizeHint();
-        pane->setMinimumHeight(std::max(least.height(), shown->heightForWidth(least.width())));
+        pane->setMinimumHeight(
+            std::min(std::max(least.height(), shown->heightForWidth(least.width())),
+                     RoomForPage().height()));
     }
     if (QWidget* old = m_pSplitter->replaceWidget(1, pane)) old->deleteLater();
     // The page takes any change of the window's width; the tree keeps its own.
@@ -235,6 +255,8 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     if (laidOut) m_pSplitter->setSizes(sizes);
     m_pPage = page;
     m_pTreeSizer->Refresh();
+    // The tree's least width may have grown with its items: the page gives way.
+    pane->setMinimumWidth(std::min(pane->minimumWidth(), RoomForPage().width()));
     if (page) {
         if (item)
             page->LoadNode(item);

@@ -103,7 +103,10 @@ private:
     void CreateStatusBar();
     void CreateSplitter();
     FindBar* MakeFindBar();
-    static QScrollArea* Scrolled(QWidget* page);
+    QScrollArea* Scrolled(QWidget* page) const;
+    // The room the screen leaves a page beside the tree and under the menu,
+    // toolbar and status bar: below a page's size it scrolls.
+    QSize RoomForPage() const;
     void OnTreeSelection(TreeItem item);
     void FocusNextPane();
     QWidget* FirstFocusable() const;

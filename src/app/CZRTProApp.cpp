@@ -6,14 +6,17 @@
 #include "app/AfterFirstFrame.h"
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
+#include "app/ScreenFit.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
 #include "app/WindowPlacer.h"
 #include "app/WorkRecovery.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/AccessibleNames.h"
 #include "window/QtProfile.h"
 #include "window/QtPrompter.h"
+#include "window/ReadablePalette.h"
 
 namespace {
 
@@ -42,7 +45,13 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     }
     m_pInstance->m_activate = [this](const QString& file) { BringForward(file); };
 
+    // A screen reader hears every control by its label, the palette is the
+    // one the user chose, and every window fits the screen at any scale.
+    InstallAccessibleComboBoxes();
+    ApplyPaletteChoice(LoadPaletteChoice(*m_pProfile));
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        InstallScreenFit(*application, *m_pFrame);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);
     // Work a crash left behind is offered before anything else.
     auto* recovery = new WorkRecovery(*m_pFrame);

@@ -1,6 +1,7 @@
 #include "model/WindowPlacement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -63,6 +64,19 @@ int Inside(int start, int length, int low, int room) {
     return static_cast<int>(std::max<long>(low, std::min<long>(start, long{low} + room - length)));
 }
 
+// The start and length of a span of `length` placed at `start`, kept within
+// [areaStart, areaStart + areaLength) with `before` and `after` of frame.
+std::pair<int, int> FitSpan(int start, int length, int before, int after, int areaStart,
+                            int areaLength, int smallest) {
+    const int room = std::max(1, areaLength - before - after);
+    const int fitted = std::max(std::min(length, room), std::min(smallest, length));
+    const long areaEnd = long{areaStart} + areaLength;
+    long placed = start;
+    if (placed + fitted + after > areaEnd) placed = areaEnd - after - fitted;
+    if (placed - before < areaStart) placed = long{areaStart} + before;
+    return {static_cast<int>(placed), fitted};
+}
+
 }  // namespace
 
 ScreenRect PlaceBeside(const ScreenRect& main, int width, int height, const ScreenRect& screen) {
@@ -109,4 +123,13 @@ std::optional<ScreenRect> LoadWindowPlace(const Profile& profile, const std::str
     const auto usable = [](int size) { return size > 0 && size < kLargest; };
     if (!usable(rect.m_nWidth) || !usable(rect.m_nHeight)) return std::nullopt;
     return rect;
+}
+
+ScreenRect FitOnScreen(const ScreenRect& wanted, const FrameMargins& frame, const ScreenRect& area,
+                       int smallestWidth, int smallestHeight) {
+    const auto [x, width] = FitSpan(wanted.m_nX, wanted.m_nWidth, frame.m_nLeft, frame.m_nRight,
+                                    area.m_nX, area.m_nWidth, smallestWidth);
+    const auto [y, height] = FitSpan(wanted.m_nY, wanted.m_nHeight, frame.m_nTop, frame.m_nBottom,
+                                     area.m_nY, area.m_nHeight, smallestHeight);
+    return {x, y, width, height};
 }

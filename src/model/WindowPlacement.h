@@ -42,3 +42,20 @@ ScreenRect PlaceBeside(const ScreenRect& main, int width, int height, const Scre
 void SaveWindowPlace(Profile& profile, const std::string& name, const ScreenRect& rect);
 // Nothing when no usable size was kept.
 std::optional<ScreenRect> LoadWindowPlace(const Profile& profile, const std::string& name);
+
+// The space a window's frame takes around its contents: the title bar above,
+// the borders on the other sides.
+struct FrameMargins {
+    int m_nLeft = 0;
+    int m_nTop = 0;
+    int m_nRight = 0;
+    int m_nBottom = 0;
+};
+
+// Where a window whose contents want `wanted` goes on the available `area` of
+// its screen: no larger than the area less the frame, however large the scale
+// makes it (but never below `smallest`, the least its contents can show), and
+// moved in from the edges it passes, so that the title bar, the menu and the
+// status bar are on the screen. A window that fits stays where it is.
+ScreenRect FitOnScreen(const ScreenRect& wanted, const FrameMargins& frame, const ScreenRect& area,
+                       int smallestWidth, int smallestHeight);

@@ -88,6 +88,25 @@ TEST_F(ConnectionDlgTest, APastedConnectionFillsTheEntry) {
     QTest::keyClick(dlg.HostEdit(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(dlg.ViaBox()->currentIndex(), 0);
     EXPECT_EQ(dlg.PortDevice(), "/dev/ttyUSB3");
+    // Pasted where the focus is when the port is typed: the combo box itself
+    // hands the keys to its text field; and from the list of units or the TCP port.
+    dlg.PortBox()->setFocus();
+    QGuiApplication::clipboard()->setText("rfc2217:ds.site:2001:4800");
+    QTest::keyClick(dlg.PortBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.ViaBox()->currentIndex(), 3);
+    EXPECT_EQ(dlg.HostEdit()->text(), "ds.site");
+    EXPECT_EQ(dlg.TcpPortBox()->value(), 2001);
+    QGuiApplication::clipboard()->setText("serial:/dev/ttyUSB3:19200");
+    QTest::keyClick(dlg.TcpPortBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.ViaBox()->currentIndex(), 0);
+    EXPECT_FALSE(dlg.PortBox()->currentText().startsWith("serial:"));
+    EXPECT_EQ(dlg.PortDevice(), "/dev/ttyUSB3");
+    QGuiApplication::clipboard()->setText("tcp:10.9.8.7:4001");
+    QTest::keyClick(dlg.Units(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.HostEdit()->text(), "10.9.8.7");
+    QGuiApplication::clipboard()->setText("serial:/dev/ttyUSB3:19200");
+    QTest::keyClick(dlg.PortBox()->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.PortDevice(), "/dev/ttyUSB3");
     dlg.ConnectButton()->click();
     EXPECT_EQ(dlg.Chosen(), "serial:/dev/ttyUSB3:19200");
 }

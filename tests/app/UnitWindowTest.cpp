@@ -595,6 +595,8 @@ TEST_F(UnitWindowTest, TheHistoryWindowOpensAKeptCopyAsAnUntitledConfiguration) 
     EXPECT_EQ(numbers.front(), "501");
     EXPECT_FALSE(frame.Action(kCmdEditUndo)->isEnabled());
     EXPECT_TRUE(frame.windowTitle().contains("untitled")) << frame.windowTitle().toStdString();
+    // The window has the keys again: no click is needed before they act.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
 }
 
 // With the copy kept: the write asks "Write to Unit" with what it changes

@@ -148,3 +148,39 @@ TEST(WindowPlacement, BesideTheMainWindowWhereItCoversLeast) {
     EXPECT_EQ(LoadWindowPlace(profile, "Differences"), (ScreenRect{20, 30, 640, 480}));
     EXPECT_FALSE(LoadWindowPlace(profile, "Other"));
 }
+
+// A window the scale makes larger than the screen shrinks to the screen's
+// free area less its frame, and one that passes an edge moves back, so that
+// its title bar and its foot can be reached; one that fits stays put.
+TEST(WindowPlacement, FitsTheAvailableAreaAtAnyScale) {
+    const ScreenRect area{0, 0, 1400, 900};
+    const FrameMargins frame{1, 30, 1, 1};
+    struct Case {
+        const char* what;
+        ScreenRect wanted;
+        int smallestWidth;
+        int smallestHeight;
+        ScreenRect fitted;
+    };
+    const Case cases[] = {
+        {"fits, stays", {100, 80, 800, 600}, 0, 0, {100, 80, 800, 600}},
+        {"1.5 x 1040x700 centred", {-78, -35, 1560, 1050}, 400, 300, {1, 30, 1398, 869}},
+        {"2 x 1040x700", {-340, -250, 2080, 1400}, 400, 300, {1, 30, 1398, 869}},
+        {"passes the right and the foot", {900, 500, 800, 600}, 0, 0, {599, 299, 800, 600}},
+        {"title bar above the top", {100, 10, 600, 400}, 0, 0, {100, 30, 600, 400}},
+        {"least size larger than the screen keeps the title bar",
+         {0, 0, 1600, 1000},
+         1500,
+         950,
+         {1, 30, 1500, 950}},
+        {"least size never grows a small window", {10, 40, 200, 100}, 300, 300, {10, 40, 200, 100}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitOnScreen(c.wanted, frame, area, c.smallestWidth, c.smallestHeight), c.fitted)
+            << c.what;
+    // A second screen to the right: the area's own origin counts.
+    EXPECT_EQ(FitOnScreen({1300, 0, 1000, 700}, frame, {1400, 0, 1366, 768}, 0, 0),
+              (ScreenRect{1401, 30, 1000, 700}));
+    EXPECT_EQ(FitOnScreen({1400, 0, 2732, 1536}, {}, {1400, 0, 1366, 768}, 0, 0),
+              (ScreenRect{1400, 0, 1366, 768}));
+}

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "document/CsvText.h"
+#include "window/ReadablePalette.h"
 #include "window/WindowMessages.h"
 
 namespace {
@@ -46,6 +47,7 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     count->setObjectName("diffCount");
 
     m_pTable->setObjectName("diffTable");
+    m_pTable->setAccessibleName(QString::fromLatin1(M::kDiffTableName));
     m_pTable->setHorizontalHeaderLabels(
         {QString::fromLatin1(M::kDiffItem), QString::fromLatin1(M::kDiffThis), otherHeading});
     m_pTable->verticalHeader()->hide();
@@ -57,8 +59,14 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     for (size_t r = 0; r < items.size(); ++r) {
         const DiffItem& d = items[r];
         int column = 0;
-        for (const std::string* value : {&d.m_strItem, &d.m_strThis, &d.m_strOther})
-            m_pTable->setItem(static_cast<int>(r), column++, new QTableWidgetItem(Latin1(*value)));
+        for (const std::string* value : {&d.m_strItem, &d.m_strThis, &d.m_strOther}) {
+            auto* cell = new QTableWidgetItem(Latin1(*value));
+            // A screen reader hears which side a value is from.
+            if (column > 0)
+                cell->setData(Qt::AccessibleDescriptionRole,
+                              m_pTable->horizontalHeaderItem(column)->text());
+            m_pTable->setItem(static_cast<int>(r), column++, cell);
+        }
     }
     m_pTable->resizeColumnsToContents();
     for (int c = 0; c < 2; ++c)
@@ -137,7 +145,7 @@ void DiffDialog::AskBeforeWriting(const QStringList& notes, bool warn, const QSt
         auto* note = new QLabel(notes[i], this);
         note->setObjectName(QString("writeNote%1").arg(i));
         note->setWordWrap(true);
-        if (warn && i == 0) note->setStyleSheet("font-weight: bold; color: #b00000;");
+        if (warn && i == 0) ShowAsWarning(*note);
         layout->insertWidget(i, note);
     }
     auto* buttons = findChild<QDialogButtonBox*>();

@@ -6,6 +6,8 @@
 #include <QStyledItemDelegate>
 
 #include "model/ShownText.h"
+#include "tree/SpokenMarks.h"
+#include "tree/TreeMessages.h"
 #include "tree/widgets/TreePictures.h"
 #include "window/FocusedSelection.h"
 
@@ -17,10 +19,13 @@ constexpr int kBytesRole = Qt::UserRole + 3;  // the text as the core gave it
 
 // The root shows the document's title, a file name as the system gives it
 // (UTF-8); every other item shows Latin-1 names and Arch Numbers.
+QString Shown(const QTreeWidgetItem* item, const std::string& text) {
+    return item->parent() ? QString::fromLatin1(text) : QString::fromUtf8(TextAsUtf8(text));
+}
+
 void ShowText(QTreeWidgetItem* item, const std::string& text) {
     item->setData(0, kBytesRole, QByteArray::fromStdString(text));
-    item->setText(0,
-                  item->parent() ? QString::fromLatin1(text) : QString::fromUtf8(TextAsUtf8(text)));
+    item->setText(0, Shown(item, text));
 }
 
 constexpr int kItemHeight = 18;
@@ -39,6 +44,7 @@ public:
 
 CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setObjectName("leftTree");
+    setAccessibleName(QString::fromLatin1(TreeMessages::kTreeName));
     setColumnCount(1);
     header()->hide();
     // Long item texts scroll sideways rather than being cut.
@@ -76,7 +82,9 @@ TreeItem CLeftTreeView::InsertItem(TreeItem parent, const std::string& text) {
 void CLeftTreeView::DeleteAllItems() { clear(); }
 
 void CLeftTreeView::SetItemText(TreeItem item, const std::string& text) {
-    ShowText(ToWidgetItem(item), text);
+    QTreeWidgetItem* w = ToWidgetItem(item);
+    ShowText(w, text);
+    Redraw(w);
 }
 
 std::string CLeftTreeView::ItemText(TreeItem item) const {
@@ -137,6 +145,11 @@ void CLeftTreeView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CLeftTreeView::Redraw(QTreeWidgetItem* item) {
-    item->setIcon(
-        0, TreeItemIcon(item->data(0, kImageRole).toInt(), item->data(0, kStateRole).toInt()));
+    const int image = item->data(0, kImageRole).toInt();
+    const int state = item->data(0, kStateRole).toInt();
+    item->setIcon(0, TreeItemIcon(image, state));
+    // A screen reader hears what the pictures show.
+    item->setData(0, Qt::AccessibleTextRole,
+                  Shown(item, SpokenTreeItem(item->data(0, kBytesRole).toByteArray().toStdString(),
+                                             image, state)));
 }

@@ -33,6 +33,7 @@
 #include "unit/widgets/WindowUnitLink.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
+#include "window/ReadablePalette.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     // Stays in the status bar from a write that left the unit partly written
     // until a write ends whole.
     m_pPartly->setObjectName("unitPartlyWritten");
-    m_pPartly->setStyleSheet("color: #b00000;");
+    ShowAsWarning(*m_pPartly);
     m_pPartly->hide();
     frame.Window().statusBar()->addPermanentWidget(m_pPartly);
     connect(m_pDetails, &QPushButton::clicked, this, [this] { ShowVerifyDetails(); });
@@ -306,6 +307,8 @@ void UnitCommandGroup::ShowUnitHistory() {
                           &m_frame.Window());
     shown = &dialog;
     dialog.exec();
+    // The keys go back to the window, whatever the history window left open.
+    m_frame.Window().activateWindow();
 }
 
 void UnitCommandGroup::ToggleVerifyWrite() {

@@ -40,6 +40,7 @@ UnitHistoryDlg::UnitHistoryDlg(const UnitHistory& history, Actions actions, QWid
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_pList->setObjectName("historyList");
+    m_pList->setAccessibleName(windowTitle());
     m_pList->setRootIsDecorated(false);
     m_pList->setAlternatingRowColors(true);
     m_pList->setHeaderLabels(

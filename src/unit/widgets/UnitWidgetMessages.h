@@ -110,4 +110,9 @@ inline constexpr const char* kModemQuit = "Quit";
 inline constexpr const char* kModemNext = "Proceed to next step";
 inline constexpr const char* kModemBack = "Back to prev. step";
 
+// What a screen reader calls the controls that have no label of their own.
+inline constexpr const char* kDetailsTableName = "Cells that differ";
+inline constexpr const char* kFindCableWaitingName = "Waiting for the cable";
+inline constexpr const char* kFindCableFoundName = "Ports found";
+inline constexpr const char* kModemStepsName = "Set-up steps done";
 }  // namespace UnitWidgetMessages
