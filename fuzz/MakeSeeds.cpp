@@ -1,9 +1,11 @@
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <string>
 
 #include "LunettaFuzzFolder.h"
+#include "document/RecoveryFile.h"
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
 #include "import/QpxFile.h"
@@ -48,6 +50,36 @@ void UnitImageSeeds(const std::filesystem::path& dir) {
     const std::vector<uint8_t> image = BuildUnitImage(doc, prompter);
     // The first byte picks the 8-port unit.
     WriteSeed(dir, "site-8-2.bin", "\x01" + std::string(image.begin(), image.end()));
+}
+
+void RecoverySeeds(const std::filesystem::path& dir) {
+    CZRTProDoc doc;
+    MemoryTree tree;
+    BuildFromRecords(doc, tree, {{1, "21", "Hall"}, {2, "#*", "Gate"}}, 4, 1);
+    WriteSeed(dir, "saved.zrt-recovery",
+              EncodeRecovery({"/sites/sale%2.zrt", "sale%2.zrt", 1'700'000'000, EncodeZrt(doc)}));
+    WriteSeed(dir, "untitled.zrt-recovery",
+              EncodeRecovery({"", "untitled", 1'700'000'000, EncodeZrt(doc)}));
+}
+
+void UnitCopySeeds(const std::filesystem::path& dir) {
+    WriteSeed(
+        dir, "description.txt",
+        std::string(1, '\0') +
+            "time=2026-12-11T02:15:44+01:00\nkind=before write\nconnection=tcp:10.0.0.5:4001\n"
+            "site=school.zrt\nmodel=M-4800\ncamera-units=2\ninputs=52\nerased=no\n"
+            "partly-written=no\nsequence=12\n");
+    for (const int ports : {4, 8}) {
+        CZRTProDoc doc;
+        MemoryTree tree;
+        BuildFromRecords(doc, tree, {{1, "21", "Hall"}, {2, "#*", "Gate"}}, ports, 1);
+        doc.m_nPagingSystem = kPagingM7700;
+        doc.m_nDialDigits = 3;
+        ScriptedPrompter prompter;
+        const std::vector<uint8_t> image = BuildUnitImage(doc, prompter);
+        WriteSeed(dir, "site-" + std::to_string(ports) + ".bin",
+                  "\x02" + std::string(image.begin(), image.end()));
+    }
 }
 
 void QuillonSeeds(const std::filesystem::path& dir) {
@@ -119,6 +151,34 @@ void UnitEndpointSeeds(const std::filesystem::path& dir) {
     WriteSeed(dir, "modem", std::string("\x01\x00") + "ATZ\rATE0\rATDT5551234\r" + frames);
 }
 
+// What a serial device server sends: Telnet options and COM port control answers.
+void TelnetComPortSeeds(const std::filesystem::path& dir) {
+    // Bytes by value: Telnet's option 0 (binary) is a NUL inside the stream.
+    const auto bytes = [](std::initializer_list<int> values) {
+        std::string out;
+        for (int v : values) out += static_cast<char>(v);
+        return out;
+    };
+    constexpr int iac = 0xFF, will = 0xFB, wont = 0xFC, doo = 0xFD, dont = 0xFE, sb = 0xFA,
+                  se = 0xF0, nop = 0xF1, com = 0x2C;
+    // Everything granted for 9600 baud, 8N1, then the unit's data with a doubled 0xFF.
+    const std::string granted =
+        bytes({iac, will, 0, iac, doo, 0, iac, will, 3, iac, doo, 3, iac, doo, com}) +
+        bytes({iac, sb, com, 101, 0x00, 0x00, 0x25, 0x80, iac, se}) +
+        bytes({iac, sb, com, 102, 8, iac, se, iac, sb, com, 103, 1, iac, se}) +
+        bytes({iac, sb, com, 104, 1, iac, se});
+    WriteSeed(dir, "granted", bytes({0, 0}) + granted + bytes({0x03, 0x40, iac, iac, 0x11}));
+    WriteSeed(dir, "granted-in-pieces", bytes({0, 3}) + granted);
+    // Another speed answered, a line state notification, an unknown option, a
+    // command inside a subnegotiation and no-operations among the data.
+    WriteSeed(dir, "refused",
+              bytes({0, 0, iac, doo, com, iac, sb, com, 101, 0x00, 0x00, 0x4B, 0x00, iac, se}) +
+                  bytes({iac, sb, com, 106, 0x60, iac, se, iac, will, 0x18}) +
+                  bytes({iac, sb, com, 102, iac, nop, 'a', 'b', iac, nop, 'c'}));
+    WriteSeed(dir, "com-port-refused",
+              bytes({1, 0, iac, will, 0, iac, doo, 0, iac, wont, 0, iac, dont, com}));
+}
+
 }  // namespace
 
 // Writes one folder of seeds per fuzz target under the folder given.
@@ -131,10 +191,13 @@ int main(int argc, char** argv) {
     ZrtSeeds(root / "fuzz_zrt_file");
     UnitImageSeeds(root / "fuzz_unit_image");
     QuillonSeeds(root / "fuzz_quillon");
+    RecoverySeeds(root / "fuzz_recovery_file");
+    UnitCopySeeds(root / "fuzz_unit_copy");
     LunettaSeeds(root / "fuzz_lunetta");
     StationDatabaseSeeds(root / "fuzz_station_database");
     StationAnswerSeeds(root / "fuzz_station_answer");
     LinkSessionSeeds(root / "fuzz_link_session");
+    TelnetComPortSeeds(root / "fuzz_telnet_com_port");
     UnitEndpointSeeds(root / "fuzz_unit_endpoint");
     return 0;
 }

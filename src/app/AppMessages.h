@@ -40,6 +40,13 @@ inline constexpr const char* kKeepBeforeWrite = "&Keep Unit Memory Before Write"
 inline constexpr const char* kUnitHistory = "Unit &History...";
 inline constexpr const char* kExpandConflicts = "&Expand Tree to Show Conflicts";
 inline constexpr const char* kResetAllArch = "Reset &All Arch Numbers to Original";
+inline constexpr const char* kMenuPalette = "&Palette";
+inline constexpr const char* kPaletteSystem = "&System Default";
+inline constexpr const char* kPaletteLight = "&Light";
+inline constexpr const char* kPaletteDark = "&Dark";
+inline constexpr const char* kPaletteHighContrast = "&High Contrast";
+inline constexpr const char* kPromptPalette =
+    "Draws the window in the desktop's colours or in light, dark or high-contrast ones";
 inline constexpr const char* kAbout = "&About NEXIL Video Switcher Programming Tool...";
 inline constexpr const char* kHelpIndex = "&Index\tF1";
 inline constexpr const char* kButtonNew = "New";

@@ -1,11 +1,13 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -14,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/AppMessages.h"
@@ -22,6 +25,7 @@
 #include "app/HelpCommandGroup.h"
 #include "app/MainMenu.h"
 #include "app/PageFactory.h"
+#include "app/PaletteMenu.h"
 #include "app/TreePaneSizer.h"
 #include "app/WindowPlacer.h"
 #include "document/widgets/CompareCommandGroup.h"
@@ -91,7 +95,7 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
                 new InputsCsvCommandGroup(*this),
                 new TreeCommandGroup(*this),
                 new PagesCommandGroup(*this),
-                new FindCommandGroup(*this, *m_pFindBar),
+                new FindCommandGroup(*this, [this] { return MakeFindBar(); }),
                 m_pUnits,
                 new ImportCommandGroup(*this),
                 new ReportCommandGroup(*this),
@@ -102,13 +106,29 @@ CMainFrame::CMainFrame(CZRTProDoc& doc, Profile& profile, QWidget* parent)
     connect(m_pTree, &CLeftTreeView::ItemSelected, this,
             [this](TreeItem item) { OnTreeSelection(item); });
     connect(m_pTree, &CLeftTreeView::EnterPressed, this, [this] { FocusPage(); });
+    // Whatever changed the configuration, the page beside the tree shows it
+    // as soon as the window next turns, and no input reaches a page that
+    // shows it otherwise.
+    m_state.m_history.m_changed = [this] {
+        if (m_bFollowPosted) return;
+        m_bFollowPosted = true;
+        QMetaObject::invokeMethod(
+            this, [this] { FollowModel(); }, Qt::QueuedConnection);
+    };
+    qApp->installEventFilter(this);
     m_pIdleTimer = new QTimer(this);
-    connect(m_pIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommands);
+    connect(m_pIdleTimer, &QTimer::timeout, this, [this] {
+        FollowModel();
+        UpdateCommands();
+    });
     m_pIdleTimer->start(kIdleRefreshMs);
     UpdateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    m_state.m_history.m_changed = nullptr;
+}
 
 DocumentContext CMainFrame::DocContext() {
     return {m_doc,    *m_pTree,           *m_pPrompter,
@@ -123,6 +143,7 @@ QAction* CMainFrame::Action(int command) const {
 void CMainFrame::CreateActions() {
     m_actions = CreateCommandActions(this);
     BuildMainMenu(this, m_actions);
+    AddPaletteMenu(*menuBar(), m_profile);
     m_pToolBar = BuildToolBar(this, m_actions);
     connect(Action(kCmdViewToolbar), &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
     connect(Action(kCmdViewStatusBar), &QAction::toggled, this,
@@ -158,9 +179,8 @@ void CMainFrame::CreateSplitter() {
     auto* treeLayout = new QVBoxLayout(treePane);
     treeLayout->setContentsMargins(0, 0, 0, 0);
     treeLayout->setSpacing(0);
-    m_pFindBar = new FindBar(m_doc, *m_pTree);
-    treeLayout->addWidget(m_pFindBar);
     treeLayout->addWidget(m_pTree);
+    m_pTreeLayout = treeLayout;
     m_pSplitter->addWidget(treePane);
     m_pSplitter->addWidget(Scrolled(new CZRTProView));
     m_pSplitter->setStretchFactor(0, 0);
@@ -170,16 +190,36 @@ void CMainFrame::CreateSplitter() {
     m_pTreeSizer = new TreePaneSizer(*m_pSplitter, *m_pTree, m_profile, width);
 }
 
+FindBar* CMainFrame::MakeFindBar() {
+    auto* bar = new FindBar(m_doc, *m_pTree);
+    m_pTreeLayout->insertWidget(0, bar);
+    return bar;
+}
+
 // A page scrolls inside its pane when the window is lower than the page, so
 // none of its controls or texts is cut off. Sideways the tree gives way first.
-QScrollArea* CMainFrame::Scrolled(QWidget* page) {
+QScrollArea* CMainFrame::Scrolled(QWidget* page) const {
     auto* area = new QScrollArea;
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(page);
-    area->setMinimumWidth(page->minimumSizeHint().width() +
-                          area->verticalScrollBar()->sizeHint().width());
+    // On a screen too narrow for the page at a large scale, it scrolls sideways too.
+    area->setMinimumWidth(
+        std::min(page->minimumSizeHint().width() + area->verticalScrollBar()->sizeHint().width(),
+                 RoomForPage().width()));
     return area;
+}
+
+QSize CMainFrame::RoomForPage() const {
+    const QScreen* shownOn = screen();
+    if (!shownOn || !m_pSplitter || !m_pTree) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QSize area = shownOn->availableGeometry().size();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    // What the window shows besides the panes: menu, toolbar and status bar.
+    const int around = std::max(0, height() - m_pSplitter->height());
+    return {area.width() - frame.left() - frame.right() - m_pTree->minimumWidth() -
+                m_pSplitter->handleWidth(),
+            area.height() - frame.top() - frame.bottom() - around};
 }
 
 QWidget* CMainFrame::RightPane() const {
@@ -205,7 +245,9 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     // Its wrapped texts take most lines at its narrowest.
     if (kind == PageKind::CIdleLoopForm) {
         const QSize least = shown->minimumSizeHint();
-        pane->setMinimumHeight(std::max(least.height(), shown->heightForWidth(least.width())));
+        pane->setMinimumHeight(
+            std::min(std::max(least.height(), shown->heightForWidth(least.width())),
+                     RoomForPage().height()));
     }
     if (QWidget* old = m_pSplitter->replaceWidget(1, pane)) old->deleteLater();
     // The page takes any change of the window's width; the tree keeps its own.
@@ -213,6 +255,8 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
     if (laidOut) m_pSplitter->setSizes(sizes);
     m_pPage = page;
     m_pTreeSizer->Refresh();
+    // The tree's least width may have grown with its items: the page gives way.
+    pane->setMinimumWidth(std::min(pane->minimumWidth(), RoomForPage().width()));
     if (page) {
         if (item)
             page->LoadNode(item);
@@ -225,6 +269,45 @@ CBaseForm* CMainFrame::ShowPage(PageKind kind, TreeItem item) {
 
 void CMainFrame::RefreshPage() {
     if (m_pPage) m_pPage->RefreshPage();
+}
+
+void CMainFrame::FollowModel() {
+    m_bFollowPosted = false;
+    // The progress page belongs to the transfer; the page after it is made anew.
+    if (!m_pPage || m_pPage->ShowsModel() || m_pPage->Kind() == PageKind::CStatusForm) return;
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusInPage = focus && m_pPage->isAncestorOf(focus);
+    const TreeItem item = m_pTree->SelectedItem();
+    const int index = item ? m_doc.FindNodeByItem(item) : -1;
+    ShowPage(index < 0 ? PageKind::None : m_doc.m_nodes[static_cast<size_t>(index)].m_pPageClass,
+             index < 0 ? nullptr : item);
+    if (focusInPage) {
+        if (QWidget* target = PageFocusTarget())
+            target->setFocus(Qt::OtherFocusReason);
+        else
+            FocusPage();
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Drop:
+            break;
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
+    // A click or key meant for a page that no longer shows the model would
+    // act on what it showed: the page is shown anew first, and the input dropped.
+    if (m_pPage && !m_pPage->ShowsModel() && m_pPage->Kind() != PageKind::CStatusForm &&
+        watched->isWidgetType() &&
+        (watched == m_pPage || m_pPage->isAncestorOf(static_cast<QWidget*>(watched)))) {
+        FollowModel();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 PageKind CMainFrame::CurrentPageKind() const { return m_pPage ? m_pPage->Kind() : PageKind::None; }

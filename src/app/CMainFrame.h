@@ -29,6 +29,7 @@ class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolBar;
+class QVBoxLayout;
 
 // The main window: menu, toolbar, status bar, and the splitter with the tree
 // on the left and the page of the selected node on the right. The commands
@@ -60,6 +61,9 @@ public:
     CBaseForm* ShowPage(PageKind kind, TreeItem item) override;
     CBaseForm* CurrentPage() const override { return m_pPage; }
     void RefreshPage() override;
+    // After a change of the configuration the page beside the tree did not
+    // make itself: shows the selected item's page anew, from the model.
+    void FollowModel();
     // Shows the page of the selected tree item again, from the document as it is now.
     void ShowSelectedPage() override;
     QWidget* PageFocusTarget() const override;
@@ -90,6 +94,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -97,7 +102,11 @@ private:
     void CreateActions();
     void CreateStatusBar();
     void CreateSplitter();
-    static QScrollArea* Scrolled(QWidget* page);
+    FindBar* MakeFindBar();
+    QScrollArea* Scrolled(QWidget* page) const;
+    // The room the screen leaves a page beside the tree and under the menu,
+    // toolbar and status bar: below a page's size it scrolls.
+    QSize RoomForPage() const;
     void OnTreeSelection(TreeItem item);
     void FocusNextPane();
     QWidget* FirstFocusable() const;
@@ -108,7 +117,7 @@ private:
     std::unique_ptr<QtPrompter> m_pPrompter;
     std::unique_ptr<QtProcessRunner> m_pProcesses;
     CLeftTreeView* m_pTree = nullptr;
-    FindBar* m_pFindBar = nullptr;
+    QVBoxLayout* m_pTreeLayout = nullptr;
     PageContext m_pageContext;
     QSplitter* m_pSplitter = nullptr;
     TreePaneSizer* m_pTreeSizer = nullptr;
@@ -117,6 +126,7 @@ private:
     QLabel* m_pStatusText = nullptr;
     QLabel* m_pModifiedPane = nullptr;
     QTimer* m_pIdleTimer = nullptr;
+    bool m_bFollowPosted = false;
     // The configuration the status text and verify result report on.
     size_t m_nReportedGeneration = 0;
     std::map<int, QAction*> m_actions;

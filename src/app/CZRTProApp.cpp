@@ -3,16 +3,20 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/AfterFirstFrame.h"
 #include "app/AppMessages.h"
 #include "app/CMainFrame.h"
+#include "app/ScreenFit.h"
 #include "app/SingleInstance.h"
 #include "app/SplashDlg.h"
 #include "app/WindowPlacer.h"
 #include "app/WorkRecovery.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "tree/widgets/CLeftTreeView.h"
+#include "window/AccessibleNames.h"
 #include "window/QtProfile.h"
 #include "window/QtPrompter.h"
+#include "window/ReadablePalette.h"
 
 namespace {
 
@@ -41,7 +45,13 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     }
     m_pInstance->m_activate = [this](const QString& file) { BringForward(file); };
 
+    // A screen reader hears every control by its label, the palette is the
+    // one the user chose, and every window fits the screen at any scale.
+    InstallAccessibleComboBoxes();
+    ApplyPaletteChoice(LoadPaletteChoice(*m_pProfile));
     m_pFrame = std::make_unique<CMainFrame>(m_doc, *m_pProfile);
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        InstallScreenFit(*application, *m_pFrame);
     if (m_prepareFrame) m_prepareFrame(*m_pFrame);
     // Work a crash left behind is offered before anything else.
     auto* recovery = new WorkRecovery(*m_pFrame);
@@ -55,24 +65,32 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
 
     ShowPlaced(*m_pFrame, *m_pProfile, kStartSize);
 
-    if (splashMs > 0) {
-        SplashDlg splash(splashMs, m_pFrame.get());
-        splash.exec();
-    }
-
-    recovery->Start();
     CMainFrame* frame = m_pFrame.get();
-    if (recovered && !files.isEmpty()) {
-        // Opened as File > Open does, asking first about the recovered work.
-        const QString file = files.front();
+    const auto goOn = [frame, recovery, recovered, opened, files] {
+        recovery->Start();
+        if (recovered && !files.isEmpty()) {
+            // Opened as File > Open does, asking first about the recovered work.
+            const QString file = files.front();
+            QMetaObject::invokeMethod(
+                frame, [frame, file] { frame->Documents().OpenFile(file); }, Qt::QueuedConnection);
+            return;
+        }
+        if (!opened) return;
+        CLeftTreeView* tree = &frame->Tree();
         QMetaObject::invokeMethod(
-            frame, [frame, file] { frame->Documents().OpenFile(file); }, Qt::QueuedConnection);
+            tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
+    };
+    if (splashMs <= 0) {
+        goOn();
         return true;
     }
-    if (!opened) return true;
-    CLeftTreeView* tree = &frame->Tree();
-    QMetaObject::invokeMethod(
-        tree, [tree] { tree->RunWizardCommand(); }, Qt::QueuedConnection);
+    // The window is what the user waits for: the start-up picture comes once
+    // its first frame is drawn, and the start goes on when the picture goes.
+    AfterFirstFrame(*frame, [frame, splashMs, goOn] {
+        SplashDlg splash(splashMs, frame);
+        splash.exec();
+        goOn();
+    });
     return true;
 }
 

@@ -27,6 +27,7 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
 void HelpWindow::ShowPage(const QString& path) {
     setSource(QUrl::fromLocalFile(path));
     setWindowTitle(documentTitle());
+    setAccessibleName(documentTitle());
     // Opened the first time over the middle of the main window.
     if (!isVisible() && parentWidget()) {
         const QRect owner = parentWidget()->window()->frameGeometry();

@@ -5,8 +5,11 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
+#include "import/ImportFiles.h"
+#include "import/ImportMessages.h"
 #include "import/SetupWizardBuild.h"
 #include "import/ValidatePage.h"
+#include "model/Format.h"
 #include "model/ZrtFile.h"
 #include "tree/ArchRules.h"
 
@@ -92,6 +95,16 @@ int RunImport(const CliArgs& args) {
 
     CliDocument cli;
     DocumentContext ctx{cli.m_doc, cli.m_tree, cli.m_prompter};
+    // The wizard's build leaves a folder without its station list to its
+    // caller's message; here the user hears what is missing.
+    if (kind->second == PagingFileKind::Lunetta) {
+        const std::string folder = LunettaFolderOf(entries.m_strPagingFile);
+        if (!ReadFilePrefix(FindIgnoringCase(folder, kLunettaStationList), 1)) {
+            ctx.m_prompter.Message(StrFormat(ImportMessages::kUnableToOpenFile,
+                                             (folder + kLunettaStationList).c_str()));
+            return kExitFailed;
+        }
+    }
     if (BuildFromPagingFile(ctx, answers, kind->second) != 0) return kExitFailed;
     return SaveBuilt(cli, args.Get("o"));
 }

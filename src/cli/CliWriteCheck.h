@@ -4,9 +4,10 @@
 #include "unit/LinkUiHooks.h"
 
 // The command-line tool's answer before a write erases the unit: says where
-// the unit's memory was kept and how many differences the write makes (on
-// standard error), and refuses a unit that seems to hold another site unless
-// forced. Scripts are never asked anything.
+// the unit's memory was kept and what the write changes, in the words of the
+// window's question (on standard error), and refuses a unit that seems to hold
+// another site, or no configuration it can read, unless forced. Scripts are
+// never asked anything.
 class CliWriteCheck : public LinkUiHooks {
 public:
     CliWriteCheck(const MainState& state, bool force) : m_state(state), m_bForce(force) {}

@@ -45,6 +45,7 @@ int RunWrite(const CliArgs& args) {
         AcceptPassword(run.m_state, args.Get("new-password"));
     }
     run.m_state.m_bEnableVerify = args.Has("verify");
+    run.m_state.m_bCheckBeforeWrite = true;
     run.m_state.m_bKeepBeforeWrite = !args.Has("no-backup");
     run.m_state.m_strHistoryFolder = UnitHistoryFolder();
     CliWriteCheck check(run.m_state, args.Has("force"));
@@ -52,6 +53,13 @@ int RunWrite(const CliArgs& args) {
     const bool written = WriteCommand(c);
     PrintVerifyDifferences(run.m_state);
     return run.m_connection->Close() && written ? kExitOk : kExitFailed;
+}
+
+// A copy restored is named by its time when it is one of the history's, else by its path.
+std::string CopyName(const std::string& path) {
+    for (const UnitHistoryEntry& e : UnitHistory(UnitHistoryFolder()).List())
+        if (e.m_strImagePath == path) return e.m_strTime;
+    return path;
 }
 
 int RunRestore(const CliArgs& args) {
@@ -65,20 +73,14 @@ int RunRestore(const CliArgs& args) {
     UnitRun run;
     if (!run.Connect(args)) return kExitFailed;
     run.m_state.m_bEnableVerify = args.Has("verify");
+    run.m_state.m_bCheckBeforeWrite = true;
     run.m_state.m_bKeepBeforeWrite = true;
     run.m_state.m_strHistoryFolder = UnitHistoryFolder();
     CliWriteCheck check(run.m_state, false);
     UnitContext c = CheckedContext(run, check);
-    const bool written = RestoreCommand(c, *image);
+    const bool written = RestoreCommand(c, *image, CopyName(path));
     PrintVerifyDifferences(run.m_state);
     return run.m_connection->Close() && written ? kExitOk : kExitFailed;
-}
-
-std::string Counts(const UnitHistoryEntry& e) {
-    if (e.m_bErased) return "erased";
-    if (e.m_strModel.empty()) return "not a configuration";
-    return StrFormat("%s, %d camera interface units, %d inputs", e.m_strModel.c_str(),
-                     e.m_nCameraUnits, e.m_nInputs);
 }
 
 int RunHistory(const CliArgs& args) {
@@ -96,14 +98,21 @@ int RunHistory(const CliArgs& args) {
                       << ", \"cameraUnits\": " << e.m_nCameraUnits
                       << ", \"inputs\": " << e.m_nInputs
                       << ", \"erased\": " << (e.m_bErased ? "true" : "false")
+                      << ", \"partlyWritten\": " << (e.m_bPartlyWritten ? "true" : "false")
+                      << ", \"held\": " << JsonString(HeldText(e))
+                      << ", \"written\": " << JsonString(e.m_strSite)
+                      << ", \"sequence\": " << e.m_nSequence
                       << ", \"path\": " << JsonString(e.m_strImagePath) << '}';
         }
         std::cout << (entries.empty() ? "]\n" : "\n]\n");
         return kExitOk;
     }
-    for (const UnitHistoryEntry& e : entries)
+    for (const UnitHistoryEntry& e : entries) {
         std::cout << e.m_strTime << "  " << e.m_strKind << "  " << e.m_strConnection << "  "
-                  << e.m_strSite << "  " << Counts(e) << "\n  " << e.m_strImagePath << '\n';
+                  << e.m_strSite << "  "
+                  << "unit held: " << HeldText(e) << '\n';
+        std::cout << "  " << e.m_strImagePath << '\n';
+    }
     return kExitOk;
 }
 
@@ -115,8 +124,11 @@ int RunRead(const CliArgs& args) {
     UnitRun run;
     if (!run.Connect(args)) return kExitFailed;
     run.m_cli.m_prompter.m_unitModel.m_nRows = *ports == 8 ? 2 : 1;
+    run.m_state.m_strHistoryFolder = UnitHistoryFolder();
     UnitContext c = run.Context();
     const bool read = ReadCommand(c);
+    if (!run.m_state.m_strKeptPath.empty())
+        std::cerr << StrFormat(UnitMessages::kKeptIn, run.m_state.m_strKeptPath.c_str()) << '\n';
     const bool closed = run.m_connection->Close();
     if (!read || !closed) return kExitFailed;
     return SaveZrtFile(run.m_cli.m_doc, args.Get("o"), run.m_cli.m_prompter) ? kExitOk
@@ -140,9 +152,12 @@ const CliCommand kWriteCommand{
     "[--force] [--trace FILE]",
     "Writes a configuration into a unit: erases its memory and writes every cell.\n"
     "First it reads the unit's whole memory and keeps it in the unit history\n"
-    "(\"Unit memory kept in PATH\"; --no-backup skips this), then says how many\n"
-    "differences the write makes. A unit that seems to hold another site is\n"
-    "refused unless --force is given; the copy is kept either way.\n"
+    "(\"Unit memory kept in PATH\"), then says what the write changes: how many\n"
+    "differences, or that the unit is erased, partly written or holds nothing this\n"
+    "program can read. A unit that seems to hold another site, or nothing it can\n"
+    "read, is refused unless --force is given; the copy is kept either way.\n"
+    "--no-backup only skips keeping the copy (no file is stored): the unit is\n"
+    "still read and checked, and refused, as above.\n"
     "--password opens a unit that has one; --new-password gives the unit a new one\n"
     "(at most 8 characters); --verify reads the unit back and compares, and lists\n"
     "the first cells that differ. --trace FILE records every frame and time-out\n"
@@ -160,9 +175,10 @@ const CliCommand kRestoreCommand{
     "IMAGE --connect CONNECTION [--password P] [--verify] [--trace FILE]",
     "Writes a unit memory image of 65,536 bytes (a copy from the unit history)\n"
     "back into a unit, exactly, as a write does: the unit's memory is kept in the\n"
-    "history first. The unit keeps its own switches cell; the password cells come\n"
-    "from the image, or stay the unit's when the image shows none. --verify reads\n"
-    "the unit back and compares.\n"
+    "history first, and what the restore changes is said. The unit keeps its own\n"
+    "switches cell and its present password (the one --password opens it with):\n"
+    "a unit never shows its password, so no copy holds one. --verify reads the\n"
+    "unit back and compares.\n"
     "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
     {"connect", "password", "trace"},
@@ -173,11 +189,16 @@ const CliCommand kHistoryCommand{
     "history",
     "[--json]",
     "Lists the unit history, newest first: the copies of units' memory kept\n"
-    "before every write and restore and by every read, each with its time, kind\n"
-    "(read, before write, before restore), connection, site, what it held and the\n"
-    "path of its 65,536-byte image. The newest 100 are kept. --json prints an\n"
-    "array of objects with time, kind, connection, site, model, cameraUnits,\n"
-    "inputs, erased and path.",
+    "before every write and restore (unless write --no-backup) and by every read\n"
+    "(this tool's and the window's), each with its time, kind (read, before\n"
+    "write, before restore), connection, what was then written (the\n"
+    "configuration's title, or the copy restored; nothing for a read), what the\n"
+    "unit held (read from the copy: model and counts, erased, partly written, or\n"
+    "not a configuration) and the path of its 65,536-byte image. The newest 100\n"
+    "are kept, newest in the order they were kept, whatever the clock says.\n"
+    "--json prints an array of objects with time, kind, connection, site (what\n"
+    "was written), model, cameraUnits, inputs, erased, partlyWritten, held (the\n"
+    "text), written (as site), sequence (the order kept) and path.",
     {},
     {"json"},
     RunHistory};
@@ -186,8 +207,10 @@ const CliCommand kReadCommand{
     "read",
     "--connect CONNECTION --ports 4|8 [--password P] [--trace FILE] -o FILE.zrt",
     "Reads a unit's configuration into a new configuration file; --ports answers\n"
-    "the main unit model question (4: M-4400, 8: M-4800). Ctrl+C, or Esc at a\n"
-    "terminal, stops the read after the message in flight.\n"
+    "the main unit model question (4: M-4400, 8: M-4800). The unit's memory is\n"
+    "kept in the unit history too, as the window's Read keeps it (\"Unit memory\n"
+    "kept in PATH\"). Ctrl+C, or Esc at a terminal, stops the read after the\n"
+    "message in flight.\n"
     "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
     "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
     "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",

@@ -12,6 +12,7 @@
 #include "cli/ImageCommands.h"
 #include "cli/ModemCommand.h"
 #include "cli/PortsCommand.h"
+#include "cli/QtNotices.h"
 #include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/UnitCommandsCli.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     // Names are the unit's Latin-1; the terminal reads UTF-8.
     const Utf8Output out(std::cout);
     const Utf8Output err(std::cerr);
+    QuietQtFolderNotices();
     if (argc < 2) {
         PrintOverview(std::cerr);
         return kExitUsage;

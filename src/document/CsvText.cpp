@@ -30,33 +30,6 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The length of the well-formed UTF-8 sequence at `at`, or 0.
-size_t Utf8SequenceLength(const std::string& text, size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return 1;
-    size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) return 0;
-    for (size_t k = 1; k < length; ++k) {
-        const auto b = static_cast<unsigned char>(text[at + k]);
-        if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF)) return 0;
-    }
-    return length;
-}
-
 bool IsBlankField(const std::string& field) {
     return field.find_first_not_of(" \t") == std::string::npos;
 }
@@ -209,8 +182,6 @@ std::string Latin1ToUtf8(const std::string& latin1) {
     for (unsigned char ch : latin1) AppendUtf8(out, ch);
     return out;
 }
-
-std::string TextAsUtf8(const std::string& text) { return IsUtf8(text) ? text : Latin1ToUtf8(text); }
 
 std::optional<std::string> Latin1FromUtf8(const std::string& utf8) {
     std::string out;

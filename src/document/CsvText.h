@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/ShownText.h"
+
 // One record of a CSV file and the line it starts on (1 for the first).
 struct CsvRecord {
     int m_nLine = 0;
@@ -46,7 +48,3 @@ std::string Latin1ToUtf8(const std::string& latin1);
 // UTF-8 text as Latin-1 bytes; nothing when the text is not UTF-8 or holds a
 // character above U+00FF.
 std::optional<std::string> Latin1FromUtf8(const std::string& utf8);
-
-// Text for a UTF-8 terminal: text that is valid UTF-8 as it is, other text
-// taken as the unit's Latin-1.
-std::string TextAsUtf8(const std::string& text);

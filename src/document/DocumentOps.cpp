@@ -47,8 +47,11 @@ bool AskSaveChanges(DocumentContext& ctx) {
     }
 }
 
-bool OpenConfiguration(DocumentContext& ctx, const std::string& path) {
+bool OpenConfiguration(DocumentContext& ctx, const std::string& named) {
     if (!ctx.m_pMain || ctx.m_pMain->m_bBusy) return false;
+    // A file named relative to the working folder is known by its full path
+    // from here on: in messages, the report and the recent files.
+    const std::string path = FullPath(named);
     CZRTProDoc& doc = ctx.m_doc;
     const std::string previousPath = doc.GetPathName();
     const std::string previousTitle = doc.GetTitle();
@@ -78,8 +81,9 @@ bool OpenConfiguration(DocumentContext& ctx, const std::string& path) {
     return true;
 }
 
-bool SaveConfiguration(DocumentContext& ctx, const std::string& path) {
+bool SaveConfiguration(DocumentContext& ctx, const std::string& named) {
     if (RefusedForConflicts(ctx)) return false;
+    const std::string path = FullPath(named);
     if (!ctx.m_pMain) return false;
     if (!SaveZrtFile(ctx.m_doc, path, ctx.m_prompter)) return false;
     ctx.m_pMain->m_history.MarkSaved();
@@ -135,7 +139,8 @@ std::string OpenProblem(const std::string& path) {
     return {};
 }
 
-bool OpenDocumentFile(DocumentContext& ctx, const std::string& path) {
+bool OpenDocumentFile(DocumentContext& ctx, const std::string& named) {
+    const std::string path = FullPath(named);
     if (const std::string problem = OpenProblem(path); !problem.empty()) {
         ctx.m_prompter.Message(problem, PromptButtons::Ok, PromptIcon::Error);
         return false;

@@ -14,6 +14,12 @@ void EditHistory::Start(const CZRTProDoc& doc) {
     if (!doc.IsModified()) m_savedAt = 0;
     m_bTyping = false;
     m_strRecorded = EncodeZrt(doc);
+    Changed();
+}
+
+void EditHistory::Changed() {
+    ++m_nRevision;
+    if (m_changed) m_changed();
 }
 
 void EditHistory::Record(CZRTProDoc& doc, const std::string& label, TreeItem place, bool typing) {
@@ -51,6 +57,7 @@ void EditHistory::Record(CZRTProDoc& doc, const std::string& label, TreeItem pla
     }
     m_strRecorded = std::move(bytes);
     doc.SetModifiedFlag(m_savedAt != m_nDone);
+    Changed();
 }
 
 std::string EditHistory::UndoLabel() const {
@@ -98,4 +105,5 @@ void EditHistory::MoveTo(size_t done, CZRTProDoc& doc) {
     doc.SetModifiedFlag(m_savedAt != m_nDone);
     // The flag follows the numbers as they are now, as a refreshed conflict report sets it.
     doc.RecheckArchConflicts();
+    Changed();
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -58,6 +59,15 @@ public:
     // (a transfer's result, a failed verify's cells) belongs to one count.
     size_t Generation() const { return m_nGeneration; }
 
+    // Counts every change of the configuration the history follows: each
+    // Start, each step recorded (every keystroke of a typed one), each Undo and
+    // Redo. What a page showed at one count is not what the configuration
+    // holds at another.
+    size_t Revision() const { return m_nRevision; }
+
+    // Told after every change Revision counts, once the history holds it.
+    std::function<void()> m_changed;
+
 private:
     struct Step {
         std::string m_strLabel;
@@ -66,6 +76,7 @@ private:
     };
 
     const ZrtConfig& StateAt(size_t done) const;
+    void Changed();
     void MoveTo(size_t done, CZRTProDoc& doc);
 
     ZrtConfig m_start;
@@ -75,6 +86,7 @@ private:
     std::optional<size_t> m_savedAt;
     bool m_bTyping = false;
     size_t m_nGeneration = 0;
+    size_t m_nRevision = 0;
     // The .zrt bytes of the configuration at m_nDone, to tell an edit that changed nothing.
     std::string m_strRecorded;
 };

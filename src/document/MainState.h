@@ -38,9 +38,12 @@ struct MainState {
     // unit partly written, so Cancel asks first.
     bool m_bWriting = false;
 
-    // A write first keeps a copy of the unit's memory in the unit history in
-    // this folder, and stops before erasing when it cannot. The window and the
-    // command-line tool turn it on unless the user turned it off.
+    // A write first reads the unit's whole memory and shows what it will
+    // change, and may stop there; the window and the command-line tool always
+    // do. With m_bKeepBeforeWrite too (on unless the user turned it off) the
+    // memory read is kept in the unit history in this folder, and the write
+    // stops before erasing when it cannot be.
+    bool m_bCheckBeforeWrite = false;
     bool m_bKeepBeforeWrite = false;
     std::string m_strHistoryFolder;
     // The connection in use as the user gave it ("serial:ttyUSB0:9600"), for the history.

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "document/DocumentMessages.h"
+#include "model/ArgText.h"
 #include "model/ByteReader.h"
 #include "model/ByteWriter.h"
 #include "model/FileIo.h"
@@ -76,10 +77,8 @@ std::string RecoveryQuestion(const RecoveryRecord& record) {
     std::tm local{};
     char when[32] = "";
     if (::localtime_r(&time, &local)) std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
-    std::string text = ReplaceArg1(DocumentMessages::kRecoverQuestion, record.m_strTitle);
-    const auto at = text.find("%2");
-    if (at != std::string::npos) text.replace(at, 2, when);
-    return text;
+    // In one pass: a "%2" in the file's name is part of the name.
+    return ReplaceArgs(DocumentMessages::kRecoverQuestion, {record.m_strTitle, when});
 }
 
 bool RecoverWork(DocumentContext& ctx, const RecoveryRecord& record) {

@@ -8,8 +8,8 @@
 #include "document/DocumentOps.h"
 
 // Unsaved work, kept in the program's data folder while the window runs so
-// that a crash or a kill loses none of it. One file per user, as only one
-// window runs per user.
+// that a crash or a kill loses none of it, each window in a file of its own
+// (RecoveryFolder.h). Earlier versions kept one file a user, of this name.
 inline constexpr const char* kRecoveryFileName = "unsaved.zrt-recovery";
 
 struct RecoveryRecord {

@@ -61,16 +61,26 @@ void CLunettaImporter::ReadAdministrators() {
         m_adminArch = {501, 502, 503, 504};
         return;
     }
-    // A short file keeps the default number of every administrator it lacks.
+    // A short file keeps the default number of every administrator it lacks;
+    // an unprogrammed slot (FF FF, like an empty station) takes it too, and
+    // the user is told which.
+    std::string unprogrammed;
     for (int k = 0; k < 4; ++k) {
-        int value = 501 + k;
+        const int fallback = 501 + k;
+        int value = fallback;
         NumberAt(*bytes, static_cast<size_t>(kAdminRecordBytes * k + kAdminNumberOffset), value);
+        if (value == kEmptySlot) {
+            value = fallback;
+            unprogrammed += StrFormat(ImportMessages::kAdminSlotDefault, k + 1, fallback);
+        }
         m_adminArch[k] = value;
     }
+    if (!unprogrammed.empty())
+        m_prompter.Message(ImportMessages::kAdminSlotsUnprogrammed + unprogrammed);
 }
 
 bool CLunettaImporter::ReadBoardPresence() {
-    const std::string path = FindIgnoringCase(m_strFolder, "TDX_FILE.DAT");
+    const std::string path = FindIgnoringCase(m_strFolder, kLunettaStationList);
     std::ifstream in(path, std::ios::binary);
     if (!in) return CannotOpen(path);
     // Only lines 5 to 19 matter; scanning character by character keeps a

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+// The file of a Lunetta export that says which station boards are installed.
+inline constexpr const char* kLunettaStationList = "TDX_FILE.DAT";
+
 // The folder of a picked path, up to and including its last separator; empty
 // (the current folder) for a bare file name.
 std::string FolderOf(const std::string& path);

@@ -5,6 +5,11 @@ namespace ImportMessages {
 inline constexpr const char* kAdminFileMissing =
     "Error   unable to open Lunetta administrator file.  The default values were used for the "
     "administrator arch number order.";
+// Administrators whose slot in tdx_admn.usr reads FF FF; one line a slot follows.
+inline constexpr const char* kAdminSlotsUnprogrammed =
+    "The Lunetta administrator file leaves these administrator slots unprogrammed; the default "
+    "Arch Numbers were used:";
+inline constexpr const char* kAdminSlotDefault = "\n  Video Out %d: %d";
 inline constexpr const char* kUnableToOpenFile = "unable to open file %s";
 inline constexpr const char* kNoBoards = "The Lunetta files in %s name no installed station board.";
 inline constexpr const char* kUnsupportedVersion =

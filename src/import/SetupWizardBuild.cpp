@@ -81,11 +81,11 @@ int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFile
             dialDigits = 2;
             break;
         case PagingFileKind::Lunetta:
-            readPath = LunettaFolderOf(a.m_strPagingFile) + "TDX_FILE.DAT";
+            readPath = LunettaFolderOf(a.m_strPagingFile) + kLunettaStationList;
             // A folder without its station list is no Lunetta export: the
             // caller's one message says so, before the reader adds its own.
             if (!ReadFilePrefix(
-                    FindIgnoringCase(LunettaFolderOf(a.m_strPagingFile), "TDX_FILE.DAT"), 1))
+                    FindIgnoringCase(LunettaFolderOf(a.m_strPagingFile), kLunettaStationList), 1))
                 return 1;
             importer = std::make_unique<CLunettaImporter>(ctx.m_prompter);
             break;
@@ -143,6 +143,10 @@ PagingFileKind PagingFileKindOf(const std::string& name) {
 int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard) {
     WizardAnswers answers;
     if (!wizard.Run(answers)) return WIZARD_CANCELLED;
+    return BuildFromAnswers(ctx, answers);
+}
+
+int BuildFromAnswers(DocumentContext& ctx, const WizardAnswers& answers) {
     switch (answers.m_nInputMethod) {
         case kSourceManual:
             return BuildDescribed(ctx, answers);
@@ -154,11 +158,17 @@ int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard) {
 }
 
 void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard) {
-    if (!AskSaveChanges(ctx)) return;
+    if (!AskSaveChanges(ctx) || !ctx.m_pMain) return;
+    // New drops the password waiting for a write, also when it builds nothing.
+    ctx.m_pMain->m_strPendingPassword.clear();
+    ctx.m_pMain->m_bPasswordPending = false;
+    // Until the wizard is finished the loaded configuration is the one in the
+    // window, under its own name.
+    WizardAnswers answers;
+    if (!wizard.Run(answers)) return;
     const DocumentSnapshot before = TakeSnapshot(ctx);
     if (!ClearForNew(ctx)) return;
-    const int result = RunSetupWizard(ctx, wizard);
-    if (result != 0 && result != WIZARD_CANCELLED)
+    if (BuildFromAnswers(ctx, answers) != 0)
         ctx.m_prompter.Message(ImportMessages::kTreeInitFileNew);
     // Every build and every successful open marks the tree built; without one
     // the configuration from before New is still the one in the tree.

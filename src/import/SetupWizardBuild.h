@@ -33,9 +33,12 @@ int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& answers, Pagi
 // 0 when built or opened, 1 when nothing could be built (the configuration
 // stays as it was), WIZARD_CANCELLED when the page was not finished.
 int RunSetupWizard(DocumentContext& ctx, WizardDialog& wizard);
+// The build of answers the wizard gave, as RunSetupWizard makes it once the page is finished.
+int BuildFromAnswers(DocumentContext& ctx, const WizardAnswers& answers);
 
-// File > New: the save question, then the wizard. A New that builds or opens
-// nothing leaves the configuration, its name and its tree as they were before.
+// File > New: the save question, then the wizard. The configuration, its name
+// and its tree stay as they are while the wizard is open; a New that builds or
+// opens nothing leaves them so.
 void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard);
 
 // Posted once after start-up: the wizard, while the tree is still empty.

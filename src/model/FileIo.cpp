@@ -64,3 +64,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     std::filesystem::remove(temp, ec);
     return fail(error);
 }
+
+std::string FullPath(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    return ec ? path : full.lexically_normal().string();
+}
+
+bool SyncFolder(const std::string& folder, std::string* reason) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (::fsync(fd) != 0) error = errno;
+        ::close(fd);
+    }
+    if (error && reason) *reason = std::strerror(error);
+    return error == 0;
+}

@@ -15,3 +15,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
 // otherwise it keeps the old file's mode, or gets 0644.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* reason = nullptr, bool ownerOnly = false);
+
+// The full path of a file named relative to the working folder, with "." and
+// ".." steps taken out; a full path loses only those steps. The bytes of the
+// names are kept as the system gave them. An empty path stays empty.
+std::string FullPath(const std::string& path);
+
+// Flushes a folder's entries to disk, so files renamed into it are there after
+// a power cut. On failure `reason`, when given, receives the system's description.
+bool SyncFolder(const std::string& folder, std::string* reason = nullptr);

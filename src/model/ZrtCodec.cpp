@@ -3,6 +3,7 @@
 #include "model/ByteReader.h"
 #include "model/ByteWriter.h"
 #include "model/ConfigShape.h"
+#include "model/NameCharacters.h"
 
 namespace {
 
@@ -116,17 +117,17 @@ ZrtReadResult DecodeZrt(std::string_view bytes, ZrtConfig& c) {
         n.m_strArch = ReadText(r);
         n.m_nInputCode = r.I32();
         n.m_strOrigArch = ReadText(r);
-        n.m_strName = ReadText(r);
+        n.m_strName = BlankControlCharacters(ReadText(r));
         n.m_nZoneId = r.I32();
         n.m_nOrigZoneId = r.I32();
-        n.m_strOrigName = ReadText(r);
+        n.m_strOrigName = BlankControlCharacters(ReadText(r));
         if (!r.Ok()) break;
     }
     const size_t zoneCount = ReadCount(r, kMinZoneBytes);
     c.m_zones.assign(zoneCount, CZoneEntry{});
     for (auto& z : c.m_zones) {
         z.m_strArch = ReadText(r);
-        z.m_strName = ReadText(r);
+        z.m_strName = BlankControlCharacters(ReadText(r));
         z.m_nZoneId = r.I32();
         if (!r.Ok()) break;
     }

@@ -23,5 +23,6 @@ struct ZrtReadResult {
 };
 
 // Reads a whole file into `out`, which should be a fresh configuration; on any
-// status but Ok, `out` is to be thrown away.
+// status but Ok, `out` is to be thrown away. Names pass the name rule as they
+// come in: a control character in a name becomes a blank.
 ZrtReadResult DecodeZrt(std::string_view bytes, ZrtConfig& out);

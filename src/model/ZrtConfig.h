@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,7 +9,9 @@
 #include "model/CConfigNode.h"
 #include "model/CZoneEntry.h"
 
-// Paging system kinds and configuration sources.
+// Paging system kinds and configuration sources. A unit that names no paging
+// system (code 0 in its memory) reads as kPagingNone.
+inline constexpr int32_t kPagingNone = 0;
 inline constexpr int32_t kPagingQuillon = 1;
 inline constexpr int32_t kPagingLunetta = 2;
 inline constexpr int32_t kPagingM7700 = 3;
@@ -41,6 +44,12 @@ struct ZrtConfig {
     uint8_t m_byTimeRefresh = 0;
 
     int NodeCount() const { return static_cast<int>(m_nodes.size()); }
+
+    // How many of m_adminArch mean something: one administrator per Video
+    // Out, and the unit has a Video Out for every two ports.
+    int AdminCount() const {
+        return std::clamp(m_nPortCount / 2, 0, static_cast<int>(m_adminArch.size()));
+    }
 
     // A node of index 3 or more whose input code is neither -1000 nor -2000.
     bool IsInput(int i) const {

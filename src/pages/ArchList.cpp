@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "model/TrimText.h"
 #include "tree/ArchRules.h"
+#include "tree/TreeMessages.h"
 
 namespace {
 
@@ -65,4 +67,21 @@ int RowOfArch(const std::vector<ArchRow>& rows, const std::string& arch) {
     const auto it = std::find_if(rows.begin(), rows.end(),
                                  [&](const ArchRow& row) { return row.m_strArch == arch; });
     return it == rows.end() ? -1 : static_cast<int>(it - rows.begin());
+}
+
+std::string SpokenArchRow(const ArchRow& row) {
+    std::string spoken = row.m_strArch;
+    if (const std::string name = Trim(row.m_strName, kBlanks); !name.empty()) spoken += ", " + name;
+    if (row.m_nState == kListStateConflict || row.m_nIcon == kListIconConflict)
+        spoken += std::string(", ") + TreeMessages::kSpokenConflict;
+    switch (row.m_nIcon) {
+        case kListIconNonPageable:
+            return spoken + ", " + TreeMessages::kSpokenNonPageable;
+        case kListIconUnassigned:
+            return spoken + ", " + TreeMessages::kSpokenUnassigned;
+        case kListIconAssigned:
+            return spoken + ", " + TreeMessages::kSpokenAssigned;
+        default:
+            return spoken;
+    }
 }

@@ -35,3 +35,8 @@ std::vector<ArchRow> FillArchList(CZRTProDoc& doc, int column, bool ascending);
 // The row of `rows` that shows the Arch Number `arch`, or -1: the row the list
 // highlights for the selected input.
 int RowOfArch(const std::vector<ArchRow>& rows, const std::string& arch);
+
+// What a screen reader says of a row: its number, its name when it has one,
+// and its marks in the key's words ("101, Gate North, conflict, assigned
+// pageable"), so that the pictures are never the only telling.
+std::string SpokenArchRow(const ArchRow& row);

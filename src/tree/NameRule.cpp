@@ -5,19 +5,11 @@
 #include "tree/ArchRules.h"
 #include "tree/TreeMessages.h"
 
-bool IsControlCharacter(unsigned char c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
-
 NameProblem CheckName(const std::string& latin1) {
     if (std::any_of(latin1.begin(), latin1.end(),
                     [](char c) { return IsControlCharacter(static_cast<unsigned char>(c)); }))
         return NameProblem::ControlCharacter;
     return latin1.size() > kNameLength ? NameProblem::TooLong : NameProblem::None;
-}
-
-std::string BlankControlCharacters(std::string latin1) {
-    for (char& c : latin1)
-        if (IsControlCharacter(static_cast<unsigned char>(c))) c = ' ';
-    return latin1;
 }
 
 bool ValidateNameEntry(const std::string& latin1, Prompter& prompter) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/NameCharacters.h"
 #include "model/Prompter.h"
 
 // What is wrong with a name an input is to carry, if anything.
@@ -11,12 +12,6 @@ enum class NameProblem { None, TooLong, ControlCharacter };
 // file): at most 15 characters of the unit's character set (Latin-1 bytes),
 // none of them a control character (below 0x20, 0x7F, or 0x80 to 0x9F).
 NameProblem CheckName(const std::string& latin1);
-
-bool IsControlCharacter(unsigned char c);
-
-// `latin1` with every control character made a blank: names a paging
-// system's export gives, which are otherwise taken as they are.
-std::string BlankControlCharacters(std::string latin1);
 
 // The edit dialog's check of a typed name: shows the message for what is
 // wrong and returns false, or returns true.

@@ -35,7 +35,17 @@ inline constexpr const char* kNameControlCharacter =
 inline constexpr const char* kFindPosition = "%d of %d";
 inline constexpr const char* kFindNoMatch = "No match";
 inline constexpr const char* kFindPlaceholder = "Arch Number or name";
+// What a screen reader calls the find field, which has no label beside it.
+inline constexpr const char* kFindName = "Find Arch Number or name";
 inline constexpr const char* kFindPrevious = "Previous match (Shift+F3)";
 inline constexpr const char* kFindNext = "Next match (F3)";
 inline constexpr const char* kFindClose = "Close (Esc)";
+
+// The name a screen reader gives the configuration tree.
+inline constexpr const char* kTreeName = "Configuration";
+// What a screen reader says of an item's marks, the words of the key.
+inline constexpr const char* kSpokenConflict = "conflict";
+inline constexpr const char* kSpokenNonPageable = "non-pageable";
+inline constexpr const char* kSpokenAssigned = "assigned pageable";
+inline constexpr const char* kSpokenUnassigned = "unassigned pageable";
 }  // namespace TreeMessages

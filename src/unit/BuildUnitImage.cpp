@@ -61,7 +61,7 @@ private:
         for (int i = kFixedNodeCount; i < m_config.NodeCount(); ++i) {
             const CConfigNode& n = m_config.m_nodes[i];
             if (n.m_nSignedCode >= 0)
-                AppendRecon(ReconZoneIdField(n.m_nZoneId), Byte(ImageInputCode(n)), n.m_strArch,
+                AppendRecon(PageableZoneIdField(n.m_nZoneId), Byte(ImageInputCode(n)), n.m_strArch,
                             n.m_strName);
         }
         for (const CZoneEntry& z : m_config.m_zones)
@@ -95,8 +95,7 @@ private:
         m_image[kPriorityB] = b;
         WritePagingCode();
         for (size_t i = 0; i < m_config.m_adminArch.size(); ++i)
-            FormatArchField(std::to_string(m_config.m_adminArch[i]),
-                            &m_image[kAdminArch + i * kArchFieldSize]);
+            FormatArchField(AdminArchText(m_config, i), &m_image[kAdminArch + i * kArchFieldSize]);
         m_image[kCiuCount] = Byte(m_config.m_nCiuCount);
     }
 
@@ -111,6 +110,11 @@ private:
     }
 
     void WritePagingCode() {
+        // A unit read without a paging system gets none back, whatever the digits.
+        if (m_config.m_nPagingSystem == kPagingNone) {
+            m_image[kPagingCode] = kPagingCodeNone;
+            return;
+        }
         const int digits = m_config.m_nDialDigits;
         if (digits != 2 && digits != 3) {
             m_prompter.Message(UnitMessages::kNoDialDigits);
@@ -161,6 +165,20 @@ int32_t ImageInputCode(const CConfigNode& node) {
 uint16_t ReconZoneIdField(int32_t zoneId) {
     const auto field = static_cast<uint16_t>(static_cast<uint32_t>(zoneId) & 0xFFFF);
     return field == kZoneFieldEnd ? kZoneFieldNonPageable : field;
+}
+
+uint16_t PageableZoneIdField(int32_t zoneId) {
+    const auto field = static_cast<uint16_t>(static_cast<uint32_t>(zoneId) & 0xFFFF);
+    return field == kZoneFieldEnd || field == kZoneFieldNonPageable ? kZoneFieldPageableStandIn
+                                                                    : field;
+}
+
+std::string AdminArchText(const ZrtConfig& config, size_t entry) {
+    const int32_t admin = config.m_adminArch.at(entry);
+    const bool meaningful = static_cast<int>(entry) < config.AdminCount();
+    if (!meaningful && (admin < 0 || admin > kAdminArchMax))
+        return std::to_string(kAdminArchDefault + static_cast<int>(entry));
+    return std::to_string(admin);
 }
 
 std::vector<uint8_t> BuildUnitImage(const ZrtConfig& config, Prompter& prompter) {

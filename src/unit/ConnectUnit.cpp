@@ -5,8 +5,12 @@
 
 void ConnectUnit(UnitContext& c) {
     if (c.m_link.comm_GetConnectedStatus()) return;
-    c.m_prompter.SetStatusText(UnitMessages::kAttemptingConnect);
+    // Said once the connection is chosen, not while the user is still choosing.
+    Prompter& prompter = c.m_prompter;
+    c.m_link.SetAttemptHook(
+        [&prompter] { prompter.SetStatusText(UnitMessages::kAttemptingConnect); });
     const uint32_t code = c.m_link.comm_GetUserConnection(0);
+    c.m_link.SetAttemptHook(nullptr);
     if (code == UnitLink::kUserCancelled) {
         c.m_prompter.SetStatusText(UnitMessages::kReady);
         return;

@@ -54,6 +54,12 @@ bool DecodeUnitCopy(std::span<const uint8_t> image, const CZRTProDoc& model, CZR
     return true;
 }
 
+bool DecodeUnitImageAs(std::span<const uint8_t> image, int ports, CZRTProDoc& doc, TreeSink& tree,
+                       Prompter& prompter, std::string& unitPassword) {
+    FixedModelPrompter fixed(&prompter, ports > 4 ? 2 : 1);
+    return DecodeUnitImage(image, doc, tree, fixed, unitPassword);
+}
+
 bool IsErasedImage(std::span<const uint8_t> image) {
     for (size_t a = 0; a < image.size(); ++a)
         if (image[a] != UnitImage::kErased && a != UnitImage::kSwitches) return false;

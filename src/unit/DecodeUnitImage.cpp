@@ -6,6 +6,7 @@
 #include "model/Format.h"
 #include "model/ModelMessages.h"
 #include "tree/BuildTree.h"
+#include "tree/NameRule.h"
 #include "tree/TreeMessages.h"
 #include "unit/ArchValue.h"
 #include "unit/UnitImageLayout.h"
@@ -143,6 +144,7 @@ private:
                 SetPaging(kPagingLunetta, 3);
                 break;
             default:
+                SetPaging(kPagingNone, 0);
                 break;
         }
     }
@@ -188,13 +190,16 @@ private:
             if (r == kReconMaxRecords) return false;
             const int32_t zoneId = static_cast<int16_t>(zoneField);
             const std::string arch = ArchFieldText(&m_image[at + kReconArchOffset]);
-            const std::string name = NameAt(at + kReconNameOffset);
+            const std::string name = BlankControlCharacters(NameAt(at + kReconNameOffset));
             CConfigNode* input =
                 m_image[at + kReconCodeOffset] == kReconPoolCode ? nullptr : FindInput(arch);
             if (!input) {
                 m_config.m_zones.push_back({arch, name, zoneId});
                 continue;
             }
+            // The Arch table gives only the number's value; the record keeps
+            // it as it was written, leading zeros included ("0045").
+            input->m_strArch = input->m_strOrigArch = arch;
             if (zoneField == kZoneFieldNonPageable) {
                 input->MakeNonPageable();
                 input->m_nZoneId = kZoneIdNonPageable;
@@ -206,9 +211,13 @@ private:
         }
     }
 
+    // The input whose Arch Number has the record's value: "0045" and "45"
+    // share the table cell 53, so the record of "0045" belongs to that input.
     CConfigNode* FindInput(const std::string& arch) {
+        const int value = ArchToIndex(arch);
+        if (value == kArchInvalid) return nullptr;
         for (int i = kFixedNodeCount; i < m_config.NodeCount(); ++i)
-            if (m_config.IsInput(i) && m_config.m_nodes[i].m_strArch == arch)
+            if (m_config.IsInput(i) && ArchToIndex(m_config.m_nodes[i].m_strArch) == value)
                 return &m_config.m_nodes[i];
         return nullptr;
     }
@@ -247,7 +256,9 @@ bool DecodeUnitImage(std::span<const uint8_t> image, CZRTProDoc& doc, TreeSink& 
     while (!prompter.AskUnitModel(false, model)) {
     }
 
-    ZrtConfig fresh = doc;
+    // Nothing of the configuration open before is kept: a read gives the same
+    // configuration whatever was open.
+    ZrtConfig fresh;
     std::string password;
     if (!ImageReader(image, fresh, prompter).Read(model.m_nRows, password)) return false;
 

@@ -16,11 +16,12 @@ int ReadPercent(size_t address) {
 
 }  // namespace
 
-bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryFetchTexts& texts) {
+bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryFetchTexts& texts,
+                      MemoryFetchFailure* failure, size_t from, size_t to) {
     image.clear();
-    image.reserve(UnitImage::kSize);
+    image.reserve(to - from);
     TransferPace pace(c.m_prompter, c.m_clock);
-    for (size_t a = 0; a < UnitImage::kSize; a += Lop::kBlockCells) {
+    for (size_t a = from; a < to; a += Lop::kBlockCells) {
         const int percent = ReadPercent(a);
         pace.Show(StrFormat(texts.m_progress, percent), a, UnitImage::kSize);
         c.m_prompter.SetProgress(percent);
@@ -28,14 +29,18 @@ bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryF
         if (c.m_state.m_bCancelRequested) return false;
         const LopExchange x =
             ExchangeLop(c.m_link, Lop::ReadBlockMessage(static_cast<uint16_t>(a)));
-        const char* failure = nullptr;
+        const char* failed = nullptr;
         if (x.m_result == LopExchange::Result::SendFailed)
-            failure = texts.m_sendFailed;
+            failed = texts.m_sendFailed;
         else if (x.m_result == LopExchange::Result::NoReply ||
                  x.m_reply.size() < Lop::kReplyData + Lop::kBlockCells)
-            failure = texts.m_noReply;
-        if (failure) {
-            ReportLinkError(c.m_prompter, x.m_nCode, failure);
+            failed = texts.m_noReply;
+        if (failed && failure) {
+            *failure = {x.m_nCode, failed};
+            return false;
+        }
+        if (failed) {
+            ReportLinkError(c.m_prompter, x.m_nCode, failed);
             c.m_link.comm_Disconnect();
             return false;
         }

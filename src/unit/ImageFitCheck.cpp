@@ -71,7 +71,9 @@ bool CheckRecordCount(const ZrtConfig& config, Prompter& prompter) {
 }
 
 bool CheckSettings(const ZrtConfig& config, Prompter& prompter) {
-    for (size_t i = 0; i < config.m_adminArch.size(); ++i) {
+    // Only the administrators of the unit's Video Outs matter; the writer puts
+    // a number the unit accepts in the other fields.
+    for (size_t i = 0; i < static_cast<size_t>(config.AdminCount()); ++i) {
         const int32_t admin = config.m_adminArch[i];
         if (admin < 0 || admin > kAdminArchMax) {
             prompter.Message(

@@ -77,7 +77,7 @@ bool ReadUnit(UnitContext& c) {
             // The history keeps what the unit held, whether or not it decodes.
             std::string reason;
             if (!s.m_strHistoryFolder.empty())
-                KeepUnitMemory(c, s.m_image, UnitMessages::kKindRead, reason);
+                KeepUnitMemory(c, s.m_image, UnitMessages::kKindRead, {}, reason);
             done = decoded =
                 DecodeUnitImage(s.m_image, c.m_doc, c.m_tree, c.m_prompter, s.m_strUnitPassword);
         } else {

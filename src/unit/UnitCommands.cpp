@@ -51,8 +51,8 @@ bool WriteCommand(UnitContext& c) {
     return RunWrite(c, [&c] { return WriteUnit(c); });
 }
 
-bool RestoreCommand(UnitContext& c, std::span<const uint8_t> image) {
-    return RunWrite(c, [&c, image] { return RestoreUnit(c, image); });
+bool RestoreCommand(UnitContext& c, std::span<const uint8_t> image, const std::string& copyName) {
+    return RunWrite(c, [&c, image, &copyName] { return RestoreUnit(c, image, copyName); });
 }
 
 bool SetTimeCommand(UnitContext& c) {

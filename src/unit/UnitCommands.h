@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "model/Profile.h"
 #include "unit/UnitContext.h"
@@ -27,8 +28,9 @@ bool WizardReadCommand(UnitContext& c);
 bool WriteCommand(UnitContext& c);
 
 // Restore: writes a kept copy of a unit's memory back (RestoreUnit), then the
-// window's relayout timer as a write.
-bool RestoreCommand(UnitContext& c, std::span<const uint8_t> image);
+// window's relayout timer as a write; `copyName` (the copy's time) names it in the history.
+bool RestoreCommand(UnitContext& c, std::span<const uint8_t> image,
+                    const std::string& copyName = {});
 
 // Set Time.
 bool SetTimeCommand(UnitContext& c);

@@ -8,6 +8,7 @@
 #include "model/Format.h"
 #include "model/LocalStamp.h"
 #include "unit/UnitImageLayout.h"
+#include "unit/UnitMessages.h"
 
 namespace fs = std::filesystem;
 
@@ -41,41 +42,25 @@ std::string Describe(const UnitHistoryEntry& e) {
     add("camera-units", std::to_string(e.m_nCameraUnits));
     add("inputs", std::to_string(e.m_nInputs));
     add("erased", e.m_bErased ? "yes" : "no");
+    add("partly-written", e.m_bPartlyWritten ? "yes" : "no");
+    add("sequence", std::to_string(e.m_nSequence));
     return text;
 }
 
-int Number(const std::string& text) {
-    if (text.empty() || text.size() > 6 ||
+// A decimal number of at most 18 digits; 0 for anything else.
+uint64_t Number(const std::string& text) {
+    if (text.empty() || text.size() > 18 ||
         !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
         return 0;
-    return std::stoi(text);
+    return std::stoull(text);
 }
 
-std::optional<UnitHistoryEntry> ParseDescription(const std::string& text) {
-    std::map<std::string, std::string> values;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
-        const size_t eq = line.find('=');
-        if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
-        start = end + 1;
-    }
-    if (values["time"].empty() || values["kind"].empty()) return std::nullopt;
-    UnitHistoryEntry e;
-    e.m_strTime = values["time"];
-    e.m_strKind = values["kind"];
-    e.m_strConnection = values["connection"];
-    e.m_strSite = values["site"];
-    e.m_strModel = values["model"];
-    e.m_nCameraUnits = Number(values["camera-units"]);
-    e.m_nInputs = Number(values["inputs"]);
-    e.m_bErased = values["erased"] == "yes";
-    return e;
+int Count(const std::string& text) {
+    const uint64_t n = Number(text);
+    return n > 999999 ? 0 : static_cast<int>(n);
 }
 
-// The entries' names (without suffix) of complete entries, oldest first.
+// The names (without suffix) of the descriptions with a whole image beside them.
 std::vector<std::string> EntryNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -87,11 +72,41 @@ std::vector<std::string> EntryNames(const std::string& folder) {
         if (fs::file_size(image, ec) != UnitImage::kSize || ec) continue;
         names.push_back(p.stem().string());
     }
-    std::sort(names.begin(), names.end());
     return names;
 }
 
+// Every entry that reads whole, oldest first: by sequence, then by name.
+std::vector<UnitHistoryEntry> Entries(const std::string& folder) {
+    std::vector<std::pair<std::string, UnitHistoryEntry>> named;
+    for (const std::string& name : EntryNames(folder)) {
+        const fs::path base = fs::path(folder) / name;
+        const auto text = ReadWholeFile(base.string() + kDescriptionSuffix, kMaxDescription);
+        if (!text) continue;
+        std::optional<UnitHistoryEntry> e = UnitHistory::ParseDescription(*text);
+        if (!e) continue;
+        e->m_strImagePath = base.string() + kImageSuffix;
+        named.emplace_back(name, std::move(*e));
+    }
+    std::sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
+        return a.second.m_nSequence != b.second.m_nSequence
+                   ? a.second.m_nSequence < b.second.m_nSequence
+                   : a.first < b.first;
+    });
+    std::vector<UnitHistoryEntry> entries;
+    entries.reserve(named.size());
+    for (auto& n : named) entries.push_back(std::move(n.second));
+    return entries;
+}
+
 }  // namespace
+
+std::string HeldText(const UnitHistoryEntry& e) {
+    if (e.m_bErased) return UnitMessages::kHeldErased;
+    if (e.m_bPartlyWritten) return UnitMessages::kHeldPartlyWritten;
+    if (e.m_strModel.empty()) return UnitMessages::kHeldNothing;
+    return StrFormat(UnitMessages::kHeldConfiguration, e.m_strModel.c_str(), e.m_nCameraUnits,
+                     e.m_nInputs);
+}
 
 std::optional<UnitHistoryEntry> UnitHistory::Keep(UnitHistoryEntry entry,
                                                   std::span<const uint8_t> image,
@@ -108,45 +123,42 @@ std::optional<UnitHistoryEntry> UnitHistory::Keep(UnitHistoryEntry entry,
     }
     fs::permissions(m_strFolder, fs::perms::owner_all, fs::perm_options::replace, ec);
 
+    const std::vector<UnitHistoryEntry> entries = Entries(m_strFolder);
+    entry.m_nSequence = entries.empty() ? 1 : entries.back().m_nSequence + 1;
+
     const LocalStamp stamp = LocalStampNow();
     const std::string stampName = stamp.FileName();
     std::string name = stampName;
-    // Two copies within one millisecond get names of their own.
-    for (int n = 1; fs::exists(fs::path(m_strFolder) / (name + kDescriptionSuffix), ec); ++n)
-        name = StrFormat("%s-%d", stampName.c_str(), n);
+    // A second copy within one millisecond, or a clock moved back onto an
+    // older copy's name, gets a name of its own.
+    const auto taken = [this, &ec](const std::string& n) {
+        const fs::path base = fs::path(m_strFolder) / n;
+        return fs::exists(base.string() + kDescriptionSuffix, ec) ||
+               fs::exists(base.string() + kImageSuffix, ec);
+    };
+    for (int n = 1; taken(name); ++n) name = StrFormat("%s-%d", stampName.c_str(), n);
     const fs::path base = fs::path(m_strFolder) / name;
     entry.m_strTime = stamp.Iso();
     entry.m_strImagePath = base.string() + kImageSuffix;
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-    // The image first: a description is listed only beside a whole image.
+    // The image first: a description is listed only beside a whole image. Both
+    // are on disk, their names too, before anything may erase the unit.
     if (!WriteFileAtomically(entry.m_strImagePath, bytes, &reason, true) ||
-        !WriteFileAtomically(base.string() + kDescriptionSuffix, Describe(entry), &reason, true)) {
+        !WriteFileAtomically(base.string() + kDescriptionSuffix, Describe(entry), &reason, true) ||
+        !SyncFolder(m_strFolder, &reason)) {
+        fs::remove(base.string() + kDescriptionSuffix, ec);
         fs::remove(entry.m_strImagePath, ec);
         return std::nullopt;
     }
 
-    std::vector<std::string> names = EntryNames(m_strFolder);
-    for (size_t i = 0; i + kKept < names.size(); ++i) {
-        UnitHistoryEntry old;
-        old.m_strImagePath = (fs::path(m_strFolder) / (names[i] + kImageSuffix)).string();
-        Delete(old);
-    }
+    // The entry just kept is the newest by sequence: only older ones go.
+    for (size_t i = 0; i + kKept < entries.size() + 1; ++i) Delete(entries[i]);
     return entry;
 }
 
 std::vector<UnitHistoryEntry> UnitHistory::List() const {
-    std::vector<UnitHistoryEntry> entries;
-    std::vector<std::string> names = EntryNames(m_strFolder);
-    std::reverse(names.begin(), names.end());
-    for (const std::string& name : names) {
-        const fs::path base = fs::path(m_strFolder) / name;
-        const auto text = ReadWholeFile(base.string() + kDescriptionSuffix, kMaxDescription);
-        if (!text) continue;
-        std::optional<UnitHistoryEntry> e = ParseDescription(*text);
-        if (!e) continue;
-        e->m_strImagePath = base.string() + kImageSuffix;
-        entries.push_back(std::move(*e));
-    }
+    std::vector<UnitHistoryEntry> entries = Entries(m_strFolder);
+    std::reverse(entries.begin(), entries.end());
     return entries;
 }
 
@@ -163,4 +175,31 @@ bool UnitHistory::Delete(const UnitHistoryEntry& entry) const {
     const bool gone = fs::remove(description, ec) && !ec;
     fs::remove(entry.m_strImagePath, ec);
     return gone;
+}
+
+std::optional<UnitHistoryEntry> UnitHistory::ParseDescription(std::string_view text) {
+    std::map<std::string, std::string> values;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        const size_t eq = line.find('=');
+        if (eq != std::string_view::npos)
+            values[std::string(line.substr(0, eq))] = std::string(line.substr(eq + 1));
+        start = end + 1;
+    }
+    if (values["time"].empty() || values["kind"].empty()) return std::nullopt;
+    UnitHistoryEntry e;
+    e.m_strTime = values["time"];
+    e.m_strKind = values["kind"];
+    e.m_strConnection = values["connection"];
+    e.m_strSite = values["site"];
+    e.m_strModel = values["model"];
+    e.m_nCameraUnits = Count(values["camera-units"]);
+    e.m_nInputs = Count(values["inputs"]);
+    e.m_bErased = values["erased"] == "yes";
+    e.m_bPartlyWritten = values["partly-written"] == "yes";
+    e.m_nSequence = Number(values["sequence"]);
+    return e;
 }

@@ -21,6 +21,9 @@ inline constexpr size_t kReconRecordSize = 24;
 inline constexpr int kReconMaxRecords = 490;
 inline constexpr uint16_t kZoneFieldNonPageable = 0x8000;
 inline constexpr uint16_t kZoneFieldEnd = 0xFFFF;
+// A pageable input's zone id whose low 16 bits would read as the end of the
+// list or as the non-pageable marker is written as this one instead.
+inline constexpr uint16_t kZoneFieldPageableStandIn = 0xFFFE;
 inline constexpr uint8_t kReconPoolCode = 0xFF;  // byte 2 of an unassigned Arch Number
 inline constexpr size_t kReconCodeOffset = 2;
 inline constexpr size_t kReconArchOffset = 3;
@@ -47,6 +50,7 @@ inline constexpr size_t kTimeRefresh = 0xFFCF;
 inline constexpr size_t kPassword = 0xFFD0;
 inline constexpr size_t kPasswordSize = 9;
 inline constexpr size_t kPagingCode = 0xFFDE;
+inline constexpr uint8_t kPagingCodeNone = 0x00;  // no paging system: its low three bits are 0
 inline constexpr size_t kCiuCount = 0xFFDF;
 inline constexpr size_t kAdminArch = 0xFFE0;  // four Arch fields, Video Out 1 to 4
 inline constexpr size_t kPriorityB = 0xFFF5;
@@ -55,5 +59,6 @@ inline constexpr size_t kIdleDelay = 0xFFF7;
 inline constexpr size_t kSignature = 0xFFF9;
 inline constexpr size_t kSwitches = 0xFFFD;
 inline constexpr int kAdminArchMax = 9999;
+inline constexpr int kAdminArchDefault = 501;  // Video Out n defaults to 500 + n
 
 }  // namespace UnitImage

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -58,4 +59,17 @@ public:
     // when the link knows more than its error bits say (a serial port this
     // user may not open, or one in use). Empty otherwise.
     virtual std::string ConnectProblem() const { return {}; }
+
+    // Told by comm_GetUserConnection once the user has chosen where to
+    // connect (the connection dialog's OK) and the link starts to connect
+    // there; never when the choice was cancelled.
+    void SetAttemptHook(std::function<void()> hook) { m_attempt = std::move(hook); }
+
+protected:
+    void Attempting() const {
+        if (m_attempt) m_attempt();
+    }
+
+private:
+    std::function<void()> m_attempt;
 };

@@ -181,6 +181,10 @@ inline constexpr const char* kKeeping = "Keeping a copy of the unit's memory... 
 inline constexpr const char* kKeepReadFailed =
     "Write M-4400 stopped before erasing anything: the unit's memory could not be read to keep a "
     "copy of it.\n";
+inline constexpr const char* kChecking = "Reading the unit's memory to check it...   %2.2d%%";
+inline constexpr const char* kCheckReadFailed =
+    "Write M-4400 stopped before erasing anything: the unit's memory could not be read to check "
+    "what the write changes.\n";
 inline constexpr const char* kKeepStoreFailed =
     "Write M-4400 stopped before erasing anything: the copy of the unit's memory could not be "
     "stored in %s (%s).";
@@ -205,6 +209,15 @@ inline constexpr const char* kRestoreNotImage =
 inline constexpr const char* kKindRead = "read";
 inline constexpr const char* kKindBeforeWrite = "before write";
 inline constexpr const char* kKindBeforeRestore = "before restore";
+// What a kept copy held, and what was put in its place.
+inline constexpr const char* kHeldConfiguration = "%s, %d camera interface units, %d inputs";
+inline constexpr const char* kHeldErased = "erased";
+inline constexpr const char* kHeldPartlyWritten = "partly written";
+inline constexpr const char* kHeldNothing = "not a configuration";
+inline constexpr const char* kRestoredCopy = "the copy kept %s";
+inline constexpr const char* kRestoredUnnamed = "a kept copy";
+inline constexpr const char* kCopyNotOpened =
+    "The copy cannot be opened as a configuration: the unit's memory in it is %s.";
 
 // What a write is about to change.
 inline constexpr const char* kWriteToUnitCaption = "Write to Unit";
@@ -222,7 +235,21 @@ inline constexpr const char* kRestoreNoConfiguration =
     "was.";
 inline constexpr const char* kUnitHoldsThis = "The unit already holds this configuration.";
 inline constexpr const char* kAnotherSite = "The unit seems to hold another site's configuration.";
+inline constexpr const char* kUnitPartlyWritten =
+    "The unit is partly written; writing puts this configuration in it whole.";
+inline constexpr const char* kRestorePartlyWritten =
+    "The unit is partly written; restoring puts the copy in it whole.";
+inline constexpr const char* kUnitNoWholeConfiguration =
+    "The unit holds no whole configuration (it is erased or partly written); writing puts this "
+    "configuration in it.";
+inline constexpr const char* kRestoreNoWholeConfiguration =
+    "The unit holds no whole configuration (it is erased or partly written); restoring puts the "
+    "copy in it.";
+inline constexpr const char* kUnitUnreadable =
+    "The unit's memory holds no configuration this program can read; writing replaces all of it.";
+inline constexpr const char* kNoDifferencesListed = "No differences can be listed.";
 inline constexpr const char* kRestorePassword =
-    "The unit gets back the password it had when the copy was kept.";
+    "The unit keeps its present password: a unit never discloses its password, so no copy holds "
+    "it.";
 inline constexpr const char* kClockSet = "Unit clock set.";
 }  // namespace UnitMessages

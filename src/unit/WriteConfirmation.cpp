@@ -4,7 +4,10 @@
 #include <string>
 
 #include "document/InputPlaces.h"
+#include "model/Format.h"
 #include "unit/DecodeUnitCopy.h"
+#include "unit/UnitImageLayout.h"
+#include "unit/UnitMessages.h"
 
 namespace {
 
@@ -16,6 +19,22 @@ bool InputDiffers(const std::vector<DiffItem>& diffs, const std::string& label) 
     });
 }
 
+// The unit decoded as `written`'s model, else as the other one.
+bool DecodeUnit(const CZRTProDoc& written, std::span<const uint8_t> image, CZRTProDoc& unit) {
+    if (DecodeUnitCopy(image, written, unit, nullptr)) return true;
+    CZRTProDoc other = written;
+    other.m_nPortCount = written.m_nPortCount > 4 ? 4 : 8;
+    return DecodeUnitCopy(image, other, unit, nullptr);
+}
+
+std::string Differences(size_t n, bool restore) {
+    namespace M = UnitMessages;
+    if (restore)
+        return n == 1 ? std::string(M::kRestoreDifferencesOne)
+                      : StrFormat(M::kRestoreDifferencesMany, n);
+    return n == 1 ? std::string(M::kDifferencesOne) : StrFormat(M::kDifferencesMany, n);
+}
+
 }  // namespace
 
 WriteConfirmation ConfirmationFor(const CZRTProDoc& written, std::span<const uint8_t> unitImage) {
@@ -24,10 +43,15 @@ WriteConfirmation ConfirmationFor(const CZRTProDoc& written, std::span<const uin
         w.m_bErased = true;
         return w;
     }
+    // A write puts the settings block in last, and its first cell is never erased.
+    if (unitImage.size() == UnitImage::kSize &&
+        unitImage[UnitImage::kSignature] == UnitImage::kErased) {
+        w.m_bPartlyWritten = true;
+        return w;
+    }
     CZRTProDoc unit;
-    if (!DecodeUnitCopy(unitImage, written, unit, nullptr)) {
+    if (!DecodeUnit(written, unitImage, unit)) {
         w.m_bUndecodable = true;
-        w.m_bAnotherSite = true;
         return w;
     }
     w.m_diffs = CompareConfigurations(written, unit);
@@ -35,7 +59,38 @@ WriteConfirmation ConfirmationFor(const CZRTProDoc& written, std::span<const uin
     const auto differing = std::count_if(inputs.begin(), inputs.end(), [&w](const InputPlace& p) {
         return InputDiffers(w.m_diffs, p.Label());
     });
-    w.m_bAnotherSite = unit.m_nCiuCount != written.m_nCiuCount ||
+    w.m_bAnotherSite = unit.m_nPortCount != written.m_nPortCount ||
+                       unit.m_nCiuCount != written.m_nCiuCount ||
                        static_cast<size_t>(differing) * 2 > inputs.size();
     return w;
+}
+
+WriteQuestion QuestionFor(const WriteConfirmation& what) {
+    namespace M = UnitMessages;
+    WriteQuestion q;
+    const bool restore = what.m_bRestore;
+    if (restore && what.m_bUndecodable) {
+        q.m_strCount = M::kRestoreNoConfiguration;
+    } else if (what.m_bErased) {
+        q.m_strCount = M::kUnitErasedWillWrite;
+    } else if (what.m_bNoWholeConfiguration) {
+        q.m_strCount = restore ? M::kRestoreNoWholeConfiguration : M::kUnitNoWholeConfiguration;
+    } else if (what.m_bPartlyWritten) {
+        q.m_strCount = restore ? M::kRestorePartlyWritten : M::kUnitPartlyWritten;
+    } else if (what.m_bUndecodable) {
+        q.m_notes.emplace_back(M::kUnitUnreadable);
+        q.m_strCount = M::kNoDifferencesListed;
+        q.m_bWarn = true;
+    } else if (what.m_diffs.empty()) {
+        q.m_strCount = M::kUnitHoldsThis;
+    } else {
+        q.m_strCount = Differences(what.m_diffs.size(), restore);
+        if (what.m_bAnotherSite) {
+            q.m_notes.emplace_back(M::kAnotherSite);
+            q.m_bWarn = true;
+        }
+    }
+    if (restore) q.m_notes.emplace_back(M::kRestorePassword);
+    q.m_bRefusedUnlessForced = q.m_bWarn && !restore;
+    return q;
 }

@@ -6,6 +6,7 @@
 #include "unit/BuildUnitImage.h"
 #include "unit/ConnectUnit.h"
 #include "unit/DecodeUnitCopy.h"
+#include "unit/DescribeUnitCopy.h"
 #include "unit/FetchUnitMemory.h"
 #include "unit/ImageFitCheck.h"
 #include "unit/KeepUnitMemory.h"
@@ -61,11 +62,15 @@ bool Exchange(UnitContext& c, const std::vector<uint8_t>& message, uint32_t time
     return true;
 }
 
-void PlacePassword(UnitContext& c) {
+// A write gives the unit the password waiting for it, else keeps the one in
+// use on the line. A restore always keeps the one in use: a unit never shows
+// its password cells, so a copy holds none, and the password waiting was
+// meant for the open configuration, not for the copy.
+void PlacePassword(UnitContext& c, bool restore) {
     MainState& s = c.m_state;
-    if (!s.m_bPasswordPending) c.m_link.comm_GetCurrentPword(s.m_strUnitPassword);
-    const std::string& password =
-        s.m_bPasswordPending ? s.m_strPendingPassword : s.m_strUnitPassword;
+    const bool pending = s.m_bPasswordPending && !restore;
+    if (!pending) c.m_link.comm_GetCurrentPword(s.m_strUnitPassword);
+    const std::string& password = pending ? s.m_strPendingPassword : s.m_strUnitPassword;
     for (size_t k = 0; k < UnitImage::kPasswordSize; ++k)
         s.m_image[UnitImage::kPassword + k] =
             k < password.size() ? static_cast<uint8_t>(password[k]) : 0x00;
@@ -144,12 +149,16 @@ bool EndStoppedWrite(UnitContext& c, int percent) {
 }
 
 // What the write will change: the open configuration, or for a restore the
-// kept image, against what the unit holds.
+// kept image (decoded as the model it holds), against what the unit holds.
 WriteConfirmation Confirmation(UnitContext& c, bool restore, std::span<const uint8_t> unit) {
     if (!restore) return ConfirmationFor(c.m_doc, unit);
     CZRTProDoc kept;
     WriteConfirmation w;
-    if (DecodeUnitCopy(c.m_state.m_image, c.m_doc, kept, nullptr)) {
+    const UnitCopyContents copy = DescribeUnitCopy(c.m_state.m_image);
+    CZRTProDoc model = c.m_doc;
+    model.m_nPortCount = copy.m_nPorts;
+    if (copy.m_kind == UnitCopyContents::Kind::Configuration &&
+        DecodeUnitCopy(c.m_state.m_image, model, kept, nullptr)) {
         w = ConfirmationFor(kept, unit);
     } else {
         w.m_bErased = IsErasedImage(unit);
@@ -159,46 +168,72 @@ WriteConfirmation Confirmation(UnitContext& c, bool restore, std::span<const uin
     return w;
 }
 
-// Keeps the unit's memory in the history and shows what the write will
-// change. False when the write must stop before the erase (said why, or the
-// user chose so); the link and the busy state are then ended.
-bool KeepAndConfirm(UnitContext& c, bool restore) {
+// Shows what the write will change; false, with the unit freed, when the user declines.
+bool Confirm(UnitContext& c, const WriteConfirmation& what) {
+    if (c.m_ui.ConfirmWrite(what)) return true;
+    EndEarly(c);
+    c.m_prompter.SetStatusText(UnitMessages::kStoppedBeforeErase);
+    return false;
+}
+
+// Reads the unit's memory, keeps it in the history (unless the user turned
+// that off) and shows what the write will change. False when the write must
+// stop before the erase (said why, once the unit is free, or the user chose
+// so); the link and the busy state are then ended.
+bool CheckBeforeErase(UnitContext& c, bool restore, const std::string& written) {
     MainState& s = c.m_state;
     std::vector<uint8_t> unit;
-    const MemoryFetchTexts texts = {UnitMessages::kKeeping, UnitMessages::kKeepReadFailed,
-                                    UnitMessages::kKeepReadFailed};
-    if (!FetchMemoryImage(c, unit, texts)) {
+    const MemoryFetchTexts texts =
+        s.m_bKeepBeforeWrite
+            ? MemoryFetchTexts{UnitMessages::kKeeping, UnitMessages::kKeepReadFailed,
+                               UnitMessages::kKeepReadFailed}
+            : MemoryFetchTexts{UnitMessages::kChecking, UnitMessages::kCheckReadFailed,
+                               UnitMessages::kCheckReadFailed};
+    MemoryFetchFailure failure;
+    const auto fetch = [&](std::vector<uint8_t>& cells, size_t from, size_t to) {
+        if (FetchMemoryImage(c, cells, texts, &failure, from, to)) return true;
         EndEarly(c);
-        if (s.m_bCancelRequested) c.m_prompter.Message(UnitMessages::kStoppedBeforeErase);
+        if (failure.m_text)
+            ReportLinkError(c.m_prompter, failure.m_nCode, failure.m_text);
+        else if (s.m_bCancelRequested)
+            c.m_prompter.Message(UnitMessages::kStoppedBeforeErase);
         return false;
+    };
+    // With nothing to keep, the settings block, which every whole write puts
+    // in last, comes first: without it the unit holds no whole configuration
+    // and there is nothing to compare.
+    std::vector<uint8_t> last;
+    constexpr size_t kLastBlock = UnitImage::kSize - Lop::kBlockCells;
+    const bool partial = !s.m_bKeepBeforeWrite;
+    if (partial) {
+        if (!fetch(last, kLastBlock, UnitImage::kSize)) return false;
+        if (last[UnitImage::kSignature - kLastBlock] == UnitImage::kErased) {
+            WriteConfirmation nothing;
+            nothing.m_bNoWholeConfiguration = true;
+            nothing.m_bRestore = restore;
+            return Confirm(c, nothing);
+        }
     }
+    if (!fetch(unit, 0, partial ? kLastBlock : UnitImage::kSize)) return false;
+    unit.insert(unit.end(), last.begin(), last.end());
+    s.m_strKeptPath.clear();
     std::string reason;
-    if (!KeepUnitMemory(c, unit,
+    if (s.m_bKeepBeforeWrite &&
+        !KeepUnitMemory(c, unit,
                         restore ? UnitMessages::kKindBeforeRestore : UnitMessages::kKindBeforeWrite,
-                        reason)) {
+                        written, reason)) {
         EndEarly(c);
         c.m_prompter.Message(
             StrFormat(UnitMessages::kKeepStoreFailed, s.m_strHistoryFolder.c_str(), reason.c_str()),
             PromptButtons::Ok, PromptIcon::Error);
         return false;
     }
-    if (!c.m_ui.ConfirmWrite(Confirmation(c, restore, unit))) {
-        EndEarly(c);
-        c.m_prompter.SetStatusText(UnitMessages::kStoppedBeforeErase);
-        return false;
-    }
-    return true;
+    return Confirm(c, Confirmation(c, restore, unit));
 }
 
-// The unit hides its password cells when read: a copy read from it shows them erased.
-bool PasswordHidden(const std::vector<uint8_t>& image) {
-    return std::all_of(image.begin() + UnitImage::kPassword,
-                       image.begin() + UnitImage::kPassword + UnitImage::kPasswordSize,
-                       [](uint8_t v) { return v == UnitImage::kErased; });
-}
-
-// Writes m_state.m_image, already copied to m_writtenImage, into the unit.
-bool WriteImage(UnitContext& c, bool restore) {
+// Writes m_state.m_image, already copied to m_writtenImage, into the unit;
+// `what` names it in the history.
+bool WriteImage(UnitContext& c, bool restore, const std::string& what) {
     MainState& s = c.m_state;
     const auto total = static_cast<size_t>(std::count_if(
         s.m_image.begin(), s.m_image.end(), [](uint8_t v) { return v != UnitImage::kErased; }));
@@ -210,16 +245,15 @@ bool WriteImage(UnitContext& c, bool restore) {
         c.m_link.comm_Disconnect();
         return false;
     }
-    // A restore gives back the password the copy holds; a copy that does not
-    // show one keeps the unit's present password rather than leave it without.
-    if (!restore || PasswordHidden(s.m_image)) PlacePassword(c);
+    PlacePassword(c, restore);
     if (!FetchSwitches(c)) {
         c.m_link.comm_Disconnect();
         return false;
     }
 
     BeginLinkUi(c);
-    if (s.m_bKeepBeforeWrite && !KeepAndConfirm(c, restore)) return false;
+    if ((s.m_bCheckBeforeWrite || s.m_bKeepBeforeWrite) && !CheckBeforeErase(c, restore, what))
+        return false;
     s.m_bWriting = true;
     int percent = 0;
     Step step = Erase(c);
@@ -263,10 +297,10 @@ bool WriteUnit(UnitContext& c) {
 
     s.m_image = BuildUnitImage(c.m_doc, c.m_prompter);
     s.m_writtenImage = s.m_image;
-    return WriteImage(c, false);
+    return WriteImage(c, false, c.m_doc.GetTitle());
 }
 
-bool RestoreUnit(UnitContext& c, std::span<const uint8_t> image) {
+bool RestoreUnit(UnitContext& c, std::span<const uint8_t> image, const std::string& copyName) {
     const WaitCursor wait(c.m_ui);
     MainState& s = c.m_state;
     if (image.size() != UnitImage::kSize) {
@@ -275,5 +309,7 @@ bool RestoreUnit(UnitContext& c, std::span<const uint8_t> image) {
     }
     s.m_image.assign(image.begin(), image.end());
     s.m_writtenImage = s.m_image;
-    return WriteImage(c, true);
+    return WriteImage(c, true,
+                      copyName.empty() ? std::string(UnitMessages::kRestoredUnnamed)
+                                       : StrFormat(UnitMessages::kRestoredCopy, copyName.c_str()));
 }

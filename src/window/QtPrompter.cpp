@@ -12,6 +12,7 @@
 #include <QSpacerItem>
 #include <algorithm>
 
+#include "lang/ShownText.h"
 #include "window/WindowMessages.h"
 
 namespace {
@@ -142,8 +143,9 @@ PromptAnswer FirstButton(PromptButtons buttons) {
 }
 
 // The message texts end lines with "\r\n"; the box wants plain line feeds.
+// A path in them is the system's UTF-8, a name the unit's Latin-1.
 QString DisplayText(const std::string& text) {
-    QString shown = QString::fromLatin1(text);
+    QString shown = ShownText(text);
     shown.replace("\r\n", "\n");
     return shown;
 }
@@ -208,7 +210,7 @@ QMessageBox* QtPrompter::AskWithoutWaiting(const std::string& text, PromptButton
 }
 
 void QtPrompter::SetStatusText(const std::string& text) {
-    if (m_statusSink) m_statusSink(QString::fromLatin1(text), QString());
+    if (m_statusSink) m_statusSink(DisplayText(text), QString());
 }
 
 void QtPrompter::SetTransferLine(const std::string& line, const std::string& elapsed) {

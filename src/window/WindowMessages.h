@@ -28,6 +28,8 @@ inline constexpr const char* kDiffOne = "1 difference.";
 inline constexpr const char* kDiffMany = "%1 differences.";
 inline constexpr const char* kDiffItem = "Item";
 inline constexpr const char* kDiffThis = "This configuration";
+// What a screen reader calls the table of differences.
+inline constexpr const char* kDiffTableName = "Differences";
 inline constexpr const char* kDiffCopy = "&Copy";
 inline constexpr const char* kDiffCopyTip = "Put the table on the clipboard as text";
 

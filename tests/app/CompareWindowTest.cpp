@@ -2,9 +2,12 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <functional>
 
 #include "DiffRows.h"
 #include "app/AppFixture.h"
+#include "document/RecoveryFile.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 
@@ -60,6 +63,13 @@ void DoubleClickRow(CMainFrame& frame, const QString& item) {
     const QPoint at = table->visualItemRect(found[0]).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The row of the differences that names `item`.
+QStringList RowOf(const DiffDialog& dlg, const QString& item) {
+    for (const QStringList& row : DiffRows(dlg))
+        if (row.value(0) == item) return row;
+    return {};
 }
 
 }  // namespace
@@ -147,4 +157,92 @@ TEST_F(AppTest, CompareLeavesTheWindowFreeAndARowShowsItsPage) {
     EXPECT_EQ(frame.CurrentPageKind(), PageKind::CIdleLoopForm);
     dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
     EXPECT_FALSE(OpenDiffDialog(frame));
+}
+
+// The differences open beside the window, not over the tree and page they
+// are used with, and come back where the user left them. Once the
+// configuration they compared is replaced they say so, their rows act on
+// nothing, and Compare Again compares the configuration open now.
+TEST_F(AppTest, DifferencesSayWhenTheConfigurationTheyComparedIsReplaced) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Replacement {
+        const char* what;
+        std::function<void(CMainFrame&)> act;
+    };
+    const Replacement replacements[] = {
+        {"another file opened",
+         [this](CMainFrame& frame) {
+             ASSERT_TRUE(frame.Documents().OpenFile(
+                 QString::fromStdString(WriteConfig("next.zrt", 4, 0, 40))));
+         }},
+        {"unsaved work recovered",
+         [this](CMainFrame& frame) {
+             CZRTProDoc next;
+             MemoryTree tree;
+             BuildNumbered(next, tree, 4, 0, 40);
+             DocumentContext ctx = frame.DocContext();
+             ASSERT_TRUE(RecoverWork(ctx, {"", "untitled", 0, EncodeZrt(next)}));
+         }},
+    };
+    for (const Replacement& r : replacements) {
+        SCOPED_TRACE(r.what);
+        m_frames.clear();
+        m_profile->SetInt("userdata", "DifferencesWindowWidth", 0);  // nothing kept
+        CMainFrame& frame = NewFrame();
+        frame.resize(screen.width() / 2, screen.height() / 2);
+        frame.move(screen.topLeft());
+        ASSERT_TRUE(
+            frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
+        // The file itself: "No differences." in a small dialog, which finds
+        // room beside the window even on the small screen of the tests.
+        frame.Prompter().SetNextFile(QString::fromStdString(PathOf("site.zrt")));
+        frame.Action(kCmdCompareFile)->trigger();
+        DiffDialog* dlg = OpenDiffDialog(frame);
+        ASSERT_TRUE(dlg);
+        EXPECT_GE(dlg->x(), frame.frameGeometry().right()) << "beside, not over the window";
+        EXPECT_FALSE(dlg->frameGeometry().intersects(frame.frameGeometry()));
+
+        // Moved by the user, closed and opened again: where it was left.
+        const QPoint left = screen.topLeft() + QPoint(40, screen.height() / 2 + 10);
+        dlg->move(left);
+        dlg->close();
+        frame.Prompter().SetNextFile(QString::fromStdString(WriteConfig("other.zrt", 4, 0, 20)));
+        frame.Action(kCmdCompareFile)->trigger();
+        dlg = OpenDiffDialog(frame);
+        ASSERT_TRUE(dlg);
+        EXPECT_EQ(dlg->pos(), left);
+        EXPECT_EQ(RowOf(*dlg, "Input 1 Arch Number"),
+                  (QStringList{"Input 1 Arch Number", "11", "21"}));
+        EXPECT_FALSE(dlg->findChild<QLabel*>("diffOutOfDate"));
+
+        r.act(frame);
+        frame.UpdateCommands();
+        ASSERT_EQ(OpenDiffDialog(frame), dlg);
+        auto* note = dlg->findChild<QLabel*>("diffOutOfDate");
+        ASSERT_TRUE(note);
+        EXPECT_TRUE(note->isVisible());
+        EXPECT_TRUE(note->text().startsWith("These differences are out of date"));
+        // A row names an input the configuration now open has too: nothing happens.
+        const TreeItem selected = frame.Tree().SelectedItem();
+        emit dlg->ItemActivated("Input 2 Arch Number");
+        EXPECT_EQ(frame.Tree().SelectedItem(), selected);
+        EXPECT_FALSE(dlg->Table()->isEnabled());
+
+        auto* again = dlg->findChild<QPushButton*>("diffCompareAgain");
+        ASSERT_TRUE(again);
+        again->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            DiffDialog* shown = OpenDiffDialog(frame);
+            return shown && shown != dlg;
+        }));
+        DiffDialog* fresh = OpenDiffDialog(frame);
+        EXPECT_EQ(fresh->pos(), left);
+        EXPECT_FALSE(fresh->findChild<QLabel*>("diffOutOfDate"));
+        EXPECT_EQ(RowOf(*fresh, "Input 1 Arch Number"),
+                  (QStringList{"Input 1 Arch Number", "41", "21"}));
+        emit fresh->ItemActivated("Input 2 Arch Number");
+        EXPECT_EQ(frame.Tree().SelectedItem(),
+                  m_doc.m_nodes[static_cast<size_t>(NodeLabelled(m_doc, "Input 2"))].m_hItem);
+        fresh->close();
+    }
 }

@@ -6,8 +6,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "app/AppFixture.h"
+#include "document/widgets/DocumentCommandGroup.h"
+#include "model/CommandIds.h"
 #include "support/ModalAnswers.h"
 #include "unit/AddressBook.h"
 #include "unit/widgets/ConnectionDlg.h"
@@ -84,6 +87,25 @@ TEST_F(ConnectionDlgTest, APastedConnectionFillsTheEntry) {
     QGuiApplication::clipboard()->setText("serial:/dev/ttyUSB3:19200");
     QTest::keyClick(dlg.HostEdit(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(dlg.ViaBox()->currentIndex(), 0);
+    EXPECT_EQ(dlg.PortDevice(), "/dev/ttyUSB3");
+    // Pasted where the focus is when the port is typed: the combo box itself
+    // hands the keys to its text field; and from the list of units or the TCP port.
+    dlg.PortBox()->setFocus();
+    QGuiApplication::clipboard()->setText("rfc2217:ds.site:2001:4800");
+    QTest::keyClick(dlg.PortBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.ViaBox()->currentIndex(), 3);
+    EXPECT_EQ(dlg.HostEdit()->text(), "ds.site");
+    EXPECT_EQ(dlg.TcpPortBox()->value(), 2001);
+    QGuiApplication::clipboard()->setText("serial:/dev/ttyUSB3:19200");
+    QTest::keyClick(dlg.TcpPortBox(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.ViaBox()->currentIndex(), 0);
+    EXPECT_FALSE(dlg.PortBox()->currentText().startsWith("serial:"));
+    EXPECT_EQ(dlg.PortDevice(), "/dev/ttyUSB3");
+    QGuiApplication::clipboard()->setText("tcp:10.9.8.7:4001");
+    QTest::keyClick(dlg.Units(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.HostEdit()->text(), "10.9.8.7");
+    QGuiApplication::clipboard()->setText("serial:/dev/ttyUSB3:19200");
+    QTest::keyClick(dlg.PortBox()->lineEdit(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(dlg.PortDevice(), "/dev/ttyUSB3");
     dlg.ConnectButton()->click();
     EXPECT_EQ(dlg.Chosen(), "serial:/dev/ttyUSB3:19200");
@@ -162,3 +184,65 @@ TEST_F(ConnectionDlgTest, PortsAreLabelledAndFindMyCableChoosesTheNewOne) {
 }
 
 }  // namespace
+
+// The list shows an entry under the name being typed, also after another
+// entry was looked at; Cancel keeps the book as it was.
+TEST_F(ConnectionDlgTest, TheListFollowsTheNameAsItIsTyped) {
+    AddressBook book;
+    book.Put({"One", "serial:ttyS0:9600"});
+    book.Save(*m_profile);
+    ConnectionDlg dlg(*m_profile);
+    dlg.NewButton()->click();
+    const int row = dlg.Units()->currentRow();
+    ASSERT_EQ(row, 2);
+    QTest::keyClicks(dlg.NameEdit(), "Yard rack");
+    EXPECT_EQ(dlg.Units()->item(row)->text(), "Yard rack");
+    dlg.Units()->setCurrentRow(1);
+    EXPECT_EQ(dlg.NameEdit()->text(), "One");
+    dlg.Units()->setCurrentRow(row);
+    EXPECT_EQ(dlg.NameEdit()->text(), "Yard rack");
+    QTest::keyClick(dlg.NameEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(dlg.Units()->item(row)->text(), "Yard rac");
+    dlg.reject();
+    EXPECT_EQ(AddressBook::Load(*m_profile).Entries().size(), 1u);
+}
+
+// "Attempting connect" is said once the connection is chosen, after the
+// dialog's OK, never while the user is still choosing; a cancelled dialog
+// never says it.
+TEST_F(ConnectionDlgTest, AttemptingConnectShowsOnlyOnceTheConnectionIsChosen) {
+    const QString attempting = "Attempting connect to M-4400 . . .";
+    m_profile->SetInt("userdata", "KeepBeforeWrite", 0);
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(
+        frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
+    std::vector<std::pair<QString, bool>> said;  // the text, and whether the dialog was open
+    const auto sink = frame.Prompter().m_statusSink;
+    frame.Prompter().m_statusSink = [&](const QString& text, const QString& elapsed) {
+        bool open = false;
+        for (ConnectionDlg* dlg : frame.findChildren<ConnectionDlg*>()) open |= dlg->isVisible();
+        said.emplace_back(text, open);
+        sink(text, elapsed);
+    };
+    for (bool connect : {false, true}) {
+        SCOPED_TRACE(connect ? "connected" : "cancelled");
+        said.clear();
+        QString whileOpen;
+        WhenShown<ConnectionDlg>([&](ConnectionDlg& dlg) {
+            whileOpen = frame.StatusText();
+            if (connect)
+                dlg.ConnectButton()->click();
+            else
+                dlg.reject();
+        });
+        frame.Action(kCmdWriteUnit)->trigger();
+        EXPECT_NE(whileOpen, attempting);
+        const auto at = std::find_if(said.begin(), said.end(),
+                                     [&](const auto& s) { return s.first == attempting; });
+        EXPECT_EQ(at != said.end(), connect);
+        if (at != said.end()) {
+            EXPECT_FALSE(at->second) << "said while the dialog was open";
+        }
+        EXPECT_NE(frame.StatusText(), attempting);
+    }
+}

@@ -1,14 +1,22 @@
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
 
 #include "app/AppFixture.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
+#include "import/widgets/CUnitModelDlg.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
+#include "support/ModalAnswers.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/UnitHistoryDlg.h"
 
 namespace {
 
@@ -163,4 +171,102 @@ TEST_F(AppTest, SelectionShowsWhereTheKeysGo) {
     ASSERT_TRUE(tree.hasFocus());
     EXPECT_EQ(shown(&tree), highlight);
     EXPECT_NE(shown(list), highlight);
+}
+
+// The whole task without a mouse, as a screen reader's user works: open a
+// file from its dialog, assign a number, save, write with verify to the
+// demonstration unit, read it back, and look at the unit history.
+TEST_F(AppTest, KeyboardOnlyJourneyFromOpenToTheUnitHistory) {
+    // Inputs 11-14, the loop 11-13, and the unused paging zone 90.
+    const QString path = QString::fromStdString(PathOf("site.zrt"));
+    {
+        CZRTProDoc site;
+        MemoryTree tree;
+        BuildPagingSite(site, tree);
+        std::ofstream(path.toStdString(), std::ios::binary) << EncodeZrt(site);
+    }
+    m_profile->SetInt("userdata", "EnableVerify", 1);
+    CMainFrame& frame = NewFrame();
+    frame.Prompter().SetScripted(false);
+    const auto key = [&frame](int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+        QTest::keyClick(target, static_cast<Qt::Key>(k), modifiers);
+    };
+    // No message should stop the journey: one that does fails it and is closed.
+    QTimer unexpected;
+    QObject::connect(&unexpected, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                ADD_FAILURE() << box->text().toStdString();
+                box->reject();
+            }
+    });
+    unexpected.start(200);
+    // A window manager gives the keys back to the window when a dialog
+    // closes; the offscreen platform has none, so the test does it.
+    const auto back = [&frame] {
+        frame.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    };
+
+    WhenShown<QFileDialog>([path](QFileDialog&) {
+        QTest::keyClicks(QApplication::focusWidget(), path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    key(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(m_doc.GetPathName(), path.toStdString());
+    // A Lunetta site with a 2-digit dial plan, as the unit needs to know.
+    m_doc.m_nPagingSystem = 2;
+    m_doc.m_nDialDigits = 2;
+    back();
+
+    if (!frame.Tree().hasFocus()) key(Qt::Key_F6);
+    ASSERT_TRUE(frame.Tree().hasFocus());
+    // Input 4 (14), whose number the idle loop does not hold, takes 90.
+    while (frame.CurrentPageKind() != PageKind::CZRTForm) key(Qt::Key_Down);
+    for (int row = 0; row < 3; ++row) key(Qt::Key_Down);
+    const int input = m_doc.FindNodeByItem(frame.Tree().SelectedItem());
+    ASSERT_EQ(m_doc.m_nodes[static_cast<size_t>(input)].m_strArch, "14");
+    key(Qt::Key_Return);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    const std::string assigned = m_doc.m_nodes[static_cast<size_t>(input)].m_strArch;
+    EXPECT_EQ(assigned, "90");
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(m_doc.IsModified());
+
+    // The demonstration unit is the first entry; Enter connects. The unit's
+    // memory is kept first, then Alt+W answers "Write to Unit".
+    WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) {
+        EXPECT_EQ(dlg.Units()->currentRow(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    WhenShown<DiffDialog>([](DiffDialog&) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    });
+    key(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(frame.StatusText(), "Write operation completed and Verified");
+    back();
+
+    WhenShown<ConnectionDlg>(
+        [](ConnectionDlg&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
+    WhenShown<CUnitModelDlg>(
+        [](CUnitModelDlg&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(m_doc.GetTitle(), "untitled");
+    ASSERT_GT(m_doc.NodeCount(), input);
+    EXPECT_EQ(m_doc.m_nodes[static_cast<size_t>(input)].m_strArch, assigned);
+    back();
+
+    // View > Unit History... from the menu's access keys; Esc closes it.
+    size_t kept = 0;
+    WhenShown<UnitHistoryDlg>([&kept](UnitHistoryDlg& dlg) {
+        kept = static_cast<size_t>(dlg.List()->topLevelItemCount());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    key(Qt::Key_V, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_H);
+    EXPECT_GE(kept, 2u);  // the copy kept before the write and the read
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
 }

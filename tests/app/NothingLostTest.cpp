@@ -2,10 +2,12 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <filesystem>
+#include <memory>
 
 #include "app/AppFixture.h"
 #include "app/CZRTProApp.h"
 #include "document/RecoveryFile.h"
+#include "document/RecoveryFolder.h"
 #include "model/CommandIds.h"
 #include "support/ModalAnswers.h"
 
@@ -18,9 +20,10 @@ QString InstanceName(const char* which) {
         .arg(which);
 }
 
-std::string RecoveryPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/" +
-           kRecoveryFileName;
+// The recovery files of every window, running or not.
+std::vector<std::string> Recoveries() {
+    return RecoveryFiles(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(), {});
 }
 
 }  // namespace
@@ -67,14 +70,15 @@ TEST_F(AppTest, AfterACrashTheNextStartOffersTheUnsavedWorkBack) {
         CZRTProApp crashed(InstanceName("crashed"), m_profile.get());
         crashed.m_prepareFrame = [](CMainFrame& frame) { frame.Prompter().SetScripted(true); };
         ASSERT_TRUE(crashed.InitInstance({"zrtpro", QString::fromStdString(path)}, 0));
-        EXPECT_FALSE(std::filesystem::exists(RecoveryPath()));
+        EXPECT_TRUE(Recoveries().empty());
         crashed.Doc().m_nIdleDelay = 7;
         crashed.Doc().SetModifiedFlag(true);
         edited = EncodeZrt(crashed.Doc());
-        EXPECT_TRUE(QTest::qWaitFor([] { return std::filesystem::exists(RecoveryPath()); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([] { return !Recoveries().empty(); }, 5000));
     }  // ended without its questions
 
-    CZRTProApp next(InstanceName("next"), m_profile.get());
+    auto owned = std::make_unique<CZRTProApp>(InstanceName("next"), m_profile.get());
+    CZRTProApp& next = *owned;
     int wizards = 0;
     next.m_prepareFrame = [&](CMainFrame& frame) {
         frame.Prompter().SetScripted(true);
@@ -96,12 +100,13 @@ TEST_F(AppTest, AfterACrashTheNextStartOffersTheUnsavedWorkBack) {
 
     frame.Action(kCmdFileSave)->trigger();
     EXPECT_EQ(Slurp(path), edited);
-    EXPECT_TRUE(QTest::qWaitFor([] { return !std::filesystem::exists(RecoveryPath()); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return Recoveries().empty(); }, 5000));
 
-    // Kept again, then discarded at the next start.
+    // Kept again, left behind, then discarded at the next start.
     next.Doc().m_nIdleDelay = 9;
     next.Doc().SetModifiedFlag(true);
-    EXPECT_TRUE(QTest::qWaitFor([] { return std::filesystem::exists(RecoveryPath()); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !Recoveries().empty(); }, 5000));
+    owned.reset();
     CZRTProApp discarding(InstanceName("discarding"), m_profile.get());
     int freshWizards = 0;
     discarding.m_prepareFrame = [&](CMainFrame& f) {
@@ -112,8 +117,51 @@ TEST_F(AppTest, AfterACrashTheNextStartOffersTheUnsavedWorkBack) {
     ASSERT_TRUE(discarding.InitInstance({"zrtpro"}, 0));
     QCoreApplication::processEvents();
     EXPECT_EQ(freshWizards, 1);
-    EXPECT_FALSE(std::filesystem::exists(RecoveryPath()));
+    EXPECT_TRUE(Recoveries().empty());
     EXPECT_FALSE(discarding.Doc().m_bTreeBuilt);
+}
+
+// Two windows side by side (their runtime folders differ) keep their work
+// apart: the second start offers none of the first's live work and leaves it
+// alone; once the first has crashed, the next start offers its work, and only
+// its work.
+TEST_F(AppTest, TwoWindowsKeepTheirOwnWorkAndNeitherTakesTheOthers) {
+    const std::string path = WriteConfig("plant.zrt", 4, 1, 100);
+    const auto start = [&](const char* name, const QStringList& args) {
+        auto app = std::make_unique<CZRTProApp>(InstanceName(name), m_profile.get());
+        app->m_prepareFrame = [](CMainFrame& frame) {
+            frame.Prompter().SetScripted(true);
+            frame.Tree().m_runWizard = [] {};
+        };
+        EXPECT_TRUE(app->InitInstance(args, 0));
+        QCoreApplication::processEvents();
+        return app;
+    };
+    auto first = start("first", {"zrtpro", QString::fromStdString(path)});
+    first->Doc().m_nIdleDelay = 7;
+    first->Doc().SetModifiedFlag(true);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Recoveries().size() == 1; }, 5000));
+    const std::string firstWork = Recoveries().front();
+
+    auto second = start("second", {"zrtpro"});
+    EXPECT_TRUE(second->MainFrame()->Prompter().ShownTexts().empty());
+    EXPECT_TRUE(std::filesystem::exists(firstWork));
+    const std::string secondWork = WriteConfig("other.zrt", 8, 0, 200);
+    DocumentContext ctx = second->MainFrame()->DocContext();
+    ASSERT_TRUE(OpenConfiguration(ctx, secondWork));
+    second->Doc().m_nIdleDelay = 3;
+    second->Doc().SetModifiedFlag(true);
+    ASSERT_TRUE(QTest::qWaitFor([] { return Recoveries().size() == 2; }, 5000));
+
+    first.reset();  // crashed
+    auto third = start("third", {"zrtpro"});
+    const auto shown = third->MainFrame()->Prompter().ShownTexts();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("Recover the unsaved changes to plant.zrt from ", 0), 0u);
+    EXPECT_EQ(third->Doc().m_nIdleDelay, 7);
+    EXPECT_FALSE(std::filesystem::exists(firstWork));
+    // The second window's work is still its own, and the third keeps what it recovered.
+    EXPECT_TRUE(QTest::qWaitFor([] { return Recoveries().size() == 2; }, 5000));
 }
 
 // A second start naming a file that cannot be opened: the running window

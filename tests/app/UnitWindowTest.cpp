@@ -19,8 +19,6 @@
 #include "app/DiffRows.h"
 #include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
-#include "import/widgets/CUnitModelDlg.h"
-#include "import/widgets/UnitModelControls.h"
 #include "model/CommandIds.h"
 #include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
@@ -81,6 +79,12 @@ protected:
     void SetUp() override {
         AppTest::SetUp();
         m_profile->SetInt("userdata", "KeepBeforeWrite", 0);
+    }
+
+    // Every write asks "Write to Unit" first, the copy kept or not: Write.
+    static void AnswerWrite() {
+        WhenShown<DiffDialog>(
+            [](DiffDialog& dlg) { dlg.findChild<QPushButton*>("diffWrite")->click(); });
     }
 
     UnitCommandGroup& UnitCommands(CMainFrame& frame) {
@@ -148,6 +152,7 @@ protected:
         watch.start();
         ConnectTo("Slow unit", port);
         TypePassword("4321");
+        AnswerWrite();
         frame.Action(kCmdWriteUnit)->trigger();
         watch.stop();
         return seen;
@@ -200,6 +205,7 @@ TEST_F(UnitWindowTest, WritesWithVerifyRefusesToCloseMeanwhileAndReadsBack) {
     watch.start();
     ConnectTo("Bench unit", port);
     TypePassword("4321");
+    AnswerWrite();
     frame.Action(kCmdWriteUnit)->trigger();
     watch.stop();
 
@@ -268,7 +274,16 @@ TEST_F(UnitWindowTest, TheDemonstrationUnitTakesAWriteAndGivesItBack) {
             EXPECT_EQ(dlg.Units()->currentRow(), 0);
             dlg.ConnectButton()->click();
         });
+        // The copy is not kept, but the unit is still checked and the question comes.
+        QString countLine;
+        WhenShown<DiffDialog>([&](DiffDialog& dlg) {
+            countLine = dlg.findChild<QLabel*>("diffCount")->text();
+            dlg.findChild<QPushButton*>("diffWrite")->click();
+        });
         frame.Action(kCmdWriteUnit)->trigger();
+        EXPECT_EQ(countLine,
+                  "The unit holds no whole configuration (it is erased or partly written); "
+                  "writing puts this configuration in it.");
         EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
         EXPECT_EQ(frame.StatusText(), "Write complete.");
         const std::string memory = UnitCommands(frame).Link().DemoMemoryPath();
@@ -295,6 +310,7 @@ TEST_F(UnitWindowTest, CompareWithUnitLeavesTheOpenConfigurationAsItWas) {
     CMainFrame& frame = NewFrame();
     OpenSite(frame, 4, 1, 300);
     WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
+    AnswerWrite();
     frame.Action(kCmdWriteUnit)->trigger();
     ASSERT_EQ(frame.StatusText(), "Write complete.");
     const std::string written = std::to_string(m_doc.m_nIdleDelay);
@@ -350,6 +366,7 @@ TEST_F(UnitWindowTest, CancelStopsAWriteHalfWayAndTheTraceShowsItsEnd) {
     watch.start();
     ConnectTo("Bench unit", port);
     TypePassword("4321");
+    AnswerWrite();
     frame.Action(kCmdWriteUnit)->trigger();
     watch.stop();
 
@@ -408,6 +425,7 @@ TEST_F(UnitWindowTest, AFailedVerifyListsTheWornCellsInDetails) {
     const std::string port = StartSim(args);
     frame.Action(kCmdVerifyWrite)->trigger();
     ConnectTo("Bench unit", port);
+    AnswerWrite();
     frame.Action(kCmdWriteUnit)->trigger();
 
     EXPECT_EQ(frame.Prompter().ShownTexts(),
@@ -448,6 +466,7 @@ TEST_F(UnitWindowTest, AFailedVerifyListsTheWornCellsInDetails) {
     // The next write starts without the old list.
     frame.Action(kCmdVerifyWrite)->trigger();
     ConnectTo("Bench unit", port);
+    AnswerWrite();
     frame.Action(kCmdWriteUnit)->trigger();
     EXPECT_FALSE(details->isVisible());
 }
@@ -512,13 +531,14 @@ TEST_F(UnitWindowTest, YesToTheStopQuestionEndsTheWriteWithOneMessageAndNoVerify
     ASSERT_EQ(traces.size(), 1);
     const std::string trace =
         Slurp((UnitCommandGroup::TraceFolder() + "/" + traces.front()).toStdString());
+    // (The one block read before the erase is the settings block, checked.)
     EXPECT_NE(trace.find("> 04 04 "), std::string::npos);
-    EXPECT_EQ(trace.find("> 03 05 "), std::string::npos);
+    EXPECT_EQ(trace.find("> 03 05 ", trace.rfind("> 04 04 ")), std::string::npos);
 }
 
 // A kept copy opens from the history window as a read would: the save
-// question, the model question over the history window, then an untitled
-// configuration, modified, with nothing to undo.
+// question, no model question (the copy's own model is taken), then an
+// untitled configuration, modified, with nothing to undo.
 TEST_F(UnitWindowTest, TheHistoryWindowOpensAKeptCopyAsAnUntitledConfiguration) {
     CMainFrame& frame = NewFrame();
     {
@@ -532,6 +552,9 @@ TEST_F(UnitWindowTest, TheHistoryWindowOpensAKeptCopyAsAnUntitledConfiguration) 
         UnitHistoryEntry entry;
         entry.m_strKind = "read";
         entry.m_strConnection = "Lobby unit";
+        entry.m_strModel = "M-4400";
+        entry.m_nCameraUnits = 1;
+        entry.m_nInputs = 27;
         std::string reason;
         ASSERT_TRUE(UnitHistory(frame.State().m_strHistoryFolder).Keep(entry, image, reason))
             << reason;
@@ -548,23 +571,19 @@ TEST_F(UnitWindowTest, TheHistoryWindowOpensAKeptCopyAsAnUntitledConfiguration) 
 
     frame.Prompter().SetScripted(false);
     frame.Prompter().SetNextAnswer(PromptAnswer::No);  // not saved
-    bool overHistory = false;
     bool closed = false;
+    QString held;
     WhenShown<UnitHistoryDlg>([&](UnitHistoryDlg& dlg) {
         ASSERT_EQ(dlg.List()->topLevelItemCount(), 1);
+        held = dlg.List()->topLevelItem(0)->text(3);
         dlg.List()->setCurrentItem(dlg.List()->topLevelItem(0));
-        WhenShown<CUnitModelDlg>([&](CUnitModelDlg& model) {
-            overHistory = model.parentWidget() == &dlg;
-            static_cast<QAbstractButton*>(model.Control(UnitModelControl::kFourPort))->click();
-            static_cast<QAbstractButton*>(model.Control(UnitModelControl::kOk))->click();
-        });
         dlg.Button("historyOpen")->click();
         closed = !dlg.isVisible();
     });
     frame.Action(kCmdUnitHistory)->trigger();
     frame.Prompter().SetScripted(true);
 
-    EXPECT_TRUE(overHistory);
+    EXPECT_EQ(held, "M-4400, 1 camera interface units, 27 inputs");
     EXPECT_TRUE(closed);
     EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{"Save changes to site.zrt?"});
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
@@ -576,6 +595,8 @@ TEST_F(UnitWindowTest, TheHistoryWindowOpensAKeptCopyAsAnUntitledConfiguration) 
     EXPECT_EQ(numbers.front(), "501");
     EXPECT_FALSE(frame.Action(kCmdEditUndo)->isEnabled());
     EXPECT_TRUE(frame.windowTitle().contains("untitled")) << frame.windowTitle().toStdString();
+    // The window has the keys again: no click is needed before they act.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
 }
 
 // With the copy kept: the write asks "Write to Unit" with what it changes
@@ -630,7 +651,8 @@ TEST_F(UnitWindowTest, AWriteKeepsTheUnitAndTheHistoryWindowWorksWithIt) {
     WhenShown<UnitHistoryDlg>([&](UnitHistoryDlg& dlg) {
         listed = dlg.List()->topLevelItemCount();
         EXPECT_EQ(dlg.List()->topLevelItem(0)->text(1), "before write");
-        EXPECT_EQ(dlg.List()->topLevelItem(1)->text(4), "erased");
+        EXPECT_EQ(dlg.List()->topLevelItem(1)->text(3), "erased");
+        EXPECT_EQ(dlg.List()->topLevelItem(1)->text(4), "site.zrt");
         WhenShown<DiffDialog>([&](DiffDialog& diff) {
             compared = diff.Table()->rowCount();
             diff.reject();
@@ -641,6 +663,11 @@ TEST_F(UnitWindowTest, AWriteKeepsTheUnitAndTheHistoryWindowWorksWithIt) {
         dlg.List()->setCurrentItem(dlg.List()->topLevelItem(1));
         WhenShown<DiffDialog>([&](DiffDialog& diff) {
             EXPECT_EQ(diff.windowTitle(), "Write to Unit");
+            // The column of what is written is the copy's, and the unit keeps its password.
+            EXPECT_EQ(diff.Table()->horizontalHeaderItem(1)->text(), "The copy");
+            EXPECT_EQ(diff.findChild<QLabel*>("writeNote0")->text(),
+                      "The unit keeps its present password: a unit never discloses its "
+                      "password, so no copy holds it.");
             diff.findChild<QPushButton*>("diffWrite")->click();
         });
         ConnectTo("Bench unit", port);

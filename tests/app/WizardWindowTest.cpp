@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/AppFixture.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "import/LunettaFolder.h"
 #include "import/M7700Database.h"
@@ -378,7 +379,7 @@ TEST_F(WizardWindowTest, M7700ImportBuildsFromTheDatabase) {
 // settings page takes a password, New reads the demonstration unit through the
 // wizard, and the next write leaves the unit without that password.
 TEST_F(WizardWindowTest, APasswordFromBeforeNewNeverReachesTheUnitReadAfterIt) {
-    // The writes go straight on, without the copy of the unit kept first.
+    // The writes go on without the copy of the unit kept first.
     m_profile->SetInt("userdata", "KeepBeforeWrite", 0);
     CMainFrame& frame = NewFrame();
     UnitCommandGroup* units = nullptr;
@@ -387,6 +388,11 @@ TEST_F(WizardWindowTest, APasswordFromBeforeNewNeverReachesTheUnitReadAfterIt) {
     ASSERT_NE(units, nullptr);
     const auto connectToDemonstration = [] {
         WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
+    };
+    // Every write asks first, the copy kept or not.
+    const auto answerWrite = [] {
+        WhenShown<DiffDialog>(
+            [](DiffDialog& dlg) { dlg.findChild<QPushButton*>("diffWrite")->click(); });
     };
     ASSERT_TRUE(
         frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
@@ -397,6 +403,7 @@ TEST_F(WizardWindowTest, APasswordFromBeforeNewNeverReachesTheUnitReadAfterIt) {
     };
     givePlan();
     connectToDemonstration();
+    answerWrite();
     frame.Action(kCmdWriteUnit)->trigger();
     ASSERT_EQ(frame.StatusText(), "Write complete.");
 
@@ -417,10 +424,41 @@ TEST_F(WizardWindowTest, APasswordFromBeforeNewNeverReachesTheUnitReadAfterIt) {
     givePlan();
     frame.Prompter().ClearShown();
     connectToDemonstration();
+    answerWrite();
     frame.Action(kCmdWriteUnit)->trigger();
     ASSERT_EQ(frame.StatusText(), "Write complete.");
     EXPECT_EQ(frame.Prompter().ShownTexts(), std::vector<std::string>{});
     const std::string memory = Slurp(units->Link().DemoMemoryPath());
     ASSERT_EQ(memory.size(), 65536u);
     EXPECT_EQ(memory.substr(0xFFD0, 9), std::string(9, '\0')) << "no password from before New";
+}
+
+// While the New wizard is open the window still holds the loaded file, and
+// its title says so; the title changes once the new configuration exists, and
+// a cancelled wizard leaves it.
+TEST_F(WizardWindowTest, TheTitleNamesTheLoadedFileUntilTheNewConfigurationExists) {
+    CMainFrame& frame = NewFrame();
+    ASSERT_TRUE(
+        frame.Documents().OpenFile(QString::fromStdString(WriteConfig("site.zrt", 4, 0, 10))));
+    const QString loaded = frame.windowTitle();
+    ASSERT_TRUE(loaded.startsWith("site.zrt")) << loaded.toStdString();
+    for (bool finish : {false, true}) {
+        SCOPED_TRACE(finish ? "finished" : "cancelled");
+        QString whileOpen;
+        WhenShown<CSetupWizardDlg>([&](CSetupWizardDlg& page) {
+            QTest::qWait(400);  // the window refreshes its commands and title meanwhile
+            whileOpen = frame.windowTitle();
+            if (!finish) {
+                page.reject();
+                return;
+            }
+            Describe(WC::kM7700, "3", "0", WC::kFourPort, "0")(page);
+            Click(page, 1);
+        });
+        frame.Action(kCmdFileNew)->trigger();
+        EXPECT_EQ(whileOpen, loaded);
+        EXPECT_EQ(frame.windowTitle().startsWith("untitled"), finish)
+            << frame.windowTitle().toStdString();
+        EXPECT_EQ(frame.windowTitle() == loaded, !finish);
+    }
 }

@@ -110,6 +110,14 @@ TEST_F(CliBuildTest, ImportFailuresWriteNothing) {
     EXPECT_FALSE(run.m_strErr.empty());
     EXPECT_FALSE(std::filesystem::exists(m_dir.PathOf("x.zrt")));
 
+    // A Lunetta folder without its station list says what is missing.
+    std::filesystem::create_directory(m_dir.PathOf("empty"));
+    run = Cli("import lunetta " + m_dir.PathOf("empty") + " --ports 4 --ciu 0 -o " +
+              m_dir.PathOf("x.zrt"));
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_EQ(run.m_strErr, "unable to open file " + m_dir.PathOf("empty") + "/TDX_FILE.DAT\n");
+    EXPECT_FALSE(std::filesystem::exists(m_dir.PathOf("x.zrt")));
+
     for (const char* args : {"import", "import quillon", "import cobol x --ports 4 --ciu 0 -o y",
                              "import quillon x --ports 5 --ciu 0 -o y", "new --system quillon",
                              "new --system bell --digits 2 --expansion 1 --ports 4 --ciu 0 -o y"}) {

@@ -113,3 +113,48 @@ TEST_F(CliHistoryTest, WriteKeepsTheUnitFirstRefusesAnotherSiteAndRestorePutsItB
     EXPECT_TRUE(Contains(run.m_strErr, "it must be exactly 65,536 bytes")) << run.m_strErr;
     EXPECT_EQ(Cli("restore --connect " + Unit()).m_nStatus, 2);
 }
+
+// --no-backup skips the kept copy only: another site is still refused without
+// --force. A read keeps a copy as the window's does, and the history says
+// what the unit held apart from what was then written.
+TEST_F(CliHistoryTest, NoBackupStillChecksAndEveryReadKeepsACopy) {
+    const std::string site = NewSite("site.zrt", 2);
+    const std::string other = NewSite("other.zrt", 1);
+    ASSERT_EQ(Cli("write " + site + " --connect " + Unit() + " --no-backup").m_nStatus, 0);
+    EXPECT_TRUE(KeptPaths().empty());
+    const std::string siteMemory = Bytes(m_dir.PathOf("unit.bin"));
+
+    ProgramRun run = Cli("write " + other + " --connect " + Unit() + " --no-backup");
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_TRUE(Contains(run.m_strErr, "The unit seems to hold another site's configuration.\n"))
+        << run.m_strErr;
+    EXPECT_EQ(Bytes(m_dir.PathOf("unit.bin")), siteMemory);
+    EXPECT_TRUE(KeptPaths().empty());
+
+    run = Cli("read --connect " + Unit() + " --ports 8 -o " + m_dir.PathOf("read.zrt"));
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    EXPECT_TRUE(Contains(run.m_strErr, "Unit memory kept in ")) << run.m_strErr;
+    ASSERT_EQ(KeptPaths().size(), 1u);
+
+    ASSERT_EQ(Cli("write " + other + " --connect " + Unit() + " --force").m_nStatus, 0);
+    const std::string json = Cli("history --json").m_strOut;
+    EXPECT_TRUE(Contains(json,
+                         "\"site\": \"other.zrt\", \"model\": \"M-4800\", "
+                         "\"cameraUnits\": 2"))
+        << json;
+    EXPECT_TRUE(Contains(json,
+                         "\"partlyWritten\": false, \"held\": \"M-4800, 2 camera interface "
+                         "units, 54 inputs\", \"written\": \"other.zrt\", \"sequence\": 2"))
+        << json;
+    EXPECT_TRUE(
+        Contains(json, "\"kind\": \"read\", \"connection\": \"" + Unit() + "\", \"site\": \"\""));
+    const std::string text = Cli("history").m_strOut;
+    EXPECT_TRUE(Contains(text, "  before write  " + Unit() +
+                                   "  other.zrt  unit held: M-4800, 2 camera interface units, "
+                                   "54 inputs\n"))
+        << text;
+
+    const std::string help = Cli("history --help").m_strOut + Cli("write --help").m_strOut;
+    EXPECT_TRUE(Contains(help, "by every read\n(this tool's and the window's)")) << help;
+    EXPECT_TRUE(Contains(help, "--no-backup only skips keeping the copy")) << help;
+}

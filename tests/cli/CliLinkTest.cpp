@@ -4,10 +4,12 @@
 #include <termios.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <vector>
 
 #include "cli/CliFixture.h"
+#include "support/LineFloodServer.h"
 #include "support/RunProgram.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
@@ -136,4 +138,17 @@ TEST_F(CliLinkTest, EscAtTheTerminalCancelsAWrite) {
     if (stillOpen) {
         EXPECT_EQ(after.c_lflag & (ICANON | ECHO), tcflag_t(ICANON | ECHO));
     }
+}
+
+// A device server port that streams zeros (another device on the line, a wrong
+// speed): the read says "No unit found" once the 3 s connect time-out has passed.
+TEST_F(CliLinkTest, ReadFromAPortThatNeverStopsSendingEndsAsNoUnitFound) {
+    LineFloodServer server({}, {0});
+    ASSERT_NE(server.Port(), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramRun run =
+        Cli("read --connect tcp:" + server.Address() + " --ports 4 -o " + m_dir.PathOf("x.zrt"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(8));
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_NE(run.m_strErr.find("No unit found"), std::string::npos) << run.m_strErr;
 }

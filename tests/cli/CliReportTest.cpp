@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "cli/CliFixture.h"
@@ -58,6 +59,29 @@ TEST_F(CliReportTest, EightPortReportAsPdf) {
     for (const char* part :
          {"Input 2 continued,", "exp 2, inp 24:", "Loading dock", "Input 8, Direct:", "Gate"})
         EXPECT_TRUE(Contains(pages[1], part)) << part << "\n" << pages[1];
+}
+
+TEST_F(CliReportTest, PathsAreShownAsTheyAreTyped) {
+    // A folder and a file named with letters outside ASCII, named relative to
+    // the working folder: the heading and the PDF's title show the full path,
+    // each letter as typed (the system's UTF-8).
+    std::filesystem::create_directory(m_dir.PathOf("Sch\u00fcle"));
+    const std::string zrt =
+        SaveConfig("Sch\u00fcle/Z\u00fcrich Nord.zrt", 4, 0, 10, [](CZRTProDoc& doc) {
+            doc.m_nodes[3].m_strName = "Z\xFCrich";  // a name stays the unit's Latin-1
+        });
+    const ProgramRun run =
+        RunProgram("cd '" + m_dir.Path().string() + "' && " + std::string(ZRTPRO_CLI) +
+                   " report 'Sch\u00fcle/Z\u00fcrich Nord.zrt' -o r.pdf");
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    const std::string pdf = m_dir.PathOf("r.pdf");
+    EXPECT_TRUE(Contains(RunProgram("pdfinfo '" + pdf + "'").m_strOut,
+                         "Title:           NEXIL Program Data For: " + zrt));
+    const auto pages = PdfPages(pdf);
+    ASSERT_FALSE(pages.empty());
+    EXPECT_TRUE(Contains(pages[0], "NEXIL Program Data For: " + zrt)) << pages[0];
+    EXPECT_TRUE(Contains(pages[0], "Z\u00fcrich")) << pages[0];
+    EXPECT_FALSE(Contains(pages[0], "\u00c3")) << pages[0];
 }
 
 TEST_F(CliReportTest, FailedReportLeavesTheOldFile) {
@@ -133,4 +157,15 @@ TEST_F(CliReportTest, ReportInTheSystemsLanguage) {
     EXPECT_TRUE(Contains(PdfPages(pdf)[0],
                          "[\xC5\xA0\xC3\xA9\xC5\xA3\xC5\xA3\xC3\xAD\xC3\xB1\xC4\x9D\xC5\xA1:"))
         << PdfPages(pdf)[0];
+}
+
+// Where XDG_RUNTIME_DIR is unset (a root shell, ssh, cron) standard error still
+// carries nothing but the command's own messages.
+TEST_F(CliReportTest, NoQtNoticeOnStandardErrorWithoutARuntimeFolder) {
+    const std::string zrt = SaveEightPorts();
+    const ProgramRun run =
+        RunProgram("env -u XDG_RUNTIME_DIR TMPDIR='" + m_dir.Path().string() + "' " + ZRTPRO_CLI +
+                   " report " + zrt + " -o " + m_dir.PathOf("plant.pdf"));
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_strErr, "");
 }

@@ -63,6 +63,17 @@ TEST_F(CliTest, FailuresAndUsageErrors) {
     EXPECT_EQ(std::count(run.m_strErr.begin(), run.m_strErr.end(), '\n'), 1);
 }
 
+TEST_F(CliTest, AFileNamedRelativelyIsNamedByItsFullPath) {
+    std::filesystem::create_directory(m_dir.PathOf("Z\u00fcrich"));
+    m_dir.Write("Z\u00fcrich/badver.zrt", std::string("\x01\x00\x00\x00", 4));
+    const ProgramRun run = RunProgram("cd '" + m_dir.PathOf("Z\u00fcrich") + "' && " +
+                                      std::string(ZRTPRO_CLI) + " show badver.zrt");
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_EQ(run.m_strErr, "Cannot open file:" + m_dir.PathOf("Z\u00fcrich/badver.zrt") +
+                                ",version #:1, is illegal.\r\nIt may not be a valid NEXIL system "
+                                "file.\n");
+}
+
 namespace {
 
 // The unit image of SaveSite's configuration with a spare zone and input 4

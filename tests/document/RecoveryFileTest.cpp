@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "document/RecoveryFile.h"
+#include "document/RecoveryFolder.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 #include "support/TempDir.h"
@@ -105,9 +107,48 @@ TEST(RecoveryFile, QuestionNamesTheWorkAndWhenItWasKept) {
     ::tzset();
     EXPECT_EQ(RecoveryQuestion({"", "untitled", 1'700'000'000, ""}),
               "Recover the unsaved changes to untitled from 2023-11-14 22:13?");
+    // A name holding "%2" or "%1" is shown as it is.
+    EXPECT_EQ(RecoveryQuestion({"/sites/sale%2.zrt", "sale%2%1.zrt", 1'700'000'000, ""}),
+              "Recover the unsaved changes to sale%2%1.zrt from 2023-11-14 22:13?");
     if (zone)
         ::setenv("TZ", saved.c_str(), 1);
     else
         ::unsetenv("TZ");
     ::tzset();
+}
+
+// Each window's work in a file of its own, locked while it runs: a running
+// window's file cannot be taken (so is never offered or removed); once its
+// holder lets go, as a process that ends does, it is work left behind.
+TEST(RecoveryFolder, ARunningWindowsWorkIsNeverTaken) {
+    TempDir dir;
+    const std::string folder = dir.PathOf("data");
+    std::filesystem::create_directories(folder);
+    const std::string first = OwnRecoveryPath(folder, 100, 1'000);
+    const std::string second = OwnRecoveryPath(folder, 100, 2'000);
+    EXPECT_EQ(first, folder + "/unsaved-100-1000.zrt-recovery");
+    EXPECT_NE(first, second);
+
+    std::optional<RecoveryLock> running = RecoveryLock::Take(first);
+    ASSERT_TRUE(running);
+    ASSERT_TRUE(WriteRecovery(first, {"", "a.zrt", 1, "x"}));
+    ASSERT_TRUE(WriteRecovery(second, {"", "b.zrt", 2, "y"}));
+    dir.Write("data/unsaved.zrt-recovery", "old");
+    dir.Write("data/other.txt", "");
+    std::filesystem::last_write_time(
+        first, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+
+    std::vector<std::string> files = RecoveryFiles(folder, second);
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files.back(), first);
+    EXPECT_FALSE(RecoveryLock::Take(first)) << "a running window's work";
+
+    running.reset();  // the window crashed
+    std::optional<RecoveryLock> left = RecoveryLock::Take(first);
+    ASSERT_TRUE(left);
+    EXPECT_FALSE(RecoveryLock::Take(first)) << "claimed while it is offered";
+    left->RemoveAndRelease();
+    EXPECT_FALSE(std::filesystem::exists(first));
+    EXPECT_FALSE(std::filesystem::exists(first + ".lock"));
+    EXPECT_EQ(RecoveryFiles(folder, {}).size(), 2u);
 }

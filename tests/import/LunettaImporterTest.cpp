@@ -124,10 +124,23 @@ TEST_F(LunettaImporterTest, AdministratorNumbersAreDecodedLikeStations) {
     InstallBoards({1});
     WriteBoard(1, BoardFile({}));
     m_dir.Write("tdx_admn.usr",
-                AdminFile({{0x05, 0x01}, {0x12, 0x34}, {0x00, 0x10}, {0xFF, 0xFF}}));
+                AdminFile({{0x05, 0x01}, {0x12, 0x34}, {0x00, 0x10}, {0xFF, 0x00}}));
     ASSERT_EQ(Read(), IMPORT_OK);
-    EXPECT_EQ(m_importer.m_adminArch, (std::array<int32_t, 4>{501, 1234, 10, 16665}));
+    EXPECT_EQ(m_importer.m_adminArch, (std::array<int32_t, 4>{501, 1234, 10, 16500}));
     EXPECT_TRUE(m_prompter.m_shown.empty());
+}
+
+TEST_F(LunettaImporterTest, UnprogrammedAdministratorSlotsTakeTheirDefaultsAndSaySo) {
+    InstallBoards({1});
+    WriteBoard(1, BoardFile({}));
+    m_dir.Write("tdx_admn.usr",
+                AdminFile({{0x07, 0x01}, {0xFF, 0xFF}, {0x07, 0x03}, {0xFF, 0xFF}}));
+    ASSERT_EQ(Read(), IMPORT_OK);
+    EXPECT_EQ(m_importer.m_adminArch, (std::array<int32_t, 4>{701, 502, 703, 504}));
+    EXPECT_EQ(m_prompter.Texts(),
+              std::vector<std::string>{
+                  "The Lunetta administrator file leaves these administrator slots unprogrammed; "
+                  "the default Arch Numbers were used:\n  Video Out 2: 502\n  Video Out 4: 504"});
 }
 
 TEST_F(LunettaImporterTest, AShortAdministratorFileKeepsDefaultsForMissingNumbers) {

@@ -196,3 +196,63 @@ TEST(ZrtCodec, NonPageableAndLargestSystemsRoundTrip) {
     ExpectSameStoredValues(back, doc);
     EXPECT_TRUE(back.m_zones.empty());
 }
+
+TEST(ZrtCodec, NamesWithControlCharactersComeInWithBlanks) {
+    // Written by hand: a name, an original name and a zone name each holding
+    // a control character; Latin-1 letters pass as they are.
+    Bytes file;
+    file.u8({0xFE, 0xC9, 0x9A, 0x3B})
+        .i32(0)
+        .i32(501)
+        .i32(502)
+        .i32(503)
+        .i32(504)
+        .str("")
+        .str("")
+        .i32(1)
+        .i32(5)
+        .i32(2)
+        .i32(0)
+        .i32(4)
+        .u8({0x02, 0x00})
+        .i32(3)
+        .i32(7)
+        .raw(FixedNode("overview"))
+        .raw(FixedNode("settings"))
+        .raw(FixedNode("idle loop"))
+        .i32(0)
+        .str("11")
+        .i32(0)
+        .str("11")
+        .str("Z\xFCrich\tNord")
+        .i32(0)
+        .i32(0)
+        .str("Do\x1Br")
+        .raw(InputNode(32, "12", "", 1))
+        .raw(InputNode(64, "13", "", 2))
+        .raw(InputNode(96, "14", "", 3))
+        .i32(1)
+        .str("15")
+        .str(
+            "Sp\x7F"
+            "are\x9F")
+        .i32(7)
+        .u8({0x02})
+        .i32(0);
+    ZrtConfig back;
+    ASSERT_EQ(DecodeZrt(std::string(file), back).m_status, ZrtStatus::Ok);
+    EXPECT_EQ(back.m_nodes[3].m_strName, "Z\xFCrich Nord");
+    EXPECT_EQ(back.m_nodes[3].m_strOrigName, "Do r");
+    EXPECT_EQ(back.m_zones[0].m_strName, "Sp are ");
+}
+
+TEST(ZrtCodec, SavingAndOpeningChangesNoByte) {
+    CZRTProDoc doc = SmallConfig();
+    doc.m_nodes[5].m_strName = "Z\xFCrich";
+    doc.m_nodes[6].m_strArch = "0045";
+    const std::string first = EncodeZrt(doc);
+    ZrtConfig back;
+    ASSERT_EQ(DecodeZrt(first, back).m_status, ZrtStatus::Ok);
+    EXPECT_EQ(EncodeZrt(back), first);
+    EXPECT_EQ(EncodeZrt(doc), first);
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/ArchAssign.h"
+#include "pages/ArchList.h"
 #include "support/Configs.h"
 #include "tree/ArchRules.h"
 
@@ -225,4 +226,21 @@ TEST_F(ArchAssignTest, FinishingAnEditKeepsWhatCannotBeTypedAndStoresOnlyChanges
         EXPECT_EQ(m_doc.IsModified(), c.result == ArchEditResult::Applied) << c.what;
         EXPECT_EQ(m_prompter.m_shown.size(), c.messages) << c.what;
     }
+}
+
+// Each row says its number, its name without the padding and its marks in
+// the key's words, as the pictures show them.
+TEST_F(ArchAssignTest, RowsSayTheirNumberNameAndMarks) {
+    Input(4).MakeNonPageable();
+    const ArchRow row = RowOf("23");
+    ApplyArchSelection(m_doc, m_tree, m_prompter, Input(1).m_hItem, &row);
+    const std::pair<std::string, std::string> cases[] = {
+        {"23", "23, Yard, conflict, assigned pageable"},
+        {"24", "24, Dock, non-pageable"},
+        {"30", "30, Spare, unassigned pageable"},
+        {"22", "22, Gym, assigned pageable"},
+    };
+    for (const auto& [arch, spoken] : cases) EXPECT_EQ(SpokenArchRow(RowOf(arch)), spoken);
+    EXPECT_EQ(SpokenArchRow({"7", PadName(""), kListIconUnassigned, kListStateNone, 9}),
+              "7, unassigned pageable");
 }

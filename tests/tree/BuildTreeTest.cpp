@@ -2,6 +2,7 @@
 
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
+#include "tree/SpokenMarks.h"
 
 namespace {
 
@@ -182,4 +183,33 @@ TEST(BuildTree, ConflictMarksFollowTheNumbers) {
     doc.m_nodes[7].m_strArch = "202";
     RefreshTreeMarks(doc, tree);
     for (int i : {4, 7, 9}) EXPECT_EQ(tree.Get(doc.m_nodes[i].m_hItem).m_nState, kStateClear);
+}
+
+// A screen reader hears each input's marks after its text, from the same
+// marks the pictures show; the fixed items and a port with its own camera
+// interface unit say their text alone.
+TEST(BuildTree, SpokenItemsSayTheirMarks) {
+    CZRTProDoc doc;
+    MemoryTree tree;
+    BuildNumbered(doc, tree, 4, 1, 100);
+    const auto spoken = [&](int index) {
+        const MemoryTree::Item& item = tree.Get(doc.m_nodes[index].m_hItem);
+        return SpokenTreeItem(item.m_strText, item.m_nImage, item.m_nState);
+    };
+    const int first = NodeLabelled(doc, "Input 2");
+    const int second = NodeLabelled(doc, "Input 3");
+    ASSERT_GE(first, 0);
+    ASSERT_GE(second, 0);
+    doc.m_nodes[first].m_strName = "Gate North     ";
+    doc.m_nodes[second].m_strArch = doc.m_nodes[first].m_strArch;
+    doc.m_nodes[second].MakeNonPageable();
+    RefreshInputItems(doc, tree);
+    const std::string shared = doc.m_nodes[first].m_strArch;
+    EXPECT_EQ(spoken(first), "Input 2, " + shared + "  Gate North, conflict, assigned pageable");
+    EXPECT_EQ(spoken(second), "Input 3, " + shared + ", conflict, non-pageable");
+    EXPECT_EQ(spoken(NodeLabelled(doc, "Input 4")).substr(0, 9), "Input 4, ");
+    EXPECT_NE(spoken(NodeLabelled(doc, "Input 4")).find(", assigned pageable"), std::string::npos);
+    EXPECT_EQ(spoken(0), tree.Get(doc.m_nodes[0].m_hItem).m_strText);
+    EXPECT_EQ(spoken(1), "Settings");
+    EXPECT_EQ(spoken(NodeLabelled(doc, "Input 1")), "Input 1");  // the camera unit's port
 }

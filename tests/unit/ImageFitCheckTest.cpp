@@ -31,8 +31,22 @@ TEST(ImageFitCheck, RefusesWhatTheUnitCannotHoldNamingTheFirstOffender) {
         {"zone name", [](CZRTProDoc& d) { d.m_zones[1].m_strName = "Old Boiler House"; },
          "Cannot write to the M-4400 unit: the name \"Old Boiler House\" of the unassigned Arch "
          "Number 9998 is longer than 15 characters."},
-        {"administrator number", [](CZRTProDoc& d) { d.m_adminArch[2] = 10000; },
-         "Cannot write to the M-4400 unit: the administrator Arch Number 10000 of Video Out 3 "
+        {"administrator number", [](CZRTProDoc& d) { d.m_adminArch[1] = 10000; },
+         "Cannot write to the M-4400 unit: the administrator Arch Number 10000 of Video Out 2 "
+         "cannot be held.\nThe unit holds administrator Arch Numbers from 0 to 9999."},
+        // A four-port unit has two Video Outs; an unprogrammed Lunetta slot
+        // (16665) beyond them is no reason to refuse.
+        {"administrators beyond the Video Outs",
+         [](CZRTProDoc& d) {
+             d.m_adminArch = {501, 502, 16665, 16665};
+         },
+         ""},
+        {"Video Out 3 of an eight-port unit",
+         [](CZRTProDoc& d) {
+             d.m_nPortCount = 8;
+             d.m_adminArch = {501, 502, 16665, 504};
+         },
+         "Cannot write to the M-4400 unit: the administrator Arch Number 16665 of Video Out 3 "
          "cannot be held.\nThe unit holds administrator Arch Numbers from 0 to 9999."},
         {"negative administrator number", [](CZRTProDoc& d) { d.m_adminArch[0] = -1; },
          "Cannot write to the M-4400 unit: the administrator Arch Number -1 of Video Out 1 "

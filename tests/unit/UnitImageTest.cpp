@@ -143,19 +143,136 @@ TEST_F(UnitImageTest, DecodeGivesTheModelBack) {
     EXPECT_EQ(m_readTree.Get(m_read.m_nodes[3].m_hItem).m_nImage, kImageNonPageable);
 }
 
-TEST_F(UnitImageTest, LeadingZerosDoNotSurvive) {
-    m_doc.m_nodes[4].m_strArch = "0045";
-    m_doc.m_idleLoop = {"0045"};
+TEST_F(UnitImageTest, LeadingZerosComeBackFromTheReconRecord) {
+    m_doc.m_nodes[4].m_strArch = m_doc.m_nodes[4].m_strOrigArch = "0045";
+    m_doc.m_nodes[5].m_strArch = m_doc.m_nodes[5].m_strOrigArch = "001";
+    m_doc.m_idleLoop = {"0045", "001"};
+    m_doc.m_zones[0].m_strArch = "030";
     const std::vector<uint8_t> image = BuildUnitImage(m_doc, m_prompter);
-    EXPECT_EQ(image[53], 0x20);  // 4*12 + 5
+    EXPECT_EQ(image[53], 0x20);  // 0045 = 4*12 + 5, the cell of 45
+    EXPECT_EQ(image[1], 0x40);   // 001 = 1
     EXPECT_EQ(image[25], 0xFF);
-    EXPECT_EQ(std::string(image.begin() + 0x8002, image.begin() + 0x8007),
-              Bytes().raw("0045").u8({0}).data());
-    // The record matched to input 2 by its text, so it comes back as a zone.
+    // The records keep the text as written; the idle records too.
+    EXPECT_EQ(std::string(image.begin() + 0x5208, image.begin() + 0x5208 + 24),
+              Bytes().i16(7).u8({0x20}).raw("0045").u8({0}).raw(Name("Hall")).data());
+    EXPECT_EQ(std::string(image.begin() + 0x5220, image.begin() + 0x5220 + 8),
+              Bytes().i16(300).u8({0x40}).raw(" 001").u8({0}).data());
+    EXPECT_EQ(std::string(image.begin() + 0x8000, image.begin() + 0x800E),
+              Bytes().u8({0x20, 0xA1}).raw("0045").u8({0, 0x40, 0xA1}).raw(" 001").u8({0}).data());
+
     ASSERT_TRUE(Decode(image));
-    EXPECT_EQ(m_read.m_nodes[4].m_strArch, "45");
-    EXPECT_EQ(m_read.m_nodes[4].m_strName, "");
-    EXPECT_EQ(m_read.m_zones.front(), (CZoneEntry{"0045", "Hall", 7}));
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_EQ(m_read.m_nodes[4].m_strArch, "0045");
+    EXPECT_EQ(m_read.m_nodes[4].m_strOrigArch, "0045");
+    EXPECT_EQ(m_read.m_nodes[4].m_strName, "Hall");
+    EXPECT_EQ(m_read.m_nodes[5].m_strArch, "001");
+    EXPECT_EQ(m_read.m_nodes[5].m_strName, "Gym            ");
+    EXPECT_EQ(m_read.m_idleLoop, (std::vector<std::string>{"0045", "001"}));
+    // No phantom number: the zones are the configuration's own.
+    const std::vector<CZoneEntry> zones = {{"030", "Store", 12}, {"9998", "Old", -32768}};
+    EXPECT_EQ(m_read.m_zones, zones);
+    // Written again, the unit gets the same bytes.
+    ScriptedPrompter again;
+    EXPECT_EQ(DifferingCells(BuildUnitImage(m_read, again), image), std::vector<size_t>{});
+    EXPECT_TRUE(again.Texts().empty());
+}
+
+TEST_F(UnitImageTest, ReconRecordOfAnotherValueStaysAZone) {
+    // A record whose number has no input of its value is a zone, as before.
+    std::vector<uint8_t> image = SmallSiteImage();
+    const std::string record = Bytes().i16(5).u8({0x20}).raw("0021").u8({0}).raw(Name("Twin"));
+    std::copy(record.begin(), record.end(), image.begin() + 0x5298);
+    const std::string stray = Bytes().i16(6).u8({0x20}).raw(" 022").u8({0}).raw(Name("Stray"));
+    std::copy(stray.begin(), stray.end(), image.begin() + 0x52B0);
+    ASSERT_TRUE(Decode(image));
+    // "0021" has the value of input 2's "21": the later record names the input.
+    EXPECT_EQ(m_read.m_nodes[4].m_strArch, "0021");
+    EXPECT_EQ(m_read.m_nodes[4].m_strName, "Twin");
+    EXPECT_EQ(m_read.m_zones.back(), (CZoneEntry{"022", "Stray", 6}));
+}
+
+TEST_F(UnitImageTest, PageableInputWithZoneIdEndingInFfffStaysPageable) {
+    // An M-7700 station 0 has the zone id -1; 0x8000 in the low bits would
+    // mark the input non-pageable as well.
+    const struct {
+        int32_t zoneId;
+        int32_t readBack;
+    } cases[] = {{-1, -2}, {65535, -2}, {-32768, -2}, {32768, -2}, {-2, -2}, {7, 7}};
+    for (const auto& c : cases) {
+        m_doc.m_nodes[4].m_nZoneId = m_doc.m_nodes[4].m_nOrigZoneId = c.zoneId;
+        const std::vector<uint8_t> image = BuildUnitImage(m_doc, m_prompter);
+        const uint16_t field = static_cast<uint16_t>(image[0x5208] | image[0x5209] << 8);
+        EXPECT_EQ(field, c.readBack == 7 ? 0x0007 : 0xFFFE) << c.zoneId;
+        ASSERT_TRUE(Decode(image)) << c.zoneId;
+        const CConfigNode& hall = m_read.m_nodes[4];
+        EXPECT_FALSE(hall.IsNonPageable()) << c.zoneId;
+        EXPECT_EQ(hall.m_nSignedCode, 32) << c.zoneId;
+        EXPECT_EQ(hall.m_nZoneId, c.readBack) << c.zoneId;
+        EXPECT_EQ(hall.m_strName, "Hall") << c.zoneId;
+        // Every record after it is still read.
+        EXPECT_EQ(m_read.m_nodes[3].m_strName, "Lobby") << c.zoneId;
+        EXPECT_EQ(m_read.m_zones.size(), 2u) << c.zoneId;
+    }
+}
+
+TEST_F(UnitImageTest, NamesReadPassTheNameRule) {
+    std::vector<uint8_t> image = SmallSiteImage();
+    const std::string hall = Bytes().raw("Ha\tl\x7F\x85").raw("\xFC").u8({0}).data();
+    std::copy(hall.begin(), hall.end(), image.begin() + 0x5208 + 8);
+    const std::string store = Bytes().raw("St\rre\n").u8({0}).data();
+    std::copy(store.begin(), store.end(), image.begin() + 0x5250 + 8);
+    ASSERT_TRUE(Decode(image));
+    EXPECT_EQ(m_read.m_nodes[4].m_strName, "Ha l  \xFC");
+    EXPECT_EQ(m_read.m_nodes[4].m_strOrigName, "Ha l  \xFC");
+    EXPECT_EQ(m_read.m_zones[0].m_strName, "St re ");
+}
+
+TEST_F(UnitImageTest, PagingCodeZeroReadsAsNoPagingSystemWhateverWasOpen) {
+    std::vector<uint8_t> image = SmallSiteImage();
+    image[0xFFDE] = 0x00;
+    for (int before : {kPagingQuillon, kPagingLunetta, kPagingM7700}) {
+        m_read.m_nPagingSystem = before;
+        m_read.m_nDialDigits = before == kPagingQuillon ? 2 : 3;
+        m_read.m_nPriority = 3;
+        m_read.m_strImportPath = "/old/TDX_FILE.DAT";
+        ASSERT_TRUE(Decode(image));
+        EXPECT_EQ(m_read.m_nPagingSystem, kPagingNone) << before;
+        EXPECT_EQ(m_read.m_nDialDigits, 0) << before;
+        EXPECT_EQ(m_read.m_nPriority, 1);
+        EXPECT_EQ(m_read.m_strImportPath, "");
+    }
+    // Written back, the unit keeps its code 0, with no message about digits.
+    const std::vector<uint8_t> again = BuildUnitImage(m_read, m_prompter);
+    EXPECT_EQ(again[0xFFDE], 0x00);
+    EXPECT_TRUE(m_prompter.Texts().empty());
+    EXPECT_EQ(std::string(again.begin() + 0xFFF9, again.begin() + 0xFFFD),
+              Bytes().u8({0x57, 0xFD, 0x00, 0xFE}).data());
+}
+
+TEST_F(UnitImageTest, AdministratorsBeyondTheVideoOutsAreWrittenSoTheUnitAcceptsThem) {
+    // A four-port unit has Video Out 1 and 2; entries 3 and 4 are kept as
+    // read in the configuration, and the unit gets their defaults.
+    m_doc.m_adminArch = {7, 9999, 16665, -1};
+    const std::vector<uint8_t> image = BuildUnitImage(m_doc, m_prompter);
+    EXPECT_EQ(std::string(image.begin() + 0xFFE0, image.begin() + 0xFFF4), Bytes()
+                                                                               .raw("   7")
+                                                                               .u8({0})
+                                                                               .raw("9999")
+                                                                               .u8({0})
+                                                                               .raw(" 503")
+                                                                               .u8({0})
+                                                                               .raw(" 504")
+                                                                               .u8({0})
+                                                                               .data());
+    EXPECT_EQ(m_doc.m_adminArch, (std::array<int32_t, 4>{7, 9999, 16665, -1}));
+    ASSERT_TRUE(Decode(image));
+    EXPECT_EQ(m_read.m_adminArch, (std::array<int32_t, 4>{7, 9999, 503, 504}));
+    // An eight-port unit has four Video Outs: its numbers are written as they are.
+    m_doc.m_nPortCount = 8;
+    m_doc.m_adminArch = {1, 2, 3, 4444};
+    const std::vector<uint8_t> eight = BuildUnitImage(m_doc, m_prompter);
+    EXPECT_EQ(std::string(eight.begin() + 0xFFEF, eight.begin() + 0xFFF4),
+              Bytes().raw("4444").u8({0}).data());
 }
 
 TEST_F(UnitImageTest, ZeroArchNumberReadsBackAsZero) {
@@ -236,7 +353,8 @@ TEST_F(UnitImageTest, PagingSystemCodesSignaturesAndPriorities) {
         {kPagingLunetta, 3, 0, 0x07, Bytes().u8({0xBB, 0xE7, 0xB9, 0xEF}), 0x03, 0x03},
         {kPagingM7700, 2, 1, 0x03, Bytes().u8({0x57, 0xFD, 0x00, 0xFE}), 0x03, 0x02},
         {kPagingM7700, 3, 1, 0x04, Bytes().u8({0x57, 0xFD, 0x00, 0xFE}), 0x03, 0x02},
-        {0, 3, 1, 0xFF, Bytes().u8({0x57, 0xFD, 0x00, 0xFE}), 0x03, 0x02},
+        {kPagingNone, 3, 1, 0x00, Bytes().u8({0x57, 0xFD, 0x00, 0xFE}), 0x03, 0x02},
+        {9, 3, 1, 0xFF, Bytes().u8({0x57, 0xFD, 0x00, 0xFE}), 0x03, 0x02},
     };
     for (const auto& c : cases) {
         m_doc.m_nPagingSystem = c.system;
@@ -253,16 +371,10 @@ TEST_F(UnitImageTest, PagingSystemCodesSignaturesAndPriorities) {
 TEST_F(UnitImageTest, ReaderLooksAtTheLowThreeBitsOfThePagingCode) {
     const struct {
         int code, system, digits;
-    } cases[] = {{0x00, 9, 9},
-                 {0x01, kPagingQuillon, 2},
-                 {0x02, kPagingQuillon, 3},
-                 {0x03, kPagingM7700, 2},
-                 {0x05, kPagingM7700, 2},
-                 {0x04, kPagingM7700, 3},
-                 {0x06, kPagingM7700, 3},
-                 {0x07, kPagingLunetta, 3},
-                 {0xF9, kPagingQuillon, 2},
-                 {0xFF, kPagingLunetta, 3}};
+    } cases[] = {{0x00, kPagingNone, 0},    {0x08, kPagingNone, 0},   {0x01, kPagingQuillon, 2},
+                 {0x02, kPagingQuillon, 3}, {0x03, kPagingM7700, 2},  {0x05, kPagingM7700, 2},
+                 {0x04, kPagingM7700, 3},   {0x06, kPagingM7700, 3},  {0x07, kPagingLunetta, 3},
+                 {0xF9, kPagingQuillon, 2}, {0xFF, kPagingLunetta, 3}};
     std::vector<uint8_t> image = SmallSiteImage();
     for (const auto& c : cases) {
         m_read.m_nPagingSystem = 9;

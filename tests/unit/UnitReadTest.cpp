@@ -309,7 +309,7 @@ TEST_F(UnitReadTest, ReleasedNumbersAndNonPageableNamesSurviveTheUnit) {
 }
 
 // Issue: "012" and "12" shared one cell, and the unit could not be read back.
-TEST_F(UnitReadTest, SameValueNumbersAreRefusedAndLeadingZerosReadBackWithout) {
+TEST_F(UnitReadTest, SameValueNumbersAreRefusedAndLeadingZerosReadBackAsWritten) {
     UnitRig refused;
     refused.LoadSmallSite();
     refused.m_doc.m_nodes[4].m_strArch = "012";
@@ -333,9 +333,11 @@ TEST_F(UnitReadTest, SameValueNumbersAreRefusedAndLeadingZerosReadBackWithout) {
     AnswerFourPorts();
     ReadCommand(m_ctx);
     ASSERT_EQ(m_prompter.Texts(), Texts{});
-    EXPECT_EQ(m_doc.m_nodes[4].m_strArch, "45");
+    EXPECT_EQ(m_doc.m_nodes[4].m_strArch, "0045");
+    EXPECT_EQ(m_doc.m_nodes[4].m_strName, "Hall");
     EXPECT_EQ(m_doc.m_nodes[4].m_nInputCode, 32);
     EXPECT_EQ(m_doc.m_idleLoop, Texts{"0045"});
+    EXPECT_EQ(m_doc.m_zones.size(), 2u);  // no number of its own beside the input's
 }
 
 // A configuration read from the unit starts a history of its own; never saved,

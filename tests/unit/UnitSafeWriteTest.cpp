@@ -66,7 +66,9 @@ TEST_F(UnitSafeWriteTest, KeepsTheUnitMemoryThenAsksThenWrites) {
     EXPECT_EQ(m_link.CountSent(0x05), 2048);
     ASSERT_EQ(m_confirm.m_asked.size(), 1u);
     EXPECT_EQ(m_confirm.m_nClearsBeforeAsked, 0);
-    EXPECT_TRUE(m_confirm.m_asked[0].m_bAnotherSite);  // nothing there decodes as this site
+    // Nothing there decodes as a configuration: a warning, refused unless forced.
+    EXPECT_TRUE(m_confirm.m_asked[0].m_bUndecodable);
+    EXPECT_TRUE(QuestionFor(m_confirm.m_asked[0]).m_bRefusedUnlessForced);
     EXPECT_EQ(m_prompter.Texts(), Texts{});
     EXPECT_EQ(m_prompter.m_statusTexts[3], "Keeping a copy of the unit's memory...   00%");
 
@@ -272,11 +274,12 @@ TEST_F(UnitSafeWriteTest, AKeptCopyOpensAsARead) {
     EXPECT_TRUE(m_state.m_bPasswordPending);
 
     m_prompter.m_answers = {PromptAnswer::No};  // not saved
-    AnswerFourPorts();
     EXPECT_TRUE(OpenUnitImage(m_ctx, image));
     EXPECT_EQ(m_prompter.Texts(),
               (Texts{"Save changes to school.zrt?", "Save changes to school.zrt?"}));
-    EXPECT_EQ(m_prompter.m_unitModelAsks.size(), 1u);
+    // The model is the copy's: nothing is asked about it.
+    EXPECT_EQ(m_prompter.m_unitModelAsks.size(), 0u);
+    EXPECT_EQ(m_doc.m_nPortCount, 4);
     EXPECT_EQ(m_doc.m_nodes[4].m_strName, "Hall");
     EXPECT_EQ(m_doc.GetTitle(), "untitled");
     EXPECT_TRUE(m_doc.IsModified());
@@ -284,4 +287,128 @@ TEST_F(UnitSafeWriteTest, AKeptCopyOpensAsARead) {
     // The password typed for the configuration replaced is not written with this one.
     EXPECT_FALSE(m_state.m_bPasswordPending);
     EXPECT_EQ(m_state.m_strPendingPassword, "");
+
+    // A copy holding no configuration says so, before any other question, and changes nothing.
+    m_prompter.m_shown.clear();
+    std::vector<uint8_t> half = image;
+    std::fill(half.begin() + 0x8000, half.end() - 3, 0xFF);
+    EXPECT_FALSE(OpenUnitImage(m_ctx, half));
+    EXPECT_EQ(m_prompter.Texts(), (Texts{"The copy cannot be opened as a configuration: the "
+                                         "unit's memory in it is partly written."}));
+    EXPECT_EQ(m_doc.GetTitle(), "untitled");
+    EXPECT_EQ(m_doc.m_nodes[4].m_strName, "Hall");
+}
+
+// Turning the kept copy off skips the keeping only: the unit is still read,
+// the question still comes (here: another site, declined), nothing erased.
+TEST_F(UnitSafeWriteTest, TurningTheCopyOffStillChecksBeforeTheErase) {
+    UnitHoldsSmallSite();
+    LoadSmallSite();
+    for (int i = 3; i < 7; ++i) m_doc.m_nodes[static_cast<size_t>(i)].m_strName = "Other";
+    const std::vector<uint8_t> before = m_unit.Eeprom();
+    m_state.m_bKeepBeforeWrite = false;
+    m_state.m_bCheckBeforeWrite = true;
+    m_confirm.m_bAnswer = false;
+    EXPECT_FALSE(WriteCommand(m_safe));
+    ASSERT_EQ(m_confirm.m_asked.size(), 1u);
+    EXPECT_TRUE(m_confirm.m_asked[0].m_bAnotherSite);
+    EXPECT_EQ(m_confirm.m_asked[0].m_diffs.size(), 4u);
+    EXPECT_EQ(m_link.CountSent(0x2C), 0);
+    EXPECT_EQ(m_unit.Eeprom(), before);
+    EXPECT_FALSE(fs::exists(m_state.m_strHistoryFolder));
+    EXPECT_EQ(m_state.m_strKeptPath, "");
+
+    // Nothing whole in the unit: its settings block, read first, says so, and
+    // the rest is not read.
+    m_unit.LoadEeprom(std::vector<uint8_t>(65536, 0xFF));
+    m_link.m_sent.clear();
+    m_confirm.m_asked.clear();
+    m_confirm.m_bAnswer = true;
+    EXPECT_TRUE(WriteCommand(m_safe));
+    ASSERT_EQ(m_confirm.m_asked.size(), 1u);
+    EXPECT_EQ(m_confirm.m_nClearsBeforeAsked, 0);
+    EXPECT_EQ(QuestionFor(m_confirm.m_asked[0]).m_strCount,
+              "The unit holds no whole configuration (it is erased or partly written); writing "
+              "puts this configuration in it.");
+    EXPECT_EQ(m_link.CountSent(0x05), 1);
+}
+
+// A copy that cannot be read is said so with the unit out of programming mode
+// and the line closed.
+TEST_F(UnitSafeWriteTest, AnUnreadableCopyIsSaidOnceTheUnitIsFree) {
+    UnitHoldsSmallSite();
+    LoadSmallSite();
+    m_link.m_faults.m_onMessage = {{MessageFault::NoReply, 0x05, 100}};
+    bool programming = true;
+    bool connected = true;
+    m_prompter.m_onMessage = [&](const std::string&) {
+        programming = m_unit.InProgrammingMode();
+        connected = m_link.comm_GetConnectedStatus() != 0;
+    };
+    EXPECT_FALSE(WriteCommand(m_safe));
+    ASSERT_EQ(m_prompter.Texts().size(), 1u);
+    EXPECT_EQ(m_prompter.Texts()[0].rfind("Write M-4400 stopped before erasing anything", 0), 0u);
+    EXPECT_FALSE(programming);
+    EXPECT_FALSE(connected);
+    EXPECT_EQ(m_link.CountSent(0x2C), 0);
+}
+
+// A restore keeps the unit's present password, never the one waiting for the
+// open configuration, whatever the copy's password cells show.
+TEST_F(UnitSafeWriteTest, ARestoreKeepsTheUnitsPresentPassword) {
+    std::vector<uint8_t> image = SmallSiteImage();
+    image[0xFFFD] = 0x5A;
+    const std::string present("4321\0\0\0\0\0", 9);
+    std::copy(present.begin(), present.end(), image.begin() + 0xFFD0);
+    m_unit.LoadEeprom(image);
+    m_link.m_strOfferedPassword = "4321";
+    LoadSmallSite();
+    m_state.m_strPendingPassword = "secret";
+    m_state.m_bPasswordPending = true;
+
+    std::vector<uint8_t> copy = SmallSiteImage();
+    for (const std::string& cells : {std::string(9, '\xFF'), std::string("old\0\0\0\0\0\0", 9)}) {
+        std::copy(cells.begin(), cells.end(), copy.begin() + 0xFFD0);
+        ASSERT_TRUE(RestoreCommand(m_safe, copy, "2026-12-11T02:15:44+01:00"));
+        const std::vector<uint8_t> now = m_unit.Eeprom();
+        EXPECT_EQ(std::string(now.begin() + 0xFFD0, now.begin() + 0xFFD9), present);
+    }
+    EXPECT_TRUE(m_state.m_bPasswordPending);
+    EXPECT_EQ(UnitHistory(m_state.m_strHistoryFolder).List().front().m_strSite,
+              "the copy kept 2026-12-11T02:15:44+01:00");
+}
+
+// A write stopped half-way leaves the unit partly written: the next write
+// says so, never "another site", and the history says so of its copy.
+TEST_F(UnitSafeWriteTest, APartlyWrittenUnitIsSaidSo) {
+    LoadSmallSite();
+    m_link.m_faults.m_onMessage = {{MessageFault::NoReply, 0x04, 10}};
+    EXPECT_FALSE(WriteCommand(m_safe));
+    ASSERT_TRUE(m_state.m_bUnitPartlyWritten);
+    m_link.m_faults.m_onMessage.clear();
+    m_confirm.m_asked.clear();
+    ASSERT_TRUE(WriteCommand(m_safe));
+    ASSERT_EQ(m_confirm.m_asked.size(), 1u);
+    EXPECT_TRUE(m_confirm.m_asked[0].m_bPartlyWritten);
+    EXPECT_FALSE(m_confirm.m_asked[0].m_bAnotherSite);
+    EXPECT_EQ(QuestionFor(m_confirm.m_asked[0]).m_strCount,
+              "The unit is partly written; writing puts this configuration in it whole.");
+    const UnitHistoryEntry kept = UnitHistory(m_state.m_strHistoryFolder).List().front();
+    EXPECT_TRUE(kept.m_bPartlyWritten);
+    EXPECT_EQ(HeldText(kept), "partly written");
+}
+
+// Each entry says what the unit held, read from the copy, and separately
+// which configuration was then written.
+TEST_F(UnitSafeWriteTest, TheHistorySaysWhatTheUnitHeldAndWhatWasWritten) {
+    UnitHoldsSmallSite();  // an M-4400, no camera interface unit, 4 inputs
+    BuildNumbered(m_doc, m_tree, 8, 2, 100);
+    m_doc.SetPathName("/sites/siteB.zrt");
+    ASSERT_TRUE(WriteCommand(m_safe));
+    const UnitHistoryEntry kept = UnitHistory(m_state.m_strHistoryFolder).List().front();
+    EXPECT_EQ(kept.m_strSite, "siteB.zrt");
+    EXPECT_EQ(kept.m_strModel, "M-4400");
+    EXPECT_EQ(kept.m_nCameraUnits, 0);
+    EXPECT_EQ(kept.m_nInputs, 4);
+    EXPECT_EQ(HeldText(kept), "M-4400, 0 camera interface units, 4 inputs");
 }

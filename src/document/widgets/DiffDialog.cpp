@@ -12,6 +12,7 @@
 #include <set>
 
 #include "document/CsvText.h"
+#include "window/ReadablePalette.h"
 #include "window/WindowMessages.h"
 
 namespace {
@@ -46,6 +47,7 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     count->setObjectName("diffCount");
 
     m_pTable->setObjectName("diffTable");
+    m_pTable->setAccessibleName(QString::fromLatin1(M::kDiffTableName));
     m_pTable->setHorizontalHeaderLabels(
         {QString::fromLatin1(M::kDiffItem), QString::fromLatin1(M::kDiffThis), otherHeading});
     m_pTable->verticalHeader()->hide();
@@ -57,8 +59,14 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     for (size_t r = 0; r < items.size(); ++r) {
         const DiffItem& d = items[r];
         int column = 0;
-        for (const std::string* value : {&d.m_strItem, &d.m_strThis, &d.m_strOther})
-            m_pTable->setItem(static_cast<int>(r), column++, new QTableWidgetItem(Latin1(*value)));
+        for (const std::string* value : {&d.m_strItem, &d.m_strThis, &d.m_strOther}) {
+            auto* cell = new QTableWidgetItem(Latin1(*value));
+            // A screen reader hears which side a value is from.
+            if (column > 0)
+                cell->setData(Qt::AccessibleDescriptionRole,
+                              m_pTable->horizontalHeaderItem(column)->text());
+            m_pTable->setItem(static_cast<int>(r), column++, cell);
+        }
     }
     m_pTable->resizeColumnsToContents();
     for (int c = 0; c < 2; ++c)
@@ -69,6 +77,7 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     if (!items.empty()) m_pTable->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
 
     connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        if (!m_pTable->isEnabled()) return;
         if (const QTableWidgetItem* item = m_pTable->item(row, 0)) emit ItemActivated(item->text());
     });
 
@@ -120,6 +129,10 @@ QString DiffDialog::Text(bool selectedOnly) const {
     return text;
 }
 
+void DiffDialog::SetThisHeading(const QString& heading) {
+    m_pTable->horizontalHeaderItem(1)->setText(heading);
+}
+
 void DiffDialog::CopyToClipboard(bool selectedOnly) const {
     QApplication::clipboard()->setText(Text(selectedOnly));
 }
@@ -132,7 +145,7 @@ void DiffDialog::AskBeforeWriting(const QStringList& notes, bool warn, const QSt
         auto* note = new QLabel(notes[i], this);
         note->setObjectName(QString("writeNote%1").arg(i));
         note->setWordWrap(true);
-        if (warn && i == 0) note->setStyleSheet("font-weight: bold; color: #b00000;");
+        if (warn && i == 0) ShowAsWarning(*note);
         layout->insertWidget(i, note);
     }
     auto* buttons = findChild<QDialogButtonBox*>();
@@ -143,4 +156,22 @@ void DiffDialog::AskBeforeWriting(const QStringList& notes, bool warn, const QSt
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     cancel->setDefault(true);
     cancel->setFocus(Qt::OtherFocusReason);
+}
+
+void DiffDialog::ShowOutOfDate(const QString& note, const QString& againText) {
+    if (findChild<QLabel*>("diffOutOfDate")) return;
+    auto* label = new QLabel(note, this);
+    label->setObjectName("diffOutOfDate");
+    label->setWordWrap(true);
+    label->setStyleSheet("font-weight: bold;");
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, label);
+    label->show();
+    m_pTable->setEnabled(false);
+    auto* buttons = findChild<QDialogButtonBox*>();
+    QPushButton* again = buttons->addButton(againText, QDialogButtonBox::ActionRole);
+    again->setObjectName("diffCompareAgain");
+    connect(again, &QPushButton::clicked, this, &DiffDialog::CompareAgain);
+    again->show();
+    again->setDefault(true);
+    again->setFocus(Qt::OtherFocusReason);
 }

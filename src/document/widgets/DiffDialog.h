@@ -28,6 +28,8 @@ public:
     void CopyToClipboard(bool selectedOnly) const;
 
     QTableWidget* Table() const { return m_pTable; }
+    // Heads the column of the values being applied, "This configuration" unless set.
+    void SetThisHeading(const QString& heading);
 
     // Makes the dialog the question before a unit is written: `notes` head it
     // (a warning first, in bold when `warn`), `countLine` replaces the count,
@@ -35,9 +37,15 @@ public:
     void AskBeforeWriting(const QStringList& notes, bool warn, const QString& countLine,
                           const QString& acceptText);
 
+    // What was compared has been replaced: `note` heads the dialog, the rows
+    // are greyed and act on nothing, and `againText` compares anew.
+    void ShowOutOfDate(const QString& note, const QString& againText);
+
 signals:
     // A row was double-clicked; `item` is its first column, as the comparison named it.
     void ItemActivated(const QString& item);
+    // The button ShowOutOfDate adds was pressed.
+    void CompareAgain();
 
 private:
     QTableWidget* m_pTable;

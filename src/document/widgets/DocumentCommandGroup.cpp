@@ -115,7 +115,8 @@ void DocumentCommandGroup::OpenRecent(int index) {
 
 bool DocumentCommandGroup::Opened(const std::string& path, bool ok) {
     if (ok) {
-        m_recent.Add(path);
+        // The document knows the file by its full path, however it was named.
+        m_recent.Add(m_frame.Doc().GetPathName().empty() ? path : m_frame.Doc().GetPathName());
         RefreshRecentMenu();
     }
     m_frame.UpdateCommands();

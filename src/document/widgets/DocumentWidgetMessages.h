@@ -14,6 +14,12 @@ inline constexpr const char* kUndoTip = "Undo %1";
 inline constexpr const char* kRedoTip = "Redo %1";
 
 inline constexpr const char* kCompareCaption = "Compare with File";
+// The differences once what they compared has been replaced.
+inline constexpr const char* kDiffOutOfDate =
+    "These differences are out of date: what they compared has been replaced since "
+    "(another configuration opened, read or imported, or the unit written). Compare again to "
+    "see the differences now.";
+inline constexpr const char* kCompareAgain = "Compare &Again";
 inline constexpr const char* kImportCaption = "Import Inputs from CSV";
 inline constexpr const char* kAfterImport = "After the import";
 inline constexpr const char* kExported = "Input list saved to %1";

@@ -17,6 +17,7 @@
 #include "import/WizardLayout.h"
 #include "import/widgets/ImportWidgetMessages.h"
 #include "pages/widgets/TitleFont.h"
+#include "window/ScrollingBody.h"
 
 namespace {
 
@@ -95,8 +96,10 @@ void CSetupWizardDlg::BuildControls() {
 
     label(WC::kConfigFileLabel, M::kConfigFileLabel)->setBuddy(edit(WC::kConfigFile, 40));
     m_controls[WC::kConfigFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
+    m_controls[WC::kConfigFileBrowse]->setAccessibleName(QString::fromLatin1(M::kBrowseConfigName));
     label(WC::kPagingFileLabel, M::kPagingFileLabel)->setBuddy(edit(WC::kPagingFile, 40));
     m_controls[WC::kPagingFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
+    m_controls[WC::kPagingFileBrowse]->setAccessibleName(QString::fromLatin1(M::kBrowsePagingName));
 
     m_controls[WC::kSystemGroup] = new QGroupBox(Caption(M::kSystemGroup), this);
     auto* systems = new QButtonGroup(this);
@@ -172,7 +175,8 @@ void CSetupWizardDlg::LayOut() {
     buttons->addWidget(Control(kFinish));
     buttons->addWidget(Control(kCancel));
 
-    m_pColumn = new QVBoxLayout(this);
+    // The page scrolls when a large scale makes it higher than the screen.
+    m_pColumn = new QVBoxLayout(ScrollingBody(*this));
     m_pColumn->addWidget(Control(WC::kTitle), 0, Qt::AlignHCenter);
     m_pColumn->addWidget(Control(WC::kMethodGroup));
     m_pColumn->addLayout(files);
@@ -190,9 +194,9 @@ void CSetupWizardDlg::KeepRoomForEveryLayout() {
         Radio(method)->setChecked(true);
         UpdateControls();
         m_pColumn->invalidate();
-        room = room.expandedTo(sizeHint());
+        room = room.expandedTo(m_pColumn->sizeHint());
     }
-    setMinimumSize(room);
+    m_pColumn->parentWidget()->setMinimumSize(room);
 }
 
 QRadioButton* CSetupWizardDlg::Radio(int id) const {

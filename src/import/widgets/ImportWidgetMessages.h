@@ -13,6 +13,9 @@ inline constexpr const char* kConfigFileLabel = "Specify an NEXIL Filename:";
 inline constexpr const char* kPagingFileLabel =
     "OR, Specify a Quillon, Lunetta or M-7700 Filename:";
 inline constexpr const char* kBrowse = "Browse";
+// What a screen reader calls the two Browse buttons, which look alike.
+inline constexpr const char* kBrowseConfigName = "Browse for an NEXIL file";
+inline constexpr const char* kBrowsePagingName = "Browse for a paging system file";
 inline constexpr const char* kSystemGroup = "Paging System Description";
 inline constexpr const char* kQuillon = "&Quillon";
 inline constexpr const char* kLunetta = "&Lunetta";

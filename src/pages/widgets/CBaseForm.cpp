@@ -9,7 +9,7 @@
 #include "pages/widgets/TitleFont.h"
 
 CBaseForm::CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_kind(kind) {
+    : QWidget(parent), m_ctx(ctx), m_kind(kind), m_nShownRevision(ctx.m_main.m_history.Revision()) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 12, 16, 10);
     m_pTitle = new QLabel(QString::fromLatin1(PageWidgetMessages::kTitle), this);
@@ -29,5 +29,9 @@ CBaseForm::CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent)
 void CBaseForm::ApplyTitleFont() { m_pTitle->setFont(TitleFont()); }
 
 void CBaseForm::RecordEdit(const std::string& label, bool typing) {
-    m_ctx.m_main.m_history.Record(m_ctx.m_doc, label, m_ctx.m_tree.SelectedItem(), typing);
+    EditHistory& history = m_ctx.m_main.m_history;
+    // The edit was made on what the page shows, so the page still shows the model.
+    const bool current = ShowsModel();
+    history.Record(m_ctx.m_doc, label, m_ctx.m_tree.SelectedItem(), typing);
+    if (current) m_nShownRevision = history.Revision();
 }

@@ -40,6 +40,11 @@ public:
 
     QLabel* TitleLabel() const { return m_pTitle; }
 
+    // False once the configuration has changed other than by this page's own
+    // edits (an import, Undo, a read, ...): what the page shows is then no
+    // longer what the configuration holds, and the window shows it anew.
+    bool ShowsModel() const { return m_nShownRevision == m_ctx.m_main.m_history.Revision(); }
+
 protected:
     // Where a page puts its own controls, between the title and the key.
     QVBoxLayout* Body() const { return m_pBody; }
@@ -54,6 +59,8 @@ protected:
 
 private:
     PageKind m_kind;
+    // The edit history's revision the page was loaded at or last edited to.
+    size_t m_nShownRevision;
     QLabel* m_pTitle;
     QVBoxLayout* m_pBody;
 };

@@ -14,6 +14,9 @@
 #include "pages/PageMessages.h"
 #include "pages/widgets/CIdleListBox.h"
 #include "pages/widgets/PageWidgetMessages.h"
+#include "window/AccessibleNames.h"
+#include "window/FocusedSelection.h"
+#include "window/ReadablePalette.h"
 
 namespace {
 
@@ -47,11 +50,14 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
          {static_cast<QListWidget*>(m_pArchList), static_cast<QListWidget*>(m_pIdleList)}) {
         list->setMinimumWidth(listWidth);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        ShowFocusInSelection(*list);
     }
     auto* add = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleAdd), group);
     add->setObjectName("addToLoop");
+    add->setAccessibleName(QString::fromLatin1(PageWidgetMessages::kIdleAddName));
     auto* remove = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleRemove), group);
     remove->setObjectName("removeFromLoop");
+    remove->setAccessibleName(QString::fromLatin1(PageWidgetMessages::kIdleRemoveName));
     for (QPushButton* arrow : {add, remove})
         arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(">>>>") + 24);
 
@@ -61,8 +67,15 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     arrows->addWidget(remove);
     arrows->addStretch(1);
     auto* lists = new QGridLayout;
-    lists->addWidget(Text(PageWidgetMessages::kIdleArchNumbers, group), 0, 0);
-    lists->addWidget(Text(PageWidgetMessages::kIdleLoop, group), 0, 2);
+    QLabel* archLabel = Text(PageWidgetMessages::kIdleArchNumbers, group);
+    QLabel* loopLabel = Text(PageWidgetMessages::kIdleLoop, group);
+    for (const auto& [label, list] : {std::pair<QLabel*, QListWidget*>{archLabel, m_pArchList},
+                                      std::pair<QLabel*, QListWidget*>{loopLabel, m_pIdleList}}) {
+        label->setBuddy(list);
+        list->setAccessibleName(NameOfLabel(label->text()));
+    }
+    lists->addWidget(archLabel, 0, 0);
+    lists->addWidget(loopLabel, 0, 2);
     lists->addWidget(m_pArchList, 1, 0);
     lists->addLayout(arrows, 1, 1);
     lists->addWidget(m_pIdleList, 1, 2);
@@ -79,7 +92,7 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     m_pDelay->setFixedWidth(m_pDelay->fontMetrics().horizontalAdvance("00000") + 16);
     m_pDelayWarning = Text(PageMessages::kIdleDelayInvalid, group);
     m_pDelayWarning->setObjectName("delayWarning");
-    m_pDelayWarning->setStyleSheet("color: #c00000;");
+    ShowAsWarning(*m_pDelayWarning);
     // Its room stays while it is hidden, so the page does not jump when it shows.
     QSizePolicy keepRoom = m_pDelayWarning->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
@@ -88,7 +101,9 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     auto* delay = new QHBoxLayout;
     delay->addWidget(m_pNoVideo);
     delay->addSpacing(24);
-    delay->addWidget(Text(PageWidgetMessages::kIdleDelay, group));
+    QLabel* delayLabel = Text(PageWidgetMessages::kIdleDelay, group);
+    delayLabel->setBuddy(m_pDelay);
+    delay->addWidget(delayLabel);
     delay->addWidget(m_pDelay);
     delay->addStretch(1);
 

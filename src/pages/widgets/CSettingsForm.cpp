@@ -14,6 +14,7 @@
 #include "pages/PageMessages.h"
 #include "pages/SettingsOps.h"
 #include "pages/widgets/PageWidgetMessages.h"
+#include "window/AccessibleNames.h"
 
 namespace {
 
@@ -73,8 +74,10 @@ CSettingsForm::CSettingsForm(PageContext& ctx, QWidget* parent)
     moves->addWidget(m_pMoveDown);
     moves->addStretch(1);
     auto* mapping = new QGridLayout;
-    mapping->addWidget(new QLabel(QString::fromLatin1(PageWidgetMessages::kAdminArch), admin), 0,
-                       1);
+    auto* adminLabel = new QLabel(QString::fromLatin1(PageWidgetMessages::kAdminArch), admin);
+    adminLabel->setBuddy(m_pAdmin);
+    m_pAdmin->setAccessibleName(NameOfLabel(adminLabel->text()));
+    mapping->addWidget(adminLabel, 0, 1);
     mapping->addLayout(outs, 1, 0, Qt::AlignTop);
     mapping->addWidget(m_pAdmin, 1, 1, Qt::AlignTop);
     mapping->addLayout(moves, 1, 2);
@@ -89,6 +92,7 @@ CSettingsForm::CSettingsForm(PageContext& ctx, QWidget* parent)
     auto* password = new QGroupBox(QString::fromLatin1(PageWidgetMessages::kPasswordGroup), this);
     m_pPassword = new QLineEdit(password);
     m_pPassword->setObjectName("password");
+    m_pPassword->setAccessibleName(QString::fromLatin1(PageWidgetMessages::kPasswordName));
     m_pPassword->setMaxLength(static_cast<int>(kPasswordMaxLength));
     m_pPassword->setFixedWidth(m_pPassword->fontMetrics().horizontalAdvance(QString(10, 'W')));
     auto* accept = new QPushButton(QString::fromLatin1(PageWidgetMessages::kAccept), password);
@@ -159,8 +163,17 @@ void CSettingsForm::LoadNode(TreeItem) {
 
 void CSettingsForm::ShowAdminLines(int selected) {
     m_pAdmin->clear();
-    for (const std::string& line : AdminLines(m_ctx.m_doc))
-        m_pAdmin->addItem(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    int out = 0;
+    for (const std::string& line : AdminLines(m_ctx.m_doc)) {
+        const QString number =
+            QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+        auto* item = new QListWidgetItem(number, m_pAdmin);
+        // The Video Out a line maps stands beside it; a screen reader hears both.
+        item->setData(Qt::AccessibleTextRole,
+                      QString::fromLatin1(PageWidgetMessages::kSpokenAdminLine)
+                          .arg(++out)
+                          .arg(number.trimmed()));
+    }
     m_pAdmin->setCurrentRow(selected);
 }
 

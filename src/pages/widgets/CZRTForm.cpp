@@ -24,7 +24,9 @@
 #include "pages/widgets/PageWidgetMessages.h"
 #include "tree/ArchRules.h"
 #include "tree/BuildTree.h"
+#include "window/AccessibleNames.h"
 #include "window/FocusedSelection.h"
+#include "window/ReadablePalette.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pList = new QTreeWidget(listGroup);
     ShowFocusInSelection(*m_pList);
     m_pList->setObjectName("archList");
+    m_pList->setAccessibleName(NameOfLabel(listGroup->title()));
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -65,9 +68,7 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pCurrentArch->setObjectName("currentArch");
     m_pCurrentArch->setReadOnly(true);
     // Shown, not edited: the field takes the window's colour and stays out of the Tab order.
-    QPalette shown = m_pCurrentArch->palette();
-    shown.setColor(QPalette::Base, shown.color(QPalette::Window));
-    m_pCurrentArch->setPalette(shown);
+    ShowOnWindowColour(*m_pCurrentArch);
     m_pCurrentArch->setFocusPolicy(Qt::ClickFocus);
     m_pCurrentArch->setMaximumWidth(metrics.horizontalAdvance("WWWWWW") + 16);
     m_pReset = new QPushButton(QString::fromLatin1(PageWidgetMessages::kResetToOriginal), this);
@@ -75,8 +76,11 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pReset->setEnabled(false);
     m_pEdit = new QPushButton(QString::fromLatin1(PageWidgetMessages::kEditArchAndName), this);
     m_pEdit->setObjectName("editArch");
+    m_pEdit->setAccessibleName(m_pEdit->text().trimmed());
     auto* current = new QHBoxLayout;
-    current->addWidget(new QLabel(QString::fromLatin1(PageWidgetMessages::kCurrentArch), this));
+    auto* currentLabel = new QLabel(QString::fromLatin1(PageWidgetMessages::kCurrentArch), this);
+    currentLabel->setBuddy(m_pCurrentArch);
+    current->addWidget(currentLabel);
     current->addWidget(m_pCurrentArch);
     current->addSpacing(12);
     current->addWidget(m_pReset);
@@ -91,6 +95,7 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
         new QGroupBox(QString::fromLatin1(PageWidgetMessages::kConflictReportGroup), this);
     m_pReport = new QPlainTextEdit(reportGroup);
     m_pReport->setObjectName("conflictReport");
+    m_pReport->setAccessibleName(NameOfLabel(reportGroup->title()));
     m_pReport->setReadOnly(true);
     m_pReport->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -102,7 +107,7 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pList->setMinimumHeight(metrics.lineSpacing() * 8);
     m_pConflictsExist = new QLabel(QString::fromLatin1(PageMessages::kConflictsExist), reportGroup);
     m_pConflictsExist->setObjectName("conflictsExist");
-    m_pConflictsExist->setStyleSheet("color: #c00000; font-weight: bold;");
+    ShowAsWarning(*m_pConflictsExist);
     m_pConflictsExist->hide();
     m_pCurrentItemOnly =
         new QCheckBox(QString::fromLatin1(PageWidgetMessages::kCurrentItemOnly), reportGroup);
@@ -146,6 +151,8 @@ void CZRTForm::FillList(int column, bool ascending) {
     for (const ArchRow& row : m_rows) {
         auto* item = new QTreeWidgetItem({FromBytes(row.m_strArch), FromBytes(row.m_strName)});
         item->setIcon(0, RowIcon(row));
+        // A screen reader hears the row's marks, which the pictures show.
+        item->setData(0, Qt::AccessibleTextRole, FromBytes(SpokenArchRow(row)));
         items << item;
     }
     m_pList->addTopLevelItems(items);

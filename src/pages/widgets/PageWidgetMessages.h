@@ -47,6 +47,9 @@ inline constexpr const char* kIdleAddHint =
     "Doubleclick an Arch Number to add it to the Idle Loop.";
 inline constexpr const char* kIdleAdd = ">>";
 inline constexpr const char* kIdleRemove = "<<";
+// What a screen reader calls the two arrow buttons.
+inline constexpr const char* kIdleAddName = "Add to Idle Loop";
+inline constexpr const char* kIdleRemoveName = "Remove from Idle Loop";
 inline constexpr const char* kIdleLoop = "Idle Loop:";
 inline constexpr const char* kIdleRemoveHint =
     "Doubleclick an Arch Number to remove it from the Idle Loop.";
@@ -68,6 +71,10 @@ inline constexpr const char* kPriorityExplain =
 inline constexpr const char* kAdminGroup = "Video Out to Admin mapping";
 inline constexpr const char* kAdminArch = "Admin. Arch";
 inline constexpr const char* kVideoOut = "Video Out %1";
+// A line of the mapping as a screen reader says it: the Video Out, then the number.
+inline constexpr const char* kSpokenAdminLine = "Video Out %1, %2";
+// What a screen reader calls the new password field.
+inline constexpr const char* kPasswordName = "New password";
 inline constexpr const char* kMoveUp = "Move &Up";
 inline constexpr const char* kMoveDown = "Move &Down";
 inline constexpr const char* kAdminHint =

@@ -5,6 +5,9 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
+#include "lang/ShownText.h"
+#include "tree/SpokenMarks.h"
+#include "tree/TreeMessages.h"
 #include "tree/widgets/TreePictures.h"
 #include "window/FocusedSelection.h"
 
@@ -12,6 +15,19 @@ namespace {
 
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kStateRole = Qt::UserRole + 2;
+constexpr int kBytesRole = Qt::UserRole + 3;  // the text as the core gave it
+
+// The root shows the document's title, a file name as the system gives it
+// (UTF-8); every other item shows Latin-1 names and Arch Numbers.
+QString Shown(const QTreeWidgetItem* item, const std::string& text) {
+    return item->parent() ? QString::fromLatin1(text) : ShownText(text);
+}
+
+void ShowText(QTreeWidgetItem* item, const std::string& text) {
+    item->setData(0, kBytesRole, QByteArray::fromStdString(text));
+    item->setText(0, Shown(item, text));
+}
+
 constexpr int kItemHeight = 18;
 
 class RowHeightDelegate : public QStyledItemDelegate {
@@ -28,6 +44,7 @@ public:
 
 CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setObjectName("leftTree");
+    setAccessibleName(QString::fromLatin1(TreeMessages::kTreeName));
     setColumnCount(1);
     header()->hide();
     // Long item texts scroll sideways rather than being cut.
@@ -55,7 +72,7 @@ QTreeWidgetItem* CLeftTreeView::ToWidgetItem(TreeItem item) {
 
 TreeItem CLeftTreeView::InsertItem(TreeItem parent, const std::string& text) {
     auto* item = parent ? new QTreeWidgetItem(ToWidgetItem(parent)) : new QTreeWidgetItem(this);
-    item->setText(0, QString::fromLatin1(text));
+    ShowText(item, text);
     item->setData(0, kImageRole, kImageDefault);
     item->setData(0, kStateRole, kStateNone);
     Redraw(item);
@@ -65,11 +82,13 @@ TreeItem CLeftTreeView::InsertItem(TreeItem parent, const std::string& text) {
 void CLeftTreeView::DeleteAllItems() { clear(); }
 
 void CLeftTreeView::SetItemText(TreeItem item, const std::string& text) {
-    ToWidgetItem(item)->setText(0, QString::fromLatin1(text));
+    QTreeWidgetItem* w = ToWidgetItem(item);
+    ShowText(w, text);
+    Redraw(w);
 }
 
 std::string CLeftTreeView::ItemText(TreeItem item) const {
-    return ToWidgetItem(item)->text(0).toLatin1().toStdString();
+    return ToWidgetItem(item)->data(0, kBytesRole).toByteArray().toStdString();
 }
 
 void CLeftTreeView::SetItemImage(TreeItem item, int image) {
@@ -126,6 +145,11 @@ void CLeftTreeView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CLeftTreeView::Redraw(QTreeWidgetItem* item) {
-    item->setIcon(
-        0, TreeItemIcon(item->data(0, kImageRole).toInt(), item->data(0, kStateRole).toInt()));
+    const int image = item->data(0, kImageRole).toInt();
+    const int state = item->data(0, kStateRole).toInt();
+    item->setIcon(0, TreeItemIcon(image, state));
+    // A screen reader hears what the pictures show.
+    item->setData(0, Qt::AccessibleTextRole,
+                  Shown(item, SpokenTreeItem(item->data(0, kBytesRole).toByteArray().toStdString(),
+                                             image, state)));
 }

@@ -47,6 +47,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Draws the item's pictures and says them to a screen reader.
     void Redraw(QTreeWidgetItem* item);
 
     bool m_bMouseSelecting = false;

@@ -15,6 +15,8 @@ namespace {
 QToolButton* Button(QWidget* parent, const char* tip) {
     auto* button = new QToolButton(parent);
     button->setToolTip(QString::fromLatin1(tip));
+    // A screen reader says what the arrow or the cross means.
+    button->setAccessibleName(button->toolTip());
     button->setAutoRaise(true);
     // A click leaves the focus in the text, where the keys work.
     button->setFocusPolicy(Qt::NoFocus);
@@ -29,6 +31,7 @@ FindBar::FindBar(CZRTProDoc& doc, CLeftTreeView& tree, QWidget* parent)
     m_pText = new QLineEdit(this);
     m_pText->setObjectName("findText");
     m_pText->setPlaceholderText(QString::fromLatin1(TreeMessages::kFindPlaceholder));
+    m_pText->setAccessibleName(QString::fromLatin1(TreeMessages::kFindName));
     m_pSummary = new QLabel(this);
     m_pSummary->setObjectName("findSummary");
     QToolButton* previous = Button(this, TreeMessages::kFindPrevious);

@@ -7,10 +7,12 @@
 #include "tree/widgets/FindBar.h"
 #include "window/MainWindow.h"
 
-FindCommandGroup::FindCommandGroup(MainWindow& frame, FindBar& bar)
-    : CommandGroup(&frame.Window()), m_frame(frame), m_bar(bar) {
+FindCommandGroup::FindCommandGroup(MainWindow& frame, std::function<FindBar*()> makeBar)
+    : CommandGroup(&frame.Window()), m_frame(frame), m_makeBar(std::move(makeBar)) {
     connect(frame.Action(kCmdEditFind), &QAction::triggered, this, [this] {
-        if (Enabled()) m_bar.Open();
+        if (!Enabled()) return;
+        if (!m_pBar) m_pBar = m_makeBar();
+        m_pBar->Open();
     });
 }
 
@@ -22,5 +24,5 @@ void FindCommandGroup::UpdateCommands() {
     const bool enabled = Enabled();
     m_frame.Action(kCmdEditFind)->setEnabled(enabled);
     // A transfer or a configuration closed takes the bar away with the inputs it found.
-    if (!enabled) m_bar.hide();
+    if (!enabled && m_pBar) m_pBar->hide();
 }

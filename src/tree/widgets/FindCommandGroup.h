@@ -1,15 +1,18 @@
 #pragma once
 
+#include <functional>
+
 #include "window/CommandGroup.h"
 
 class FindBar;
 class MainWindow;
 
 // Edit > Find: opens the find bar above the tree while a configuration is
-// shown and the window is not busy with the unit.
+// shown and the window is not busy with the unit. The bar is made when it is
+// first opened: the first frame of the window does not show it.
 class FindCommandGroup : public CommandGroup {
 public:
-    FindCommandGroup(MainWindow& frame, FindBar& bar);
+    FindCommandGroup(MainWindow& frame, std::function<FindBar*()> makeBar);
 
     void UpdateCommands() override;
 
@@ -17,5 +20,6 @@ private:
     bool Enabled() const;
 
     MainWindow& m_frame;
-    FindBar& m_bar;
+    std::function<FindBar*()> m_makeBar;
+    FindBar* m_pBar = nullptr;
 };

@@ -7,6 +7,8 @@
 
 uint32_t EmulatedLink::comm_GetUserConnection(int) {
     m_calls.push_back("GetUserConnection");
+    if (m_faults.m_nConnectError == kUserCancelled) return kUserCancelled;
+    Attempting();
     if (m_faults.m_nConnectError != kOk) return m_faults.m_nConnectError;
     if (!m_unit.CheckPassword(m_strOfferedPassword)) return kPasswordRejected;
     m_bConnected = true;

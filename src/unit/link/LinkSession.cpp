@@ -9,7 +9,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 namespace LP = LinkProtocol;
 
 constexpr int kWriteMs = 1000;
@@ -74,7 +73,7 @@ uint32_t LinkSession::Send(std::span<const uint8_t> lop, int timeoutMs) {
     m_nTimeoutMs = timeoutMs;
     std::copy(frame.begin(), frame.end(), m_request.begin());
     m_nRequest = frame.size();
-    m_nWaitLeftUs = int64_t{timeoutMs} * 1000;
+    m_deadline = DeadlineClock::now() + std::chrono::milliseconds(timeoutMs);
     m_bAwaiting = true;
     return UnitLink::kOk;
 }
@@ -99,29 +98,27 @@ uint32_t LinkSession::FetchReply(std::span<const uint8_t>& reply) {
     };
     const size_t discardedBefore = m_parser.Discarded();
     std::array<uint8_t, 512> buffer;
-    // Only the time spent waiting on the line counts against the time-out: a
-    // question the window holds open in the wait hook, or the window's own
-    // work between sending and fetching, never makes a reply late.
+    // The reply is due by the wall clock, whatever the line sends meanwhile.
+    // At the deadline the line is looked at once more without waiting: a reply
+    // that arrived while the window was busy (between sending and fetching, or
+    // in the wait hook) is still taken, and a line that never stops sending
+    // cannot hold the wait open.
     while (!got) {
-        const int64_t left = (m_nWaitLeftUs + 999) / 1000;
-        if (left <= 0) {
-            m_parser.Resync(take);
-            break;
-        }
+        const int left = MsLeft(m_deadline);
         // With part of a frame in hand, a quiet line means noise stands in front of it.
-        int slice = m_parser.Kept() > 0 ? std::min<int>(static_cast<int>(left), LP::kHostQuietMs)
-                                        : static_cast<int>(left);
+        int slice = m_parser.Kept() > 0 ? std::min(left, LP::kHostQuietMs) : left;
         if (m_waitHook && m_parser.Kept() == 0) slice = std::min(slice, kWaitSliceMs);
         size_t count = 0;
-        const auto readStart = Clock::now();
         const LinkIo io = m_line->Read(buffer, count, slice);
-        m_nWaitLeftUs -=
-            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - readStart).count();
         if (io == LinkIo::Lost) return UnitLink::kTimedOut;
         if (io == LinkIo::Timeout) {
             if (m_parser.Kept() > 0) m_parser.Resync(take);
         } else {
             m_parser.Feed({buffer.data(), count}, take);
+        }
+        if (left == 0) {
+            if (!got) m_parser.Resync(take);
+            break;
         }
         if (!got && m_waitHook) m_waitHook();
     }

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "unit/link/Deadline.h"
 #include "unit/link/FrameParser.h"
 #include "unit/link/LinkTrace.h"
 #include "unit/link/LinkTransport.h"
@@ -26,8 +27,8 @@ public:
     // Ends the session politely and closes the line; harmless when already closed.
     void Close();
 
-    // Sends a LOP message; FetchReply awaits its reply, waiting on the line at
-    // most `timeoutMs` in all.
+    // Sends a LOP message; FetchReply awaits its reply until `timeoutMs` from
+    // now by the wall clock, whatever the line sends meanwhile.
     uint32_t Send(std::span<const uint8_t> lop, int timeoutMs);
     // The reply to the last message sent: byte 0 its length count. The bytes
     // stay the session's until the next message.
@@ -54,6 +55,5 @@ private:
     int m_nTimeoutMs = 0;
     LinkTrace* m_pTrace = nullptr;
     std::function<void()> m_waitHook;
-    // What is left of the reply's time-out: only time spent waiting on the line counts.
-    int64_t m_nWaitLeftUs = 0;
+    DeadlineClock::time_point m_deadline;  // when the awaited reply is due
 };

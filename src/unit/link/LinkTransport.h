@@ -11,6 +11,9 @@ enum class LinkIo { Ok, Timeout, Lost };
 // Every call returns within the time it is given.
 class LinkTransport {
 public:
+    // Also the most a transport keeps of what arrived and was not yet read.
+    static constexpr size_t kDiscardLimit = 64 * 1024;
+
     virtual ~LinkTransport() = default;
 
     // Hands the bytes to the line without waiting for them to be sent; false
@@ -19,7 +22,8 @@ public:
     // Waits at most `ms` for bytes and puts what has arrived into `buffer`
     // (`got` of them). Lost when the line hung up or the peer closed it.
     virtual LinkIo Read(std::span<uint8_t> buffer, size_t& got, int ms) = 0;
-    // Drops every byte received and not yet read.
+    // Drops the bytes received and not yet read, at most kDiscardLimit of them:
+    // a line that never stops sending cannot hold it.
     virtual void DiscardInput() = 0;
     // Ends a modem call (drops DTR); nothing on other lines.
     virtual void HangUp() {}

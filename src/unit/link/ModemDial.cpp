@@ -1,31 +1,31 @@
 #include "unit/link/ModemDial.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 
 #include "unit/UnitLink.h"
+#include "unit/link/Deadline.h"
 #include "unit/link/LinkTransport.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
 // Reads lines from the modem until one carries a result code or the time is up.
-ModemReply AwaitReply(LinkTransport& line, int ms, bool& lost) {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+ModemReply AwaitReply(LinkTransport& line, int ms, bool& lost, const std::function<void()>& wait) {
+    const auto deadline = DeadlineClock::now() + std::chrono::milliseconds(ms);
     std::string pending;
     std::array<uint8_t, 256> buffer;
     lost = false;
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0) return ModemReply::None;
+        const int left = MsLeft(deadline);
+        if (left == 0) return ModemReply::None;
+        if (wait) wait();
         size_t got = 0;
-        const LinkIo io = line.Read(buffer, got, static_cast<int>(left));
+        const LinkIo io = line.Read(buffer, got, wait ? std::min(left, kDialWaitSliceMs) : left);
         if (io == LinkIo::Lost) {
             lost = true;
             return ModemReply::None;
@@ -61,13 +61,14 @@ ModemReply ClassifyModemLine(std::string_view line) {
     return ModemReply::None;
 }
 
-uint32_t DialModem(LinkTransport& line, const std::string& number, int okMs, int dialMs) {
+uint32_t DialModem(LinkTransport& line, const std::string& number, int okMs, int dialMs,
+                   const std::function<void()>& wait) {
     line.DiscardInput();
     bool lost = false;
-    if (!Send(line, "AT\r") || AwaitReply(line, okMs, lost) != ModemReply::Ok)
+    if (!Send(line, "AT\r") || AwaitReply(line, okMs, lost, wait) != ModemReply::Ok)
         return UnitLink::kHardwareUnavailable;
     if (!Send(line, "ATDT" + number + "\r")) return UnitLink::kHardwareUnavailable;
-    switch (AwaitReply(line, dialMs, lost)) {
+    switch (AwaitReply(line, dialMs, lost, wait)) {
         case ModemReply::Connect:
             return UnitLink::kOk;
         case ModemReply::NoDialtone:

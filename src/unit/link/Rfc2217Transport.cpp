@@ -11,10 +11,13 @@ namespace {
 using Clock = DeadlineClock;
 
 constexpr int kAnswerWriteMs = 1000;
+// The most one look at the connection takes from it.
+constexpr size_t kTakeLimit = 1024;
 
 }  // namespace
 
-bool Rfc2217Transport::Open(const std::string& host, int port, int baud, int ms) {
+bool Rfc2217Transport::Open(const std::string& host, int port, int baud, int ms,
+                            const std::function<void()>& wait) {
     Close();
     m_strProblem.clear();
     m_telnet = TelnetComPort(static_cast<uint32_t>(baud));
@@ -23,9 +26,13 @@ bool Rfc2217Transport::Open(const std::string& host, int port, int baud, int ms)
     const std::vector<uint8_t> opening = m_telnet.Opening();
     bool lost = !m_tcp.Write(opening, MsLeft(deadline));
     while (!lost && m_telnet.LineState() == TelnetComPort::State::Pending) {
-        const LinkIo io = Take(MsLeft(deadline));
+        const int left = MsLeft(deadline);
+        const LinkIo io = Take(wait ? std::min(left, kWaitSliceMs) : left);
         lost = io == LinkIo::Lost;
-        if (io == LinkIo::Timeout && MsLeft(deadline) == 0) break;
+        // Data before the line is settled is no unit's answer; only its start is kept.
+        if (m_data.size() > kKeptBeforeSettled) m_data.resize(kKeptBeforeSettled);
+        if (left == 0) break;
+        if (wait) wait();
     }
     if (!lost && m_telnet.LineState() == TelnetComPort::State::Ready) return true;
     const bool ipv6 = host.find(':') != std::string::npos;
@@ -38,7 +45,7 @@ bool Rfc2217Transport::Open(const std::string& host, int port, int baud, int ms)
 }
 
 LinkIo Rfc2217Transport::Take(int ms) {
-    uint8_t raw[1024];
+    uint8_t raw[kTakeLimit];
     size_t got = 0;
     const LinkIo io = m_tcp.Read(raw, got, ms);
     if (io != LinkIo::Ok) return io;
@@ -71,7 +78,9 @@ LinkIo Rfc2217Transport::Read(std::span<uint8_t> buffer, size_t& got, int ms) {
 
 void Rfc2217Transport::DiscardInput() {
     // Commands among the dropped bytes are still answered.
-    while (Take(0) == LinkIo::Ok) {
+    for (size_t taken = 0; taken < kDiscardLimit; taken += kTakeLimit) {
+        if (Take(0) != LinkIo::Ok) break;
+        m_data.clear();
     }
     m_data.clear();
 }

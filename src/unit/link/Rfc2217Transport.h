@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,17 @@
 // serial line to the unit's speed, 8 data bits, no parity, 1 stop bit.
 class Rfc2217Transport : public LinkTransport {
 public:
-    // Connects and waits at most `ms` for the server to settle the line. On a
+    // Connects and waits at most `ms` for the server to settle the line,
+    // calling `wait` (when given) at least every kWaitSliceMs meanwhile. On a
     // refusal or no answer Problem() says what the server did.
-    bool Open(const std::string& host, int port, int baud, int ms);
+    bool Open(const std::string& host, int port, int baud, int ms,
+              const std::function<void()>& wait = {});
     const std::string& Problem() const { return m_strProblem; }
+
+    static constexpr int kWaitSliceMs = 20;
+    // Of what a server sends before the line is settled, this much is kept:
+    // enough for its one-line reason when it closes.
+    static constexpr size_t kKeptBeforeSettled = 1024;
 
     bool Write(std::span<const uint8_t> bytes, int ms) override;
     LinkIo Read(std::span<uint8_t> buffer, size_t& got, int ms) override;

@@ -33,6 +33,9 @@ bool SerialTransport::Open(const std::string& device, int baud) {
     }
     // Not every line has modem control (a pseudo-terminal has none).
     m_port.setDataTerminalReady(true);
+    // What Qt picks up while the window handles its events stays bounded on a
+    // line that never stops sending.
+    m_port.setReadBufferSize(static_cast<qint64>(kDiscardLimit));
     const int fd = static_cast<int>(m_port.handle());
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
     m_port.clearError();
@@ -100,8 +103,11 @@ void SerialTransport::DiscardInput() {
     if (!m_port.isOpen()) return;
     m_port.readAll();
     const int fd = static_cast<int>(m_port.handle());
-    uint8_t sink[256];
-    while (::read(fd, sink, sizeof sink) > 0) {
+    uint8_t sink[4096];
+    for (size_t dropped = 0; dropped < kDiscardLimit;) {
+        const ssize_t n = ::read(fd, sink, sizeof sink);
+        if (n <= 0) return;
+        dropped += static_cast<size_t>(n);
     }
 }
 

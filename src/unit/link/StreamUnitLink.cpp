@@ -41,6 +41,7 @@ uint32_t StreamUnitLink::comm_GetUserConnection(int) {
     m_strProblem.clear();
     const std::optional<std::string> description = m_connection ? m_connection() : std::nullopt;
     if (!description) return UnitLink::kUserCancelled;
+    Attempting();
     return OpenSession(*description);
 }
 
@@ -55,7 +56,8 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
         line = std::move(tcp);
     } else if (where->m_kind == ConnectionAddress::Kind::Rfc2217) {
         auto server = std::make_unique<Rfc2217Transport>();
-        if (!server->Open(where->m_strHost, where->m_nPort, where->m_nBaud, LP::kTcpConnectMs)) {
+        if (!server->Open(where->m_strHost, where->m_nPort, where->m_nBaud, LP::kTcpConnectMs,
+                          m_waitHook)) {
             m_strProblem = server->Problem();
             if (m_pTrace && !m_strProblem.empty()) m_pTrace->Note(m_strProblem);
             return m_strProblem.empty() ? UnitLink::kNoDialtone : UnitLink::kHardwareUnavailable;
@@ -71,8 +73,8 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
             return UnitLink::kHardwareUnavailable;
         }
         if (where->m_kind == ConnectionAddress::Kind::Modem) {
-            const uint32_t dialled =
-                DialModem(*serial, where->m_strNumber, LP::kModemOkMs, LP::kModemDialMs);
+            const uint32_t dialled = DialModem(*serial, where->m_strNumber, LP::kModemOkMs,
+                                               LP::kModemDialMs, m_waitHook);
             if (dialled != UnitLink::kOk) {
                 serial->HangUp();
                 return dialled;
@@ -150,11 +152,15 @@ uint32_t StreamUnitLink::comm_SendRaw(std::span<const uint8_t> bytes) {
 void StreamUnitLink::CollectRaw() {
     if (!m_rawPort) return;
     uint8_t buffer[1024];
-    for (;;) {
+    // A port that never stops sending ends the collecting too; the newest bytes are kept.
+    for (size_t taken = 0; taken < LinkTransport::kDiscardLimit;) {
         size_t got = 0;
-        if (m_rawPort->Read(buffer, got, 0) != LinkIo::Ok || got == 0) return;
+        if (m_rawPort->Read(buffer, got, 0) != LinkIo::Ok || got == 0) break;
         m_raw.insert(m_raw.end(), buffer, buffer + got);
+        taken += got;
     }
+    if (m_raw.size() > LinkTransport::kDiscardLimit)
+        m_raw.erase(m_raw.begin(), m_raw.end() - LinkTransport::kDiscardLimit);
 }
 
 uint32_t StreamUnitLink::comm_GetRcvCount() {

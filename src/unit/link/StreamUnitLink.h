@@ -64,7 +64,8 @@ public:
 
 private:
     uint32_t OpenSession(const std::string& description);
-    // Moves whatever the raw port has received into m_raw, without waiting.
+    // Moves what the raw port has received into m_raw, without waiting; m_raw
+    // keeps the newest LinkTransport::kDiscardLimit bytes.
     void CollectRaw();
 
     ConnectionProvider m_connection;

@@ -10,6 +10,8 @@ bool TcpTransport::Open(const std::string& host, int port, int ms) {
         return false;
     }
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // A peer that sends faster than the program reads fills no more than this.
+    m_socket.setReadBufferSize(static_cast<qint64>(kDiscardLimit));
     return true;
 }
 
@@ -40,9 +42,16 @@ LinkIo TcpTransport::Read(std::span<uint8_t> buffer, size_t& got, int ms) {
 }
 
 void TcpTransport::DiscardInput() {
-    m_socket.readAll();
-    while (m_socket.state() == QAbstractSocket::ConnectedState && m_socket.waitForReadyRead(0))
-        m_socket.readAll();
+    char sink[4096];
+    for (size_t dropped = 0; dropped < kDiscardLimit;) {
+        const bool waiting =
+            m_socket.bytesAvailable() > 0 ||
+            (m_socket.state() == QAbstractSocket::ConnectedState && m_socket.waitForReadyRead(0));
+        if (!waiting) return;
+        const qint64 n = m_socket.read(sink, sizeof sink);
+        if (n <= 0) return;
+        dropped += static_cast<size_t>(n);
+    }
 }
 
 void TcpTransport::Close() {

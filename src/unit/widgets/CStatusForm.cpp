@@ -13,7 +13,9 @@
 #include "unit/UnitCommands.h"
 #include "unit/UnitMessages.h"
 #include "unit/widgets/UnitWidgetMessages.h"
+#include "window/AccessibleNames.h"
 #include "window/QtPrompter.h"
+#include "window/ReadablePalette.h"
 
 namespace UWM = UnitWidgetMessages;
 
@@ -23,13 +25,14 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(10);
-    column->addWidget(new QLabel(QString::fromLatin1(UWM::kProgress), group));
+    auto* progressLabel = new QLabel(QString::fromLatin1(UWM::kProgress), group);
+    column->addWidget(progressLabel);
     m_pProgress = new QProgressBar(group);
     m_pProgress->setRange(0, 100);
     m_pProgress->setValue(0);
-    QPalette palette = m_pProgress->palette();
-    palette.setColor(QPalette::Highlight, QColor(0, 240, 0));
-    m_pProgress->setPalette(palette);
+    progressLabel->setBuddy(m_pProgress);
+    m_pProgress->setAccessibleName(NameOfLabel(progressLabel->text()));
+    ShowGreenProgress(*m_pProgress);
     column->addWidget(m_pProgress);
     m_pLine = new QLabel(group);
     m_pLine->setObjectName("transferLine");

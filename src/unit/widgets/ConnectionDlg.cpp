@@ -21,6 +21,9 @@
 #include "unit/widgets/FindCableDlg.h"
 #include "unit/widgets/UnitWidgetMessages.h"
 #include "unit/widgets/WindowUnitLink.h"
+#include "window/AccessibleNames.h"
+#include "window/ReadablePalette.h"
+#include "window/ScrollingBody.h"
 
 namespace UWM = UnitWidgetMessages;
 
@@ -48,6 +51,7 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     m_pUnits = new QListWidget(this);
     m_pUnits->setMinimumWidth(220);
     units->setBuddy(m_pUnits);
+    m_pUnits->setAccessibleName(NameOfLabel(units->text()));
     m_pNew = new QPushButton(QString::fromLatin1(UWM::kNew), this);
     m_pDelete = new QPushButton(QString::fromLatin1(UWM::kDelete), this);
     auto* listButtons = new QHBoxLayout;
@@ -90,6 +94,7 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     m_pForm->addRow(QString::fromLatin1(UWM::kConnectVia), m_pVia);
     auto* portLabel = new QLabel(QString::fromLatin1(UWM::kPort), entryBox);
     portLabel->setBuddy(m_pPort);
+    m_pPort->lineEdit()->setAccessibleName(NameOfLabel(portLabel->text()));
     m_pForm->addRow(portLabel, m_pPortRow);
     m_pForm->addRow(QString::fromLatin1(UWM::kSpeed), m_pSpeed);
     m_pForm->addRow(QString::fromLatin1(UWM::kHost), m_pHost);
@@ -100,9 +105,7 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     m_pProblem = new QLabel(this);
     m_pProblem->setObjectName("problem");
     m_pProblem->setWordWrap(true);
-    QPalette warn = m_pProblem->palette();
-    warn.setColor(QPalette::WindowText, Qt::red);
-    m_pProblem->setPalette(warn);
+    ShowAsWarning(*m_pProblem);
     auto* right = new QVBoxLayout;
     right->addWidget(entryBox);
     right->addWidget(m_pDemoHint);
@@ -117,19 +120,21 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     auto* panes = new QHBoxLayout;
     panes->addLayout(left);
     panes->addLayout(right, 1);
-    auto* column = new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(ScrollingBody(*this));
     column->addLayout(panes);
     column->addWidget(buttons);
 
     connect(m_pUnits, &QListWidget::currentRowChanged, this, &ConnectionDlg::ShowEntry);
     connect(m_pVia, &QComboBox::currentIndexChanged, this, &ConnectionDlg::ShowVia);
+    connect(m_pName, &QLineEdit::textEdited, this, &ConnectionDlg::OnNameEdited);
     connect(m_pNew, &QPushButton::clicked, this, &ConnectionDlg::NewEntry);
     connect(m_pDelete, &QPushButton::clicked, this, &ConnectionDlg::DeleteEntry);
     connect(m_pFindCable, &QPushButton::clicked, this, &ConnectionDlg::FindCable);
     connect(m_pConnect, &QPushButton::clicked, this, &ConnectionDlg::ConnectEntry);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    for (QLineEdit* field : {m_pName, m_pHost, m_pNumber, m_pPort->lineEdit()})
-        if (field) field->installEventFilter(this);
+    // A connection pasted anywhere in the dialog fills the entry: an editable
+    // combo box hands its keys to its text field itself, so both are watched.
+    for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
 
     const int last = m_book.Find(m_book.m_strLastUsed);
     FillUnits(last >= 0 ? last + 1 : (m_book.Entries().empty() ? 0 : 1));
@@ -206,6 +211,16 @@ void ConnectionDlg::ShowEntry(int row) {
     const AddressEntry& entry = m_book.Entries()[static_cast<size_t>(row - 1)];
     m_pName->setText(Latin1(entry.m_strName));
     ShowConnection(ParseConnectionAddress(entry.m_strConnection).value_or(ConnectionAddress{}));
+}
+
+// The list shows the entry under the name being typed; the book keeps it
+// while the dialog is open and stores it only when the entry is used.
+void ConnectionDlg::OnNameEdited(const QString& name) {
+    const int row = m_pUnits->currentRow();
+    if (row <= 0 || static_cast<size_t>(row) > m_book.Entries().size()) return;
+    const auto index = static_cast<size_t>(row - 1);
+    m_book.Replace(index, {Bytes(name), m_book.Entries()[index].m_strConnection});
+    m_pUnits->item(row)->setText(name);
 }
 
 void ConnectionDlg::ShowConnection(const ConnectionAddress& where) {

@@ -65,6 +65,7 @@ private:
     void FindCable();
     void FillUnits(int select);
     void ShowEntry(int row);
+    void OnNameEdited(const QString& name);
     void ShowConnection(const ConnectionAddress& where);
     void ShowVia();
     void NewEntry();

@@ -23,8 +23,10 @@ FindCableDlg::FindCableDlg(PortLister lister, QWidget* parent)
     m_pWaiting = new QProgressBar(this);
     m_pWaiting->setRange(0, 0);
     m_pWaiting->setTextVisible(false);
+    m_pWaiting->setAccessibleName(QString::fromLatin1(UWM::kFindCableWaitingName));
     m_pWaiting->hide();
     m_pFound = new QListWidget(this);
+    m_pFound->setAccessibleName(QString::fromLatin1(UWM::kFindCableFoundName));
     m_pFound->hide();
     auto* buttons = new QDialogButtonBox(this);
     m_pNext =

@@ -8,7 +8,6 @@
 #include <QWindow>
 
 #include "document/widgets/DiffDialog.h"
-#include "model/Format.h"
 #include "pages/widgets/CBaseForm.h"
 #include "unit/UnitMessages.h"
 #include "unit/widgets/UnitWidgetMessages.h"
@@ -81,29 +80,17 @@ void FrameLinkUi::Relayout() {
 }
 
 bool FrameLinkUi::ConfirmWrite(const WriteConfirmation& what) {
-    namespace M = UnitMessages;
-    const size_t n = what.m_diffs.size();
-    QString count;
-    if (what.m_bRestore && what.m_bUndecodable)
-        count = QString::fromLatin1(M::kRestoreNoConfiguration);
-    else if (what.m_bErased)
-        count = QString::fromLatin1(M::kUnitErasedWillWrite);
-    else if (n == 0 && !what.m_bUndecodable)
-        count = QString::fromLatin1(M::kUnitHoldsThis);
-    else if (what.m_bRestore)
-        count = QString::fromStdString(n == 1 ? std::string(M::kRestoreDifferencesOne)
-                                              : StrFormat(M::kRestoreDifferencesMany, n));
-    else
-        count = QString::fromStdString(n == 1 ? std::string(M::kDifferencesOne)
-                                              : StrFormat(M::kDifferencesMany, n));
+    const WriteQuestion question = QuestionFor(what);
     QStringList notes;
-    const bool warn = what.m_bAnotherSite && !what.m_bErased;
-    if (warn) notes << QString::fromLatin1(M::kAnotherSite);
-    if (what.m_bRestore) notes << QString::fromLatin1(M::kRestorePassword);
-    DiffDialog dialog(what.m_diffs, QString::fromLatin1(M::kWriteToUnitCaption),
+    for (const std::string& note : question.m_notes) notes << QString::fromStdString(note);
+    DiffDialog dialog(what.m_diffs, QString::fromLatin1(UnitMessages::kWriteToUnitCaption),
                       QString::fromLatin1(UnitWidgetMessages::kCompareHeading),
                       DiffDialog::Mode::Confirm, &m_frame.Window());
     dialog.setObjectName("writeToUnit");
-    dialog.AskBeforeWriting(notes, warn, count, QString::fromLatin1(UnitWidgetMessages::kWrite));
+    // A restore writes the copy: its column is headed so.
+    if (what.m_bRestore)
+        dialog.SetThisHeading(QString::fromLatin1(UnitWidgetMessages::kCopyHeading));
+    dialog.AskBeforeWriting(notes, question.m_bWarn, QString::fromStdString(question.m_strCount),
+                            QString::fromLatin1(UnitWidgetMessages::kWrite));
     return dialog.exec() == QDialog::Accepted;
 }

@@ -20,6 +20,9 @@
 #include "unit/link/EnumSerialPorts.h"
 #include "unit/link/StreamUnitLink.h"
 #include "unit/widgets/UnitWidgetMessages.h"
+#include "window/AccessibleNames.h"
+#include "window/ReadablePalette.h"
+#include "window/ScrollingBody.h"
 
 namespace UWM = UnitWidgetMessages;
 
@@ -65,12 +68,14 @@ ModemDlg::ModemDlg(QWidget* parent)
     auto* instructionsLabel = new QLabel(QString::fromLatin1(UWM::kModemInstructions), this);
     m_pInstructions = new QPlainTextEdit(this);
     m_pInstructions->setReadOnly(true);
+    instructionsLabel->setBuddy(m_pInstructions);
     m_pInstructions->setMinimumSize(360, 110);
     m_pPort = new QComboBox(this);
     m_pPort->setEditable(true);
     m_pPort->setInsertPolicy(QComboBox::NoInsert);
     auto* portLabel = new QLabel(QString::fromLatin1(UWM::kModemPort), this);
     portLabel->setBuddy(m_pPort);
+    m_pPort->lineEdit()->setAccessibleName(NameOfLabel(portLabel->text()));
     m_pInitString = new QLineEdit(this);
     m_pInitString->setMaxLength(ModemMessages::kInitStringMax);
     auto* initLabel = new QLabel(QString::fromLatin1(UWM::kModemInitString), this);
@@ -85,9 +90,8 @@ ModemDlg::ModemDlg(QWidget* parent)
     m_pIndicator->setOrientation(Qt::Vertical);
     m_pIndicator->setRange(0, kSteps);
     m_pIndicator->setTextVisible(false);
-    QPalette bar = m_pIndicator->palette();
-    bar.setColor(QPalette::Highlight, QColor(0, 240, 0));
-    m_pIndicator->setPalette(bar);
+    m_pIndicator->setAccessibleName(QString::fromLatin1(UWM::kModemStepsName));
+    ShowGreenProgress(*m_pIndicator);
     auto* indicator = new QVBoxLayout;
     indicator->addWidget(new QLabel(QString::fromLatin1(UWM::kModemFinished), this));
     indicator->addWidget(m_pIndicator, 1, Qt::AlignHCenter);
@@ -116,7 +120,7 @@ ModemDlg::ModemDlg(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(m_pBack);
     buttons->addWidget(m_pNext);
-    auto* column = new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(ScrollingBody(*this));
     column->addLayout(panes, 1);
     column->addLayout(buttons);
 

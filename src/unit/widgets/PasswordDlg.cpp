@@ -16,8 +16,10 @@ PasswordDlg::PasswordDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("PasswordDlg");
     setWindowTitle(QString::fromLatin1(UnitWidgetMessages::kPasswordTitle));
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QString::fromLatin1(UnitWidgetMessages::kPasswordAsk), this));
+    auto* ask = new QLabel(QString::fromLatin1(UnitWidgetMessages::kPasswordAsk), this);
+    column->addWidget(ask);
     m_pPassword = new QLineEdit(this);
+    ask->setBuddy(m_pPassword);
     m_pPassword->setObjectName("password");
     m_pPassword->setEchoMode(QLineEdit::Password);
     m_pPassword->setMaxLength(kPasswordMax);

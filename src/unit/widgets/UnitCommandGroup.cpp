@@ -12,10 +12,11 @@
 
 #include "document/ConfigDiff.h"
 #include "document/widgets/DiffDialog.h"
-#include "document/widgets/ShowDifferences.h"
+#include "document/widgets/DifferencesWindow.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/DecodeUnitCopy.h"
+#include "unit/DescribeUnitCopy.h"
 #include "unit/ModemMessages.h"
 #include "unit/ModemSetup.h"
 #include "unit/OpenUnitImage.h"
@@ -32,6 +33,7 @@
 #include "unit/widgets/WindowUnitLink.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
+#include "window/ReadablePalette.h"
 
 namespace {
 
@@ -53,7 +55,16 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
       m_pDetails(
           new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame.Window())),
       m_pPartly(
-          new QLabel(QString::fromLatin1(UnitMessages::kPartlyWrittenStatus), &frame.Window())) {
+          new QLabel(QString::fromLatin1(UnitMessages::kPartlyWrittenStatus), &frame.Window())),
+      // A comparison with the unit holds while neither the configuration
+      // nor the unit has been replaced since.
+      m_pDifferences(new DifferencesWindow(
+          frame,
+          [this] {
+              return m_frame.State().m_history.Generation() == m_nComparedGeneration &&
+                     m_nUnitWrites == m_nComparedWrites;
+          },
+          [this] { CompareWithUnit(); })) {
     m_link = std::make_unique<WindowUnitLink>(
         [&frame] {
             std::optional<std::string> choice =
@@ -88,6 +99,8 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
             [this] { ConfigureRemoteModem(); });
 
     MainState& state = frame.State();
+    // Turning the kept copy off never skips the check before the erase.
+    state.m_bCheckBeforeWrite = true;
     state.m_bKeepBeforeWrite = frame.UserProfile().GetInt(kSectionUserData, kKeepKey, 1) != 0;
     state.m_strHistoryFolder = HistoryFolder().toStdString();
     connect(frame.Action(kCmdKeepBeforeWrite), &QAction::triggered, this,
@@ -108,7 +121,7 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     // Stays in the status bar from a write that left the unit partly written
     // until a write ends whole.
     m_pPartly->setObjectName("unitPartlyWritten");
-    m_pPartly->setStyleSheet("color: #b00000;");
+    ShowAsWarning(*m_pPartly);
     m_pPartly->hide();
     frame.Window().statusBar()->addPermanentWidget(m_pPartly);
     connect(m_pDetails, &QPushButton::clicked, this, [this] { ShowVerifyDetails(); });
@@ -126,6 +139,7 @@ QString UnitCommandGroup::HistoryFolder() {
 UnitCommandGroup::~UnitCommandGroup() = default;
 
 void UnitCommandGroup::UpdateCommands() {
+    m_pDifferences->Follow();
     const bool busy = m_frame.State().m_bBusy;
     for (int id : {kCmdReadUnit, kCmdWriteUnit, kCmdCompareUnit})
         m_frame.Action(id)->setEnabled(*DocumentCommandEnabled(id, m_frame.Doc(), busy));
@@ -179,9 +193,11 @@ void UnitCommandGroup::CompareWithUnit() {
     Run([&unit, &read](UnitContext& c) { read = ReadCopyCommand(c, unit); });
     if (!read) return;
     m_frame.SetStatusText(QString::fromLatin1(UnitWidgetMessages::kCompared));
-    ShowDifferences(m_frame, CompareConfigurations(m_frame.Doc(), unit),
-                    QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
-                    QString::fromLatin1(UnitWidgetMessages::kCompareHeading));
+    m_nComparedGeneration = m_frame.State().m_history.Generation();
+    m_nComparedWrites = m_nUnitWrites;
+    m_pDifferences->Show(CompareConfigurations(m_frame.Doc(), unit),
+                         QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
+                         QString::fromLatin1(UnitWidgetMessages::kCompareHeading));
 }
 
 void UnitCommandGroup::WizardReadUnit() {
@@ -211,13 +227,16 @@ void UnitCommandGroup::WriteUnit() {
     Run([this](UnitContext& c) {
         // A verified write has said so already.
         const bool written = WriteCommand(c);
+        ++m_nUnitWrites;
         if (!c.m_state.m_bEnableVerify) Done(written, UnitMessages::kWriteDone);
     });
 }
 
-void UnitCommandGroup::RestoreToUnit(const std::vector<uint8_t>& image) {
-    Run([this, &image](UnitContext& c) {
-        const bool written = RestoreCommand(c, image);
+void UnitCommandGroup::RestoreToUnit(const std::vector<uint8_t>& image,
+                                     const std::string& copyName) {
+    Run([this, &image, &copyName](UnitContext& c) {
+        const bool written = RestoreCommand(c, image, copyName);
+        ++m_nUnitWrites;
         if (!c.m_state.m_bEnableVerify) Done(written, UnitWidgetMessages::kRestoreDone);
     });
 }
@@ -251,7 +270,10 @@ void UnitCommandGroup::ShowUnitHistory() {
         CZRTProDoc kept;
         QtPrompter& prompter = m_frame.Prompter();
         QWidget* owner = prompter.SetOwner(shown);
-        const bool decoded = DecodeUnitCopy(*image, m_frame.Doc(), kept, &prompter);
+        // The copy is read as the model it holds, whatever the open configuration's.
+        CZRTProDoc model = m_frame.Doc();
+        if (const int ports = DescribeUnitCopy(*image).m_nPorts) model.m_nPortCount = ports;
+        const bool decoded = DecodeUnitCopy(*image, model, kept, &prompter);
         prompter.SetOwner(owner);
         if (!decoded) return;
         DiffDialog dialog(CompareConfigurations(m_frame.Doc(), kept),
@@ -278,13 +300,15 @@ void UnitCommandGroup::ShowUnitHistory() {
         if (!image) return;
         // The transfer shows its progress page in the window behind.
         shown->hide();
-        RestoreToUnit(*image);
+        RestoreToUnit(*image, e.m_strTime);
         shown->accept();
     };
     UnitHistoryDlg dialog(UnitHistory(m_frame.State().m_strHistoryFolder), std::move(actions),
                           &m_frame.Window());
     shown = &dialog;
     dialog.exec();
+    // The keys go back to the window, whatever the history window left open.
+    m_frame.Window().activateWindow();
 }
 
 void UnitCommandGroup::ToggleVerifyWrite() {

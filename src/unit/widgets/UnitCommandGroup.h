@@ -9,6 +9,7 @@
 #include "unit/UnitContext.h"
 #include "window/CommandGroup.h"
 
+class DifferencesWindow;
 class FrameLinkUi;
 class MainWindow;
 class WindowUnitLink;
@@ -43,8 +44,9 @@ public:
     void ToggleKeepBeforeWrite();
     // View > Unit History: the kept copies, to compare, open, restore or delete.
     void ShowUnitHistory();
-    // Writes a kept copy back into a unit, as a write does.
-    void RestoreToUnit(const std::vector<uint8_t>& image);
+    // Writes a kept copy back into a unit, as a write does; `copyName` (the
+    // copy's time) names what was put back in the history.
+    void RestoreToUnit(const std::vector<uint8_t>& image, const std::string& copyName = {});
     void SetUnitTime();
     void ConfigureRemoteModem();
     void ToggleLinkTrace();
@@ -71,6 +73,11 @@ private:
     FrameLinkUi* m_pLinkUi;
     QPushButton* m_pDetails;
     QLabel* m_pPartly;
+    DifferencesWindow* m_pDifferences;
+    // Writes and restores run; what a comparison with the unit was made at.
+    size_t m_nUnitWrites = 0;
+    size_t m_nComparedWrites = 0;
+    size_t m_nComparedGeneration = 0;
     std::unique_ptr<WindowUnitLink> m_link;
     SystemClock m_clock;
     bool m_bRunning = false;

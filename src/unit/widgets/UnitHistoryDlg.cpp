@@ -21,15 +21,6 @@ QString Text(const std::string& latin1) {
     return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
 }
 
-QString Held(const UnitHistoryEntry& e) {
-    if (e.m_bErased) return QString::fromLatin1(M::kHistoryErased);
-    if (e.m_strModel.empty()) return QString::fromLatin1(M::kHistoryUnknown);
-    return QString::fromLatin1(M::kHistoryCounts)
-        .arg(Text(e.m_strModel))
-        .arg(e.m_nCameraUnits)
-        .arg(e.m_nInputs);
-}
-
 // "2026-12-11T02:15:44+01:00" shown as "2026-12-11 02:15:44".
 QString ShownTime(const std::string& iso) { return Text(iso.substr(0, 19)).replace('T', ' '); }
 
@@ -49,12 +40,13 @@ UnitHistoryDlg::UnitHistoryDlg(const UnitHistory& history, Actions actions, QWid
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_pList->setObjectName("historyList");
+    m_pList->setAccessibleName(windowTitle());
     m_pList->setRootIsDecorated(false);
     m_pList->setAlternatingRowColors(true);
     m_pList->setHeaderLabels(
         {QString::fromLatin1(M::kHistoryTime), QString::fromLatin1(M::kHistoryKind),
-         QString::fromLatin1(M::kHistoryConnection), QString::fromLatin1(M::kHistorySite),
-         QString::fromLatin1(M::kHistoryHeld)});
+         QString::fromLatin1(M::kHistoryConnection), QString::fromLatin1(M::kHistoryHeld),
+         QString::fromLatin1(M::kHistoryWritten)});
     connect(m_pList, &QTreeWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this] { Run(m_actions.m_compare); });
 
@@ -91,7 +83,7 @@ void UnitHistoryDlg::Refresh() {
     for (const UnitHistoryEntry& e : m_entries)
         m_pList->addTopLevelItem(
             new QTreeWidgetItem({ShownTime(e.m_strTime), Text(e.m_strKind), Text(e.m_strConnection),
-                                 Text(e.m_strSite), Held(e)}));
+                                 Text(HeldText(e)), Text(e.m_strSite)}));
     for (int c = 0; c < m_pList->columnCount(); ++c) m_pList->resizeColumnToContents(c);
     if (!m_entries.empty())
         m_pList->setCurrentItem(

@@ -26,6 +26,7 @@ inline constexpr const char* kDetailsRead = "Read";
 // Compare with Unit.
 inline constexpr const char* kCompareCaption = "Compare with Unit";
 inline constexpr const char* kCompareHeading = "Unit";
+inline constexpr const char* kCopyHeading = "The copy";
 inline constexpr const char* kCompared = "Unit read and compared; this configuration is unchanged.";
 
 // The question before a write, and the unit history.
@@ -37,11 +38,8 @@ inline constexpr const char* kHistoryNote =
 inline constexpr const char* kHistoryTime = "Time";
 inline constexpr const char* kHistoryKind = "Kind";
 inline constexpr const char* kHistoryConnection = "Connection";
-inline constexpr const char* kHistorySite = "Site";
-inline constexpr const char* kHistoryHeld = "Held";
-inline constexpr const char* kHistoryErased = "erased";
-inline constexpr const char* kHistoryUnknown = "not a configuration";
-inline constexpr const char* kHistoryCounts = "%1, %2 camera interface units, %3 inputs";
+inline constexpr const char* kHistoryHeld = "Unit held";
+inline constexpr const char* kHistoryWritten = "Then written";
 inline constexpr const char* kHistoryCompare = "&Compare with This Configuration";
 inline constexpr const char* kHistoryOpen = "&Open as Configuration";
 inline constexpr const char* kHistoryRestore = "&Restore to Unit...";
@@ -112,4 +110,9 @@ inline constexpr const char* kModemQuit = "Quit";
 inline constexpr const char* kModemNext = "Proceed to next step";
 inline constexpr const char* kModemBack = "Back to prev. step";
 
+// What a screen reader calls the controls that have no label of their own.
+inline constexpr const char* kDetailsTableName = "Cells that differ";
+inline constexpr const char* kFindCableWaitingName = "Waiting for the cable";
+inline constexpr const char* kFindCableFoundName = "Ports found";
+inline constexpr const char* kModemStepsName = "Set-up steps done";
 }  // namespace UnitWidgetMessages

@@ -41,6 +41,7 @@ VerifyDetailsDlg::VerifyDetailsDlg(const MainState& state, QWidget* parent) : QD
     m_pCells->setHorizontalHeaderLabels({QString::fromLatin1(UWM::kDetailsAddress),
                                          QString::fromLatin1(UWM::kDetailsWritten),
                                          QString::fromLatin1(UWM::kDetailsRead)});
+    m_pCells->setAccessibleName(QString::fromLatin1(UWM::kDetailsTableName));
     m_pCells->verticalHeader()->hide();
     m_pCells->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_pCells->setEditTriggers(QAbstractItemView::NoEditTriggers);

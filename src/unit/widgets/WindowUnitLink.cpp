@@ -34,6 +34,7 @@ uint32_t WindowUnitLink::comm_GetUserConnection(int flags) {
     comm_Disconnect();
     const std::optional<std::string> choice = m_chooser ? m_chooser() : std::nullopt;
     if (!choice) return kUserCancelled;
+    Attempting();
     if (*choice == kDemonstrationUnit) return ConnectDemo();
     const std::string connection = *choice;
     m_stream = std::make_unique<StreamUnitLink>(

@@ -172,9 +172,9 @@ TEST(LinkSessionReplies, ConnectSendsThePasswordAndReadsTheVerdict) {
 
 }  // namespace
 
-// The window may hold a question open in the wait hook far longer than the
-// time-out; the reply that arrives meanwhile is taken, not timed out.
-TEST(LinkSessionReplies, TimeInTheWaitHookIsNotCountedAgainstTheReply) {
+// The window may be busy in the wait hook past the time-out; a reply that
+// arrived meanwhile is taken at the deadline, not timed out.
+TEST(LinkSessionReplies, AReplyThatArrivedWhileTheHookRanIsTakenAtTheDeadline) {
     auto line = std::make_unique<ScriptedLine>();
     ScriptedLine& script = *line;
     const ByteVec write = {0x04, 0x04, 0x34, 0x12, 0x5A};
@@ -191,7 +191,7 @@ TEST(LinkSessionReplies, TimeInTheWaitHookIsNotCountedAgainstTheReply) {
     EXPECT_EQ(session.FetchReply(reply), UnitLink::kOk);
     EXPECT_EQ(ByteVec(reply.begin(), reply.end()), write);
 
-    // Silence still times out after the line has been waited on for the time-out.
+    // Silence still times out.
     ASSERT_EQ(session.Send(write, 60), UnitLink::kOk);
     EXPECT_EQ(session.FetchReply(reply), UnitLink::kTimedOut);
 }

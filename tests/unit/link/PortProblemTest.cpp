@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -152,4 +153,29 @@ TEST(PortProblemTest, PortLabelsAndThePortsACableBrings) {
     EXPECT_EQ(SerialPortLabel(acm), "ttyACM0 - Acme Serial adapter (USB 2341:0043)");
     EXPECT_EQ(NewSerialPorts({builtIn}, {builtIn, usb}), std::vector<SerialPortEntry>{usb});
     EXPECT_EQ(NewSerialPorts({builtIn, usb}, {builtIn}), std::vector<SerialPortEntry>{});
+}
+
+// The scan reads only where a process's open files lead: a file elsewhere than
+// /dev (one on a network mount that no longer answers) is never touched, and
+// the scan gives up by the clock with what it saw.
+TEST(PortProblemTest, TheHolderScanReadsWhereFilesLeadAndEndsByTheClock) {
+    int master = -1;
+    int slave = -1;
+    char name[128] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    TempDir proc;
+    const std::filesystem::path gps = proc.Path() / "4242";
+    std::filesystem::create_directories(gps / "fd");
+    std::ofstream(gps / "comm") << "gpsd\n";
+    std::filesystem::create_symlink("/net/gone/log.txt", gps / "fd" / "3");
+    std::filesystem::create_symlink("socket:[1234]", gps / "fd" / "4");
+    std::filesystem::create_symlink(name, gps / "fd" / "5");
+
+    const PortHolder holder = FindPortHolder(name, 1000, proc.Path().string());
+    EXPECT_EQ(holder.m_seen, PortHolder::Seen::Program);
+    EXPECT_EQ(holder.m_strProgram, "gpsd");
+    EXPECT_EQ(holder.m_nPid, 4242);
+    EXPECT_EQ(FindPortHolder(name, 0, proc.Path().string()).m_seen, PortHolder::Seen::Nobody);
+    ::close(master);
+    ::close(slave);
 }
