@@ -16,6 +16,7 @@
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "unit/DecodeUnitCopy.h"
+#include "unit/LinkUi.h"
 #include "unit/ModemMessages.h"
 #include "unit/ModemSetup.h"
 #include "unit/OpenUnitImage.h"
@@ -86,6 +87,9 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     connect(frame.Action(kCmdSetTime), &QAction::triggered, this, [this] { SetUnitTime(); });
     connect(frame.Action(kCmdConfigureModem), &QAction::triggered, this,
             [this] { ConfigureRemoteModem(); });
+
+    m_link->SetConnectHooks([this](bool on) { ShowConnecting(on); },
+                            [&frame] { return frame.State().m_bCancelRequested; });
 
     MainState& state = frame.State();
     state.m_bKeepBeforeWrite = frame.UserProfile().GetInt(kSectionUserData, kKeepKey, 1) != 0;
@@ -320,4 +324,23 @@ void UnitCommandGroup::ConfigureRemoteModem() {
     m_frame.SetStatusText(QString::fromLatin1(dialog.Setup().StatusAfter(done)));
     m_bRunning = false;
     m_frame.UpdateCommands();
+}
+
+void UnitCommandGroup::ShowConnecting(bool on) {
+    MainState& s = m_frame.State();
+    // A Cancel during the connect ends the connect only, never what follows.
+    s.m_bCancelRequested = false;
+    if (!on) {
+        if (!m_bConnectingShown) return;
+        m_bConnectingShown = false;
+        UnitContext c = Context();
+        EndLinkUi(c);
+        return;
+    }
+    // Within a transfer already under way its page stays as it is.
+    if (s.m_bBusy) return;
+    m_bConnectingShown = true;
+    m_pLinkUi->ShowLinkPage(false);
+    s.m_bBusy = true;
+    m_frame.Prompter().SetTransferLine(UnitMessages::kConnectingLine, "");
 }
