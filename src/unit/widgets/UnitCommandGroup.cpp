@@ -68,10 +68,11 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
             return choice;
         },
         [&frame] { return PasswordDlg::Ask(&frame.Window()); }, DemoMemoryPath(),
-        // A transfer under way lets the window turn from inside the link: the
-        // busy state keeps every command from starting meanwhile. Before and
-        // after it (connecting, leaving programming mode) the window only
-        // repaints, taking no input, so nothing starts there either.
+        // A transfer or a connect on a line under way lets the window turn
+        // from inside the link: the busy state keeps every command from
+        // starting meanwhile. Outside them (leaving programming mode, the
+        // demonstration unit) the window only repaints, taking no input, so
+        // nothing starts there either.
         [this, &frame] {
             if (frame.State().m_bBusy)
                 frame.Prompter().Pump();
