@@ -211,3 +211,37 @@ TEST(LineFlood, TheRawPortKeepsABoundedTailOfANoisyLine) {
 }
 
 }  // namespace
+
+// When the user's Cancel comes in the tests below.
+constexpr std::chrono::milliseconds kStopAfter{300};
+
+// The user's Cancel during a connect: whichever wait the connect is in (the TCP
+// connection, the RFC 2217 set-up, the modem's answer, the unit's first reply),
+// the stop check ends it at once as cancelled, with no problem to tell.
+TEST(LineFlood, AStopDuringAnyConnectWaitEndsItAtOnceAsCancelled) {
+    LineFloodServer silent({}, {});
+    LineFloodServer settledThenSilent(LineFloodServer::Rfc2217Settled(kBaud), {});
+    PtyNoise noise;
+    ASSERT_FALSE(noise.Device().empty());
+    const std::string cases[] = {
+        "tcp:" + silent.Address(),
+        "rfc2217:" + silent.Address() + ":9600",
+        "rfc2217:" + settledThenSilent.Address() + ":9600",
+        "serial:" + noise.Device() + ":115200",
+        "modem:" + noise.Device() + ":115200:5551234",
+    };
+    for (const std::string& connection : cases) {
+        SCOPED_TRACE(connection);
+        StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
+                            [] { return std::optional<std::string>(""); });
+        int turns = 0;
+        link.SetWaitHook([&turns] { ++turns; });
+        const auto start = Clock::now();
+        link.SetStopCheck([start] { return Clock::now() - start > kStopAfter; });
+        EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kUserCancelled);
+        EXPECT_LT(Clock::now() - start, kStopAfter + std::chrono::milliseconds(700));
+        EXPECT_GT(turns, 0);
+        EXPECT_EQ(link.ConnectProblem(), "");
+        EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    }
+}
