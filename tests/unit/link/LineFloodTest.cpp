@@ -94,6 +94,15 @@ ByteVec Cat(ByteVec a, const ByteVec& b) {
     return a;
 }
 
+// The connect ended as `result` within its bound, the window turning all
+// along (not only when the line is quiet), in bounded memory.
+void ExpectEndedByTheClock(const Outcome& outcome, uint32_t result, int boundMs) {
+    EXPECT_EQ(outcome.m_nResult, result);
+    EXPECT_LT(outcome.m_took, std::chrono::milliseconds(boundMs) + kMargin);
+    EXPECT_LT(outcome.m_longestTurnGap, std::chrono::milliseconds(500));
+    EXPECT_LT(outcome.m_nGrowthKb, kMostGrowthKb);  // -1 when not measured
+}
+
 TEST(LineFlood, EveryWaitEndsByTheClockWithBoundedMemoryWhateverTheLineSends) {
     const ByteVec settled = LineFloodServer::Rfc2217Settled(kBaud);
     const FloodCase cases[] = {
@@ -159,12 +168,7 @@ TEST(LineFlood, EveryWaitEndsByTheClockWithBoundedMemoryWhateverTheLineSends) {
         const std::string connection =
             c.rfc2217 ? "rfc2217:" + server.Address() + ":" + std::to_string(kBaud)
                       : "tcp:" + server.Address();
-        const Outcome outcome = Connect(connection);
-        EXPECT_EQ(outcome.m_nResult, c.result);
-        EXPECT_LT(outcome.m_took, std::chrono::milliseconds(c.boundMs) + kMargin);
-        // The window turns all along, not only when the line is quiet.
-        EXPECT_LT(outcome.m_longestTurnGap, std::chrono::milliseconds(500));
-        EXPECT_LT(outcome.m_nGrowthKb, kMostGrowthKb);  // -1 when not measured
+        ExpectEndedByTheClock(Connect(connection), c.result, c.boundMs);
     }
 }
 
@@ -183,11 +187,7 @@ TEST(LineFlood, ASerialPortFullOfNoiseEndsByTheClock) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.connection);
-        const Outcome outcome = Connect(c.connection);
-        EXPECT_EQ(outcome.m_nResult, c.result);
-        EXPECT_LT(outcome.m_took, std::chrono::milliseconds(c.boundMs) + kMargin);
-        EXPECT_LT(outcome.m_longestTurnGap, std::chrono::milliseconds(500));
-        EXPECT_LT(outcome.m_nGrowthKb, kMostGrowthKb);  // -1 when not measured
+        ExpectEndedByTheClock(Connect(c.connection), c.result, c.boundMs);
     }
 }
 
