@@ -48,6 +48,9 @@ inline constexpr const char* kUnassignedArch = "the unassigned Arch Number %s";
 inline constexpr const char* kAttemptingConnect = "Attempting connect to M-4400 . . .";
 inline constexpr const char* kReady = "Ready";
 inline constexpr const char* kConnectFailed = "Error - Failed to connect to unit\n";
+// The progress page's line while a connection on a line is made; Cancel or Esc
+// ends the connect as the connection dialog's Cancel does (status kReady).
+inline constexpr const char* kConnectingLine = "Connecting to the unit . . .";
 
 // Write.
 inline constexpr const char* kConflictsCannotWrite =

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/AppFixture.h"
+#include "document/widgets/DiffDialog.h"
 #include "document/widgets/DocumentCommandGroup.h"
 #include "model/CommandIds.h"
 #include "support/ModalAnswers.h"
@@ -235,6 +236,7 @@ TEST_F(ConnectionDlgTest, AttemptingConnectShowsOnlyOnceTheConnectionIsChosen) {
             else
                 dlg.reject();
         });
+        if (connect) WhenShown<DiffDialog>([](DiffDialog& dlg) { dlg.reject(); });
         frame.Action(kCmdWriteUnit)->trigger();
         EXPECT_NE(whileOpen, attempting);
         const auto at = std::find_if(said.begin(), said.end(),

@@ -52,7 +52,8 @@ QStringList Latin1(const std::vector<std::string>& lines) {
 // every page shows something any change of the configuration moves.
 class PageFollowsModelTest : public PageTest {
 protected:
-    // The writes here go without the "Write to Unit" question.
+    // The writes here keep no copy of the unit; the "Write to Unit" question
+    // still comes and is answered Write.
     void SetUp() override {
         PageTest::SetUp();
         m_profile->SetInt("userdata", "KeepBeforeWrite", 0);
@@ -199,6 +200,8 @@ protected:
     // Writes the configuration into the demonstration unit.
     void WriteToDemoUnit() {
         WhenShown<ConnectionDlg>([](ConnectionDlg& dlg) { dlg.ConnectButton()->click(); });
+        WhenShown<DiffDialog>(
+            [](DiffDialog& dlg) { dlg.findChild<QPushButton*>("diffWrite")->click(); });
         m_pFrame->Action(kCmdWriteUnit)->trigger();
         ASSERT_EQ(m_pFrame->StatusText(), "Write complete.");
     }

@@ -12,6 +12,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <algorithm>
 #include <cstdio>
 
@@ -261,6 +263,102 @@ TEST_F(UnitWindowTest, CancellingTheConnectionEndsTheCommandSilently) {
         EXPECT_TRUE(frame.Prompter().ShownTexts().empty()) << command;
         EXPECT_FALSE(frame.State().m_bBusy);
         EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);
+    }
+}
+
+// A unit on the network that takes the connection and never answers: the
+// window shows it is connecting, lets no other unit command start, and its
+// Cancel or Esc ends the connect well before the time-out, as the connection
+// dialog's Cancel would have (nothing changed, nothing said, "Ready").
+TEST_F(UnitWindowTest, CancelOrEscDuringAConnectToASilentUnitEndsItAndChangesNothing) {
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    std::vector<std::unique_ptr<QTcpSocket>> taken;
+    QObject::connect(&silent, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* socket = silent.nextPendingConnection()) taken.emplace_back(socket);
+    });
+    const std::string at = "127.0.0.1:" + std::to_string(silent.serverPort());
+    AddressBook book;
+    book.Put({"Silent unit", "tcp:" + at});
+    book.Put({"Silent device server", "rfc2217:" + at + ":9600"});
+    book.Save(*m_profile);
+
+    CMainFrame& frame = NewFrame();
+    OpenSite(frame, 4, 0, 10);
+    const bool modified = m_doc.IsModified();
+    const std::string title = m_doc.GetTitle();
+    const std::vector<std::string> numbers = InputArchNumbers(m_doc);
+    struct Case {
+        const char* m_pszEntry;
+        bool m_bEscape;
+    };
+    for (const Case& test :
+         {Case{"Silent unit", false}, Case{"Silent unit", true},
+          Case{"Silent device server", false}, Case{"Silent device server", true}}) {
+        SCOPED_TRACE(std::string(test.m_pszEntry) + (test.m_bEscape ? " Esc" : " Cancel"));
+        bool shown = false;
+        bool otherStarted = false;
+        QElapsedTimer connecting;
+        QElapsedTimer cancelled;
+        QTimer probe;
+        probe.setSingleShot(true);
+        probe.setInterval(50);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dlg = qobject_cast<ConnectionDlg*>(w); dlg && dlg->isVisible()) {
+                    otherStarted = true;
+                    dlg->reject();
+                }
+        });
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* page = dynamic_cast<CStatusForm*>(frame.CurrentPage());
+            if (!page || page->LineText() != "Connecting to the unit . . .") return;
+            if (!shown) {
+                shown = true;
+                connecting.start();
+                // Esc is the window's shortcut: it goes to the active window.
+                frame.activateWindow();
+                // Another unit command asked for meanwhile does nothing: had
+                // it started, its connection dialog would be open now.
+                probe.start();
+                UnitCommands(frame).SetUnitTime();
+                UnitCommands(frame).ReadUnit();
+                EXPECT_TRUE(frame.State().m_bBusy);
+            } else if (!cancelled.isValid() && connecting.elapsed() > 300) {
+                EXPECT_FALSE(frame.Action(kCmdReadUnit)->isEnabled());
+                EXPECT_FALSE(frame.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+                EXPECT_TRUE(frame.isActiveWindow());
+                cancelled.start();
+                if (test.m_bEscape)
+                    QTest::keyClick(page, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(page->CancelButton(), Qt::LeftButton);
+            }
+        });
+        watch.start();
+        QElapsedTimer command;
+        command.start();
+        ConnectTo(test.m_pszEntry, "");
+        frame.Action(kCmdReadUnit)->trigger();
+        watch.stop();
+        ASSERT_TRUE(shown);
+        ASSERT_TRUE(cancelled.isValid());
+        // The connect's own time-outs are 3 s for the reply and 5 s for the set-up.
+        EXPECT_LT(cancelled.elapsed(), 1000);
+        EXPECT_LT(command.elapsed(), 2500);
+        EXPECT_FALSE(otherStarted);
+        EXPECT_EQ(frame.StatusText(), "Ready");
+        EXPECT_TRUE(frame.Prompter().ShownTexts().empty());
+        EXPECT_FALSE(frame.State().m_bBusy);
+        EXPECT_FALSE(frame.State().m_bCancelRequested);
+        EXPECT_EQ(frame.CurrentPageKind(), PageKind::testview);
+        EXPECT_TRUE(frame.Action(kCmdReadUnit)->isEnabled());
+        EXPECT_EQ(m_doc.GetTitle(), title);
+        EXPECT_EQ(m_doc.IsModified(), modified);
+        EXPECT_EQ(InputArchNumbers(m_doc), numbers);
+        EXPECT_FALSE(frame.windowFlags().testFlag(Qt::CustomizeWindowHint));
     }
 }
 

@@ -22,7 +22,7 @@ bool Rfc2217Transport::Open(const std::string& host, int port, int baud, int ms,
     m_strProblem.clear();
     m_telnet = TelnetComPort(static_cast<uint32_t>(baud));
     const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
-    if (!m_tcp.Open(host, port, ms)) return false;
+    if (!m_tcp.Open(host, port, ms, wait)) return false;
     const std::vector<uint8_t> opening = m_telnet.Opening();
     bool lost = !m_tcp.Write(opening, MsLeft(deadline));
     while (!lost && m_telnet.LineState() == TelnetComPort::State::Pending) {

@@ -46,18 +46,44 @@ uint32_t StreamUnitLink::comm_GetUserConnection(int) {
 }
 
 uint32_t StreamUnitLink::OpenSession(const std::string& description) {
+    m_bStopped = false;
+    const uint32_t code = ConnectTo(description);
+    m_pConnecting = nullptr;
+    if (!m_bStopped) return code;
+    // Stopped by the user: nothing is kept of the line and nothing is said of it.
+    m_session.reset();
+    m_strProblem.clear();
+    if (m_pTrace) m_pTrace->Note("connect stopped by the user");
+    return UnitLink::kUserCancelled;
+}
+
+std::function<void()> StreamUnitLink::ConnectWaitHook() {
+    if (!m_waitHook && !m_stop) return {};
+    return [this] {
+        if (m_waitHook) m_waitHook();
+        if (m_pConnecting && !m_bStopped && m_stop && m_stop()) {
+            m_bStopped = true;
+            m_pConnecting->Close();
+        }
+    };
+}
+
+uint32_t StreamUnitLink::ConnectTo(const std::string& description) {
+    const std::function<void()> wait = ConnectWaitHook();
     const std::optional<ConnectionAddress> where = ParseConnectionAddress(description);
     if (!where) return UnitLink::kAddressBookError;
     std::unique_ptr<LinkTransport> line;
     if (where->m_kind == ConnectionAddress::Kind::Tcp) {
         auto tcp = std::make_unique<TcpTransport>();
-        if (!tcp->Open(where->m_strHost, where->m_nPort, LP::kTcpConnectMs))
+        m_pConnecting = tcp.get();
+        if (!tcp->Open(where->m_strHost, where->m_nPort, LP::kTcpConnectMs, wait))
             return UnitLink::kNoDialtone;
         line = std::move(tcp);
     } else if (where->m_kind == ConnectionAddress::Kind::Rfc2217) {
         auto server = std::make_unique<Rfc2217Transport>();
+        m_pConnecting = server.get();
         if (!server->Open(where->m_strHost, where->m_nPort, where->m_nBaud, LP::kTcpConnectMs,
-                          m_waitHook)) {
+                          wait)) {
             m_strProblem = server->Problem();
             if (m_pTrace && !m_strProblem.empty()) m_pTrace->Note(m_strProblem);
             return m_strProblem.empty() ? UnitLink::kNoDialtone : UnitLink::kHardwareUnavailable;
@@ -72,9 +98,10 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
             if (m_pTrace) m_pTrace->Note("cannot open " + where->m_strDevice);
             return UnitLink::kHardwareUnavailable;
         }
+        m_pConnecting = serial.get();
         if (where->m_kind == ConnectionAddress::Kind::Modem) {
-            const uint32_t dialled = DialModem(*serial, where->m_strNumber, LP::kModemOkMs,
-                                               LP::kModemDialMs, m_waitHook);
+            const uint32_t dialled =
+                DialModem(*serial, where->m_strNumber, LP::kModemOkMs, LP::kModemDialMs, wait);
             if (dialled != UnitLink::kOk) {
                 serial->HangUp();
                 return dialled;
@@ -87,7 +114,7 @@ uint32_t StreamUnitLink::OpenSession(const std::string& description) {
     // placing a typed password into a unit that had none.
     auto session = std::make_unique<LinkSession>(std::move(line));
     session->SetTrace(m_pTrace);
-    session->SetWaitHook(m_waitHook);
+    session->SetWaitHook(wait);
     if (m_pTrace) m_pTrace->Note("connected to " + description);
     std::string password;
     uint32_t result = session->Connect(password);

@@ -61,18 +61,30 @@ public:
     void SetTrace(LinkTrace* trace) { m_pTrace = trace; }
     // Runs while every later connection awaits a reply (LinkSession::SetWaitHook).
     void SetWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }
+    // Looked at after each turn of the wait hook while a connection is made
+    // (TCP connect, RFC 2217 set-up, modem dial, the unit's first reply):
+    // true closes the line, which ends the connect at once as cancelled by
+    // the user (UnitLink::kUserCancelled, no problem said).
+    void SetStopCheck(std::function<bool()> stop) { m_stop = std::move(stop); }
 
 private:
     uint32_t OpenSession(const std::string& description);
+    uint32_t ConnectTo(const std::string& description);
     // Moves what the raw port has received into m_raw, without waiting; m_raw
     // keeps the newest LinkTransport::kDiscardLimit bytes.
     void CollectRaw();
+    // The hook the line's waits call while connecting: the window's turn,
+    // then the stop check, which closes the line being connected.
+    std::function<void()> ConnectWaitHook();
 
     ConnectionProvider m_connection;
     PasswordProvider m_password;
     SerialOpener m_openSerial;
     std::string m_strProblem;
     std::function<void()> m_waitHook;
+    std::function<bool()> m_stop;
+    LinkTransport* m_pConnecting = nullptr;  // the line being connected, until it is
+    bool m_bStopped = false;
     std::unique_ptr<LinkSession> m_session;
     std::unique_ptr<SerialTransport> m_rawPort;
     std::vector<uint8_t> m_raw;       // received, not yet taken

@@ -1,13 +1,25 @@
 #include "unit/link/TcpTransport.h"
 
+#include <algorithm>
+
+#include "unit/link/Deadline.h"
+
 TcpTransport::~TcpTransport() { Close(); }
 
-bool TcpTransport::Open(const std::string& host, int port, int ms) {
+bool TcpTransport::Open(const std::string& host, int port, int ms,
+                        const std::function<void()>& wait) {
     Close();
+    const auto deadline = DeadlineClock::now() + std::chrono::milliseconds(ms);
     m_socket.connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
-    if (!m_socket.waitForConnected(ms)) {
-        m_socket.abort();
-        return false;
+    for (;;) {
+        const int left = MsLeft(deadline);
+        if (m_socket.waitForConnected(wait ? std::min(left, kWaitSliceMs) : left)) break;
+        // Refused, unreachable, or closed from the wait: no need to wait on.
+        if (left == 0 || !wait || m_socket.state() == QAbstractSocket::UnconnectedState) {
+            m_socket.abort();
+            return false;
+        }
+        wait();
     }
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     // A peer that sends faster than the program reads fills no more than this.

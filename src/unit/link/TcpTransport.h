@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTcpSocket>
+#include <functional>
 #include <string>
 
 #include "unit/link/LinkTransport.h"
@@ -12,7 +13,12 @@ public:
     TcpTransport() = default;
     ~TcpTransport() override;
 
-    bool Open(const std::string& host, int port, int ms);
+    // Connects within `ms`. With `wait`, the connection is awaited in slices
+    // of kWaitSliceMs, calling `wait` after each, so the window keeps turning
+    // while a host that never answers is awaited; Close() from `wait` ends it.
+    bool Open(const std::string& host, int port, int ms, const std::function<void()>& wait = {});
+
+    static constexpr int kWaitSliceMs = 20;
 
     bool Write(std::span<const uint8_t> bytes, int ms) override;
     LinkIo Read(std::span<uint8_t> buffer, size_t& got, int ms) override;

@@ -17,6 +17,7 @@
 #include "model/CommandIds.h"
 #include "unit/DecodeUnitCopy.h"
 #include "unit/DescribeUnitCopy.h"
+#include "unit/LinkUi.h"
 #include "unit/ModemMessages.h"
 #include "unit/ModemSetup.h"
 #include "unit/OpenUnitImage.h"
@@ -78,10 +79,11 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
             return choice;
         },
         [&frame] { return PasswordDlg::Ask(&frame.Window()); }, DemoMemoryPath(),
-        // A transfer under way lets the window turn from inside the link: the
-        // busy state keeps every command from starting meanwhile. Before and
-        // after it (connecting, leaving programming mode) the window only
-        // repaints, taking no input, so nothing starts there either.
+        // A transfer or a connect on a line under way lets the window turn
+        // from inside the link: the busy state keeps every command from
+        // starting meanwhile. Outside them (leaving programming mode, the
+        // demonstration unit) the window only repaints, taking no input, so
+        // nothing starts there either.
         [this, &frame] {
             if (frame.State().m_bBusy)
                 frame.Prompter().Pump();
@@ -97,6 +99,9 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     connect(frame.Action(kCmdSetTime), &QAction::triggered, this, [this] { SetUnitTime(); });
     connect(frame.Action(kCmdConfigureModem), &QAction::triggered, this,
             [this] { ConfigureRemoteModem(); });
+
+    m_link->SetConnectHooks([this](bool on) { ShowConnecting(on); },
+                            [&frame] { return frame.State().m_bCancelRequested; });
 
     MainState& state = frame.State();
     // Turning the kept copy off never skips the check before the erase.
@@ -344,4 +349,23 @@ void UnitCommandGroup::ConfigureRemoteModem() {
     m_frame.SetStatusText(QString::fromLatin1(dialog.Setup().StatusAfter(done)));
     m_bRunning = false;
     m_frame.UpdateCommands();
+}
+
+void UnitCommandGroup::ShowConnecting(bool on) {
+    MainState& s = m_frame.State();
+    // A Cancel during the connect ends the connect only, never what follows.
+    s.m_bCancelRequested = false;
+    if (!on) {
+        if (!m_bConnectingShown) return;
+        m_bConnectingShown = false;
+        UnitContext c = Context();
+        EndLinkUi(c);
+        return;
+    }
+    // Within a transfer already under way its page stays as it is.
+    if (s.m_bBusy) return;
+    m_bConnectingShown = true;
+    m_pLinkUi->ShowLinkPage(false);
+    s.m_bBusy = true;
+    m_frame.Prompter().SetTransferLine(UnitMessages::kConnectingLine, "");
 }

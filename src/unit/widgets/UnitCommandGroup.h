@@ -67,6 +67,9 @@ private:
     template <typename Command>
     void Run(Command command);
     void Done(bool ok, const char* text);
+    // The progress page with its Cancel while a connection on a line is made;
+    // the busy state keeps every other command from starting meanwhile.
+    void ShowConnecting(bool on);
     static std::optional<std::vector<uint8_t>> LoadKept(const UnitHistoryEntry& e, QWidget* owner);
 
     MainWindow& m_frame;
@@ -82,4 +85,5 @@ private:
     SystemClock m_clock;
     bool m_bRunning = false;
     bool m_bWizardReadPending = false;
+    bool m_bConnectingShown = false;
 };

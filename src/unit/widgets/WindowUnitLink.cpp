@@ -45,7 +45,10 @@ uint32_t WindowUnitLink::comm_GetUserConnection(int flags) {
         m_trace = std::make_unique<LinkTrace>(NextTracePath(m_strTraceFolder, kTracesKept));
         if (m_trace->Ok()) m_stream->SetTrace(m_trace.get());
     }
+    m_stream->SetStopCheck(m_stop);
+    if (m_connecting) m_connecting(true);
     const uint32_t code = m_stream->comm_GetUserConnection(flags);
+    if (m_connecting) m_connecting(false);
     if (code == kOk) m_active = m_stream.get();
     m_lastPump = std::chrono::steady_clock::now();
     return code;

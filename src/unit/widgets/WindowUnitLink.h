@@ -58,6 +58,15 @@ public:
     // Records the traffic of every later connection to a unit on a line in a
     // new trace file in `folder`, keeping the last kTracesKept; empty stops.
     void SetTraceFolder(const std::string& folder) { m_strTraceFolder = folder; }
+
+    // Around a connection made on a line (not the demonstration unit, which
+    // answers at once): `connecting` is told true before the line is opened
+    // and false once the connect has ended, whatever its result; `stop` is
+    // looked at while the connect waits and ends it as cancelled.
+    void SetConnectHooks(std::function<void(bool)> connecting, std::function<bool()> stop) {
+        m_connecting = std::move(connecting);
+        m_stop = std::move(stop);
+    }
     const std::string& TraceFolder() const { return m_strTraceFolder; }
 
 private:
@@ -68,6 +77,8 @@ private:
     PasswordAsker m_password;
     std::string m_strDemoPath;
     std::function<void()> m_pump;
+    std::function<void(bool)> m_connecting;
+    std::function<bool()> m_stop;
     std::chrono::steady_clock::time_point m_lastPump;
 
     std::string m_strTraceFolder;

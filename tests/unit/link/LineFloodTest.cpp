@@ -94,6 +94,15 @@ ByteVec Cat(ByteVec a, const ByteVec& b) {
     return a;
 }
 
+// The connect ended as `result` within its bound, the window turning all
+// along (not only when the line is quiet), in bounded memory.
+void ExpectEndedByTheClock(const Outcome& outcome, uint32_t result, int boundMs) {
+    EXPECT_EQ(outcome.m_nResult, result);
+    EXPECT_LT(outcome.m_took, std::chrono::milliseconds(boundMs) + kMargin);
+    EXPECT_LT(outcome.m_longestTurnGap, std::chrono::milliseconds(500));
+    EXPECT_LT(outcome.m_nGrowthKb, kMostGrowthKb);  // -1 when not measured
+}
+
 TEST(LineFlood, EveryWaitEndsByTheClockWithBoundedMemoryWhateverTheLineSends) {
     const ByteVec settled = LineFloodServer::Rfc2217Settled(kBaud);
     const FloodCase cases[] = {
@@ -159,12 +168,7 @@ TEST(LineFlood, EveryWaitEndsByTheClockWithBoundedMemoryWhateverTheLineSends) {
         const std::string connection =
             c.rfc2217 ? "rfc2217:" + server.Address() + ":" + std::to_string(kBaud)
                       : "tcp:" + server.Address();
-        const Outcome outcome = Connect(connection);
-        EXPECT_EQ(outcome.m_nResult, c.result);
-        EXPECT_LT(outcome.m_took, std::chrono::milliseconds(c.boundMs) + kMargin);
-        // The window turns all along, not only when the line is quiet.
-        EXPECT_LT(outcome.m_longestTurnGap, std::chrono::milliseconds(500));
-        EXPECT_LT(outcome.m_nGrowthKb, kMostGrowthKb);  // -1 when not measured
+        ExpectEndedByTheClock(Connect(connection), c.result, c.boundMs);
     }
 }
 
@@ -183,11 +187,7 @@ TEST(LineFlood, ASerialPortFullOfNoiseEndsByTheClock) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.connection);
-        const Outcome outcome = Connect(c.connection);
-        EXPECT_EQ(outcome.m_nResult, c.result);
-        EXPECT_LT(outcome.m_took, std::chrono::milliseconds(c.boundMs) + kMargin);
-        EXPECT_LT(outcome.m_longestTurnGap, std::chrono::milliseconds(500));
-        EXPECT_LT(outcome.m_nGrowthKb, kMostGrowthKb);  // -1 when not measured
+        ExpectEndedByTheClock(Connect(c.connection), c.result, c.boundMs);
     }
 }
 
@@ -211,3 +211,37 @@ TEST(LineFlood, TheRawPortKeepsABoundedTailOfANoisyLine) {
 }
 
 }  // namespace
+
+// When the user's Cancel comes in the tests below.
+constexpr std::chrono::milliseconds kStopAfter{300};
+
+// The user's Cancel during a connect: whichever wait the connect is in (the TCP
+// connection, the RFC 2217 set-up, the modem's answer, the unit's first reply),
+// the stop check ends it at once as cancelled, with no problem to tell.
+TEST(LineFlood, AStopDuringAnyConnectWaitEndsItAtOnceAsCancelled) {
+    LineFloodServer silent({}, {});
+    LineFloodServer settledThenSilent(LineFloodServer::Rfc2217Settled(kBaud), {});
+    PtyNoise noise;
+    ASSERT_FALSE(noise.Device().empty());
+    const std::string cases[] = {
+        "tcp:" + silent.Address(),
+        "rfc2217:" + silent.Address() + ":9600",
+        "rfc2217:" + settledThenSilent.Address() + ":9600",
+        "serial:" + noise.Device() + ":115200",
+        "modem:" + noise.Device() + ":115200:5551234",
+    };
+    for (const std::string& connection : cases) {
+        SCOPED_TRACE(connection);
+        StreamUnitLink link([connection] { return std::optional<std::string>(connection); },
+                            [] { return std::optional<std::string>(""); });
+        int turns = 0;
+        link.SetWaitHook([&turns] { ++turns; });
+        const auto start = Clock::now();
+        link.SetStopCheck([start] { return Clock::now() - start > kStopAfter; });
+        EXPECT_EQ(link.comm_GetUserConnection(0), UnitLink::kUserCancelled);
+        EXPECT_LT(Clock::now() - start, kStopAfter + std::chrono::milliseconds(700));
+        EXPECT_GT(turns, 0);
+        EXPECT_EQ(link.ConnectProblem(), "");
+        EXPECT_EQ(link.comm_GetConnectedStatus(), 0);
+    }
+}
