@@ -5,6 +5,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
+#include "cli/CliMessages.h"
 #include "import/ImportFiles.h"
 #include "import/ImportMessages.h"
 #include "import/SetupWizardBuild.h"
@@ -50,7 +51,8 @@ bool CheckPage(const WizardEntries& entries, WizardAnswers& answers) {
 int SaveBuilt(CliDocument& cli, const std::string& path) {
     const ConflictReport report =
         RefreshConflictReport(cli.m_doc, cli.m_tree, cli.m_prompter, false);
-    if (cli.m_doc.m_bConflicts) std::cerr << "Arch number conflicts exist:" << report.m_strReport;
+    if (cli.m_doc.m_bConflicts)
+        std::cerr << Tr("Cli", CliMessages::kArchConflictsExist) << report.m_strReport;
     return SaveZrtFile(cli.m_doc, path, cli.m_prompter) ? kExitOk : kExitFailed;
 }
 
@@ -100,8 +102,9 @@ int RunImport(const CliArgs& args) {
     if (kind->second == PagingFileKind::Lunetta) {
         const std::string folder = LunettaFolderOf(entries.m_strPagingFile);
         if (!ReadFilePrefix(FindIgnoringCase(folder, kLunettaStationList), 1)) {
-            ctx.m_prompter.Message(StrFormat(ImportMessages::kUnableToOpenFile,
-                                             (folder + kLunettaStationList).c_str()));
+            ctx.m_prompter.Message(
+                StrFormat(Tr("Import", ImportMessages::kUnableToOpenFile).c_str(),
+                          (folder + kLunettaStationList).c_str()));
             return kExitFailed;
         }
     }
@@ -113,23 +116,37 @@ int RunImport(const CliArgs& args) {
 
 const CliCommand kNewCommand{
     "new",
-    "--system quillon|lunetta|m7700 --digits 2|3 --expansion E --ports 4|8 --ciu U -o FILE.zrt",
-    "Builds a configuration from the paging system's dialing plan, as the setup\n"
-    "wizard's \"Specify Configuration\" does: E expansion units of the paging system\n"
-    "(Quillon port cards, Lunetta station cards, M-7700 units), --digits in its dial\n"
-    "plan (ignored for Lunetta), and a master unit of 4 or 8 ports carrying U camera\n"
-    "interface units. The wizard's checks and messages apply.",
+    //: The arguments of `zrtpro-cli new`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli",
+                       "--system quillon|lunetta|m7700 --digits 2|3 --expansion E --ports 4|8 "
+                       "--ciu U -o FILE.zrt"),
+    //: `zrtpro-cli new --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Builds a configuration from the paging system's dialing plan, as the setup\n"
+        "wizard's \"Specify Configuration\" does: E expansion units of the paging system\n"
+        "(Quillon port cards, Lunetta station cards, M-7700 units), --digits in its dial\n"
+        "plan (ignored for Lunetta), and a master unit of 4 or 8 ports carrying U camera\n"
+        "interface units. The wizard's checks and messages apply."),
     {"system", "digits", "expansion", "ports", "ciu", "o"},
     {},
     RunNew};
 
 const CliCommand kImportCommand{
     "import",
-    "lunetta|quillon|m7700 PATH --ports 4|8 --ciu U -o FILE.zrt",
-    "Builds a configuration from a paging system's export, as the setup wizard's\n"
-    "\"Specify Filename\" does: a Lunetta folder (PATH is the folder or any file in it),\n"
-    "a Quillon .qpx file or an M-7700 .mdb database, laid onto a master unit of 4 or 8\n"
-    "ports carrying U camera interface units.",
+    //: The arguments of `zrtpro-cli import`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "lunetta|quillon|m7700 PATH --ports 4|8 --ciu U -o FILE.zrt"),
+    //: `zrtpro-cli import --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Builds a configuration from a paging system's export, as the setup wizard's\n"
+        "\"Specify Filename\" does: a Lunetta folder (PATH is the folder or any file in it),\n"
+        "a Quillon .qpx file or an M-7700 .mdb database, laid onto a master unit of 4 or 8\n"
+        "ports carrying U camera interface units."),
     {"ports", "ciu", "o"},
     {},
     RunImport};

@@ -1,5 +1,8 @@
 #include "cli/CliArgs.h"
 
+#include "cli/CliMessages.h"
+#include "model/Format.h"
+
 std::optional<CliArgs> CliArgs::Parse(int argc, char** argv, int first,
                                       const std::set<std::string>& valued,
                                       const std::set<std::string>& flags, std::string& error) {
@@ -17,12 +20,12 @@ std::optional<CliArgs> CliArgs::Parse(int argc, char** argv, int first,
             args.m_options[name] = "1";
         } else if (valued.count(name)) {
             if (i + 1 >= argc) {
-                error = "option " + word + " needs a value";
+                error = StrFormat(Tr("Cli", CliMessages::kOptionNeedsValue).c_str(), word.c_str());
                 return std::nullopt;
             }
             args.m_options[name] = argv[++i];
         } else {
-            error = "unknown option " + word;
+            error = StrFormat(Tr("Cli", CliMessages::kUnknownOption).c_str(), word.c_str());
             return std::nullopt;
         }
     }

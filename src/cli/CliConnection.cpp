@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "cli/CliLanguage.h"
+#include "cli/CliMessages.h"
+#include "model/Format.h"
 #include "unit/ConnectionAddress.h"
 #include "unit/link/StreamUnitLink.h"
 
@@ -16,7 +19,9 @@ void EnsureQtCore() {
     static int argc = 1;
     static char name[] = "zrtpro-cli";
     static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    if (QCoreApplication::instance()) return;
+    new QCoreApplication(argc, argv);
+    InstallCliLanguage();
 }
 
 std::unique_ptr<CliConnection> CliConnection::Open(const std::string& where,
@@ -28,7 +33,8 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& where,
         c->m_unit = std::make_unique<EmulatedUnit>();
         c->m_eepromFile = std::make_unique<EepromFile>(where.substr(std::string(kUnitsim).size()));
         if (c->m_eepromFile->Load(*c->m_unit) == EepromFile::LoadResult::Refused) {
-            error = "the unit memory file " + c->m_eepromFile->Path() + " is not 65,536 bytes long";
+            error = StrFormat(Tr("Cli", CliMessages::kMemoryFileSize).c_str(),
+                              c->m_eepromFile->Path().c_str());
             return nullptr;
         }
         c->m_nRevision = c->m_unit->Revision();
@@ -45,7 +51,8 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& where,
         if (!tracePath.empty()) {
             c->m_trace = std::make_unique<LinkTrace>(tracePath);
             if (!c->m_trace->Ok()) {
-                error = "cannot write the trace file " + tracePath;
+                error =
+                    StrFormat(Tr("Cli", CliMessages::kCannotWriteTrace).c_str(), tracePath.c_str());
                 return nullptr;
             }
             stream->SetTrace(c->m_trace.get());
@@ -54,7 +61,7 @@ std::unique_ptr<CliConnection> CliConnection::Open(const std::string& where,
         c->m_stream = std::move(stream);
         return c;
     }
-    error = "unknown connection \"" + where + "\" (use " + kConnectionForms + ")";
+    error = StrFormat(Tr("Cli", CliMessages::kUnknownConnection).c_str(), where.c_str());
     return nullptr;
 }
 
@@ -67,6 +74,8 @@ bool CliConnection::Close() {
     if (!m_unit || m_unit->Revision() == m_nRevision) return true;
     m_nRevision = m_unit->Revision();
     if (m_eepromFile->Save(*m_unit)) return true;
-    std::cerr << "Cannot save the unit memory file " << m_eepromFile->Path() << '\n';
+    std::cerr << StrFormat(Tr("Cli", CliMessages::kCannotSaveMemoryFile).c_str(),
+                           m_eepromFile->Path().c_str())
+              << '\n';
     return false;
 }

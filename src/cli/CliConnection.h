@@ -40,8 +40,5 @@ private:
     UnitLink* m_link = nullptr;
 };
 
-inline constexpr const char* kConnectionForms =
-    "serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER or unitsim:EEPROM-FILE";
-
 // The serial and network links need Qt's event machinery; made once, on first use.
 void EnsureQtCore();

@@ -4,6 +4,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
+#include "cli/CliMessages.h"
 #include "tree/ArchRules.h"
 
 namespace {
@@ -15,7 +16,7 @@ int RunConflicts(const CliArgs& args) {
     const ConflictReport report =
         RefreshConflictReport(cli.m_doc, cli.m_tree, cli.m_prompter, false);
     std::cout << report.m_strReport;
-    if (!cli.m_doc.m_bConflicts) std::cout << "No Arch Number conflicts.\n";
+    if (!cli.m_doc.m_bConflicts) std::cout << Tr("Cli", CliMessages::kNoArchConflicts) << '\n';
     return cli.m_doc.m_bConflicts ? kExitFailed : kExitOk;
 }
 
@@ -23,9 +24,14 @@ int RunConflicts(const CliArgs& args) {
 
 const CliCommand kConflictsCommand{
     "conflicts",
-    "FILE.zrt",
-    "Prints the conflict report of the whole configuration; exits with 1 when\n"
-    "two inputs share an Arch Number.",
+    //: The arguments of `zrtpro-cli conflicts`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt"),
+    //: `zrtpro-cli conflicts --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP("Cli",
+                       "Prints the conflict report of the whole configuration; exits with 1 when\n"
+                       "two inputs share an Arch Number."),
     {},
     {},
     RunConflicts};

@@ -4,6 +4,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
+#include "cli/CliMessages.h"
 #include "cli/Json.h"
 #include "cli/UnitRun.h"
 #include "document/ConfigDiff.h"
@@ -54,14 +55,21 @@ int RunDiff(const CliArgs& args) {
 
 const CliCommand kDiffCommand{
     "diff",
-    "A.zrt [B.zrt] [--connect CONNECTION] [--password P] [--trace FILE] [--json]",
-    "Compares two configurations, as diff(1) compares files: one line per difference,\n"
-    "\"ITEM: IN A | IN B\" (an empty side where only one has the item); --json prints\n"
-    "a list of objects {\"item\", \"this\", \"other\"}. Exit status 0 when they are the\n"
-    "same, 1 when they differ, 2 on any error. With --connect the unit is read (as a\n"
-    "unit of A's model) and compared with A; nothing is written anywhere.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
-    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    //: The arguments of `zrtpro-cli diff`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP(
+        "Cli", "A.zrt [B.zrt] [--connect CONNECTION] [--password P] [--trace FILE] [--json]"),
+    //: `zrtpro-cli diff --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Compares two configurations, as diff(1) compares files: one line per difference,\n"
+        "\"ITEM: IN A | IN B\" (an empty side where only one has the item); --json prints\n"
+        "a list of objects {\"item\", \"this\", \"other\"}. Exit status 0 when they are the\n"
+        "same, 1 when they differ, 2 on any error. With --connect the unit is read (as a\n"
+        "unit of A's model) and compared with A; nothing is written anywhere.\n"
+        "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+        "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file)."),
     {"connect", "password", "trace"},
     {"json"},
     RunDiff};

@@ -5,7 +5,9 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
+#include "cli/CliMessages.h"
 #include "model/FileIo.h"
+#include "model/Format.h"
 #include "model/ZrtFile.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/DecodeUnitImage.h"
@@ -22,7 +24,8 @@ int RunImage(const CliArgs& args) {
     const std::vector<uint8_t> image = BuildUnitImage(cli.m_doc, cli.m_prompter);
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
     if (!WriteFileAtomically(args.Get("o"), bytes)) {
-        std::cerr << "Cannot write " << args.Get("o") << '\n';
+        std::cerr << StrFormat(Tr("Cli", CliMessages::kCannotWrite).c_str(), args.Get("o").c_str())
+                  << '\n';
         return kExitFailed;
     }
     return kExitOk;
@@ -35,7 +38,9 @@ int RunDecode(const CliArgs& args) {
     const std::string& path = args.Positionals()[0];
     const auto bytes = ReadWholeFile(path, UnitImage::kSize);
     if (!bytes || bytes->size() != UnitImage::kSize) {
-        std::cerr << path << " is not a unit memory image of " << UnitImage::kSize << " bytes.\n";
+        std::cerr << StrFormat(Tr("Cli", CliMessages::kNotAnImage).c_str(), path.c_str(),
+                               static_cast<int>(UnitImage::kSize))
+                  << '\n';
         return kExitFailed;
     }
     CliDocument cli;
@@ -52,18 +57,29 @@ int RunDecode(const CliArgs& args) {
 
 const CliCommand kImageCommand{
     "image",
-    "FILE.zrt -o IMAGE.bin",
-    "Writes the unit memory image of a configuration, 65,536 bytes, as a write\n"
-    "would send it (the password and switches cells left erased, 0xFF).",
+    //: The arguments of `zrtpro-cli image`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt -o IMAGE.bin"),
+    //: `zrtpro-cli image --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP("Cli",
+                       "Writes the unit memory image of a configuration, 65,536 bytes, as a write\n"
+                       "would send it (the password and switches cells left erased, 0xFF)."),
     {"o"},
     {},
     RunImage};
 
 const CliCommand kDecodeCommand{
     "decode",
-    "IMAGE.bin --ports 4|8 -o FILE.zrt",
-    "Turns a unit memory image into a configuration file, as a read from the\n"
-    "unit does; --ports answers the main unit model question (4: M-4400, 8: M-4800).",
+    //: The arguments of `zrtpro-cli decode`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "IMAGE.bin --ports 4|8 -o FILE.zrt"),
+    //: `zrtpro-cli decode --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Turns a unit memory image into a configuration file, as a read from the\n"
+        "unit does; --ports answers the main unit model question (4: M-4400, 8: M-4800)."),
     {"o", "ports"},
     {},
     RunDecode};

@@ -7,6 +7,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliConnection.h"
+#include "cli/CliMessages.h"
 #include "unit/ModemSetup.h"
 #include "unit/link/EnumSerialPorts.h"
 #include "unit/link/StreamUnitLink.h"
@@ -43,10 +44,16 @@ int RunModemSetup(const CliArgs& args) {
 
 const CliCommand kModemSetupCommand{
     "modem-setup",
-    "--port DEVICE [--init STRING]",
-    "Gives the remote modem on DEVICE its auto-answer configuration: checks that the\n"
-    "modem echoes, restores factory defaults, sends the initialization string\n"
-    "(default ATS0=1&M4&K0&N8&B1&H0&R1&S0) and saves it; prints the modem's log.",
+    //: The arguments of `zrtpro-cli modem-setup`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "--port DEVICE [--init STRING]"),
+    //: `zrtpro-cli modem-setup --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Gives the remote modem on DEVICE its auto-answer configuration: checks that the\n"
+        "modem echoes, restores factory defaults, sends the initialization string\n"
+        "(default ATS0=1&M4&K0&N8&B1&H0&R1&S0) and saves it; prints the modem's log."),
     {"port", "init"},
     {},
     RunModemSetup};

@@ -7,6 +7,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliConnection.h"
+#include "cli/CliMessages.h"
 #include "model/Format.h"
 #include "unit/link/SerialPortStatus.h"
 
@@ -42,15 +43,18 @@ void PrintJson(const std::vector<SerialPortStatus>& ports) {
 }
 
 void PrintText(const std::vector<SerialPortStatus>& ports) {
-    if (ports.empty()) std::cout << "No serial ports.\n";
+    namespace M = CliMessages;
+    if (ports.empty()) std::cout << Tr("Cli", M::kNoSerialPorts) << '\n';
     for (const SerialPortStatus& p : ports) {
         std::cout << SerialPortLabel(p.m_port) << '\n' << "    " << p.m_strDevice;
-        if (!p.m_strSerialNumber.empty()) std::cout << ", serial number " << p.m_strSerialNumber;
-        std::cout << (p.m_bMayOpen ? ", this user may open it" : ", this user may not open it")
-                  << '\n';
+        if (!p.m_strSerialNumber.empty())
+            std::cout << StrFormat(Tr("Cli", M::kPortSerialNumber).c_str(),
+                                   p.m_strSerialNumber.c_str());
+        std::cout << Tr("Cli", p.m_bMayOpen ? M::kPortMayOpen : M::kPortMayNotOpen) << '\n';
         if (p.m_holder.m_seen == PortHolder::Seen::Program)
-            std::cout << "    in use by " << p.m_holder.m_strProgram << " (process "
-                      << p.m_holder.m_nPid << ")\n";
+            std::cout << StrFormat(Tr("Cli", M::kPortInUse).c_str(),
+                                   p.m_holder.m_strProgram.c_str(), p.m_holder.m_nPid)
+                      << '\n';
     }
 }
 
@@ -69,13 +73,19 @@ int RunPorts(const CliArgs& args) {
 
 const CliCommand kPortsCommand{
     "ports",
-    "[--json]",
-    "Lists the serial ports as the connection dialog shows them: the port with its\n"
-    "description and USB vendor:product, its device file, the adapter's serial\n"
-    "number, whether this user may open it and, when a program holds it, which.\n"
-    "Nothing is opened. --json prints the same as a JSON array for scripts: device,\n"
-    "label, description, manufacturer, usb (null when not USB), serialNumber,\n"
-    "mayOpen, heldBy ({program, pid} or null).",
+    //: The arguments of `zrtpro-cli ports`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "[--json]"),
+    //: `zrtpro-cli ports --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Lists the serial ports as the connection dialog shows them: the port with its\n"
+        "description and USB vendor:product, its device file, the adapter's serial\n"
+        "number, whether this user may open it and, when a program holds it, which.\n"
+        "Nothing is opened. --json prints the same as a JSON array for scripts: device,\n"
+        "label, description, manufacturer, usb (null when not USB), serialNumber,\n"
+        "mayOpen, heldBy ({program, pid} or null)."),
     {},
     {"json"},
     RunPorts};

@@ -7,6 +7,8 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
+#include "cli/CliLanguage.h"
+#include "cli/CliMessages.h"
 #include "report/PrintReport.h"
 #include "report/pdf/ReportPdf.h"
 
@@ -31,6 +33,7 @@ int RunReport(const CliArgs& args) {
     char name[] = "zrtpro-cli";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
+    InstallCliLanguage();
 
     std::string error;
     if (!WriteReportPdf(cli.m_doc, args.Get("o"), paper, CurrentLocalTime(), cli.m_prompter,
@@ -45,10 +48,16 @@ int RunReport(const CliArgs& args) {
 
 const CliCommand kReportCommand{
     "report",
-    "FILE.zrt -o REPORT.pdf [--paper A4|Letter]",
-    "Writes the printed configuration report of FILE.zrt as a PDF file, on A4\n"
-    "paper unless --paper Letter is given. The PDF is replaced only when it was\n"
-    "written whole.",
+    //: The arguments of `zrtpro-cli report`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt -o REPORT.pdf [--paper A4|Letter]"),
+    //: `zrtpro-cli report --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Writes the printed configuration report of FILE.zrt as a PDF file, on A4\n"
+        "paper unless --paper Letter is given. The PDF is replaced only when it was\n"
+        "written whole."),
     {"o", "paper"},
     {},
     RunReport};

@@ -4,7 +4,9 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliDocument.h"
+#include "cli/CliMessages.h"
 #include "cli/Json.h"
+#include "model/Format.h"
 #include "model/SystemNames.h"
 #include "tree/BuildTree.h"
 
@@ -36,24 +38,29 @@ int RunShow(const CliArgs& args) {
 }  // namespace
 
 void PrintConfiguration(const CZRTProDoc& doc, std::ostream& out) {
-    out << "System: " << UnitModelName(doc.m_nPortCount) << ", " << doc.m_nPortCount << " ports, "
-        << doc.m_nCiuCount << " camera interface units; paging system "
-        << PagingSystemName(doc.m_nPagingSystem) << ", " << doc.m_nDialDigits << " digits\n";
-    out << "Priority: " << doc.m_nPriority
-        << "  Time refresh: " << static_cast<int>(doc.m_byTimeRefresh) << "  Admin:";
+    namespace M = CliMessages;
+    out << StrFormat(Tr("Cli", M::kShowSystem).c_str(), UnitModelName(doc.m_nPortCount),
+                     doc.m_nPortCount, doc.m_nCiuCount, PagingSystemName(doc.m_nPagingSystem),
+                     doc.m_nDialDigits)
+        << '\n';
+    out << StrFormat(Tr("Cli", M::kShowSettings).c_str(), static_cast<int>(doc.m_nPriority),
+                     static_cast<int>(doc.m_byTimeRefresh));
     for (int a : doc.m_adminArch) out << ' ' << a;
-    out << "\nIdle loop (" << doc.m_nIdleDelay << " s" << (doc.m_bIdleNoVideo ? ", no video" : "")
-        << "):";
+    out << '\n'
+        << StrFormat(
+               Tr("Cli", doc.m_bIdleNoVideo ? M::kShowIdleLoopNoVideo : M::kShowIdleLoop).c_str(),
+               doc.m_nIdleDelay);
     for (const auto& arch : doc.m_idleLoop) out << ' ' << arch;
-    out << "\nInputs:\n";
+    const std::string nonPageable = Tr("Cli", M::kShowNonPageable);
+    out << '\n' << Tr("Cli", M::kShowInputs) << '\n';
     for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i) {
-        const bool nonPageable = doc.IsInput(i) && doc.m_nodes[i].IsNonPageable();
-        out << "  " << NodeItemText(doc, i) << (nonPageable ? "  (non-pageable)" : "") << '\n';
+        const bool shown = doc.IsInput(i) && doc.m_nodes[i].IsNonPageable();
+        out << "  " << NodeItemText(doc, i) << (shown ? nonPageable : std::string()) << '\n';
     }
-    out << "Unassigned Arch Numbers:\n";
+    out << Tr("Cli", M::kShowUnassigned) << '\n';
     for (const auto& z : doc.m_zones)
         out << "  " << z.m_strArch << "  " << z.m_strName
-            << (z.IsNonPageable() ? "  (non-pageable)" : "") << '\n';
+            << (z.IsNonPageable() ? nonPageable : std::string()) << '\n';
 }
 
 void PrintConfigurationJson(const CZRTProDoc& doc, std::ostream& out) {
@@ -89,9 +96,15 @@ void PrintConfigurationJson(const CZRTProDoc& doc, std::ostream& out) {
 
 const CliCommand kShowCommand{
     "show",
-    "FILE.zrt [--json]",
-    "Prints the whole configuration: system, settings, idle loop, every node and the\n"
-    "unassigned Arch Numbers. --json prints one object keyed by the model's member names.",
+    //: The arguments of `zrtpro-cli show`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt [--json]"),
+    //: `zrtpro-cli show --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Prints the whole configuration: system, settings, idle loop, every node and the\n"
+        "unassigned Arch Numbers. --json prints one object keyed by the model's member names."),
     {},
     {"json"},
     RunShow};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliArgs.h"
+#include "cli/CliMessages.h"
 #include "cli/CliWriteCheck.h"
 #include "cli/Json.h"
 #include "cli/UnitRun.h"
@@ -20,10 +21,13 @@ namespace {
 // Lists the cells a failed verify found.
 void PrintVerifyDifferences(const MainState& state) {
     for (const auto& d : state.m_verifyDifferences)
-        std::cerr << StrFormat("cell 0x%04X: written 0x%02X, read 0x%02X\n", d.m_nAddress,
-                               d.m_byWritten, d.m_byRead);
+        std::cerr << StrFormat(Tr("Cli", CliMessages::kCellDiffers).c_str(), d.m_nAddress,
+                               d.m_byWritten, d.m_byRead)
+                  << '\n';
     if (state.m_nVerifyDifferences > state.m_verifyDifferences.size())
-        std::cerr << "... " << state.m_nVerifyDifferences << " cells differ in all.\n";
+        std::cerr << StrFormat(Tr("Cli", CliMessages::kCellsDifferInAll).c_str(),
+                               state.m_nVerifyDifferences)
+                  << '\n';
 }
 
 // The unit context with the command-line tool's check before the erase.
@@ -39,7 +43,9 @@ int RunWrite(const CliArgs& args) {
     if (!run.Connect(args)) return kExitFailed;
     if (args.Has("new-password")) {
         if (args.Get("new-password").size() > kPasswordMaxLength) {
-            std::cerr << "A unit password has at most " << kPasswordMaxLength << " characters.\n";
+            std::cerr << StrFormat(Tr("Cli", CliMessages::kPasswordTooLong).c_str(),
+                                   kPasswordMaxLength)
+                      << '\n';
             return kExitFailed;
         }
         AcceptPassword(run.m_state, args.Get("new-password"));
@@ -67,7 +73,7 @@ int RunRestore(const CliArgs& args) {
     const std::string& path = args.Positionals()[0];
     const std::optional<std::vector<uint8_t>> image = UnitHistory::LoadImage(path);
     if (!image) {
-        std::cerr << path << ": " << UnitMessages::kRestoreNotImage << '\n';
+        std::cerr << path << ": " << Tr("Unit", UnitMessages::kRestoreNotImage) << '\n';
         return kExitFailed;
     }
     UnitRun run;
@@ -109,8 +115,8 @@ int RunHistory(const CliArgs& args) {
     }
     for (const UnitHistoryEntry& e : entries) {
         std::cout << e.m_strTime << "  " << e.m_strKind << "  " << e.m_strConnection << "  "
-                  << e.m_strSite << "  "
-                  << "unit held: " << HeldText(e) << '\n';
+                  << e.m_strSite << "  " << Tr("Cli", CliMessages::kUnitHeld) << HeldText(e)
+                  << '\n';
         std::cout << "  " << e.m_strImagePath << '\n';
     }
     return kExitOk;
@@ -128,7 +134,9 @@ int RunRead(const CliArgs& args) {
     UnitContext c = run.Context();
     const bool read = ReadCommand(c);
     if (!run.m_state.m_strKeptPath.empty())
-        std::cerr << StrFormat(UnitMessages::kKeptIn, run.m_state.m_strKeptPath.c_str()) << '\n';
+        std::cerr << StrFormat(Tr("Unit", UnitMessages::kKeptIn).c_str(),
+                               run.m_state.m_strKeptPath.c_str())
+                  << '\n';
     const bool closed = run.m_connection->Close();
     if (!read || !closed) return kExitFailed;
     return SaveZrtFile(run.m_cli.m_doc, args.Get("o"), run.m_cli.m_prompter) ? kExitOk
@@ -148,83 +156,117 @@ int RunSetTime(const CliArgs& args) {
 
 const CliCommand kWriteCommand{
     "write",
-    "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify] [--no-backup] "
-    "[--force] [--trace FILE]",
-    "Writes a configuration into a unit: erases its memory and writes every cell.\n"
-    "First it reads the unit's whole memory and keeps it in the unit history\n"
-    "(\"Unit memory kept in PATH\"), then says what the write changes: how many\n"
-    "differences, or that the unit is erased, partly written or holds nothing this\n"
-    "program can read. A unit that seems to hold another site, or nothing it can\n"
-    "read, is refused unless --force is given; the copy is kept either way.\n"
-    "--no-backup only skips keeping the copy (no file is stored): the unit is\n"
-    "still read and checked, and refused, as above.\n"
-    "--password opens a unit that has one; --new-password gives the unit a new one\n"
-    "(at most 8 characters); --verify reads the unit back and compares, and lists\n"
-    "the first cells that differ. --trace FILE records every frame and time-out\n"
-    "(the password masked). Ctrl+C, or Esc at a terminal, stops the write after\n"
-    "the message in flight.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
-    "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
-    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    //: The arguments of `zrtpro-cli write`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify] [--no-backup] "
+        "[--force] [--trace FILE]"),
+    //: `zrtpro-cli write --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Writes a configuration into a unit: erases its memory and writes every cell.\n"
+        "First it reads the unit's whole memory and keeps it in the unit history\n"
+        "(\"Unit memory kept in PATH\"), then says what the write changes: how many\n"
+        "differences, or that the unit is erased, partly written or holds nothing this\n"
+        "program can read. A unit that seems to hold another site, or nothing it can\n"
+        "read, is refused unless --force is given; the copy is kept either way.\n"
+        "--no-backup only skips keeping the copy (no file is stored): the unit is\n"
+        "still read and checked, and refused, as above.\n"
+        "--password opens a unit that has one; --new-password gives the unit a new one\n"
+        "(at most 8 characters); --verify reads the unit back and compares, and lists\n"
+        "the first cells that differ. --trace FILE records every frame and time-out\n"
+        "(the password masked). Ctrl+C, or Esc at a terminal, stops the write after\n"
+        "the message in flight.\n"
+        "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
+        "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
+        "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file)."),
     {"connect", "password", "new-password", "trace"},
     {"verify", "no-backup", "force"},
     RunWrite};
 
 const CliCommand kRestoreCommand{
     "restore",
-    "IMAGE --connect CONNECTION [--password P] [--verify] [--trace FILE]",
-    "Writes a unit memory image of 65,536 bytes (a copy from the unit history)\n"
-    "back into a unit, exactly, as a write does: the unit's memory is kept in the\n"
-    "history first, and what the restore changes is said. The unit keeps its own\n"
-    "switches cell and its present password (the one --password opens it with):\n"
-    "a unit never shows its password, so no copy holds one. --verify reads the\n"
-    "unit back and compares.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
-    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    //: The arguments of `zrtpro-cli restore`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli",
+                       "IMAGE --connect CONNECTION [--password P] [--verify] [--trace FILE]"),
+    //: `zrtpro-cli restore --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Writes a unit memory image of 65,536 bytes (a copy from the unit history)\n"
+        "back into a unit, exactly, as a write does: the unit's memory is kept in the\n"
+        "history first, and what the restore changes is said. The unit keeps its own\n"
+        "switches cell and its present password (the one --password opens it with):\n"
+        "a unit never shows its password, so no copy holds one. --verify reads the\n"
+        "unit back and compares.\n"
+        "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,\n"
+        "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file)."),
     {"connect", "password", "trace"},
     {"verify"},
     RunRestore};
 
 const CliCommand kHistoryCommand{
     "history",
-    "[--json]",
-    "Lists the unit history, newest first: the copies of units' memory kept\n"
-    "before every write and restore (unless write --no-backup) and by every read\n"
-    "(this tool's and the window's), each with its time, kind (read, before\n"
-    "write, before restore), connection, what was then written (the\n"
-    "configuration's title, or the copy restored; nothing for a read), what the\n"
-    "unit held (read from the copy: model and counts, erased, partly written, or\n"
-    "not a configuration) and the path of its 65,536-byte image. The newest 100\n"
-    "are kept, newest in the order they were kept, whatever the clock says.\n"
-    "--json prints an array of objects with time, kind, connection, site (what\n"
-    "was written), model, cameraUnits, inputs, erased, partlyWritten, held (the\n"
-    "text), written (as site), sequence (the order kept) and path.",
+    //: The arguments of `zrtpro-cli history`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "[--json]"),
+    //: `zrtpro-cli history --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Lists the unit history, newest first: the copies of units' memory kept\n"
+        "before every write and restore (unless write --no-backup) and by every read\n"
+        "(this tool's and the window's), each with its time, kind (read, before\n"
+        "write, before restore), connection, what was then written (the\n"
+        "configuration's title, or the copy restored; nothing for a read), what the\n"
+        "unit held (read from the copy: model and counts, erased, partly written, or\n"
+        "not a configuration) and the path of its 65,536-byte image. The newest 100\n"
+        "are kept, newest in the order they were kept, whatever the clock says.\n"
+        "--json prints an array of objects with time, kind, connection, site (what\n"
+        "was written), model, cameraUnits, inputs, erased, partlyWritten, held (the\n"
+        "text), written (as site), sequence (the order kept) and path."),
     {},
     {"json"},
     RunHistory};
 
 const CliCommand kReadCommand{
     "read",
-    "--connect CONNECTION --ports 4|8 [--password P] [--trace FILE] -o FILE.zrt",
-    "Reads a unit's configuration into a new configuration file; --ports answers\n"
-    "the main unit model question (4: M-4400, 8: M-4800). The unit's memory is\n"
-    "kept in the unit history too, as the window's Read keeps it (\"Unit memory\n"
-    "kept in PATH\"). Ctrl+C, or Esc at a terminal, stops the read after the\n"
-    "message in flight.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
-    "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
-    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    //: The arguments of `zrtpro-cli read`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP(
+        "Cli", "--connect CONNECTION --ports 4|8 [--password P] [--trace FILE] -o FILE.zrt"),
+    //: `zrtpro-cli read --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Reads a unit's configuration into a new configuration file; --ports answers\n"
+        "the main unit model question (4: M-4400, 8: M-4800). The unit's memory is\n"
+        "kept in the unit history too, as the window's Read keeps it (\"Unit memory\n"
+        "kept in PATH\"). Ctrl+C, or Esc at a terminal, stops the read after the\n"
+        "message in flight.\n"
+        "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
+        "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
+        "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file)."),
     {"connect", "ports", "password", "o", "trace"},
     {},
     RunRead};
 
 const CliCommand kSetTimeCommand{
     "set-time",
-    "--connect CONNECTION [--password P] [--trace FILE]",
-    "Sets the unit's clock from this computer's local time.\n"
-    "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
-    "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
-    "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).",
+    //: The arguments of `zrtpro-cli set-time`. Keep option names and the words between |;
+    //: placeholders in capitals may be translated.
+    ZRT_TRANSLATE_NOOP("Cli", "--connect CONNECTION [--password P] [--trace FILE]"),
+    //: `zrtpro-cli set-time --help`. Keep command and option names, the connection
+    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    ZRT_TRANSLATE_NOOP(
+        "Cli",
+        "Sets the unit's clock from this computer's local time.\n"
+        "CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a\n"
+        "device server's RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,\n"
+        "or unitsim:EEPROM-FILE (the emulated unit, its memory in that file)."),
     {"connect", "password", "trace"},
     {},
     RunSetTime};

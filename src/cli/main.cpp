@@ -6,6 +6,8 @@
 #include "cli/BuildCommands.h"
 #include "cli/CliArgs.h"
 #include "cli/CliCommand.h"
+#include "cli/CliLanguage.h"
+#include "cli/CliMessages.h"
 #include "cli/ConflictsCommand.h"
 #include "cli/CsvCommands.h"
 #include "cli/DiffCommand.h"
@@ -18,6 +20,9 @@
 #include "cli/UnitCommandsCli.h"
 #include "cli/Utf8Output.h"
 #include "lang/ProgramLanguage.h"
+#include "model/Format.h"
+
+namespace M = CliMessages;
 
 namespace {
 
@@ -29,23 +34,16 @@ const std::vector<const CliCommand*> kCommands = {
     &kPortsCommand};
 
 void PrintOverview(std::ostream& out) {
-    out << "Usage: zrtpro-cli COMMAND [ARGS...]\n"
-           "  or:  zrtpro-cli COMMAND --help\n\n"
-           "Runs the operations of the NEXIL Video Switcher Programming Tool from a shell,\n"
-           "with the same checks and messages as its window (messages on standard error).\n\n"
-           "Commands:\n";
+    out << Tr("Cli", M::kOverview);
     for (const CliCommand* c : kCommands)
-        out << "  zrtpro-cli " << c->m_name << ' ' << c->m_usage << '\n';
-    out << "\nOptions:\n"
-           "  --help       show this text; after a command, explain that command\n"
-           "  --version    show the version\n\n"
-           "Exit status: 0 success, 1 the operation failed, 2 wrong usage. Output files\n"
-           "are written only on success, and then whole.\n";
+        out << "  " << M::kProgram << ' ' << c->m_name << ' ' << Tr("Cli", c->m_usage) << '\n';
+    out << Tr("Cli", M::kOverviewOptions);
 }
 
 int UsageError(const CliCommand& c, const std::string& hint) {
-    std::cerr << "zrtpro-cli " << c.m_name << ": " << hint << " (usage: zrtpro-cli " << c.m_name
-              << ' ' << c.m_usage << ")\n";
+    std::cerr << StrFormat(Tr("Cli", M::kUsageHint).c_str(), c.m_name, hint.c_str(), c.m_name,
+                           Tr("Cli", c.m_usage).c_str())
+              << '\n';
     return kExitUsage;
 }
 
@@ -53,7 +51,8 @@ int UsageError(const CliCommand& c, const std::string& hint) {
 
 int main(int argc, char** argv) {
     // The messages in the person's language (LANGUAGE, LC_MESSAGES, LANG).
-    const ProgramLanguage language;
+    ProgramLanguage language;
+    SetCliLanguage(&language);
     // Names are the unit's Latin-1; the terminal reads UTF-8.
     const Utf8Output out(std::cout);
     const Utf8Output err(std::cerr);
@@ -68,15 +67,17 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (name == "--version") {
-        std::cout << "zrtpro-cli " << kZrtVersion << '\n';
+        std::cout << M::kProgram << ' ' << kZrtVersion << '\n';
         return kExitOk;
     }
     for (const CliCommand* c : kCommands) {
         if (name != c->m_name) continue;
         for (int i = 2; i < argc; ++i)
             if (std::string(argv[i]) == "--help") {
-                std::cout << "usage: zrtpro-cli " << c->m_name << ' ' << c->m_usage << "\n\n"
-                          << c->m_help << '\n';
+                std::cout << StrFormat(Tr("Cli", M::kCommandUsage).c_str(), c->m_name,
+                                       Tr("Cli", c->m_usage).c_str())
+                          << "\n\n"
+                          << Tr("Cli", c->m_help) << '\n';
                 return kExitOk;
             }
         std::string error;
@@ -84,8 +85,8 @@ int main(int argc, char** argv) {
         if (!args) return UsageError(*c, error);
         const int status = c->m_run(*args);
         if (status == kExitTrouble) return kExitUsage;
-        return status == kExitUsage ? UsageError(*c, "wrong arguments") : status;
+        return status == kExitUsage ? UsageError(*c, Tr("Cli", M::kWrongArguments)) : status;
     }
-    std::cerr << "zrtpro-cli: unknown command \"" << name << "\" (zrtpro-cli --help lists them)\n";
+    std::cerr << StrFormat(Tr("Cli", M::kUnknownCommand).c_str(), name.c_str()) << '\n';
     return kExitUsage;
 }
