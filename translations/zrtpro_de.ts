@@ -2,6 +2,611 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AppCommandLine</name>
+    <message>
+        <source>Usage: zrtpro [FILE.zrt]
+
+Opens the window of the NEXIL Video Switcher Programming Tool, which describes
+an installation of M-4400 or M-4800 video switchers with their camera interface
+units, imports the site&apos;s paging-system programming, finds Arch Number
+conflicts, saves the configuration in .zrt files and writes it into the
+switcher over a serial line, a modem or the network.
+
+FILE.zrt is opened at start. Only one window runs per user: starting the tool
+again brings that window to the front, and it opens FILE.zrt when one is named.
+The window needs a display; zrtpro-cli runs every operation from a shell.
+
+A serial port may be opened only by members of its group, dialout on Debian
+and Ubuntu: add yourself once with &quot;sudo adduser $USER dialout&quot;, then log out
+and in again.
+
+Options:
+  --help       show this text
+  --version    show the version
+Qt&apos;s own options (for example -platform offscreen) are accepted too.
+</source>
+        <extracomment>`zrtpro --help`. Keep &quot;zrtpro&quot;, &quot;zrtpro-cli&quot;, FILE.zrt, the options and the command in quotes as they are; &quot;Arch Number&quot; is the product&apos;s own term.</extracomment>
+        <translation>Aufruf: zrtpro [DATEI.zrt]
+
+Öffnet das Fenster des NEXIL Video Switcher Programming Tool. Es beschreibt eine
+Installation von M-4400- oder M-4800-Videoumschaltern mit ihren
+Kamera-Schnittstelleneinheiten, importiert die Programmierung der
+Personenrufanlage, findet Konflikte bei Arch Numbers, speichert die
+Konfiguration in .zrt-Dateien und schreibt sie über eine serielle Leitung, ein
+Modem oder das Netzwerk in den Videoumschalter.
+
+DATEI.zrt wird beim Start geöffnet. Je Benutzer läuft nur ein Fenster: ein
+erneuter Start holt dieses Fenster nach vorn und öffnet DATEI.zrt, wenn eine
+Datei genannt ist. Das Fenster braucht eine Anzeige; zrtpro-cli führt jeden
+Vorgang aus einer Shell aus.
+
+Einen seriellen Anschluss dürfen nur Mitglieder seiner Gruppe öffnen, unter
+Debian und Ubuntu dialout: fügen Sie sich einmal mit &quot;sudo adduser $USER dialout&quot;
+hinzu, melden Sie sich dann ab und wieder an.
+
+Optionen:
+  --help       diesen Text zeigen
+  --version    die Version zeigen
+Die Optionen von Qt selbst (zum Beispiel -platform offscreen) werden ebenfalls
+angenommen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>--system quillon|lunetta|m7700 --digits 2|3 --expansion E --ports 4|8 --ciu U -o FILE.zrt</source>
+        <extracomment>The arguments of `zrtpro-cli new`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>--system quillon|lunetta|m7700 --digits 2|3 --expansion E --ports 4|8 --ciu U -o DATEI.zrt</translation>
+    </message>
+    <message>
+        <source>Builds a configuration from the paging system&apos;s dialing plan, as the setup
+wizard&apos;s &quot;Specify Configuration&quot; does: E expansion units of the paging system
+(Quillon port cards, Lunetta station cards, M-7700 units), --digits in its dial
+plan (ignored for Lunetta), and a master unit of 4 or 8 ports carrying U camera
+interface units. The wizard&apos;s checks and messages apply.</source>
+        <extracomment>`zrtpro-cli new --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Erstellt eine Konfiguration aus dem Wählplan der Personenrufanlage, wie der
+Einrichtungsassistent aus den Angaben zur Konfiguration: E Erweiterungseinheiten
+der Rufanlage (Quillon-Portkarten, Lunetta-Stationskarten, M-7700-Einheiten),
+--digits Ziffern in ihrem Wählplan (bei Lunetta ohne Bedeutung) und eine
+Haupteinheit mit 4 oder 8 Anschlüssen, die U Kamera-Schnittstelleneinheiten
+trägt. Die Prüfungen und Meldungen des Assistenten gelten.</translation>
+    </message>
+    <message>
+        <source>lunetta|quillon|m7700 PATH --ports 4|8 --ciu U -o FILE.zrt</source>
+        <extracomment>The arguments of `zrtpro-cli import`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>lunetta|quillon|m7700 PFAD --ports 4|8 --ciu U -o DATEI.zrt</translation>
+    </message>
+    <message>
+        <source>Builds a configuration from a paging system&apos;s export, as the setup wizard&apos;s
+&quot;Specify Filename&quot; does: a Lunetta folder (PATH is the folder or any file in it),
+a Quillon .qpx file or an M-7700 .mdb database, laid onto a master unit of 4 or 8
+ports carrying U camera interface units.</source>
+        <extracomment>`zrtpro-cli import --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Erstellt eine Konfiguration aus dem Export einer Personenrufanlage, wie der
+Einrichtungsassistent aus einer angegebenen Datei: ein Lunetta-Ordner (PFAD ist
+der Ordner oder eine beliebige Datei darin), eine Quillon-.qpx-Datei oder eine
+M-7700-.mdb-Datenbank, gelegt auf eine Haupteinheit mit 4 oder 8 Anschlüssen,
+die U Kamera-Schnittstelleneinheiten trägt.</translation>
+    </message>
+    <message>
+        <source>Usage: zrtpro-cli COMMAND [ARGS...]
+  or:  zrtpro-cli COMMAND --help
+
+Runs the operations of the NEXIL Video Switcher Programming Tool from a shell,
+with the same checks and messages as its window (messages on standard error).
+
+Commands:
+</source>
+        <extracomment>The start of `zrtpro-cli --help`, before the list of commands. Keep &quot;zrtpro-cli&quot;, &quot;COMMAND --help&quot; and &quot;--help&quot; as they are; COMMAND and ARGS are placeholders.</extracomment>
+        <translation>Aufruf: zrtpro-cli BEFEHL [ARGUMENTE...]
+  oder:  zrtpro-cli BEFEHL --help
+
+Führt die Vorgänge des NEXIL Video Switcher Programming Tool aus einer Shell
+aus, mit denselben Prüfungen und Meldungen wie sein Fenster (Meldungen auf der
+Standardfehlerausgabe).
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  --help       show this text; after a command, explain that command
+  --version    show the version
+
+Exit status: 0 success, 1 the operation failed, 2 wrong usage. Output files
+are written only on success, and then whole.
+</source>
+        <extracomment>The end of `zrtpro-cli --help`, after the list of commands. Keep the option names (--help, --version) and the exit status numbers.</extracomment>
+        <translation>
+Optionen:
+  --help       diesen Text zeigen; nach einem Befehl diesen Befehl erklären
+  --version    die Version zeigen
+
+Exit-Status: 0 Erfolg, 1 der Vorgang ist fehlgeschlagen, 2 falscher Aufruf.
+Ausgabedateien werden nur bei Erfolg geschrieben, und dann vollständig.
+</translation>
+    </message>
+    <message>
+        <source>usage: zrtpro-cli %s %s</source>
+        <extracomment>First line of `zrtpro-cli COMMAND --help`: %s the command&apos;s name, %s its arguments (both as they are typed).</extracomment>
+        <translation>Aufruf: zrtpro-cli %s %s</translation>
+    </message>
+    <message>
+        <source>zrtpro-cli %s: %s (usage: zrtpro-cli %s %s)</source>
+        <extracomment>A command was used wrongly: %s the command&apos;s name, %s what was wrong (one of the texts below), %s the command&apos;s name again, %s its arguments.</extracomment>
+        <translation>zrtpro-cli %s: %s (Aufruf: zrtpro-cli %s %s)</translation>
+    </message>
+    <message>
+        <source>wrong arguments</source>
+        <extracomment>What was wrong in a command&apos;s use, when no more particular text says it.</extracomment>
+        <translation>falsche Argumente</translation>
+    </message>
+    <message>
+        <source>option %s needs a value</source>
+        <extracomment>What was wrong in a command&apos;s use: %s the option as typed (&quot;--ports&quot;).</extracomment>
+        <translation>Option %s braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %s</source>
+        <extracomment>What was wrong in a command&apos;s use: %s the option as typed.</extracomment>
+        <translation>unbekannte Option %s</translation>
+    </message>
+    <message>
+        <source>zrtpro-cli: unknown command &quot;%s&quot; (zrtpro-cli --help lists them)</source>
+        <extracomment>%s the command name as typed. Keep &quot;zrtpro-cli --help&quot;.</extracomment>
+        <translation>zrtpro-cli: unbekannter Befehl &quot;%s&quot; (zrtpro-cli --help listet sie auf)</translation>
+    </message>
+    <message>
+        <source>the unit memory file %s is not 65,536 bytes long</source>
+        <extracomment>%s the unit memory file given with unitsim:.</extracomment>
+        <translation>die Gerätespeicherdatei %s ist nicht 65.536 Bytes lang</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %s</source>
+        <extracomment>%s the file given with --trace.</extracomment>
+        <translation>die Mitschnittdatei %s kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>unknown connection &quot;%s&quot; (use serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER or unitsim:EEPROM-FILE)</source>
+        <extracomment>%s the connection as typed. Keep the connection forms in brackets exactly as they are: they are what is typed after --connect.</extracomment>
+        <translation>unbekannte Verbindung &quot;%s&quot; (verwenden Sie serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER oder unitsim:EEPROM-FILE)</translation>
+    </message>
+    <message>
+        <source>Cannot save the unit memory file %s</source>
+        <extracomment>%s the unit memory file given with unitsim:.</extracomment>
+        <translation>Die Gerätespeicherdatei %s kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Arch number conflicts exist:</source>
+        <extracomment>Before the conflict report of a configuration just built (the report follows on the next lines). &quot;Arch Number&quot; is the product&apos;s own term.</extracomment>
+        <translation>Es gibt Konflikte bei Arch Numbers:</translation>
+    </message>
+    <message>
+        <source>No Arch Number conflicts.</source>
+        <translation>Keine Konflikte bei Arch Numbers.</translation>
+    </message>
+    <message>
+        <source>Cannot write %s</source>
+        <extracomment>%s the output file.</extracomment>
+        <translation>%s kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%s is not a unit memory image of %d bytes.</source>
+        <extracomment>%s the file given, %d its expected size (65536).</extracomment>
+        <translation>%s ist kein Gerätespeicherabbild von %d Bytes.</translation>
+    </message>
+    <message>
+        <source>No serial ports.</source>
+        <extracomment>The port list of `zrtpro-cli ports` when there is none.</extracomment>
+        <translation>Keine seriellen Anschlüsse.</translation>
+    </message>
+    <message>
+        <source>, serial number %s</source>
+        <extracomment>Follows a port&apos;s device file: %s the serial number of its USB adapter.</extracomment>
+        <translation>, Seriennummer %s</translation>
+    </message>
+    <message>
+        <source>, this user may open it</source>
+        <extracomment>Ends a port&apos;s line: the person running the tool may open the port.</extracomment>
+        <translation>, dieser Benutzer darf ihn öffnen</translation>
+    </message>
+    <message>
+        <source>, this user may not open it</source>
+        <extracomment>Ends a port&apos;s line: the person running the tool may not open the port.</extracomment>
+        <translation>, dieser Benutzer darf ihn nicht öffnen</translation>
+    </message>
+    <message>
+        <source>    in use by %s (process %d)</source>
+        <extracomment>Under a port a program holds: %s the program&apos;s name, %d its process number.</extracomment>
+        <translation>    belegt von %s (Prozess %d)</translation>
+    </message>
+    <message>
+        <source>System: %s, %d ports, %d camera interface units; paging system %s, %d digits</source>
+        <extracomment>The first line of `zrtpro-cli show`: %s the unit model (M-4800), %d its ports, %d the camera interface units, %s the paging system, %d the digits of its dial plan.</extracomment>
+        <translation>System: %s, %d Anschlüsse, %d Kamera-Schnittstelleneinheiten; Personenrufanlage %s, %d Ziffern</translation>
+    </message>
+    <message>
+        <source>Priority: %d  Time refresh: %d  Admin:</source>
+        <extracomment>%d the unit&apos;s priority, %d the time refresh; the Admin Arch Numbers follow.</extracomment>
+        <translation>Vorrang: %d  Zeitabgleich: %d  Administrator:</translation>
+    </message>
+    <message>
+        <source>Idle loop (%d s):</source>
+        <extracomment>%d the idle loop&apos;s delay in seconds; its Arch Numbers follow.</extracomment>
+        <translation>Ruheschleife (%d s):</translation>
+    </message>
+    <message>
+        <source>Idle loop (%d s, no video):</source>
+        <extracomment>As the text before, for an idle loop that shows no video.</extracomment>
+        <translation>Ruheschleife (%d s, kein Video):</translation>
+    </message>
+    <message>
+        <source>Inputs:</source>
+        <extracomment>Heading of the list of inputs.</extracomment>
+        <translation>Eingänge:</translation>
+    </message>
+    <message>
+        <source>  (non-pageable)</source>
+        <extracomment>After an input or number that cannot be paged.</extracomment>
+        <translation>  (nicht rufbar)</translation>
+    </message>
+    <message>
+        <source>Unassigned Arch Numbers:</source>
+        <extracomment>Heading of the list of Arch Numbers given to no input.</extracomment>
+        <translation>Nicht zugewiesene Arch Numbers:</translation>
+    </message>
+    <message>
+        <source>cell 0x%04X: written 0x%02X, read 0x%02X</source>
+        <extracomment>A cell a verify found different: %04X its address, %02X the byte written, %02X the byte read back.</extracomment>
+        <translation>Zelle 0x%04X: geschrieben 0x%02X, gelesen 0x%02X</translation>
+    </message>
+    <message>
+        <source>... %zu cells differ in all.</source>
+        <extracomment>After the first cells a verify found different: %zu how many in all.</extracomment>
+        <translation>... insgesamt %zu abweichende Zellen.</translation>
+    </message>
+    <message>
+        <source>A unit password has at most %zu characters.</source>
+        <extracomment>%zu the longest password (8).</extracomment>
+        <translation>Ein Gerätepasswort hat höchstens %zu Zeichen.</translation>
+    </message>
+    <message>
+        <source>unit held: </source>
+        <extracomment>In the unit history&apos;s list: what the unit held when the copy was kept (a model and counts, erased, ...) follows.</extracomment>
+        <translation>Gerät enthielt: </translation>
+    </message>
+    <message>
+        <source>FILE.zrt</source>
+        <extracomment>The arguments of `zrtpro-cli conflicts`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>DATEI.zrt</translation>
+    </message>
+    <message>
+        <source>Prints the conflict report of the whole configuration; exits with 1 when
+two inputs share an Arch Number.</source>
+        <extracomment>`zrtpro-cli conflicts --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Gibt den Konfliktbericht der ganzen Konfiguration aus; endet mit 1, wenn sich
+zwei Eingänge eine Arch Number teilen.</translation>
+    </message>
+    <message>
+        <source>FILE.zrt -o FILE</source>
+        <extracomment>The arguments of `zrtpro-cli export-csv`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>DATEI.zrt -o DATEI</translation>
+    </message>
+    <message>
+        <source>Writes the input list as CSV for a spreadsheet, one row per input in tree order;
+import-csv reads it back:
+
+  port, unit, input  which input the row is for (unit and input empty for an
+                     input wired to its port); needed
+  arch               the Arch Number, applied; numbers move at once, the idle
+                     loop follows its cameras
+  name               the name, applied: at most 15 Latin-1 characters, no
+                     control characters
+  original_arch      written, not applied (Reset to Original puts it back)
+  pageable           written, not applied (it follows the number)
+
+Written as UTF-8, commas, CRLF. Read: commas, semicolons or tabs (found from
+the header line); UTF-8 with or without a byte order mark, else Windows-1252;
+header names in any order and letter case; rows of nothing but separators
+skipped; other columns ignored. A cell beginning with =, +, -, @, a tab or a
+carriage return is written with an apostrophe in front, so a spreadsheet shows
+it as text; the import removes that apostrophe.</source>
+        <extracomment>`zrtpro-cli export-csv --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Schreibt die Eingangsliste als CSV für eine Tabellenkalkulation, eine Zeile je
+Eingang in der Reihenfolge des Baums; import-csv liest sie zurück:
+
+  port, unit, input  für welchen Eingang die Zeile ist (unit und input leer für
+                     einen Eingang direkt an seinem Anschluss); erforderlich
+  arch               die Arch Number, wird übernommen; Nummern wechseln sofort,
+                     die Ruheschleife folgt ihren Kameras
+  name               der Name, wird übernommen: höchstens 15 Latin-1-Zeichen,
+                     keine Steuerzeichen
+  original_arch      geschrieben, nicht übernommen (das Zurücksetzen auf das
+                     Original stellt sie wieder her)
+  pageable           geschrieben, nicht übernommen (folgt der Nummer)
+
+Geschrieben als UTF-8, Kommas, CRLF. Gelesen: Kommas, Semikolons oder Tabs (aus
+der Kopfzeile erkannt); UTF-8 mit oder ohne Byte-Order-Mark, sonst
+Windows-1252; Spaltennamen in beliebiger Reihenfolge und Groß-/Kleinschreibung;
+Zeilen nur aus Trennzeichen übersprungen; andere Spalten ignoriert. Eine Zelle,
+die mit =, +, -, @, einem Tab oder einem Wagenrücklauf beginnt, wird mit einem
+Apostroph davor geschrieben, damit eine Tabellenkalkulation sie als Text zeigt;
+der Import entfernt diesen Apostroph.</translation>
+    </message>
+    <message>
+        <source>FILE.zrt FILE -o FILE.zrt</source>
+        <extracomment>The arguments of `zrtpro-cli import-csv`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>DATEI.zrt DATEI -o DATEI.zrt</translation>
+    </message>
+    <message>
+        <source>Gives the inputs the Arch Numbers and names of a CSV file (the format of
+export-csv --help): rows matched by port, unit and input, arch or name or both.
+Any refused cell refuses the whole file, and every refused cell is listed (the
+first 20, then how many more) with its line and column; nothing is written.
+So are Arch Numbers that two inputs would share. Columns not applied are named.</source>
+        <extracomment>`zrtpro-cli import-csv --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Gibt den Eingängen die Arch Numbers und Namen einer CSV-Datei (das Format von
+export-csv --help): Zeilen werden nach port, unit und input zugeordnet, arch
+oder name oder beide. Eine abgelehnte Zelle lehnt die ganze Datei ab, und jede
+abgelehnte Zelle wird mit Zeile und Spalte aufgeführt (die ersten 20, dann wie
+viele weitere); nichts wird geschrieben. Ebenso Arch Numbers, die sich zwei
+Eingänge teilen würden. Nicht übernommene Spalten werden genannt.</translation>
+    </message>
+    <message>
+        <source>A.zrt [B.zrt] [--connect CONNECTION] [--password P] [--trace FILE] [--json]</source>
+        <extracomment>The arguments of `zrtpro-cli diff`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>A.zrt [B.zrt] [--connect VERBINDUNG] [--password P] [--trace DATEI] [--json]</translation>
+    </message>
+    <message>
+        <source>Compares two configurations, as diff(1) compares files: one line per difference,
+&quot;ITEM: IN A | IN B&quot; (an empty side where only one has the item); --json prints
+a list of objects {&quot;item&quot;, &quot;this&quot;, &quot;other&quot;}. Exit status 0 when they are the
+same, 1 when they differ, 2 on any error. With --connect the unit is read (as a
+unit of A&apos;s model) and compared with A; nothing is written anywhere.
+CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,
+or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
+        <extracomment>`zrtpro-cli diff --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Vergleicht zwei Konfigurationen, wie diff(1) Dateien vergleicht: eine Zeile je
+Unterschied, &quot;ELEMENT: IN A | IN B&quot; (eine leere Seite, wo nur eine das Element
+hat); --json gibt eine Liste von Objekten {&quot;item&quot;, &quot;this&quot;, &quot;other&quot;} aus.
+Exit-Status 0, wenn sie gleich sind, 1, wenn sie sich unterscheiden, 2 bei
+jedem Fehler. Mit --connect wird das Gerät gelesen (als Gerät des Modells von A)
+und mit A verglichen; nirgends wird etwas geschrieben.
+VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER
+oder unitsim:EEPROM-FILE (das emulierte Gerät, sein Speicher in dieser Datei).</translation>
+    </message>
+    <message>
+        <source>FILE.zrt -o IMAGE.bin</source>
+        <extracomment>The arguments of `zrtpro-cli image`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>DATEI.zrt -o ABBILD.bin</translation>
+    </message>
+    <message>
+        <source>Writes the unit memory image of a configuration, 65,536 bytes, as a write
+would send it (the password and switches cells left erased, 0xFF).</source>
+        <extracomment>`zrtpro-cli image --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Schreibt das Gerätespeicherabbild einer Konfiguration, 65.536 Bytes, wie ein
+Schreiben es senden würde (die Zellen für Passwort und Schalter bleiben
+gelöscht, 0xFF).</translation>
+    </message>
+    <message>
+        <source>IMAGE.bin --ports 4|8 -o FILE.zrt</source>
+        <extracomment>The arguments of `zrtpro-cli decode`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>ABBILD.bin --ports 4|8 -o DATEI.zrt</translation>
+    </message>
+    <message>
+        <source>Turns a unit memory image into a configuration file, as a read from the
+unit does; --ports answers the main unit model question (4: M-4400, 8: M-4800).</source>
+        <extracomment>`zrtpro-cli decode --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Macht aus einem Gerätespeicherabbild eine Konfigurationsdatei, wie ein Lesen
+aus dem Gerät; --ports beantwortet die Frage nach dem Modell der Haupteinheit
+(4: M-4400, 8: M-4800).</translation>
+    </message>
+    <message>
+        <source>--port DEVICE [--init STRING]</source>
+        <extracomment>The arguments of `zrtpro-cli modem-setup`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>--port ANSCHLUSS [--init TEXT]</translation>
+    </message>
+    <message>
+        <source>Gives the remote modem on DEVICE its auto-answer configuration: checks that the
+modem echoes, restores factory defaults, sends the initialization string
+(default ATS0=1&amp;M4&amp;K0&amp;N8&amp;B1&amp;H0&amp;R1&amp;S0) and saves it; prints the modem&apos;s log.</source>
+        <extracomment>`zrtpro-cli modem-setup --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Gibt dem entfernten Modem an ANSCHLUSS seine Konfiguration für die automatische
+Rufannahme: prüft, dass das Modem ein Echo sendet, stellt die Werkseinstellungen
+wieder her, sendet den Initialisierungstext (Vorgabe ATS0=1&amp;M4&amp;K0&amp;N8&amp;B1&amp;H0&amp;R1&amp;S0)
+und speichert ihn; gibt das Protokoll des Modems aus.</translation>
+    </message>
+    <message>
+        <source>[--json]</source>
+        <extracomment>The arguments of `zrtpro-cli ports`. Keep option names and the words between |; placeholders in capitals may be translated.
+----------
+The arguments of `zrtpro-cli history`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>[--json]</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports as the connection dialog shows them: the port with its
+description and USB vendor:product, its device file, the adapter&apos;s serial
+number, whether this user may open it and, when a program holds it, which.
+Nothing is opened. --json prints the same as a JSON array for scripts: device,
+label, description, manufacturer, usb (null when not USB), serialNumber,
+mayOpen, heldBy ({program, pid} or null).</source>
+        <extracomment>`zrtpro-cli ports --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Listet die seriellen Anschlüsse, wie der Verbindungsdialog sie zeigt: den
+Anschluss mit Beschreibung und USB-Hersteller:Produkt, seine Gerätedatei, die
+Seriennummer des Adapters, ob dieser Benutzer ihn öffnen darf und, wenn ein
+Programm ihn belegt, welches. Nichts wird geöffnet. --json gibt dasselbe als
+JSON-Array für Skripte aus: device, label, description, manufacturer, usb (null,
+wenn nicht USB), serialNumber, mayOpen, heldBy ({program, pid} oder null).</translation>
+    </message>
+    <message>
+        <source>FILE.zrt -o REPORT.pdf [--paper A4|Letter]</source>
+        <extracomment>The arguments of `zrtpro-cli report`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>DATEI.zrt -o BERICHT.pdf [--paper A4|Letter]</translation>
+    </message>
+    <message>
+        <source>Writes the printed configuration report of FILE.zrt as a PDF file, on A4
+paper unless --paper Letter is given. The PDF is replaced only when it was
+written whole.</source>
+        <extracomment>`zrtpro-cli report --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Schreibt den gedruckten Konfigurationsbericht von DATEI.zrt als PDF-Datei, auf
+A4-Papier, wenn nicht --paper Letter angegeben ist. Das PDF wird nur ersetzt,
+wenn es vollständig geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>FILE.zrt [--json]</source>
+        <extracomment>The arguments of `zrtpro-cli show`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>DATEI.zrt [--json]</translation>
+    </message>
+    <message>
+        <source>Prints the whole configuration: system, settings, idle loop, every node and the
+unassigned Arch Numbers. --json prints one object keyed by the model&apos;s member names.</source>
+        <extracomment>`zrtpro-cli show --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Gibt die ganze Konfiguration aus: System, Einstellungen, Ruheschleife, jeden
+Knoten und die nicht zugewiesenen Arch Numbers. --json gibt ein Objekt aus,
+dessen Schlüssel die Namen der Felder des Modells sind.</translation>
+    </message>
+    <message>
+        <source>FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify] [--no-backup] [--force] [--trace FILE]</source>
+        <extracomment>The arguments of `zrtpro-cli write`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>DATEI.zrt --connect VERBINDUNG [--password P] [--new-password P] [--verify] [--no-backup] [--force] [--trace DATEI]</translation>
+    </message>
+    <message>
+        <source>Writes a configuration into a unit: erases its memory and writes every cell.
+First it reads the unit&apos;s whole memory and keeps it in the unit history
+(&quot;Unit memory kept in PATH&quot;), then says what the write changes: how many
+differences, or that the unit is erased, partly written or holds nothing this
+program can read. A unit that seems to hold another site, or nothing it can
+read, is refused unless --force is given; the copy is kept either way.
+--no-backup only skips keeping the copy (no file is stored): the unit is
+still read and checked, and refused, as above.
+--password opens a unit that has one; --new-password gives the unit a new one
+(at most 8 characters); --verify reads the unit back and compares, and lists
+the first cells that differ. --trace FILE records every frame and time-out
+(the password masked). Ctrl+C, or Esc at a terminal, stops the write after
+the message in flight.
+CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a
+device server&apos;s RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,
+or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
+        <extracomment>`zrtpro-cli write --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Schreibt eine Konfiguration in ein Gerät: löscht seinen Speicher und schreibt
+jede Zelle. Zuerst liest es den ganzen Speicher des Geräts und bewahrt ihn im
+Geräteverlauf auf (die Meldung nennt den Pfad), dann sagt es, was das Schreiben
+ändert: wie viele Unterschiede, oder dass das Gerät gelöscht oder teilweise
+beschrieben ist oder nichts enthält, was dieses Programm lesen kann. Ein Gerät,
+das eine andere Anlage zu enthalten scheint oder nichts Lesbares, wird
+abgelehnt, außer mit --force; die Kopie wird in jedem Fall aufbewahrt.
+--no-backup lässt nur das Aufbewahren der Kopie aus (keine Datei wird
+gespeichert): das Gerät wird trotzdem gelesen, geprüft und wie oben abgelehnt.
+--password öffnet ein Gerät, das eines hat; --new-password gibt dem Gerät ein
+neues (höchstens 8 Zeichen); --verify liest das Gerät zurück, vergleicht und
+listet die ersten abweichenden Zellen. --trace DATEI zeichnet jeden Rahmen und
+jede Zeitüberschreitung auf (das Passwort verdeckt). Strg+C, oder Esc an einem
+Terminal, hält das Schreiben nach der laufenden Nachricht an.
+VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD]
+(der RFC-2217-Anschluss eines Geräteservers, seine Leitung auf BAUD gestellt),
+modem:DEVICE[:BAUD]:NUMBER oder unitsim:EEPROM-FILE (das emulierte Gerät, sein
+Speicher in dieser Datei).</translation>
+    </message>
+    <message>
+        <source>IMAGE --connect CONNECTION [--password P] [--verify] [--trace FILE]</source>
+        <extracomment>The arguments of `zrtpro-cli restore`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>ABBILD --connect VERBINDUNG [--password P] [--verify] [--trace DATEI]</translation>
+    </message>
+    <message>
+        <source>Writes a unit memory image of 65,536 bytes (a copy from the unit history)
+back into a unit, exactly, as a write does: the unit&apos;s memory is kept in the
+history first, and what the restore changes is said. The unit keeps its own
+switches cell and its present password (the one --password opens it with):
+a unit never shows its password, so no copy holds one. --verify reads the
+unit back and compares.
+CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,
+or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
+        <extracomment>`zrtpro-cli restore --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Schreibt ein Gerätespeicherabbild von 65.536 Bytes (eine Kopie aus dem
+Geräteverlauf) genau so in ein Gerät zurück, wie ein Schreiben es tut: der
+Speicher des Geräts wird zuerst im Verlauf aufbewahrt, und es wird gesagt, was
+das Wiederherstellen ändert. Das Gerät behält seine eigene Schalterzelle und
+sein jetziges Passwort (das, mit dem --password es öffnet): ein Gerät zeigt
+sein Passwort nie, daher enthält keine Kopie eines. --verify liest das Gerät
+zurück und vergleicht.
+VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER
+oder unitsim:EEPROM-FILE (das emulierte Gerät, sein Speicher in dieser Datei).</translation>
+    </message>
+    <message>
+        <source>Lists the unit history, newest first: the copies of units&apos; memory kept
+before every write and restore (unless write --no-backup) and by every read
+(this tool&apos;s and the window&apos;s), each with its time, kind (read, before
+write, before restore), connection, what was then written (the
+configuration&apos;s title, or the copy restored; nothing for a read), what the
+unit held (read from the copy: model and counts, erased, partly written, or
+not a configuration) and the path of its 65,536-byte image. The newest 100
+are kept, newest in the order they were kept, whatever the clock says.
+--json prints an array of objects with time, kind, connection, site (what
+was written), model, cameraUnits, inputs, erased, partlyWritten, held (the
+text), written (as site), sequence (the order kept) and path.</source>
+        <extracomment>`zrtpro-cli history --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Listet den Geräteverlauf, neueste zuerst: die Kopien des Gerätespeichers, die
+vor jedem Schreiben und Wiederherstellen (außer bei write --no-backup) und bei
+jedem Lesen (dieses Werkzeugs und des Fensters) aufbewahrt wurden, jede mit
+Zeit, Art (Lesen, vor dem Schreiben, vor dem Wiederherstellen), Verbindung, was
+damals geschrieben wurde (der Titel der Konfiguration oder die
+wiederhergestellte Kopie; nichts bei einem Lesen), was das Gerät enthielt (aus
+der Kopie gelesen: Modell und Anzahlen, gelöscht, teilweise beschrieben oder
+keine Konfiguration) und dem Pfad ihres 65.536-Byte-Abbilds. Die neuesten 100
+werden aufbewahrt, die neuesten in der Reihenfolge ihres Aufbewahrens, gleich
+was die Uhr sagt.
+--json gibt ein Array von Objekten aus mit time, kind, connection, site (was
+geschrieben wurde), model, cameraUnits, inputs, erased, partlyWritten, held
+(der Text), written (wie site), sequence (die Reihenfolge des Aufbewahrens)
+und path.</translation>
+    </message>
+    <message>
+        <source>--connect CONNECTION --ports 4|8 [--password P] [--trace FILE] -o FILE.zrt</source>
+        <extracomment>The arguments of `zrtpro-cli read`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>--connect VERBINDUNG --ports 4|8 [--password P] [--trace DATEI] -o DATEI.zrt</translation>
+    </message>
+    <message>
+        <source>Reads a unit&apos;s configuration into a new configuration file; --ports answers
+the main unit model question (4: M-4400, 8: M-4800). The unit&apos;s memory is
+kept in the unit history too, as the window&apos;s Read keeps it (&quot;Unit memory
+kept in PATH&quot;). Ctrl+C, or Esc at a terminal, stops the read after the
+message in flight.
+CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a
+device server&apos;s RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,
+or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
+        <extracomment>`zrtpro-cli read --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Liest die Konfiguration eines Geräts in eine neue Konfigurationsdatei; --ports
+beantwortet die Frage nach dem Modell der Haupteinheit (4: M-4400, 8: M-4800).
+Der Speicher des Geräts wird auch im Geräteverlauf aufbewahrt, wie das Lesen im
+Fenster ihn aufbewahrt (die Meldung nennt den Pfad). Strg+C, oder Esc an einem
+Terminal, hält das Lesen nach der laufenden Nachricht an.
+VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD]
+(der RFC-2217-Anschluss eines Geräteservers, seine Leitung auf BAUD gestellt),
+modem:DEVICE[:BAUD]:NUMBER oder unitsim:EEPROM-FILE (das emulierte Gerät, sein
+Speicher in dieser Datei).</translation>
+    </message>
+    <message>
+        <source>--connect CONNECTION [--password P] [--trace FILE]</source>
+        <extracomment>The arguments of `zrtpro-cli set-time`. Keep option names and the words between |; placeholders in capitals may be translated.</extracomment>
+        <translation>--connect VERBINDUNG [--password P] [--trace DATEI]</translation>
+    </message>
+    <message>
+        <source>Sets the unit&apos;s clock from this computer&apos;s local time.
+CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a
+device server&apos;s RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,
+or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
+        <extracomment>`zrtpro-cli set-time --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <translation>Stellt die Uhr des Geräts nach der Ortszeit dieses Computers.
+VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD]
+(der RFC-2217-Anschluss eines Geräteservers, seine Leitung auf BAUD gestellt),
+modem:DEVICE[:BAUD]:NUMBER oder unitsim:EEPROM-FILE (das emulierte Gerät, sein
+Speicher in dieser Datei).</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Bitmap Printing Test</source>

@@ -9,8 +9,8 @@
 
 namespace {
 
-//: `zrtpro --help`. Keep "zrtpro", "zrtpro-cli", FILE.zrt, the options and the
-//: command in quotes as they are; "Arch Number" is the product's own term.
+//: `zrtpro --help`. Keep "zrtpro", "zrtpro-cli", the options and the command in
+//: quotes as they are; FILE is a placeholder. "Arch Number" is the product's own term.
 const char* const kUsage = ZRT_TRANSLATE_NOOP(
     "AppCommandLine",
     "Usage: zrtpro [FILE.zrt]\n"
