@@ -2,7 +2,10 @@
 # scripts/check-texts passes the report's folder as it is, and fails a copy
 # with one fault each, naming it: a widget text without tr(), a listed file
 # that has become clean, a header text not marked, a marked text shown
-# without Tr(), a text without its German, a German text with other directives.
+# without Tr(), a text without its German, a German text with other directives,
+# a command's help in its initialiser, and words handed to a helper that shows
+# its `const char*` (in a widget or on a console); JSON keys printed by the
+# command-line tool pass.
 #   check_texts_test.sh SOURCE_ROOT LUPDATE
 set -uo pipefail
 src=$1 lupdate=$2
@@ -12,7 +15,7 @@ failed=0
 
 fresh() {
   rm -rf "$work/root"
-  mkdir -p "$work/root/src/model" "$work/root/scripts" "$work/root/translations"
+  mkdir -p "$work/root/src/model" "$work/root/src/cli" "$work/root/scripts" "$work/root/translations"
   cp -r "$src/src/report" "$work/root/src/"
   cp "$src/src/model/Translate.h" "$work/root/src/model/"
   cp "$src/scripts/check-texts" "$work/root/scripts/"
@@ -64,5 +67,31 @@ fresh
 sed -i 's|<translation>Seite %d</translation>|<translation>Seite %s</translation>|' \
   "$work/root/translations/zrtpro_de.ts"
 expect 1 "directives differ: 'Page %d'" "a German text with other directives"
+
+fresh
+cat >"$work/root/src/cli/JsonOut.cpp" <<'EOF'
+void Print(std::ostream& out) { out << "{\"item\":" << 1 << ",\"this\":" << 2 << '}'; }
+EOF
+expect 0 "texts marked" "JSON keys streamed by the command-line tool"
+
+fresh
+cat >"$work/root/src/cli/NewCommand.cpp" <<'EOF'
+const CliCommand kNewCommand{"new", ZRT_UNTRANSLATED("FILE"), "Builds a new one.", {}, {}, Run};
+EOF
+expect 1 "text in kNewCommand not marked: \"Builds a new one.\"" "a command's help in its initialiser"
+
+fresh
+cat >>"$work/root/src/report/widgets/ReportActions.cpp" <<'EOF'
+namespace { void Tip(QAction* a, const char* text) { a->setToolTip(QObject::tr(text)); } }
+void UseTip(QAction* a) { Tip(a, "Print the report"); }
+EOF
+expect 1 "text handed to Tip() not marked" "words handed to a widget text helper"
+
+fresh
+cat >"$work/root/src/cli/Say.cpp" <<'EOF'
+void Say(const char* what) { std::cerr << what << '\n'; }
+void Done() { Say("All done"); }
+EOF
+expect 1 "text handed to Say() not marked" "words handed to a console text helper"
 
 exit $failed
