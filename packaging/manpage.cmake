@@ -5,6 +5,11 @@
 #   cmake -DHELP2MAN=... -DGZIP=... -DPROGRAM=... -DSUMMARY=... -DOUTPUT=... [-DCOMMANDS=ON]
 #         -P manpage.cmake
 
+# The pages are English whatever the language of the machine that builds
+# them: the programs speak the first of LANGUAGE's languages, and C is English.
+set(ENV{LANGUAGE} C)
+set(ENV{LC_ALL} C)
+
 get_filename_component(name ${PROGRAM} NAME)
 set(roff ${OUTPUT}.tmp)
 set(include_args)

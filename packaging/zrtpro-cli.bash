@@ -1,11 +1,17 @@
 # bash completion for zrtpro-cli: its commands, each command's options and
 # their values, and .zrt files where a configuration file is asked for.
 # Commands and options are read from the program's own --help, so the
-# completion always matches the program it completes.
+# completion always matches the program it completes; in English, the
+# language of its words, whatever the person's language is.
+
+# The program's --help (with its arguments) in English.
+_zrtpro_cli_help() {
+    LANGUAGE=C LC_ALL=C "$@" --help 2>/dev/null
+}
 
 # The usage words of COMMAND ("FILE.zrt --connect CONNECTION [--verify] ...").
 _zrtpro_cli_usage() {
-    "$1" "$2" --help 2>/dev/null | sed -n "1s/^usage: zrtpro-cli $2 //p" | tr -d '[]'
+    _zrtpro_cli_help "$1" "$2" | sed -n "1s/^usage: zrtpro-cli $2 //p" | tr -d '[]'
 }
 
 # The serial devices whose path starts with $1.
@@ -56,7 +62,7 @@ _zrtpro_cli() {
 
     if ((count == 2)); then
         local commands
-        commands=$("$program" --help 2>/dev/null | sed -n 's/^  zrtpro-cli \([a-z-]*\).*/\1/p')
+        commands=$(_zrtpro_cli_help "$program" | sed -n 's/^  zrtpro-cli \([a-z-]*\).*/\1/p')
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
     fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The bash completion of zrtpro-cli, asked as bash asks it, in a folder of
-# chosen files, against the program's real --help.
+# chosen files, against the program's real --help; the same in German (the
+# completion reads the English --help whatever the person's language is).
 #   completion_test.sh COMPLETION_FILE CLI_DIR
 set -uo pipefail
 source "$1"
@@ -37,16 +38,20 @@ cases=(
   "zrtpro-cli unknown |"
 )
 failed=0
-for c in "${cases[@]}"; do
-  COMP_LINE=${c%%|*}
-  COMP_POINT=${#COMP_LINE}
-  COMP_WORDS=(zrtpro-cli)
-  COMPREPLY=()
-  _zrtpro_cli 2>/dev/null
-  got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' ')
-  if [ "$got" != "${c#*|}" ]; then
-    echo "\"$COMP_LINE\": got \"$got\", expected \"${c#*|}\""
-    failed=1
-  fi
+for language in "" "LANGUAGE=de LC_ALL=de_AT.UTF-8"; do
+  # (bash warns when the machine lacks that locale; the programs read it all the same)
+  [ -n "$language" ] && { export $language; } 2>/dev/null
+  for c in "${cases[@]}"; do
+    COMP_LINE=${c%%|*}
+    COMP_POINT=${#COMP_LINE}
+    COMP_WORDS=(zrtpro-cli)
+    COMPREPLY=()
+    _zrtpro_cli 2>/dev/null
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' ')
+    if [ "$got" != "${c#*|}" ]; then
+      echo "${language:-as it is}: \"$COMP_LINE\": got \"$got\", expected \"${c#*|}\""
+      failed=1
+    fi
+  done
 done
 exit $failed
