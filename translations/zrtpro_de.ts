@@ -503,8 +503,8 @@ gespeichert): das Gerät wird trotzdem gelesen, geprüft und wie oben abgelehnt.
 --password öffnet ein Gerät, das eines hat; --new-password gibt dem Gerät ein
 neues (höchstens 8 Zeichen); --verify liest das Gerät zurück, vergleicht und
 listet die ersten abweichenden Zellen. --trace DATEI zeichnet jeden Rahmen und
-jede Zeitüberschreitung auf (das Passwort verdeckt). Strg+C, oder Esc an einem
-Terminal, hält das Schreiben nach der laufenden Nachricht an.
+jede Zeitüberschreitung auf (das Passwort verdeckt). Strg+C oder Esc an einem
+Terminal hält das Schreiben nach der laufenden Nachricht an.
 VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD]
 (der RFC-2217-Anschluss eines Geräteservers, seine Leitung auf BAUD gestellt),
 modem:DEVICE[:BAUD]:NUMBER oder unitsim:EEPROM-FILE (das emulierte Gerät, sein
@@ -581,8 +581,8 @@ or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
         <translation>Liest die Konfiguration eines Geräts in eine neue Konfigurationsdatei; --ports
 beantwortet die Frage nach dem Modell der Haupteinheit (4: M-4400, 8: M-4800).
 Der Speicher des Geräts wird auch im Geräteverlauf aufbewahrt, wie das Lesen im
-Fenster ihn aufbewahrt (die Meldung nennt den Pfad). Strg+C, oder Esc an einem
-Terminal, hält das Lesen nach der laufenden Nachricht an.
+Fenster ihn aufbewahrt (die Meldung nennt den Pfad). Strg+C oder Esc an einem
+Terminal hält das Lesen nach der laufenden Nachricht an.
 VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD]
 (der RFC-2217-Anschluss eines Geräteservers, seine Leitung auf BAUD gestellt),
 modem:DEVICE[:BAUD]:NUMBER oder unitsim:EEPROM-FILE (das emulierte Gerät, sein
