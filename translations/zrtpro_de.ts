@@ -25,7 +25,7 @@ Options:
   --version    show the version
 Qt&apos;s own options (for example -platform offscreen) are accepted too.
 </source>
-        <extracomment>`zrtpro --help`. Keep &quot;zrtpro&quot;, &quot;zrtpro-cli&quot;, FILE.zrt, the options and the command in quotes as they are; &quot;Arch Number&quot; is the product&apos;s own term.</extracomment>
+        <extracomment>`zrtpro --help`. Keep &quot;zrtpro&quot;, &quot;zrtpro-cli&quot;, the options and the command in quotes as they are; FILE is a placeholder. &quot;Arch Number&quot; is the product&apos;s own term.</extracomment>
         <translation>Aufruf: zrtpro [DATEI.zrt]
 
 Öffnet das Fenster des NEXIL Video Switcher Programming Tool. Es beschreibt eine
@@ -777,6 +777,228 @@ Export Report as PDF</source>
         <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
         <translation>Den Konfigurationsbericht als PDF-Datei speichern.
 Bericht als PDF exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>Unitsim</name>
+    <message>
+        <source>Usage: zrtpro-unitsim --eeprom FILE [options]
+
+Plays an M-4400/M-4800 video switcher for the programming tool, speaking the
+link protocol of docs/link-protocol.md, so that Read, Write, Verify and Set
+Time can be tried and tested without hardware.
+
+The first line written to standard output is the connection to give the tool:
+  serial:/dev/pts/N       a new pseudo-terminal (the default); open it as a serial port
+  tcp:127.0.0.1:PORT      with --tcp
+The emulator serves one connection at a time, until it is stopped (Ctrl+C).
+
+Options:
+  --eeprom FILE      the unit&apos;s 65,536-byte memory. Created erased (all 0xFF) when
+                     missing. Every change is written through to the file at once
+                     and atomically (a new file renamed over the old one), so the
+                     file is always whole, even when the emulator is killed.
+  --password TEXT    the unit&apos;s password (at most 9 characters), placed in its
+                     password cells 0xFFD0-0xFFD8 at start. Without it the cells in
+                     the file decide; erased cells mean no password, and then the
+                     unit accepts any password.
+  --tcp PORT         listen on 127.0.0.1:PORT instead of a pseudo-terminal
+                     (0 picks a free port). Only the loopback address is used.
+  --baud RATE        simulated line speed: bytes travel as on a real line at RATE
+                     baud (10 bits a byte) in both directions; a reply is handed
+                     over when its last byte would have arrived. 0 (the default)
+                     means as fast as possible.
+  --modem            answer as a Hayes modem first: echo what is typed, answer
+                     every AT command line (&quot;AT&quot;, &quot;AT&amp;F0&quot;, &quot;AT&amp;W0&quot;, &quot;ATY0&quot;, any
+                     initialization string) with OK, ATE0/ATE1 switch the echo,
+                     lines not starting with AT are ignored. A dial command
+                     (ATD...) answers &quot;CONNECT &lt;rate&gt;&quot; and the unit&apos;s frames
+                     follow; the call ends with the tool&apos;s BYE message or when
+                     the connection closes, and the modem takes commands again.
+  --dial-result TEXT with --modem: a dial command answers TEXT instead of
+                     CONNECT (for example BUSY, NO CARRIER, NO DIALTONE or ERROR)
+                     and no call is made.
+  --fault KIND:N     go wrong at the Nth EEPROM or clock message (opcodes 03, 04,
+                     05, 2C, 2F), counted from 1 since start; may be repeated:
+                       drop     no reply to that message (the tool times out)
+                       corrupt  the reply has a wrong check byte
+                       short    the reply is one byte shorter (a valid frame of the
+                                wrong length)
+                       stall    no reply to that message or any after it
+                       hangup   close the line before carrying it out, and exit
+                       die      kill itself (SIGKILL) before carrying it out
+                       trickle  send the reply one byte at a time, with a pause
+                                of --byte-gap between bytes
+  --byte-gap MS      the pause between the bytes of a trickled reply, 0 to
+                     10000 milliseconds (20 by default)
+  --weak-cell ADDR   the cell at ADDR (hexadecimal, 0-FFFF) keeps what is written to
+                     it with every bit inverted, as a worn memory cell would, so that
+                     a verify finds it; may be repeated
+  --help             show this text
+  --version          show the version
+
+Examples:
+  zrtpro-unitsim --eeprom unit.bin --password 1234
+  zrtpro-unitsim --eeprom unit.bin --tcp 4001 --baud 9600
+  zrtpro-unitsim --eeprom unit.bin --modem --fault drop:100
+</source>
+        <extracomment>`zrtpro-unitsim --help`. Keep option names, the fault kinds (drop, corrupt ...), the connections (serial:/dev/pts/N, tcp:127.0.0.1:PORT), AT commands and the modem&apos;s answers (OK, CONNECT, BUSY ...) as they are; FILE, TEXT, PORT, RATE, KIND, N, MS and ADDR are placeholders.</extracomment>
+        <translation>Aufruf: zrtpro-unitsim --eeprom DATEI [Optionen]
+
+Spielt einen M-4400/M-4800-Videoumschalter für das Programmierwerkzeug und
+spricht das Verbindungsprotokoll aus docs/link-protocol.md, damit Lesen,
+Schreiben, Prüfen und Uhr stellen ohne Hardware versucht und getestet werden
+können.
+
+Die erste Zeile auf der Standardausgabe ist die Verbindung, die das Werkzeug
+bekommt:
+  serial:/dev/pts/N       ein neues Pseudo-Terminal (Vorgabe); als seriellen
+                          Anschluss öffnen
+  tcp:127.0.0.1:PORT      mit --tcp
+Der Emulator bedient eine Verbindung nach der anderen, bis er angehalten wird
+(Strg+C).
+
+Optionen:
+  --eeprom DATEI     der 65.536-Byte-Speicher des Geräts. Gelöscht angelegt
+                     (alles 0xFF), wenn sie fehlt. Jede Änderung wird sofort und
+                     atomar in die Datei geschrieben (eine neue Datei ersetzt die
+                     alte), daher ist die Datei immer vollständig, auch wenn der
+                     Emulator abgebrochen wird.
+  --password TEXT    das Passwort des Geräts (höchstens 9 Zeichen), beim Start in
+                     seine Passwortzellen 0xFFD0-0xFFD8 gelegt. Ohne diese Option
+                     entscheiden die Zellen in der Datei; gelöschte Zellen heißen
+                     kein Passwort, und dann nimmt das Gerät jedes Passwort an.
+  --tcp PORT         auf 127.0.0.1:PORT statt auf einem Pseudo-Terminal warten
+                     (0 wählt einen freien Port). Nur die Loopback-Adresse wird
+                     verwendet.
+  --baud RATE        nachgebildete Leitungsgeschwindigkeit: Bytes laufen wie auf
+                     einer echten Leitung mit RATE Baud (10 Bit je Byte) in beide
+                     Richtungen; eine Antwort wird übergeben, wenn ihr letztes Byte
+                     angekommen wäre. 0 (Vorgabe) heißt so schnell wie möglich.
+  --modem            zuerst als Hayes-Modem antworten: Getipptes als Echo
+                     zurücksenden, jede AT-Befehlszeile (&quot;AT&quot;, &quot;AT&amp;F0&quot;, &quot;AT&amp;W0&quot;,
+                     &quot;ATY0&quot;, jeden Initialisierungstext) mit OK beantworten,
+                     ATE0/ATE1 schalten das Echo, Zeilen ohne AT am Anfang werden
+                     übergangen. Ein Wählbefehl (ATD...) antwortet
+                     &quot;CONNECT &lt;rate&gt;&quot;, und die Rahmen des Geräts folgen; der Anruf
+                     endet mit der BYE-Nachricht des Werkzeugs oder wenn die
+                     Verbindung schließt, und das Modem nimmt wieder Befehle an.
+  --dial-result TEXT mit --modem: ein Wählbefehl antwortet TEXT statt CONNECT
+                     (zum Beispiel BUSY, NO CARRIER, NO DIALTONE oder ERROR), und
+                     kein Anruf kommt zustande.
+  --fault ART:N      bei der N-ten EEPROM- oder Uhr-Nachricht (Opcodes 03, 04,
+                     05, 2C, 2F) fehlgehen, gezählt ab 1 seit dem Start; darf
+                     mehrfach stehen:
+                       drop     keine Antwort auf diese Nachricht (das Werkzeug
+                                läuft in eine Zeitüberschreitung)
+                       corrupt  die Antwort hat ein falsches Prüfbyte
+                       short    die Antwort ist ein Byte kürzer (ein gültiger
+                                Rahmen der falschen Länge)
+                       stall    keine Antwort auf diese und alle folgenden
+                                Nachrichten
+                       hangup   die Leitung vor dem Ausführen schließen und enden
+                       die      sich selbst vor dem Ausführen beenden (SIGKILL)
+                       trickle  die Antwort Byte für Byte senden, mit einer Pause
+                                von --byte-gap zwischen den Bytes
+  --byte-gap MS      die Pause zwischen den Bytes einer tröpfelnden Antwort, 0
+                     bis 10000 Millisekunden (Vorgabe 20)
+  --weak-cell ADRESSE
+                     die Zelle an ADRESSE (hexadezimal, 0-FFFF) behält, was in
+                     sie geschrieben wird, mit jedem Bit umgekehrt, wie eine
+                     abgenutzte Speicherzelle, damit eine Prüfung sie findet;
+                     darf mehrfach stehen
+  --help             diesen Text zeigen
+  --version          die Version zeigen
+
+Beispiele:
+  zrtpro-unitsim --eeprom unit.bin --password 1234
+  zrtpro-unitsim --eeprom unit.bin --tcp 4001 --baud 9600
+  zrtpro-unitsim --eeprom unit.bin --modem --fault drop:100
+</translation>
+    </message>
+    <message>
+        <source>Try zrtpro-unitsim --help</source>
+        <extracomment>After a wrong command line, on the line of its own below the error.</extracomment>
+        <translation>Siehe zrtpro-unitsim --help</translation>
+    </message>
+    <message>
+        <source>unknown argument %s</source>
+        <extracomment>%s the argument as typed.</extracomment>
+        <translation>unbekanntes Argument %s</translation>
+    </message>
+    <message>
+        <source>%s needs a value</source>
+        <extracomment>%s the option as typed (&quot;--eeprom&quot;).</extracomment>
+        <translation>%s braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>the password has at most 9 characters</source>
+        <translation>das Passwort hat höchstens 9 Zeichen</translation>
+    </message>
+    <message>
+        <source>--dial-result needs a one-line result code</source>
+        <extracomment>Keep &quot;--dial-result&quot;.</extracomment>
+        <translation>--dial-result braucht einen einzeiligen Ergebniscode</translation>
+    </message>
+    <message>
+        <source>--tcp needs a port number from 0 to 65535</source>
+        <extracomment>Keep &quot;--tcp&quot;.</extracomment>
+        <translation>--tcp braucht eine Portnummer von 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>--baud needs a rate from 0 to 10000000</source>
+        <extracomment>Keep &quot;--baud&quot;.</extracomment>
+        <translation>--baud braucht eine Rate von 0 bis 10000000</translation>
+    </message>
+    <message>
+        <source>--fault needs KIND:N, KIND one of drop, corrupt, short, stall, hangup, die, trickle</source>
+        <extracomment>Keep &quot;--fault&quot;, &quot;KIND:N&quot; and the fault kinds after &quot;one of&quot;.</extracomment>
+        <translation>--fault braucht ART:N, ART eine von drop, corrupt, short, stall, hangup, die, trickle</translation>
+    </message>
+    <message>
+        <source>--byte-gap needs a pause from 0 to 10000 milliseconds</source>
+        <extracomment>Keep &quot;--byte-gap&quot;.</extracomment>
+        <translation>--byte-gap braucht eine Pause von 0 bis 10000 Millisekunden</translation>
+    </message>
+    <message>
+        <source>--weak-cell needs a cell address from 0 to FFFF</source>
+        <extracomment>Keep &quot;--weak-cell&quot;; FFFF is hexadecimal.</extracomment>
+        <translation>--weak-cell braucht eine Zellenadresse von 0 bis FFFF</translation>
+    </message>
+    <message>
+        <source>--eeprom FILE is required</source>
+        <extracomment>Keep &quot;--eeprom FILE&quot;.</extracomment>
+        <translation>--eeprom DATEI ist erforderlich</translation>
+    </message>
+    <message>
+        <source>%s is not a 65,536-byte unit memory</source>
+        <extracomment>%s the file given with --eeprom.</extracomment>
+        <translation>%s ist kein 65.536-Byte-Gerätespeicher</translation>
+    </message>
+    <message>
+        <source>cannot write %s</source>
+        <extracomment>%s the file given with --eeprom.</extracomment>
+        <translation>%s kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot create a pseudo-terminal: %s</source>
+        <extracomment>%s the system&apos;s reason (in English).</extracomment>
+        <translation>ein Pseudo-Terminal kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot open the pseudo-terminal: %s</source>
+        <extracomment>%s the system&apos;s reason (in English).</extracomment>
+        <translation>das Pseudo-Terminal kann nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot create a socket: %s</source>
+        <extracomment>%s the system&apos;s reason (in English).</extracomment>
+        <translation>ein Socket kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot listen on 127.0.0.1:%d: %s</source>
+        <extracomment>%d the port given with --tcp, %s the system&apos;s reason (in English).</extracomment>
+        <translation>auf 127.0.0.1:%d kann nicht gewartet werden: %s</translation>
     </message>
 </context>
 </TS>

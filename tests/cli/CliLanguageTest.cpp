@@ -6,7 +6,7 @@
 #include "cli/CliFixture.h"
 #include "support/RunProgram.h"
 
-// The command-line tool speaks the person's language (LANGUAGE, then LC_ALL,
+// The command-line tools (and zrtpro's --help) speak the person's language (LANGUAGE, then LC_ALL,
 // LC_MESSAGES, LANG), and with English, C, a language it has no texts for or
 // nothing set it says exactly what it always said.
 namespace {
@@ -64,6 +64,17 @@ TEST_F(CliLanguageTest, HelpAndMessagesInTheSystemsLanguage) {
                   "tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER oder unitsim:EEPROM-FILE)\n")
             << env;
 
+        const ProgramRun sim = In(env, ZRTPRO_UNITSIM, "--eeprom unit.bin --tcp 70000");
+        EXPECT_EQ(sim.m_nStatus, 2) << env;
+        EXPECT_EQ(sim.m_strErr,
+                  "zrtpro-unitsim: --tcp braucht eine Portnummer von 0 bis 65535\n"
+                  "Siehe zrtpro-unitsim --help\n")
+            << env;
+        const std::string simHelp = In(env, ZRTPRO_UNITSIM, "--help").m_strOut;
+        EXPECT_EQ(simHelp.substr(0, simHelp.find('\n')),
+                  "Aufruf: zrtpro-unitsim --eeprom DATEI [Optionen]")
+            << env;
+
         const ProgramRun window = In(env, ZRTPRO, "--help");
         EXPECT_EQ(window.m_nStatus, 0) << env;
         EXPECT_EQ(window.m_strOut.substr(0, window.m_strOut.find('\n')),
@@ -88,6 +99,10 @@ TEST_F(CliLanguageTest, HelpAndMessagesInTheSystemsLanguage) {
                   "zrtpro-cli: unknown command \"shwo\" (zrtpro-cli --help lists them)\n")
             << env;
         EXPECT_EQ(In(env, ZRTPRO, "--help").m_strOut.substr(0, 26), "Usage: zrtpro [FILE.zrt]\n\n")
+            << env;
+        EXPECT_EQ(In(env, ZRTPRO_UNITSIM, "--eeprom unit.bin --tcp 70000").m_strErr,
+                  "zrtpro-unitsim: --tcp needs a port number from 0 to 65535\n"
+                  "Try zrtpro-unitsim --help\n")
             << env;
     }
     EXPECT_EQ(overview.substr(0, overview.find('\n')), "Usage: zrtpro-cli COMMAND [ARGS...]");

@@ -3,7 +3,14 @@
 #include <csignal>
 #include <iostream>
 
-EepromSaver::EepromSaver(const EepromFile& file) : m_file(file) {
+#include "SimMessages.h"
+#include "model/Format.h"
+
+EepromSaver::EepromSaver(const EepromFile& file)
+    // Said from the saving thread; translated here, on the thread that owns the language.
+    : m_file(file),
+      m_strCannotWrite(
+          StrFormat(Tr("Unitsim", SimMessages::kCannotWrite).c_str(), file.Path().c_str())) {
     // Stop signals belong to the serving thread, which saves before it ends.
     sigset_t stop, old;
     sigemptyset(&stop);
@@ -50,7 +57,7 @@ void EepromSaver::Work() {
         m_bWriting = true;
         lock.unlock();
         const bool saved = m_file.Save(unit);
-        if (!saved) std::cerr << "zrtpro-unitsim: cannot write " << m_file.Path() << "\n";
+        if (!saved) std::cerr << SimMessages::kProgram << ": " << m_strCannotWrite << '\n';
         lock.lock();
         m_bWriting = false;
         if (!saved) m_bFailed = true;

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "unit/emulator/EepromFile.h"
@@ -24,6 +25,7 @@ private:
     void Work();
 
     const EepromFile& m_file;
+    const std::string m_strCannotWrite;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::optional<EmulatedUnit> m_pending;

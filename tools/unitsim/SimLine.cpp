@@ -12,6 +12,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "SimMessages.h"
+#include "model/Format.h"
+
 SimLine::~SimLine() {
     if (m_nPeer >= 0) ::close(m_nPeer);
     if (m_nListen >= 0) ::close(m_nListen);
@@ -21,14 +24,15 @@ SimLine::~SimLine() {
 bool SimLine::OpenPty(std::string& error) {
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+        error =
+            StrFormat(Tr("Unitsim", SimMessages::kCannotCreatePty).c_str(), std::strerror(errno));
         if (master >= 0) ::close(master);
         return false;
     }
     const char* slavePath = ::ptsname(master);
     const int slave = slavePath ? ::open(slavePath, O_RDWR | O_NOCTTY) : -1;
     if (slave < 0) {
-        error = std::string("cannot open the pseudo-terminal: ") + std::strerror(errno);
+        error = StrFormat(Tr("Unitsim", SimMessages::kCannotOpenPty).c_str(), std::strerror(errno));
         ::close(master);
         return false;
     }
@@ -47,7 +51,8 @@ bool SimLine::OpenPty(std::string& error) {
 bool SimLine::ListenTcp(int port, std::string& error) {
     m_nListen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (m_nListen < 0) {
-        error = std::string("cannot create a socket: ") + std::strerror(errno);
+        error = StrFormat(Tr("Unitsim", SimMessages::kCannotCreateSocket).c_str(),
+                          std::strerror(errno));
         return false;
     }
     const int on = 1;
@@ -58,7 +63,8 @@ bool SimLine::ListenTcp(int port, std::string& error) {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (::bind(m_nListen, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(m_nListen, 1) != 0) {
-        error = "cannot listen on 127.0.0.1:" + std::to_string(port) + ": " + std::strerror(errno);
+        error = StrFormat(Tr("Unitsim", SimMessages::kCannotListen).c_str(), port,
+                          std::strerror(errno));
         return false;
     }
     socklen_t length = sizeof address;

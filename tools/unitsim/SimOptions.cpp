@@ -2,66 +2,10 @@
 
 #include <charconv>
 
-const char* const kSimHelp = R"(Usage: zrtpro-unitsim --eeprom FILE [options]
+#include "SimMessages.h"
+#include "model/Format.h"
 
-Plays an M-4400/M-4800 video switcher for the programming tool, speaking the
-link protocol of docs/link-protocol.md, so that Read, Write, Verify and Set
-Time can be tried and tested without hardware.
-
-The first line written to standard output is the connection to give the tool:
-  serial:/dev/pts/N       a new pseudo-terminal (the default); open it as a serial port
-  tcp:127.0.0.1:PORT      with --tcp
-The emulator serves one connection at a time, until it is stopped (Ctrl+C).
-
-Options:
-  --eeprom FILE      the unit's 65,536-byte memory. Created erased (all 0xFF) when
-                     missing. Every change is written through to the file at once
-                     and atomically (a new file renamed over the old one), so the
-                     file is always whole, even when the emulator is killed.
-  --password TEXT    the unit's password (at most 9 characters), placed in its
-                     password cells 0xFFD0-0xFFD8 at start. Without it the cells in
-                     the file decide; erased cells mean no password, and then the
-                     unit accepts any password.
-  --tcp PORT         listen on 127.0.0.1:PORT instead of a pseudo-terminal
-                     (0 picks a free port). Only the loopback address is used.
-  --baud RATE        simulated line speed: bytes travel as on a real line at RATE
-                     baud (10 bits a byte) in both directions; a reply is handed
-                     over when its last byte would have arrived. 0 (the default)
-                     means as fast as possible.
-  --modem            answer as a Hayes modem first: echo what is typed, answer
-                     every AT command line ("AT", "AT&F0", "AT&W0", "ATY0", any
-                     initialization string) with OK, ATE0/ATE1 switch the echo,
-                     lines not starting with AT are ignored. A dial command
-                     (ATD...) answers "CONNECT <rate>" and the unit's frames
-                     follow; the call ends with the tool's BYE message or when
-                     the connection closes, and the modem takes commands again.
-  --dial-result TEXT with --modem: a dial command answers TEXT instead of
-                     CONNECT (for example BUSY, NO CARRIER, NO DIALTONE or ERROR)
-                     and no call is made.
-  --fault KIND:N     go wrong at the Nth EEPROM or clock message (opcodes 03, 04,
-                     05, 2C, 2F), counted from 1 since start; may be repeated:
-                       drop     no reply to that message (the tool times out)
-                       corrupt  the reply has a wrong check byte
-                       short    the reply is one byte shorter (a valid frame of the
-                                wrong length)
-                       stall    no reply to that message or any after it
-                       hangup   close the line before carrying it out, and exit
-                       die      kill itself (SIGKILL) before carrying it out
-                       trickle  send the reply one byte at a time, with a pause
-                                of --byte-gap between bytes
-  --byte-gap MS      the pause between the bytes of a trickled reply, 0 to
-                     10000 milliseconds (20 by default)
-  --weak-cell ADDR   the cell at ADDR (hexadecimal, 0-FFFF) keeps what is written to
-                     it with every bit inverted, as a worn memory cell would, so that
-                     a verify finds it; may be repeated
-  --help             show this text
-  --version          show the version
-
-Examples:
-  zrtpro-unitsim --eeprom unit.bin --password 1234
-  zrtpro-unitsim --eeprom unit.bin --tcp 4001 --baud 9600
-  zrtpro-unitsim --eeprom unit.bin --modem --fault drop:100
-)";
+namespace M = SimMessages;
 
 namespace {
 
@@ -122,11 +66,11 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
                                 arg == "--baud" || arg == "--fault" || arg == "--dial-result" ||
                                 arg == "--byte-gap" || arg == "--weak-cell";
         if (!takesValue) {
-            error = "unknown argument " + arg;
+            error = StrFormat(Tr("Unitsim", M::kUnknownArgument).c_str(), arg.c_str());
             return std::nullopt;
         }
         if (i + 1 >= argc) {
-            error = arg + " needs a value";
+            error = StrFormat(Tr("Unitsim", M::kNeedsValue).c_str(), arg.c_str());
             return std::nullopt;
         }
         const std::string value = argv[++i];
@@ -134,20 +78,20 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
             options.m_strEeprom = value;
         } else if (arg == "--password") {
             if (value.size() > 9) {
-                error = "the password has at most 9 characters";
+                error = Tr("Unitsim", M::kPasswordTooLong);
                 return std::nullopt;
             }
             options.m_password = value;
         } else if (arg == "--dial-result") {
             if (value.empty() || value.find_first_of("\r\n") != std::string::npos) {
-                error = "--dial-result needs a one-line result code";
+                error = Tr("Unitsim", M::kDialResultOneLine);
                 return std::nullopt;
             }
             options.m_strDialResult = value;
         } else if (arg == "--tcp") {
             const auto port = Number(value, 0, 65535);
             if (!port) {
-                error = "--tcp needs a port number from 0 to 65535";
+                error = Tr("Unitsim", M::kTcpPort);
                 return std::nullopt;
             }
             options.m_bTcp = true;
@@ -155,23 +99,21 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
         } else if (arg == "--baud") {
             const auto baud = Number(value, 0, 10000000L);
             if (!baud) {
-                error = "--baud needs a rate from 0 to 10000000";
+                error = Tr("Unitsim", M::kBaudRate);
                 return std::nullopt;
             }
             options.m_nBaud = static_cast<int>(*baud);
         } else if (arg == "--fault") {
             const auto fault = ParseFault(value);
             if (!fault) {
-                error =
-                    "--fault needs KIND:N, KIND one of drop, corrupt, short, stall, hangup, die, "
-                    "trickle";
+                error = Tr("Unitsim", M::kFaultKind);
                 return std::nullopt;
             }
             options.m_faults.push_back(*fault);
         } else if (arg == "--byte-gap") {
             const auto gap = Number(value, 0, 10000);
             if (!gap) {
-                error = "--byte-gap needs a pause from 0 to 10000 milliseconds";
+                error = Tr("Unitsim", M::kByteGap);
                 return std::nullopt;
             }
             options.m_nByteGapMs = static_cast<int>(*gap);
@@ -180,14 +122,14 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
             const auto [end, ec] =
                 std::from_chars(value.data(), value.data() + value.size(), address, 16);
             if (value.empty() || ec != std::errc() || end != value.data() + value.size()) {
-                error = "--weak-cell needs a cell address from 0 to FFFF";
+                error = Tr("Unitsim", M::kWeakCell);
                 return std::nullopt;
             }
             options.m_weakCells.push_back(address);
         }
     }
     if (options.m_strEeprom.empty()) {
-        error = "--eeprom FILE is required";
+        error = Tr("Unitsim", M::kEepromRequired);
         return std::nullopt;
     }
     return options;

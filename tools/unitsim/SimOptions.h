@@ -29,5 +29,3 @@ struct SimOptions {
 
 // Nothing, with `error` set, when the command line is wrong.
 std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& error);
-
-extern const char* const kSimHelp;

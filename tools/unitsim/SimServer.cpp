@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "SimMessages.h"
+#include "model/Format.h"
 #include "unit/LopMessages.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/link/LinkFrame.h"
@@ -34,7 +36,8 @@ SimServer::SimServer(const SimOptions& options)
 bool SimServer::Start(std::string& error) {
     const EepromFile::LoadResult loaded = m_file.Load(m_unit);
     if (loaded == EepromFile::LoadResult::Refused) {
-        error = m_options.m_strEeprom + " is not a 65,536-byte unit memory";
+        error = StrFormat(Tr("Unitsim", SimMessages::kNotAUnitMemory).c_str(),
+                          m_options.m_strEeprom.c_str());
         return false;
     }
     if (m_options.m_password) {
@@ -48,7 +51,8 @@ bool SimServer::Start(std::string& error) {
     if (loaded == EepromFile::LoadResult::Missing || m_options.m_password) {
         m_saver->Submit(m_unit);
         if (!m_saver->Flush()) {
-            error = "cannot write " + m_options.m_strEeprom;
+            error = StrFormat(Tr("Unitsim", SimMessages::kCannotWrite).c_str(),
+                              m_options.m_strEeprom.c_str());
             return false;
         }
     }

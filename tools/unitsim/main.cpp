@@ -3,23 +3,29 @@
 #include <cstdio>
 #include <iostream>
 
+#include "SimMessages.h"
 #include "SimOptions.h"
 #include "SimServer.h"
 #include "Version.h"
+#include "lang/ProgramLanguage.h"
+
+namespace M = SimMessages;
 
 int main(int argc, char** argv) {
+    // The messages in the person's language (LANGUAGE, LC_MESSAGES, LANG).
+    const ProgramLanguage language;
     std::string error;
     const auto options = ParseSimOptions(argc, argv, error);
     if (!options) {
-        std::cerr << "zrtpro-unitsim: " << error << "\nTry zrtpro-unitsim --help\n";
+        std::cerr << M::kProgram << ": " << error << '\n' << Tr("Unitsim", M::kTryHelp) << '\n';
         return 2;
     }
     if (options->m_bHelp) {
-        std::cout << kSimHelp;
+        std::cout << Tr("Unitsim", M::kHelp);
         return 0;
     }
     if (options->m_bVersion) {
-        std::cout << "zrtpro-unitsim " << kZrtVersion << '\n';
+        std::cout << M::kProgram << ' ' << kZrtVersion << '\n';
         return 0;
     }
     std::signal(SIGPIPE, SIG_IGN);
@@ -30,7 +36,7 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &stop, nullptr);
     SimServer server(*options);
     if (!server.Start(error)) {
-        std::cerr << "zrtpro-unitsim: " << error << "\n";
+        std::cerr << M::kProgram << ": " << error << '\n';
         return 1;
     }
     std::cout << server.Description() << std::endl;
