@@ -65,7 +65,7 @@ wizard&apos;s &quot;Specify Configuration&quot; does: E expansion units of the p
 (Quillon port cards, Lunetta station cards, M-7700 units), --digits in its dial
 plan (ignored for Lunetta), and a master unit of 4 or 8 ports carrying U camera
 interface units. The wizard&apos;s checks and messages apply.</source>
-        <extracomment>`zrtpro-cli new --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli new --help`. Keep command and option names as they are.</extracomment>
         <translation>Erstellt eine Konfiguration aus dem Wählplan der Personenrufanlage, wie der
 Einrichtungsassistent aus den Angaben zur Konfiguration: E Erweiterungseinheiten
 der Rufanlage (Quillon-Portkarten, Lunetta-Stationskarten, M-7700-Einheiten),
@@ -83,7 +83,7 @@ trägt. Die Prüfungen und Meldungen des Assistenten gelten.</translation>
 &quot;Specify Filename&quot; does: a Lunetta folder (PATH is the folder or any file in it),
 a Quillon .qpx file or an M-7700 .mdb database, laid onto a master unit of 4 or 8
 ports carrying U camera interface units.</source>
-        <extracomment>`zrtpro-cli import --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli import --help`. Keep command and option names as they are.</extracomment>
         <translation>Erstellt eine Konfiguration aus dem Export einer Personenrufanlage, wie der
 Einrichtungsassistent aus einer angegebenen Datei: ein Lunetta-Ordner (PFAD ist
 der Ordner oder eine beliebige Datei darin), eine Quillon-.qpx-Datei oder eine
@@ -286,7 +286,7 @@ Ausgabedateien werden nur bei Erfolg geschrieben, und dann vollständig.
     <message>
         <source>Prints the conflict report of the whole configuration; exits with 1 when
 two inputs share an Arch Number.</source>
-        <extracomment>`zrtpro-cli conflicts --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli conflicts --help`. Keep command and option names as they are.</extracomment>
         <translation>Gibt den Konfliktbericht der ganzen Konfiguration aus; endet mit 1, wenn sich
 zwei Eingänge eine Arch Number teilen.</translation>
     </message>
@@ -314,7 +314,7 @@ header names in any order and letter case; rows of nothing but separators
 skipped; other columns ignored. A cell beginning with =, +, -, @, a tab or a
 carriage return is written with an apostrophe in front, so a spreadsheet shows
 it as text; the import removes that apostrophe.</source>
-        <extracomment>`zrtpro-cli export-csv --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli export-csv --help`. Keep command and option names and the CSV column names as they are.</extracomment>
         <translation>Schreibt die Eingangsliste als CSV für eine Tabellenkalkulation, eine Zeile je
 Eingang in der Reihenfolge des Baums; import-csv liest sie zurück:
 
@@ -347,7 +347,7 @@ export-csv --help): rows matched by port, unit and input, arch or name or both.
 Any refused cell refuses the whole file, and every refused cell is listed (the
 first 20, then how many more) with its line and column; nothing is written.
 So are Arch Numbers that two inputs would share. Columns not applied are named.</source>
-        <extracomment>`zrtpro-cli import-csv --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli import-csv --help`. Keep command and option names and the CSV column names (port, unit, input, arch, name) as they are.</extracomment>
         <translation>Gibt den Eingängen die Arch Numbers und Namen einer CSV-Datei (das Format von
 export-csv --help): Zeilen werden nach port, unit und input zugeordnet, arch
 oder name oder beide. Eine abgelehnte Zelle lehnt die ganze Datei ab, und jede
@@ -386,7 +386,7 @@ oder unitsim:EEPROM-FILE (das emulierte Gerät, sein Speicher in dieser Datei).<
     <message>
         <source>Writes the unit memory image of a configuration, 65,536 bytes, as a write
 would send it (the password and switches cells left erased, 0xFF).</source>
-        <extracomment>`zrtpro-cli image --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli image --help`. Keep command and option names as they are.</extracomment>
         <translation>Schreibt das Gerätespeicherabbild einer Konfiguration, 65.536 Bytes, wie ein
 Schreiben es senden würde (die Zellen für Passwort und Schalter bleiben
 gelöscht, 0xFF).</translation>
@@ -399,7 +399,7 @@ gelöscht, 0xFF).</translation>
     <message>
         <source>Turns a unit memory image into a configuration file, as a read from the
 unit does; --ports answers the main unit model question (4: M-4400, 8: M-4800).</source>
-        <extracomment>`zrtpro-cli decode --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli decode --help`. Keep command and option names as they are.</extracomment>
         <translation>Macht aus einem Gerätespeicherabbild eine Konfigurationsdatei, wie ein Lesen
 aus dem Gerät; --ports beantwortet die Frage nach dem Modell der Haupteinheit
 (4: M-4400, 8: M-4800).</translation>
@@ -413,7 +413,7 @@ aus dem Gerät; --ports beantwortet die Frage nach dem Modell der Haupteinheit
         <source>Gives the remote modem on DEVICE its auto-answer configuration: checks that the
 modem echoes, restores factory defaults, sends the initialization string
 (default ATS0=1&amp;M4&amp;K0&amp;N8&amp;B1&amp;H0&amp;R1&amp;S0) and saves it; prints the modem&apos;s log.</source>
-        <extracomment>`zrtpro-cli modem-setup --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli modem-setup --help`. Keep command and option names as they are.</extracomment>
         <translation>Gibt dem entfernten Modem an ANSCHLUSS seine Konfiguration für die automatische
 Rufannahme: prüft, dass das Modem ein Echo sendet, stellt die Werkseinstellungen
 wieder her, sendet den Initialisierungstext (Vorgabe ATS0=1&amp;M4&amp;K0&amp;N8&amp;B1&amp;H0&amp;R1&amp;S0)
@@ -433,7 +433,7 @@ number, whether this user may open it and, when a program holds it, which.
 Nothing is opened. --json prints the same as a JSON array for scripts: device,
 label, description, manufacturer, usb (null when not USB), serialNumber,
 mayOpen, heldBy ({program, pid} or null).</source>
-        <extracomment>`zrtpro-cli ports --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli ports --help`. Keep command and option names and the --json keys as they are.</extracomment>
         <translation>Listet die seriellen Anschlüsse, wie der Verbindungsdialog sie zeigt: den
 Anschluss mit Beschreibung und USB-Hersteller:Produkt, seine Gerätedatei, die
 Seriennummer des Adapters, ob dieser Benutzer ihn öffnen darf und, wenn ein
@@ -450,7 +450,7 @@ wenn nicht USB), serialNumber, mayOpen, heldBy ({program, pid} oder null).</tran
         <source>Writes the printed configuration report of FILE.zrt as a PDF file, on A4
 paper unless --paper Letter is given. The PDF is replaced only when it was
 written whole.</source>
-        <extracomment>`zrtpro-cli report --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli report --help`. Keep command and option names as they are.</extracomment>
         <translation>Schreibt den gedruckten Konfigurationsbericht von DATEI.zrt als PDF-Datei, auf
 A4-Papier, wenn nicht --paper Letter angegeben ist. Das PDF wird nur ersetzt,
 wenn es vollständig geschrieben wurde.</translation>
@@ -463,7 +463,7 @@ wenn es vollständig geschrieben wurde.</translation>
     <message>
         <source>Prints the whole configuration: system, settings, idle loop, every node and the
 unassigned Arch Numbers. --json prints one object keyed by the model&apos;s member names.</source>
-        <extracomment>`zrtpro-cli show --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli show --help`. Keep command and option names and the --json keys as they are.</extracomment>
         <translation>Gibt die ganze Konfiguration aus: System, Einstellungen, Ruheschleife, jeden
 Knoten und die nicht zugewiesenen Arch Numbers. --json gibt ein Objekt aus,
 dessen Schlüssel die Namen der Felder des Modells sind.</translation>
@@ -490,7 +490,7 @@ the message in flight.
 CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a
 device server&apos;s RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,
 or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
-        <extracomment>`zrtpro-cli write --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli write --help`. Keep command and option names and the connection forms (serial:DEVICE[:BAUD] ...) as they are.</extracomment>
         <translation>Schreibt eine Konfiguration in ein Gerät: löscht seinen Speicher und schreibt
 jede Zelle. Zuerst liest es den ganzen Speicher des Geräts und bewahrt ihn im
 Geräteverlauf auf (die Meldung nennt den Pfad), dann sagt es, was das Schreiben
@@ -524,7 +524,7 @@ a unit never shows its password, so no copy holds one. --verify reads the
 unit back and compares.
 CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, modem:DEVICE[:BAUD]:NUMBER,
 or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
-        <extracomment>`zrtpro-cli restore --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli restore --help`. Keep command and option names and the connection forms (serial:DEVICE[:BAUD] ...) as they are.</extracomment>
         <translation>Schreibt ein Gerätespeicherabbild von 65.536 Bytes (eine Kopie aus dem
 Geräteverlauf) genau so in ein Gerät zurück, wie ein Schreiben es tut: der
 Speicher des Geräts wird zuerst im Verlauf aufbewahrt, und es wird gesagt, was
@@ -547,7 +547,7 @@ are kept, newest in the order they were kept, whatever the clock says.
 --json prints an array of objects with time, kind, connection, site (what
 was written), model, cameraUnits, inputs, erased, partlyWritten, held (the
 text), written (as site), sequence (the order kept) and path.</source>
-        <extracomment>`zrtpro-cli history --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli history --help`. Keep command and option names and the --json keys as they are.</extracomment>
         <translation>Listet den Geräteverlauf, neueste zuerst: die Kopien des Gerätespeichers, die
 vor jedem Schreiben und Wiederherstellen (außer bei write --no-backup) und bei
 jedem Lesen (dieses Werkzeugs und des Fensters) aufbewahrt wurden, jede mit
@@ -577,7 +577,7 @@ message in flight.
 CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a
 device server&apos;s RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,
 or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
-        <extracomment>`zrtpro-cli read --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli read --help`. Keep command and option names and the connection forms (serial:DEVICE[:BAUD] ...) as they are.</extracomment>
         <translation>Liest die Konfiguration eines Geräts in eine neue Konfigurationsdatei; --ports
 beantwortet die Frage nach dem Modell der Haupteinheit (4: M-4400, 8: M-4800).
 Der Speicher des Geräts wird auch im Geräteverlauf aufbewahrt, wie das Lesen im
@@ -598,7 +598,7 @@ Speicher in dieser Datei).</translation>
 CONNECTION is serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD] (a
 device server&apos;s RFC 2217 port, its line set to BAUD), modem:DEVICE[:BAUD]:NUMBER,
 or unitsim:EEPROM-FILE (the emulated unit, its memory in that file).</source>
-        <extracomment>`zrtpro-cli set-time --help`. Keep command and option names, the connection forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.</extracomment>
+        <extracomment>`zrtpro-cli set-time --help`. Keep command and option names and the connection forms (serial:DEVICE[:BAUD] ...) as they are.</extracomment>
         <translation>Stellt die Uhr des Geräts nach der Ortszeit dieses Computers.
 VERBINDUNG ist serial:DEVICE[:BAUD], tcp:HOST:PORT, rfc2217:HOST:PORT[:BAUD]
 (der RFC-2217-Anschluss eines Geräteservers, seine Leitung auf BAUD gestellt),

@@ -121,8 +121,7 @@ const CliCommand kNewCommand{
     ZRT_TRANSLATE_NOOP("Cli",
                        "--system quillon|lunetta|m7700 --digits 2|3 --expansion E --ports 4|8 "
                        "--ciu U -o FILE.zrt"),
-    //: `zrtpro-cli new --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli new --help`. Keep command and option names as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Builds a configuration from the paging system's dialing plan, as the setup\n"
@@ -139,8 +138,7 @@ const CliCommand kImportCommand{
     //: The arguments of `zrtpro-cli import`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "lunetta|quillon|m7700 PATH --ports 4|8 --ciu U -o FILE.zrt"),
-    //: `zrtpro-cli import --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli import --help`. Keep command and option names as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Builds a configuration from a paging system's export, as the setup wizard's\n"

@@ -27,8 +27,7 @@ const CliCommand kConflictsCommand{
     //: The arguments of `zrtpro-cli conflicts`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt"),
-    //: `zrtpro-cli conflicts --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli conflicts --help`. Keep command and option names as they are.
     ZRT_TRANSLATE_NOOP("Cli",
                        "Prints the conflict report of the whole configuration; exits with 1 when\n"
                        "two inputs share an Arch Number."),

@@ -49,8 +49,8 @@ const CliCommand kExportCsvCommand{
     //: The arguments of `zrtpro-cli export-csv`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt -o FILE"),
-    //: `zrtpro-cli export-csv --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli export-csv --help`. Keep command and option names and the CSV column names
+    //: as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Writes the input list as CSV for a spreadsheet, one row per input in tree order;\n"
@@ -80,8 +80,8 @@ const CliCommand kImportCsvCommand{
     //: The arguments of `zrtpro-cli import-csv`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt FILE -o FILE.zrt"),
-    //: `zrtpro-cli import-csv --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli import-csv --help`. Keep command and option names and the CSV column
+    //: names (port, unit, input, arch, name) as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Gives the inputs the Arch Numbers and names of a CSV file (the format of\n"

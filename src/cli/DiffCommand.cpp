@@ -59,8 +59,8 @@ const CliCommand kDiffCommand{
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP(
         "Cli", "A.zrt [B.zrt] [--connect CONNECTION] [--password P] [--trace FILE] [--json]"),
-    //: `zrtpro-cli diff --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli diff --help`. Keep command and option names, the connection forms
+    //: (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Compares two configurations, as diff(1) compares files: one line per difference,\n"

@@ -60,8 +60,7 @@ const CliCommand kImageCommand{
     //: The arguments of `zrtpro-cli image`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt -o IMAGE.bin"),
-    //: `zrtpro-cli image --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli image --help`. Keep command and option names as they are.
     ZRT_TRANSLATE_NOOP("Cli",
                        "Writes the unit memory image of a configuration, 65,536 bytes, as a write\n"
                        "would send it (the password and switches cells left erased, 0xFF)."),
@@ -74,8 +73,7 @@ const CliCommand kDecodeCommand{
     //: The arguments of `zrtpro-cli decode`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "IMAGE.bin --ports 4|8 -o FILE.zrt"),
-    //: `zrtpro-cli decode --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli decode --help`. Keep command and option names as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Turns a unit memory image into a configuration file, as a read from the\n"

@@ -47,8 +47,7 @@ const CliCommand kModemSetupCommand{
     //: The arguments of `zrtpro-cli modem-setup`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "--port DEVICE [--init STRING]"),
-    //: `zrtpro-cli modem-setup --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli modem-setup --help`. Keep command and option names as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Gives the remote modem on DEVICE its auto-answer configuration: checks that the\n"

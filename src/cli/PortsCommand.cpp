@@ -76,8 +76,8 @@ const CliCommand kPortsCommand{
     //: The arguments of `zrtpro-cli ports`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "[--json]"),
-    //: `zrtpro-cli ports --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli ports --help`. Keep command and option names and the --json keys as they
+    //: are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Lists the serial ports as the connection dialog shows them: the port with its\n"

@@ -51,8 +51,7 @@ const CliCommand kReportCommand{
     //: The arguments of `zrtpro-cli report`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt -o REPORT.pdf [--paper A4|Letter]"),
-    //: `zrtpro-cli report --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli report --help`. Keep command and option names as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Writes the printed configuration report of FILE.zrt as a PDF file, on A4\n"

@@ -99,8 +99,7 @@ const CliCommand kShowCommand{
     //: The arguments of `zrtpro-cli show`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "FILE.zrt [--json]"),
-    //: `zrtpro-cli show --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli show --help`. Keep command and option names and the --json keys as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Prints the whole configuration: system, settings, idle loop, every node and the\n"

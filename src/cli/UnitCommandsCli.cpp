@@ -162,8 +162,8 @@ const CliCommand kWriteCommand{
         "Cli",
         "FILE.zrt --connect CONNECTION [--password P] [--new-password P] [--verify] [--no-backup] "
         "[--force] [--trace FILE]"),
-    //: `zrtpro-cli write --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli write --help`. Keep command and option names and the connection forms
+    //: (serial:DEVICE[:BAUD] ...) as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Writes a configuration into a unit: erases its memory and writes every cell.\n"
@@ -192,8 +192,8 @@ const CliCommand kRestoreCommand{
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli",
                        "IMAGE --connect CONNECTION [--password P] [--verify] [--trace FILE]"),
-    //: `zrtpro-cli restore --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli restore --help`. Keep command and option names and the connection forms
+    //: (serial:DEVICE[:BAUD] ...) as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Writes a unit memory image of 65,536 bytes (a copy from the unit history)\n"
@@ -213,8 +213,8 @@ const CliCommand kHistoryCommand{
     //: The arguments of `zrtpro-cli history`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "[--json]"),
-    //: `zrtpro-cli history --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli history --help`. Keep command and option names and the --json keys as they
+    //: are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Lists the unit history, newest first: the copies of units' memory kept\n"
@@ -238,8 +238,8 @@ const CliCommand kReadCommand{
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP(
         "Cli", "--connect CONNECTION --ports 4|8 [--password P] [--trace FILE] -o FILE.zrt"),
-    //: `zrtpro-cli read --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli read --help`. Keep command and option names and the connection forms
+    //: (serial:DEVICE[:BAUD] ...) as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Reads a unit's configuration into a new configuration file; --ports answers\n"
@@ -259,8 +259,8 @@ const CliCommand kSetTimeCommand{
     //: The arguments of `zrtpro-cli set-time`. Keep option names and the words between |;
     //: placeholders in capitals may be translated.
     ZRT_TRANSLATE_NOOP("Cli", "--connect CONNECTION [--password P] [--trace FILE]"),
-    //: `zrtpro-cli set-time --help`. Keep command and option names, the connection
-    //: forms (serial:DEVICE[:BAUD] ...) and the --json keys as they are.
+    //: `zrtpro-cli set-time --help`. Keep command and option names and the connection forms
+    //: (serial:DEVICE[:BAUD] ...) as they are.
     ZRT_TRANSLATE_NOOP(
         "Cli",
         "Sets the unit's clock from this computer's local time.\n"
