@@ -41,8 +41,8 @@ Datei genannt ist. Das Fenster braucht eine Anzeige; zrtpro-cli führt jeden
 Vorgang aus einer Shell aus.
 
 Einen seriellen Anschluss dürfen nur Mitglieder seiner Gruppe öffnen, unter
-Debian und Ubuntu dialout: fügen Sie sich einmal mit &quot;sudo adduser $USER dialout&quot;
-hinzu, melden Sie sich dann ab und wieder an.
+Debian und Ubuntu dialout: fügen Sie sich einmal mit
+&quot;sudo adduser $USER dialout&quot; hinzu, melden Sie sich dann ab und wieder an.
 
 Optionen:
   --help       diesen Text zeigen
@@ -416,8 +416,9 @@ modem echoes, restores factory defaults, sends the initialization string
         <extracomment>`zrtpro-cli modem-setup --help`. Keep command and option names as they are.</extracomment>
         <translation>Gibt dem entfernten Modem an ANSCHLUSS seine Konfiguration für die automatische
 Rufannahme: prüft, dass das Modem ein Echo sendet, stellt die Werkseinstellungen
-wieder her, sendet den Initialisierungstext (Vorgabe ATS0=1&amp;M4&amp;K0&amp;N8&amp;B1&amp;H0&amp;R1&amp;S0)
-und speichert ihn; gibt das Protokoll des Modems aus.</translation>
+wieder her, sendet den Initialisierungstext (Vorgabe
+ATS0=1&amp;M4&amp;K0&amp;N8&amp;B1&amp;H0&amp;R1&amp;S0) und speichert ihn; gibt das Protokoll des Modems
+aus.</translation>
     </message>
     <message>
         <source>[--json]</source>
@@ -861,31 +862,34 @@ Der Emulator bedient eine Verbindung nach der anderen, bis er angehalten wird
 Optionen:
   --eeprom DATEI     der 65.536-Byte-Speicher des Geräts. Gelöscht angelegt
                      (alles 0xFF), wenn sie fehlt. Jede Änderung wird sofort und
-                     atomar in die Datei geschrieben (eine neue Datei ersetzt die
-                     alte), daher ist die Datei immer vollständig, auch wenn der
-                     Emulator abgebrochen wird.
-  --password TEXT    das Passwort des Geräts (höchstens 9 Zeichen), beim Start in
-                     seine Passwortzellen 0xFFD0-0xFFD8 gelegt. Ohne diese Option
-                     entscheiden die Zellen in der Datei; gelöschte Zellen heißen
-                     kein Passwort, und dann nimmt das Gerät jedes Passwort an.
+                     atomar in die Datei geschrieben (eine neue Datei ersetzt
+                     die alte), daher ist die Datei immer vollständig, auch wenn
+                     der Emulator abgebrochen wird.
+  --password TEXT    das Passwort des Geräts (höchstens 9 Zeichen), beim Start
+                     in seine Passwortzellen 0xFFD0-0xFFD8 gelegt. Ohne diese
+                     Option entscheiden die Zellen in der Datei; gelöschte
+                     Zellen heißen kein Passwort, und dann nimmt das Gerät jedes
+                     Passwort an.
   --tcp PORT         auf 127.0.0.1:PORT statt auf einem Pseudo-Terminal warten
                      (0 wählt einen freien Port). Nur die Loopback-Adresse wird
                      verwendet.
   --baud RATE        nachgebildete Leitungsgeschwindigkeit: Bytes laufen wie auf
-                     einer echten Leitung mit RATE Baud (10 Bit je Byte) in beide
-                     Richtungen; eine Antwort wird übergeben, wenn ihr letztes Byte
-                     angekommen wäre. 0 (Vorgabe) heißt so schnell wie möglich.
+                     einer echten Leitung mit RATE Baud (10 Bit je Byte) in
+                     beide Richtungen; eine Antwort wird übergeben, wenn ihr
+                     letztes Byte angekommen wäre. 0 (Vorgabe) heißt so schnell
+                     wie möglich.
   --modem            zuerst als Hayes-Modem antworten: Getipptes als Echo
                      zurücksenden, jede AT-Befehlszeile (&quot;AT&quot;, &quot;AT&amp;F0&quot;, &quot;AT&amp;W0&quot;,
                      &quot;ATY0&quot;, jeden Initialisierungstext) mit OK beantworten,
-                     ATE0/ATE1 schalten das Echo, Zeilen ohne AT am Anfang werden
-                     übergangen. Ein Wählbefehl (ATD...) antwortet
-                     &quot;CONNECT &lt;rate&gt;&quot;, und die Rahmen des Geräts folgen; der Anruf
-                     endet mit der BYE-Nachricht des Werkzeugs oder wenn die
-                     Verbindung schließt, und das Modem nimmt wieder Befehle an.
+                     ATE0/ATE1 schalten das Echo, Zeilen ohne AT am Anfang
+                     werden übergangen. Ein Wählbefehl (ATD...) antwortet
+                     &quot;CONNECT &lt;rate&gt;&quot;, und die Rahmen des Geräts folgen; der
+                     Anruf endet mit der BYE-Nachricht des Werkzeugs oder wenn
+                     die Verbindung schließt, und das Modem nimmt wieder Befehle
+                     an.
   --dial-result TEXT mit --modem: ein Wählbefehl antwortet TEXT statt CONNECT
-                     (zum Beispiel BUSY, NO CARRIER, NO DIALTONE oder ERROR), und
-                     kein Anruf kommt zustande.
+                     (zum Beispiel BUSY, NO CARRIER, NO DIALTONE oder ERROR),
+                     und kein Anruf kommt zustande.
   --fault ART:N      bei der N-ten EEPROM- oder Uhr-Nachricht (Opcodes 03, 04,
                      05, 2C, 2F) fehlgehen, gezählt ab 1 seit dem Start; darf
                      mehrfach stehen:
@@ -896,10 +900,11 @@ Optionen:
                                 Rahmen der falschen Länge)
                        stall    keine Antwort auf diese und alle folgenden
                                 Nachrichten
-                       hangup   die Leitung vor dem Ausführen schließen und enden
+                       hangup   die Leitung vor dem Ausführen schließen und
+                                enden
                        die      sich selbst vor dem Ausführen beenden (SIGKILL)
-                       trickle  die Antwort Byte für Byte senden, mit einer Pause
-                                von --byte-gap zwischen den Bytes
+                       trickle  die Antwort Byte für Byte senden, mit einer
+                                Pause von --byte-gap zwischen den Bytes
   --byte-gap MS      die Pause zwischen den Bytes einer tröpfelnden Antwort, 0
                      bis 10000 Millisekunden (Vorgabe 20)
   --weak-cell ADRESSE
