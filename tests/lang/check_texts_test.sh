@@ -4,8 +4,9 @@
 # that has become clean, a header text not marked, a marked text shown
 # without Tr(), a text without its German, a German text with other directives,
 # a command's help in its initialiser, and words handed to a helper that shows
-# its `const char*` (in a widget or on a console); JSON keys printed by the
-# command-line tool pass.
+# its `const char*` (in a widget or on a console), words in a console
+# program's StrFormat format; JSON keys and a format of no words (%04x:%04x)
+# in the command-line tool pass.
 #   check_texts_test.sh SOURCE_ROOT LUPDATE
 set -uo pipefail
 src=$1 lupdate=$2
@@ -71,8 +72,9 @@ expect 1 "directives differ: 'Page %d'" "a German text with other directives"
 fresh
 cat >"$work/root/src/cli/JsonOut.cpp" <<'EOF'
 void Print(std::ostream& out) { out << "{\"item\":" << 1 << ",\"this\":" << 2 << '}'; }
+void Usb(std::ostream& out, int v) { out << StrFormat("%04x:%04x", v, v); }
 EOF
-expect 0 "texts marked" "JSON keys streamed by the command-line tool"
+expect 0 "texts marked" "JSON keys and a format without words in the command-line tool"
 
 fresh
 cat >"$work/root/src/cli/NewCommand.cpp" <<'EOF'
@@ -93,5 +95,11 @@ void Say(const char* what) { std::cerr << what << '\n'; }
 void Done() { Say("All done"); }
 EOF
 expect 1 "text handed to Say() not marked" "words handed to a console text helper"
+
+fresh
+cat >"$work/root/src/cli/Cells.cpp" <<'EOF'
+void Cell(int a) { std::cerr << StrFormat("cell 0x%04X", a); }
+EOF
+expect 1 "format not marked: \"cell 0x%04X\"" "words in a console program's StrFormat format"
 
 exit $failed
