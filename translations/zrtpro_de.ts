@@ -659,6 +659,11 @@ Export Report as PDF</source>
         <translation>Den Konfigurationsbericht als PDF-Datei speichern.
 Bericht als PDF exportieren</translation>
     </message>
+    <message>
+        <source>{month}/{day}/{year} {hour}:{minute}:{second}</source>
+        <extracomment>Date and time under the heading (report/ReportDate). {month}, {day}, {year} (two digits each), {hour}, {minute}, {second} (24-hour clock) are replaced by the print&apos;s time: put them in the order your readers expect, each exactly once, and keep the braces and the English names. A translation that misses, repeats or renames one is not used.</extracomment>
+        <translation>{day}.{month}.{year} {hour}:{minute}:{second}</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
