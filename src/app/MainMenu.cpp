@@ -21,8 +21,10 @@ struct CommandText {
     QString m_strPrompt;  // status bar prompt; a tooltip follows a line feed
 };
 
-// Every command's words in the person's language. A translation keeps the
-// shortcut after the tab as it is (Undo and Redo are the document's words).
+// Every command's words in the person's language, each text translated where
+// it is named (scripts/check-texts follows every marked text to its
+// translate()). A translation keeps the shortcut after the tab as it is; Undo
+// and Redo are the document's words.
 std::vector<CommandText> Commands() {
     namespace M = AppMessages;
     namespace D = DocumentWidgetMessages;
