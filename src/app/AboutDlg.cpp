@@ -1,5 +1,6 @@
 #include "app/AboutDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +10,7 @@
 #include "app/AppPictures.h"
 
 AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromLatin1(AppMessages::kAboutCaption));
+    setWindowTitle(QCoreApplication::translate("App", AppMessages::kAboutCaption));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(18, 18, 18, 12);
     grid->setHorizontalSpacing(16);
@@ -17,11 +18,12 @@ AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(AppIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
     grid->addWidget(icon, 0, 0, 2, 1);
-    grid->addWidget(
-        new QLabel(QString::fromLatin1(AppMessages::kAboutVersion).arg(QLatin1String(kZrtVersion)),
-                   this),
-        0, 1);
-    grid->addWidget(new QLabel(QString::fromLatin1(AppMessages::kAboutLine2), this), 1, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("App", AppMessages::kAboutVersion)
+                                   .arg(QLatin1String(kZrtVersion)),
+                               this),
+                    0, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("App", AppMessages::kAboutLine2), this),
+                    1, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     grid->addWidget(buttons, 2, 0, 1, 2);

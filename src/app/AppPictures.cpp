@@ -1,5 +1,6 @@
 #include "app/AppPictures.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -34,9 +35,9 @@ QPixmap StartPicture() {
     p.setRenderHint(QPainter::Antialiasing);
     Caption(p, QRectF(0, 22, 400, 44), 34, true, Qt::white, QStringLiteral("NEXIL"));
     Caption(p, QRectF(0, 68, 400, 24), 15, false, QColor(220, 230, 245),
-            QString::fromLatin1(AppMessages::kAppTitle));
+            QCoreApplication::translate("Window", WindowMessages::kAppTitle));
     Caption(p, QRectF(0, 172, 400, 20), 11, false, QColor(170, 190, 220),
-            QString::fromLatin1(AppMessages::kAboutLine2));
+            QCoreApplication::translate("App", AppMessages::kAboutLine2));
     return pm;
 }
 

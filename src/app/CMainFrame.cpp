@@ -37,6 +37,7 @@
 #include "import/widgets/ImportCommandGroup.h"
 #include "import/widgets/QtProcessRunner.h"
 #include "import/widgets/WindowWizard.h"
+#include "lang/ShownText.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
 #include "pages/widgets/CBaseForm.h"
@@ -155,7 +156,7 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    m_pStatusText = new QLabel(QString::fromLatin1(AppMessages::kReady), this);
+    m_pStatusText = new QLabel(QCoreApplication::translate("App", AppMessages::kReadyStatus), this);
     statusBar()->addWidget(m_pStatusText, 1);
     // Caps Lock and Num Lock have no portable reading under X11 or Wayland;
     // their panes keep their place so the "Modified" pane sits where users expect it.
@@ -373,21 +374,21 @@ QString CMainFrame::ModifiedPaneText() const { return m_pModifiedPane->text(); }
 void CMainFrame::UpdateCommands() {
     // A result reported on a configuration since replaced is no longer true.
     if (m_state.m_history.Generation() != m_nReportedGeneration) {
-        SetStatusText(QString::fromLatin1(AppMessages::kReady));
+        SetStatusText(QCoreApplication::translate("App", AppMessages::kReadyStatus));
         m_state.m_nVerifyDifferences = 0;
         m_state.m_verifyDifferences.clear();
     }
     for (CommandGroup* group : m_groups) group->UpdateCommands();
     Action(kCmdViewToolbar)->setChecked(!m_pToolBar->isHidden());
     Action(kCmdViewStatusBar)->setChecked(!statusBar()->isHidden());
-    m_pModifiedPane->setText(QString::fromLatin1(ModifiedIndicatorText(m_doc)));
+    m_pModifiedPane->setText(ShownText(ModifiedIndicatorText(m_doc)));
     UpdateTitle();
 }
 
 void CMainFrame::UpdateTitle() {
     // "[*]" is where the desktop shows its unsaved mark.
-    setWindowTitle(QFile::decodeName(m_doc.GetTitle().c_str()) + "[*] - " +
-                   QString::fromLatin1(AppMessages::kAppTitle));
+    const QString program = QCoreApplication::translate("Window", WindowMessages::kAppTitle);
+    setWindowTitle(QFile::decodeName(m_doc.GetTitle().c_str()) + "[*] - " + program);
     setWindowModified(m_doc.IsModified());
 }
 

@@ -39,8 +39,9 @@ bool CZRTProApp::InitInstance(const QStringList& arguments, int splashMs) {
     m_pInstance = std::make_unique<SingleInstance>(m_strInstanceName);
     if (m_pInstance->ActivateRunning(arguments.value(1))) return false;
     if (!m_pInstance->Listen()) {
-        QMessageBox::warning(nullptr, QString::fromLatin1(AppMessages::kAppTitle),
-                             QString::fromLatin1(AppMessages::kInstanceNotRegistered).trimmed());
+        QMessageBox::warning(
+            nullptr, QCoreApplication::translate("Window", WindowMessages::kAppTitle),
+            QCoreApplication::translate("App", AppMessages::kInstanceNotRegistered).trimmed());
         return false;
     }
     m_pInstance->m_activate = [this](const QString& file) { BringForward(file); };

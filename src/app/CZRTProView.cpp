@@ -2,9 +2,11 @@
 
 #include <qdrawutil.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "app/AppMessages.h"
 #include "app/AppPictures.h"
@@ -26,7 +28,10 @@ CZRTProView::CZRTProView(QWidget* parent) : QWidget(parent) {
 void CZRTProView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QFontMetrics fm = fontMetrics();
-    const int w = fm.horizontalAdvance(QString::fromLatin1(AppMessages::kStartMeasure));
+    const QString text = QCoreApplication::translate("App", AppMessages::kStartText);
+    // The box holds the English text with room to spare, and a longer translation whole.
+    const int w = std::max(fm.horizontalAdvance(QString::fromLatin1(AppMessages::kStartMeasure)),
+                           fm.horizontalAdvance(text.trimmed() + QStringLiteral("XXXX")));
     const int h = fm.height();
     const int clientWidth = width();
     const int d = w < clientWidth ? (clientWidth - w + 1) / 2 : 0;
@@ -38,7 +43,7 @@ void CZRTProView::paintEvent(QPaintEvent*) {
     box.adjust(2, -2, -2, 2);
     p.setPen(Qt::black);
     p.setBackground(Qt::white);
-    p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(AppMessages::kStartText));
+    p.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
 }
 
 void CZRTProView::resizeEvent(QResizeEvent* event) {

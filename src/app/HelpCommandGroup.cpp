@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QUrl>
 
@@ -15,7 +16,8 @@
 
 HelpCommandGroup::HelpCommandGroup(MainWindow& frame)
     : CommandGroup(&frame.Window()),
-      m_strHelpPath(FindHelpPage(QCoreApplication::applicationDirPath())),
+      m_strHelpPath(
+          FindHelpPage(QCoreApplication::applicationDirPath(), QLocale::system().uiLanguages())),
       m_frame(frame) {
     m_showAbout = [this] {
         AboutDlg dialog(&m_frame.Window());

@@ -44,13 +44,10 @@ ProgramLanguage::ProgramLanguage()
     : ProgramLanguage(QLocale::system().uiLanguages(), Folders(ProgramDir())) {}
 
 ProgramLanguage::ProgramLanguage(const QStringList& uiLanguages, const QStringList& folders) {
-    for (const QString& uiLanguage : uiLanguages) {
-        for (const QString& name : NamesOf(uiLanguage)) {
-            if (!LoadFrom(m_program, QStringLiteral("zrtpro_%1.qm").arg(name), folders)) continue;
-            m_strLanguage = name;
-            break;
-        }
-        if (!m_strLanguage.isEmpty() || IsSourceLanguage(uiLanguage)) break;
+    for (const QString& name : LanguageNames(uiLanguages)) {
+        if (!LoadFrom(m_program, QStringLiteral("zrtpro_%1.qm").arg(name), folders)) continue;
+        m_strLanguage = name;
+        break;
     }
     if (m_strLanguage.isEmpty()) return;
     const QStringList qtFolders{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
@@ -65,6 +62,22 @@ ProgramLanguage::ProgramLanguage(const QStringList& uiLanguages, const QStringLi
 
 ProgramLanguage::~ProgramLanguage() {
     if (!m_strLanguage.isEmpty()) SetTextTranslator({});
+}
+
+QStringList ProgramLanguage::LanguageNames(const QStringList& uiLanguages) {
+    QStringList names;
+    for (const QString& uiLanguage : uiLanguages) {
+        const QStringList own = NamesOf(uiLanguage);
+        if (!IsSourceLanguage(uiLanguage)) {
+            names << own;
+            continue;
+        }
+        // English as written ends the list; a particular kind of it (the
+        // pseudo-language en_XA) may still have its own file.
+        names << own.mid(0, own.size() - 1);
+        break;
+    }
+    return names;
 }
 
 QStringList ProgramLanguage::Folders(const QString& programDir) {

@@ -30,6 +30,12 @@ public:
     // (PREFIX/share/nexil-zrtpro/translations for PREFIX/bin/zrtpro).
     static QStringList Folders(const QString& programDir);
 
+    // The names a translation of the person's languages may have, in the order
+    // they are looked for: each language most particular first ("de-CH" gives
+    // de_CH, then de), up to an English or C entry, which ends the list ("en-XA"
+    // still gives en_XA, the pseudo-language).
+    static QStringList LanguageNames(const QStringList& uiLanguages);
+
     // The language loaded ("de", "en_XA"); empty for English.
     QString Language() const { return m_strLanguage; }
 

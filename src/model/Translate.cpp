@@ -45,11 +45,11 @@ std::string Directives(const std::string& format) {
 
 void SetTextTranslator(TextTranslator translator) { Translator() = std::move(translator); }
 
-std::string Tr(const char* context, const char* source) {
+std::string Tr(const char* context, const char* source, SameDirectives same) {
     const TextTranslator& translator = Translator();
     if (!translator) return source;
     std::string text = translator(context, source);
-    if (text.empty() || !SameFormatDirectives(text, source)) return source;
+    if (text.empty() || !same(text, source)) return source;
     return text;
 }
 

@@ -24,12 +24,17 @@ using TextTranslator = std::function<std::string(const char* context, const char
 // leaves every text English.
 void SetTextTranslator(TextTranslator translator);
 
-// `source` in the person's language (UTF-8), else `source` itself. A
-// translation whose printf directives differ from the source's (a "%s" where
-// the source has "%d", one too many) is not used: formatted with the source's
-// arguments it would read past them.
-std::string Tr(const char* context, const char* source);
-
 // Whether `a` and `b` hold the same printf directives in the same order
 // ("%%" counts as none).
 bool SameFormatDirectives(const std::string& a, const std::string& b);
+
+// Whether a translation `a` may stand for its source `b`.
+using SameDirectives = bool (*)(const std::string& a, const std::string& b);
+
+// `source` in the person's language (UTF-8), else `source` itself. A
+// translation whose printf directives differ from the source's (a "%s" where
+// the source has "%d", one too many) is not used: formatted with the source's
+// arguments it would read past them. A text that is not a printf format names
+// the check its own fields need instead (the report's date pattern:
+// Tr("Report", kReportDateTime, SameDateFields)).
+std::string Tr(const char* context, const char* source, SameDirectives same = SameFormatDirectives);

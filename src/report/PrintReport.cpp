@@ -1,22 +1,11 @@
 #include "report/PrintReport.h"
 
-#include <array>
-
 #include "model/Format.h"
 #include "model/Translate.h"
+#include "report/ReportDate.h"
 #include "report/ReportGeometry.h"
 #include "report/ReportLayout.h"
 #include "report/ReportMessages.h"
-
-namespace {
-
-std::string FormatDateTime(const std::tm& time) {
-    std::array<char, 64> text{};
-    const size_t n = std::strftime(text.data(), text.size(), kReportDateFormat, &time);
-    return std::string(text.data(), n);
-}
-
-}  // namespace
 
 std::string ReportTitle(const CZRTProDoc& doc) {
     std::string title =
@@ -51,7 +40,7 @@ ReportResult PrintReport(const CZRTProDoc& doc, ReportCanvas& canvas, Prompter& 
     const ReportGeometry geometry =
         ComputeReportGeometry(page, canvas.CharHeight(), canvas.AverageCharWidth());
     ReportLayout layout(doc, geometry, canvas);
-    layout.SetHeader(ReportTitle(doc), FormatDateTime(options.m_time));
+    layout.SetHeader(ReportTitle(doc), ReportDateTime(options.m_time));
     layout.SetPageRange(options.m_nFirstPage, options.m_nLastPage);
     layout.Run();
     canvas.EndJob();

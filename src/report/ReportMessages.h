@@ -22,10 +22,12 @@ inline constexpr const char* kReportHeader =
 //: Stands for the file's path in the heading when the configuration was never saved.
 inline constexpr const char* kReportUnsavedFile = ZRT_TRANSLATE_NOOP("Report", "Unsaved file");
 inline constexpr const char* kReportModifiedMark = ZRT_UNTRANSLATED("*");
-// Date and time under the heading, as strftime(3) writes them. Left as it is
-// until a translated strftime format can be checked (Tr() keeps printf
-// directives in order, a date format reorders them).
-inline constexpr const char* kReportDateFormat = ZRT_UNTRANSLATED("%m/%d/%y %H:%M:%S");
+//: Date and time under the heading (report/ReportDate). {month}, {day}, {year} (two digits
+//: each), {hour}, {minute}, {second} (24-hour clock) are replaced by the print's time: put
+//: them in the order your readers expect, each exactly once, and keep the braces and the
+//: English names. A translation that misses, repeats or renames one is not used.
+inline constexpr const char* kReportDateTime =
+    ZRT_TRANSLATE_NOOP("Report", "{month}/{day}/{year} {hour}:{minute}:{second}");
 //: Foot of every page; %d is the page number.
 inline constexpr const char* kReportFooter = ZRT_TRANSLATE_NOOP("Report", "Page %d");
 

@@ -18,41 +18,69 @@
 namespace {
 
 struct FileDialogKind {
-    const char* m_pTitle;
-    const char* m_pFilter;
+    QString m_strTitle;
+    QString m_strFilter;
     const char* m_pFolderKey;
     const char* m_pSuffix;  // null for an open dialog
     bool m_bMustExist = true;
 };
 
+// The file dialog's words in the person's language. A file type's name is
+// translated; its pattern in brackets stays as it is.
 FileDialogKind KindOf(FileChoice kind) {
     namespace M = WindowMessages;
+    //: File type in a file dialog; the pattern in brackets stays as it is.
+    const QString zrtFiles = QCoreApplication::translate("Window", "NEXIL Files (*.zrt)");
     switch (kind) {
         case FileChoice::OpenZrt:
-            return {M::kDialogOpen, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr};
+            return {QCoreApplication::translate("Window", M::kDialogOpen), zrtFiles,
+                    "LastZRTFileDir", nullptr};
         case FileChoice::SaveZrt:
-            return {M::kDialogSaveAs, "NEXIL Files (*.zrt)", "LastZRTFileDir", "zrt"};
+            return {QCoreApplication::translate("Window", M::kDialogSaveAs), zrtFiles,
+                    "LastZRTFileDir", "zrt"};
         case FileChoice::OpenLunetta:
-            return {M::kDialogLunetta, "Lunetta Files(*.dat)", "LastUnitFileDir", nullptr};
+            return {QCoreApplication::translate("Window", M::kDialogLunetta),
+                    //: File type in a file dialog; the pattern in brackets stays as it is.
+                    QCoreApplication::translate("Window", "Lunetta Files(*.dat)"),
+                    "LastUnitFileDir", nullptr};
         case FileChoice::OpenQuillon:
-            return {M::kDialogQuillon, "Quillon Files (*.qpx)", "LastUnitFileDir", nullptr};
+            return {QCoreApplication::translate("Window", M::kDialogQuillon),
+                    //: File type in a file dialog; the pattern in brackets stays as it is.
+                    QCoreApplication::translate("Window", "Quillon Files (*.qpx)"),
+                    "LastUnitFileDir", nullptr};
         case FileChoice::OpenM7700:
-            return {M::kDialogM7700, "M-7700 Files(*.mdb)", "LastUnitFileDir", nullptr};
+            return {QCoreApplication::translate("Window", M::kDialogM7700),
+                    //: File type in a file dialog; the pattern in brackets stays as it is.
+                    QCoreApplication::translate("Window", "M-7700 Files(*.mdb)"), "LastUnitFileDir",
+                    nullptr};
         case FileChoice::SaveReportPdf:
-            return {M::kDialogReportPdf, "PDF Files (*.pdf)", "LastReportDir", "pdf"};
+            return {QCoreApplication::translate("Window", M::kDialogReportPdf),
+                    //: File type in a file dialog; the pattern in brackets stays as it is.
+                    QCoreApplication::translate("Window", "PDF Files (*.pdf)"), "LastReportDir",
+                    "pdf"};
         case FileChoice::CompareZrt:
-            return {M::kDialogCompareZrt, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr};
+            return {QCoreApplication::translate("Window", M::kDialogCompareZrt), zrtFiles,
+                    "LastZRTFileDir", nullptr};
         case FileChoice::OpenCsv:
-            return {M::kDialogImportCsv, "CSV Files (*.csv)", "LastCsvDir", nullptr};
+            return {QCoreApplication::translate("Window", M::kDialogImportCsv),
+                    //: File type in a file dialog; the pattern in brackets stays as it is.
+                    QCoreApplication::translate("Window", "CSV Files (*.csv)"), "LastCsvDir",
+                    nullptr};
         case FileChoice::SaveCsv:
-            return {M::kDialogExportCsv, "CSV Files (*.csv)", "LastCsvDir", "csv"};
+            return {QCoreApplication::translate("Window", M::kDialogExportCsv),
+                    QCoreApplication::translate("Window", "CSV Files (*.csv)"), "LastCsvDir",
+                    "csv"};
         case FileChoice::WizardZrt:
-            return {M::kDialogWizardZrt, "NEXIL Files (*.zrt)", "LastZRTFileDir", nullptr, false};
+            return {QCoreApplication::translate("Window", M::kDialogWizardZrt), zrtFiles,
+                    "LastZRTFileDir", nullptr, false};
         case FileChoice::WizardPagingFile:
-            return {M::kDialogWizardPaging, "Paging System files (*.dat *.qpx *.mdb)",
-                    "LastUnitFileDir", nullptr, false};
+            return {
+                QCoreApplication::translate("Window", M::kDialogWizardPaging),
+                //: File types in a file dialog; the patterns in brackets stay as they are.
+                QCoreApplication::translate("Window", "Paging System files (*.dat *.qpx *.mdb)"),
+                "LastUnitFileDir", nullptr, false};
     }
-    return {"", "", "LastZRTFileDir", nullptr};
+    return {QString(), QString(), "LastZRTFileDir", nullptr};
 }
 
 // The folder of the last file of this kind, else the folder of the file the
@@ -165,15 +193,18 @@ PromptAnswer QtPrompter::Message(const std::string& text, PromptButtons buttons,
     }
     if (m_bScripted) return FirstButton(buttons);
     QMessageBox box(BoxIcon(icon, buttons),
-                    caption.empty() ? QString::fromLatin1(WindowMessages::kAppTitle)
-                                    : QString::fromLatin1(caption),
+                    caption.empty()
+                        ? QCoreApplication::translate("Window", WindowMessages::kAppTitle)
+                        : ShownText(caption),
                     DisplayText(text), BoxButtons(buttons), m_pOwner);
     // A message can be selected and copied, a long refusal most of all.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (std::count(text.begin(), text.end(), '\n') >= kListLines) WidenForList(box);
     if (buttons == PromptButtons::RecoverDiscard) {
-        box.button(QMessageBox::Yes)->setText(QString::fromLatin1(WindowMessages::kRecover));
-        box.button(QMessageBox::No)->setText(QString::fromLatin1(WindowMessages::kDiscard));
+        box.button(QMessageBox::Yes)
+            ->setText(QCoreApplication::translate("Window", WindowMessages::kRecover));
+        box.button(QMessageBox::No)
+            ->setText(QCoreApplication::translate("Window", WindowMessages::kDiscard));
     }
     // Enter and Esc take the answer that loses nothing.
     QAbstractButton* safe = box.button(ButtonOf(SafeAnswer(buttons)));
@@ -195,9 +226,9 @@ QMessageBox* QtPrompter::AskWithoutWaiting(const std::string& text, PromptButton
         answered(answer);
         return nullptr;
     }
-    auto* box =
-        new QMessageBox(BoxIcon(icon, buttons), QString::fromLatin1(WindowMessages::kAppTitle),
-                        DisplayText(text), BoxButtons(buttons), m_pOwner);
+    auto* box = new QMessageBox(BoxIcon(icon, buttons),
+                                QCoreApplication::translate("Window", WindowMessages::kAppTitle),
+                                DisplayText(text), BoxButtons(buttons), m_pOwner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     QAbstractButton* safe = box->button(ButtonOf(SafeAnswer(buttons)));
@@ -214,7 +245,7 @@ void QtPrompter::SetStatusText(const std::string& text) {
 }
 
 void QtPrompter::SetTransferLine(const std::string& line, const std::string& elapsed) {
-    if (m_statusSink) m_statusSink(QString::fromLatin1(line), QString::fromLatin1(elapsed));
+    if (m_statusSink) m_statusSink(ShownText(line), ShownText(elapsed));
 }
 
 void QtPrompter::SetProgress(int percent) {
@@ -242,8 +273,8 @@ bool QtPrompter::ChooseFile(FileChoice kind, std::string& path) {
     } else if (m_bScripted) {
         return false;
     } else {
-        QFileDialog dialog(m_pOwner, QString::fromLatin1(k.m_pTitle));
-        dialog.setNameFilter(QString::fromLatin1(k.m_pFilter));
+        QFileDialog dialog(m_pOwner, k.m_strTitle);
+        dialog.setNameFilter(k.m_strFilter);
         dialog.setDirectory(
             StartFolder(m_profile.GetString(kSectionDirectories, k.m_pFolderKey, ""), path));
         if (k.m_pSuffix) {

@@ -1,6 +1,9 @@
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/AboutDlg.h"
 #include "app/AppFixture.h"
@@ -56,6 +59,50 @@ TEST_F(AppTest, NoDialogCutsItsTexts) {
             dialog->hide();
         }
         dialogs.clear();
+        m_frames.clear();
+    }
+}
+
+// The question offering work kept from before a crash names its buttons in the
+// person's language and shows every text whole.
+TEST_F(AppTest, NoAppQuestionCutsItsTexts) {
+    struct Case {
+        const char* language;
+        const char* recover;
+        const char* discard;
+    };
+    const Case cases[] = {
+        {"en", "&Recover", "&Discard"},
+        {"de", "&Wiederherstellen", "&Verwerfen"},
+        {"en-XA", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        ProgramLanguage speaks({c.language}, {ZRT_TRANSLATIONS_DIR});
+        speaks.InstallInApplication();
+        CMainFrame& frame = NewFrame();
+        QtPrompter prompter(&frame, *m_profile);
+        QStringList buttons;
+        std::vector<std::string> cut;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            look.stop();
+            for (QAbstractButton* button : box->buttons()) buttons << button->text();
+            cut = CutTexts(*box);
+            box->escapeButton()->click();
+        });
+        look.start(20);
+        const PromptAnswer answer =
+            prompter.Message("Recover the unsaved changes to plant.zrt from 12/11/26 10:15?",
+                             PromptButtons::RecoverDiscard, PromptIcon::Question);
+        EXPECT_EQ(answer, PromptAnswer::Yes) << c.language;  // Esc keeps the work
+        ASSERT_EQ(buttons.size(), 2) << c.language;
+        if (c.recover) {
+            EXPECT_TRUE(buttons.contains(QString::fromUtf8(c.recover))) << c.language;
+            EXPECT_TRUE(buttons.contains(QString::fromUtf8(c.discard))) << c.language;
+        }
+        EXPECT_EQ(Joined(cut), "") << c.language;
         m_frames.clear();
     }
 }
