@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/UnitHistory.h"
 #include "unit/UnitMessages.h"
 
@@ -11,7 +12,8 @@ namespace M = UnitMessages;
 
 bool CliWriteCheck::ConfirmWrite(const WriteConfirmation& what) {
     if (!m_state.m_strKeptPath.empty())
-        std::cerr << StrFormat(M::kKeptIn, m_state.m_strKeptPath.c_str()) << '\n';
+        std::cerr << StrFormat(Tr("Unit", M::kKeptIn).c_str(), m_state.m_strKeptPath.c_str())
+                  << '\n';
     const WriteQuestion question = QuestionFor(what);
     for (const std::string& note : question.m_notes) std::cerr << note << '\n';
     std::cerr << question.m_strCount << '\n';

@@ -9,6 +9,7 @@
 #include "cli/Json.h"
 #include "cli/UnitRun.h"
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "model/ZrtFile.h"
 #include "pages/SettingsOps.h"
 #include "unit/UnitCommands.h"
@@ -67,7 +68,7 @@ int RunRestore(const CliArgs& args) {
     const std::string& path = args.Positionals()[0];
     const std::optional<std::vector<uint8_t>> image = UnitHistory::LoadImage(path);
     if (!image) {
-        std::cerr << path << ": " << UnitMessages::kRestoreNotImage << '\n';
+        std::cerr << path << ": " << Tr("Unit", UnitMessages::kRestoreNotImage) << '\n';
         return kExitFailed;
     }
     UnitRun run;
@@ -128,7 +129,9 @@ int RunRead(const CliArgs& args) {
     UnitContext c = run.Context();
     const bool read = ReadCommand(c);
     if (!run.m_state.m_strKeptPath.empty())
-        std::cerr << StrFormat(UnitMessages::kKeptIn, run.m_state.m_strKeptPath.c_str()) << '\n';
+        std::cerr << StrFormat(Tr("Unit", UnitMessages::kKeptIn).c_str(),
+                               run.m_state.m_strKeptPath.c_str())
+                  << '\n';
     const bool closed = run.m_connection->Close();
     if (!read || !closed) return kExitFailed;
     return SaveZrtFile(run.m_cli.m_doc, args.Get("o"), run.m_cli.m_prompter) ? kExitOk

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/Translate.h"
+#include "unit/LastingText.h"
 #include "unit/UnitMessages.h"
 
 namespace {
@@ -65,9 +67,9 @@ int AddressBook::Find(const std::string& name) const {
 }
 
 AddressEntry AddressBook::NewEntry(const std::string& device) const {
-    std::string name = UnitMessages::kNewEntryName;
+    std::string name = Tr("Unit", UnitMessages::kNewEntryName);
     for (int n = 2; Find(name) >= 0; ++n)
-        name = std::string(UnitMessages::kNewEntryName) + " " + std::to_string(n);
+        name = Tr("Unit", UnitMessages::kNewEntryName) + " " + std::to_string(n);
     ConnectionAddress where;
     where.m_strDevice = device;
     where.m_nBaud = ConnectionAddress::kDefaultBaud;
@@ -75,26 +77,28 @@ AddressEntry AddressBook::NewEntry(const std::string& device) const {
 }
 
 const char* AddressBook::NameProblem(size_t index, const std::string& name) const {
-    if (name.empty()) return UnitMessages::kNeedName;
+    if (name.empty()) return LastingText(Tr("Unit", UnitMessages::kNeedName));
     const int other = Find(name);
-    if (other >= 0 && static_cast<size_t>(other) != index) return UnitMessages::kNameTaken;
+    if (other >= 0 && static_cast<size_t>(other) != index)
+        return LastingText(Tr("Unit", UnitMessages::kNameTaken));
     return nullptr;
 }
 
 ConnectionCheck AddressBook::CheckConnection(const ConnectionAddress& where) {
     const bool modem = where.m_kind == ConnectionAddress::Kind::Modem;
-    const char* problem = nullptr;
+    std::string problem;
     if (where.m_kind == ConnectionAddress::Kind::Tcp ||
         where.m_kind == ConnectionAddress::Kind::Rfc2217) {
-        if (where.m_strHost.empty()) problem = UnitMessages::kNeedHost;
+        if (where.m_strHost.empty()) problem = Tr("Unit", UnitMessages::kNeedHost);
     } else if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos) {
-        problem = UnitMessages::kNeedPort;
+        problem = Tr("Unit", UnitMessages::kNeedPort);
     } else if (modem && where.m_strNumber.empty()) {
-        problem = UnitMessages::kNeedNumber;
+        problem = Tr("Unit", UnitMessages::kNeedNumber);
     }
-    if (problem) return {std::nullopt, problem};
     std::string text = FormatConnectionAddress(where);
-    if (!ParseConnectionAddress(text))
-        return {std::nullopt, modem ? UnitMessages::kNeedNumber : UnitMessages::kNeedHost};
+    if (problem.empty() && !ParseConnectionAddress(text))
+        problem =
+            modem ? Tr("Unit", UnitMessages::kNeedNumber) : Tr("Unit", UnitMessages::kNeedHost);
+    if (!problem.empty()) return {std::nullopt, LastingText(problem)};
     return {std::move(text), nullptr};
 }
