@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ShownText.h"
 #include "model/Translate.h"
 #include "unit/LastingText.h"
 #include "unit/UnitMessages.h"
@@ -16,6 +17,26 @@ constexpr int kMostEntries = 1000;
 
 std::string NameKey(size_t i) { return "Name" + std::to_string(i + 1); }
 std::string ConnectionKey(size_t i) { return "Connection" + std::to_string(i + 1); }
+
+// The book keeps names in Latin-1, as the connection dialog takes them; a
+// translated text comes in UTF-8. A letter Latin-1 lacks becomes '?'.
+std::string Latin1Of(const std::string& utf8) {
+    std::string latin1;
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t length = Utf8SequenceLength(utf8, i);
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (length <= 1) {
+            latin1 += utf8[i++];
+            continue;
+        }
+        if (length == 2 && lead <= 0xC3)
+            latin1 += static_cast<char>(((lead & 0x03) << 6) | (utf8[i + 1] & 0x3F));
+        else
+            latin1 += '?';
+        i += length;
+    }
+    return latin1;
+}
 
 }  // namespace
 
@@ -67,9 +88,9 @@ int AddressBook::Find(const std::string& name) const {
 }
 
 AddressEntry AddressBook::NewEntry(const std::string& device) const {
-    std::string name = Tr("Unit", UnitMessages::kNewEntryName);
-    for (int n = 2; Find(name) >= 0; ++n)
-        name = Tr("Unit", UnitMessages::kNewEntryName) + " " + std::to_string(n);
+    const std::string first = Latin1Of(Tr("Unit", UnitMessages::kNewEntryName));
+    std::string name = first;
+    for (int n = 2; Find(name) >= 0; ++n) name = first + " " + std::to_string(n);
     ConnectionAddress where;
     where.m_strDevice = device;
     where.m_nBaud = ConnectionAddress::kDefaultBaud;

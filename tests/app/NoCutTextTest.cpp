@@ -141,6 +141,7 @@ TEST_F(AppTest, NoUnitDialogCutsItsTexts) {
             UnitHistoryDlg dlg(history, {}, &frame);
             EXPECT_EQ(CutIn(dlg), "") << language << " unit history";
         }
+        frame.resize(1000, 700);
         frame.ShowPage(PageKind::CStatusForm, nullptr);
         auto* progress = dynamic_cast<CStatusForm*>(frame.CurrentPage());
         ASSERT_NE(progress, nullptr);
@@ -150,6 +151,12 @@ TEST_F(AppTest, NoUnitDialogCutsItsTexts) {
         progress->SetTransferLine(ShownText(line),
                                   ShownText(ElapsedText(std::chrono::seconds(3725))));
         EXPECT_EQ(CutIn(frame), "") << language << " progress page";
+        // The line wraps: the page does not grow past the window and take
+        // Cancel out of sight.
+        const auto* cancel = progress->findChild<QPushButton*>("cancel");
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_LE(cancel->mapTo(&frame, QPoint(cancel->width(), 0)).x(), frame.width())
+            << language << " Cancel out of sight";
         m_frames.clear();
     }
 }

@@ -37,8 +37,11 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
     m_pProgress->setAccessibleName(NameOfLabel(progressLabel->text()));
     ShowGreenProgress(*m_pProgress);
     column->addWidget(m_pProgress);
+    // The line and the wait note wrap rather than widen the page: in a longer
+    // language the Cancel button would leave the window.
     m_pLine = new QLabel(group);
     m_pLine->setObjectName("transferLine");
+    m_pLine->setWordWrap(true);
     m_pElapsed = new QLabel(group);
     m_pElapsed->setObjectName("transferElapsed");
     m_pElapsed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -47,6 +50,7 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
     times->addWidget(m_pElapsed);
     column->addLayout(times);
     m_pWait = new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kPleaseWait), group);
+    m_pWait->setWordWrap(true);
     m_pCancel = new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kCancel), group);
     m_pCancel->setObjectName("cancel");
     m_pCancel->setToolTip(QCoreApplication::translate("UnitWidgets", UWM::kCancelTip));
