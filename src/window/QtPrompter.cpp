@@ -214,7 +214,7 @@ void QtPrompter::SetStatusText(const std::string& text) {
 }
 
 void QtPrompter::SetTransferLine(const std::string& line, const std::string& elapsed) {
-    if (m_statusSink) m_statusSink(QString::fromLatin1(line), QString::fromLatin1(elapsed));
+    if (m_statusSink) m_statusSink(DisplayText(line), DisplayText(elapsed));
 }
 
 void QtPrompter::SetProgress(int percent) {

@@ -3,6 +3,7 @@
 #include "app/AppFixture.h"
 #include "lang/ProgramLanguage.h"
 #include "lang/ShownText.h"
+#include "model/Format.h"
 #include "model/Translate.h"
 #include "unit/AddressBook.h"
 #include "unit/PortHolder.h"
@@ -60,6 +61,14 @@ TEST_F(UnitLanguageTest, TheUnitsTextsComeInTheProgramsLanguage) {
         {"what a kept copy held", [&kept] { return ShownText(HeldText(kept)); },
          "M-4400, 2 camera interface units, 20 inputs",
          "M-4400, 2 Kamera-Schnittstelleneinheiten, 20 Eingänge"},
+        {"transfer line",
+         [this] {
+             CMainFrame& frame = NewFrame();
+             frame.Prompter().SetTransferLine(
+                 StrFormat(Tr("Unit", UnitMessages::kVerifying).c_str(), 45), "");
+             return frame.StatusText();
+         },
+         "Verifying...   45%", "Prüfen...   45 %"},
         {"kind of a kept copy", [] { return ShownText(KindText(UnitMessages::kKindBeforeWrite)); },
          "before write", "vor dem Schreiben"},
     };
