@@ -116,10 +116,10 @@ ConnectionCheck AddressBook::CheckConnection(const ConnectionAddress& where) {
     } else if (modem && where.m_strNumber.empty()) {
         problem = Tr("Unit", UnitMessages::kNeedNumber);
     }
-    std::string text = FormatConnectionAddress(where);
-    if (problem.empty() && !ParseConnectionAddress(text))
-        problem =
-            modem ? Tr("Unit", UnitMessages::kNeedNumber) : Tr("Unit", UnitMessages::kNeedHost);
     if (!problem.empty()) return {std::nullopt, LastingText(problem)};
+    std::string text = FormatConnectionAddress(where);
+    if (!ParseConnectionAddress(text))
+        return {std::nullopt, LastingText(modem ? Tr("Unit", UnitMessages::kNeedNumber)
+                                                : Tr("Unit", UnitMessages::kNeedHost))};
     return {std::move(text), nullptr};
 }
