@@ -10,6 +10,7 @@
 #include "cli/Json.h"
 #include "cli/UnitRun.h"
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "model/ZrtFile.h"
 #include "pages/SettingsOps.h"
 #include "unit/UnitCommands.h"

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "model/ShownText.h"
+#include "model/Translate.h"
+#include "unit/LastingText.h"
 #include "unit/UnitMessages.h"
 
 namespace {
@@ -14,6 +17,26 @@ constexpr int kMostEntries = 1000;
 
 std::string NameKey(size_t i) { return "Name" + std::to_string(i + 1); }
 std::string ConnectionKey(size_t i) { return "Connection" + std::to_string(i + 1); }
+
+// The book keeps names in Latin-1, as the connection dialog takes them; a
+// translated text comes in UTF-8. A letter Latin-1 lacks becomes '?'.
+std::string Latin1Of(const std::string& utf8) {
+    std::string latin1;
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t length = Utf8SequenceLength(utf8, i);
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (length <= 1) {
+            latin1 += utf8[i++];
+            continue;
+        }
+        if (length == 2 && lead <= 0xC3)
+            latin1 += static_cast<char>(((lead & 0x03) << 6) | (utf8[i + 1] & 0x3F));
+        else
+            latin1 += '?';
+        i += length;
+    }
+    return latin1;
+}
 
 }  // namespace
 
@@ -65,9 +88,9 @@ int AddressBook::Find(const std::string& name) const {
 }
 
 AddressEntry AddressBook::NewEntry(const std::string& device) const {
-    std::string name = UnitMessages::kNewEntryName;
-    for (int n = 2; Find(name) >= 0; ++n)
-        name = std::string(UnitMessages::kNewEntryName) + " " + std::to_string(n);
+    const std::string first = Latin1Of(Tr("Unit", UnitMessages::kNewEntryName));
+    std::string name = first;
+    for (int n = 2; Find(name) >= 0; ++n) name = first + " " + std::to_string(n);
     ConnectionAddress where;
     where.m_strDevice = device;
     where.m_nBaud = ConnectionAddress::kDefaultBaud;
@@ -75,26 +98,28 @@ AddressEntry AddressBook::NewEntry(const std::string& device) const {
 }
 
 const char* AddressBook::NameProblem(size_t index, const std::string& name) const {
-    if (name.empty()) return UnitMessages::kNeedName;
+    if (name.empty()) return LastingText(Tr("Unit", UnitMessages::kNeedName));
     const int other = Find(name);
-    if (other >= 0 && static_cast<size_t>(other) != index) return UnitMessages::kNameTaken;
+    if (other >= 0 && static_cast<size_t>(other) != index)
+        return LastingText(Tr("Unit", UnitMessages::kNameTaken));
     return nullptr;
 }
 
 ConnectionCheck AddressBook::CheckConnection(const ConnectionAddress& where) {
     const bool modem = where.m_kind == ConnectionAddress::Kind::Modem;
-    const char* problem = nullptr;
+    std::string problem;
     if (where.m_kind == ConnectionAddress::Kind::Tcp ||
         where.m_kind == ConnectionAddress::Kind::Rfc2217) {
-        if (where.m_strHost.empty()) problem = UnitMessages::kNeedHost;
+        if (where.m_strHost.empty()) problem = Tr("Unit", UnitMessages::kNeedHost);
     } else if (where.m_strDevice.empty() || where.m_strDevice.find(':') != std::string::npos) {
-        problem = UnitMessages::kNeedPort;
+        problem = Tr("Unit", UnitMessages::kNeedPort);
     } else if (modem && where.m_strNumber.empty()) {
-        problem = UnitMessages::kNeedNumber;
+        problem = Tr("Unit", UnitMessages::kNeedNumber);
     }
-    if (problem) return {std::nullopt, problem};
+    if (!problem.empty()) return {std::nullopt, LastingText(problem)};
     std::string text = FormatConnectionAddress(where);
     if (!ParseConnectionAddress(text))
-        return {std::nullopt, modem ? UnitMessages::kNeedNumber : UnitMessages::kNeedHost};
+        return {std::nullopt, LastingText(modem ? Tr("Unit", UnitMessages::kNeedNumber)
+                                                : Tr("Unit", UnitMessages::kNeedHost))};
     return {std::move(text), nullptr};
 }

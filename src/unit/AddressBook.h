@@ -20,7 +20,7 @@ struct AddressEntry {
 // The connection text an entry's fields make, or the problem to show the user.
 struct ConnectionCheck {
     std::optional<std::string> m_connection;
-    const char* m_pszProblem = nullptr;
+    const char* m_pszProblem = nullptr;  // in the user's language, lasting the program's run
 };
 
 class AddressBook {

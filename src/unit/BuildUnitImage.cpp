@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/ArchValue.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
@@ -42,7 +43,7 @@ private:
                 std::find_if(m_config.m_nodes.begin(), m_config.m_nodes.end(),
                              [&](const CConfigNode& n) { return n.m_strArch == arch; });
             if (node == m_config.m_nodes.end()) {
-                m_prompter.Message(UnitMessages::kIdleNotInTree);
+                m_prompter.Message(Tr("Unit", UnitMessages::kIdleNotInTree));
                 continue;
             }
             if (written == kIdleMaxRecords) continue;
@@ -117,7 +118,7 @@ private:
         }
         const int digits = m_config.m_nDialDigits;
         if (digits != 2 && digits != 3) {
-            m_prompter.Message(UnitMessages::kNoDialDigits);
+            m_prompter.Message(Tr("Unit", UnitMessages::kNoDialDigits));
             return;
         }
         switch (m_config.m_nPagingSystem) {

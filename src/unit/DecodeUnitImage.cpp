@@ -5,6 +5,7 @@
 
 #include "model/Format.h"
 #include "model/ModelMessages.h"
+#include "model/Translate.h"
 #include "tree/BuildTree.h"
 #include "tree/NameRule.h"
 #include "tree/TreeMessages.h"
@@ -31,18 +32,18 @@ public:
         m_config.m_nPortCount = rows == 1 ? kPortsFourPortUnit : kPortsEightPortUnit;
         m_config.m_nCiuCount = m_image[kCiuCount];
         if (m_config.m_nCiuCount > m_config.m_nPortCount) {
-            m_prompter.Message(
-                StrFormat(UnitMessages::kTooManyExpansionUnits, m_config.m_nCiuCount, rows));
+            m_prompter.Message(StrFormat(Tr("Unit", UnitMessages::kTooManyExpansionUnits).c_str(),
+                                         m_config.m_nCiuCount, rows));
             return false;
         }
         MakeNodes();
-        if (!ReadArchTable()) return Fail(UnitMessages::kPortsUnmatched);
+        if (!ReadArchTable()) return Fail(Tr("Unit", UnitMessages::kPortsUnmatched));
         ReadIdleRecords();
         ReadSettings();
-        if (!ReadAdminArch()) return Fail(UnitMessages::kBadAdminArch);
+        if (!ReadAdminArch()) return Fail(Tr("Unit", UnitMessages::kBadAdminArch));
         m_config.m_byTimeRefresh = m_image[kTimeRefresh];
         password = ReadPassword();
-        if (!ReadReconRecords()) return Fail(UnitMessages::kReconMissing);
+        if (!ReadReconRecords()) return Fail(Tr("Unit", UnitMessages::kReconMissing));
         m_config.m_strImportPath.clear();
         m_config.m_strWizardFile.clear();
         m_config.m_nConfigSource = kSourceUnit;
@@ -50,7 +51,7 @@ public:
     }
 
 private:
-    bool Fail(const char* message) {
+    bool Fail(const std::string& message) {
         m_prompter.Message(message);
         return false;
     }
@@ -243,13 +244,13 @@ private:
 bool DecodeUnitImage(std::span<const uint8_t> image, CZRTProDoc& doc, TreeSink& tree,
                      Prompter& prompter, std::string& unitPassword) {
     if (image.size() > kSize) {
-        prompter.Message(UnitMessages::kImageTooLarge);
+        prompter.Message(Tr("Unit", UnitMessages::kImageTooLarge));
         return false;
     }
     // A unit never written (or cleared) has nothing to read: saying so beats
     // the message for a damaged count of camera interface units.
     if (std::all_of(image.begin(), image.end(), [](uint8_t v) { return v == kErased; })) {
-        prompter.Message(UnitMessages::kUnitErased);
+        prompter.Message(Tr("Unit", UnitMessages::kUnitErased));
         return false;
     }
     UnitModelAnswer model;

@@ -2,6 +2,7 @@
 
 #include "document/InputPlaces.h"
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/DecodeUnitCopy.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
@@ -35,14 +36,15 @@ UnitCopyContents DescribeUnitCopy(std::span<const uint8_t> image) {
 std::string ContentsText(const UnitCopyContents& contents) {
     switch (contents.m_kind) {
         case UnitCopyContents::Kind::Configuration:
-            return StrFormat(UnitMessages::kHeldConfiguration, contents.m_strModel.c_str(),
-                             contents.m_nCameraUnits, contents.m_nInputs);
+            return StrFormat(Tr("Unit", UnitMessages::kHeldConfiguration).c_str(),
+                             contents.m_strModel.c_str(), contents.m_nCameraUnits,
+                             contents.m_nInputs);
         case UnitCopyContents::Kind::Erased:
-            return UnitMessages::kHeldErased;
+            return Tr("Unit", UnitMessages::kHeldErased);
         case UnitCopyContents::Kind::PartlyWritten:
-            return UnitMessages::kHeldPartlyWritten;
+            return Tr("Unit", UnitMessages::kHeldPartlyWritten);
         case UnitCopyContents::Kind::Unreadable:
             break;
     }
-    return UnitMessages::kHeldNothing;
+    return Tr("Unit", UnitMessages::kHeldNothing);
 }

@@ -1,6 +1,7 @@
 #include "unit/DeviceServerProblem.h"
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/UnitMessages.h"
 
 namespace {
@@ -8,22 +9,32 @@ namespace {
 using Refusal = TelnetComPort::Refusal;
 
 std::string Setting(Refusal what, uint32_t value) {
+    namespace M = UnitMessages;
     switch (what) {
         case Refusal::Baud:
-            return std::to_string(value) + " baud";
+            return StrFormat(Tr("Unit", M::kSettingBaud).c_str(), value);
         case Refusal::DataSize:
-            return std::to_string(value) + " data bits";
-        case Refusal::Parity: {
-            static const char* const kNames[] = {"no parity", "odd parity", "even parity",
-                                                 "mark parity", "space parity"};
-            if (value >= 1 && value <= std::size(kNames)) return kNames[value - 1];
-            return "parity " + std::to_string(value);
-        }
+            return StrFormat(Tr("Unit", M::kSettingDataBits).c_str(), value);
+        case Refusal::Parity:
+            switch (value) {
+                case 1:
+                    return Tr("Unit", M::kSettingNoParity);
+                case 2:
+                    return Tr("Unit", M::kSettingOddParity);
+                case 3:
+                    return Tr("Unit", M::kSettingEvenParity);
+                case 4:
+                    return Tr("Unit", M::kSettingMarkParity);
+                case 5:
+                    return Tr("Unit", M::kSettingSpaceParity);
+                default:
+                    return StrFormat(Tr("Unit", M::kSettingParity).c_str(), value);
+            }
         case Refusal::StopSize:
-            if (value == 1) return "1 stop bit";
-            if (value == 2) return "2 stop bits";
-            if (value == 3) return "1.5 stop bits";
-            return "stop size " + std::to_string(value);
+            if (value == 1) return Tr("Unit", M::kSettingStopBit1);
+            if (value == 2) return Tr("Unit", M::kSettingStopBits2);
+            if (value == 3) return Tr("Unit", M::kSettingStopBits15);
+            return StrFormat(Tr("Unit", M::kSettingStopSize).c_str(), value);
         case Refusal::None:
         case Refusal::ComPort:
         case Refusal::Binary:
@@ -47,8 +58,10 @@ std::string DeviceServerClosed(const std::string& server, std::span<const uint8_
         if (!blank && b > 0x20 && b < 0x7F) words += static_cast<char>(b);
     }
     while (!words.empty() && words.back() == ' ') words.pop_back();
-    if (words.empty()) return StrFormat(UnitMessages::kDeviceServerClosed, server.c_str());
-    return StrFormat(UnitMessages::kDeviceServerSaid, server.c_str(), words.c_str());
+    if (words.empty())
+        return StrFormat(Tr("Unit", UnitMessages::kDeviceServerClosed).c_str(), server.c_str());
+    return StrFormat(Tr("Unit", UnitMessages::kDeviceServerSaid).c_str(), server.c_str(),
+                     words.c_str());
 }
 
 std::string DeviceServerProblem(const TelnetComPort& telnet, const std::string& server) {
@@ -56,14 +69,16 @@ std::string DeviceServerProblem(const TelnetComPort& telnet, const std::string& 
         case TelnetComPort::State::Ready:
             return {};
         case TelnetComPort::State::Pending:
-            return StrFormat(UnitMessages::kComPortSilent, server.c_str());
+            return StrFormat(Tr("Unit", UnitMessages::kComPortSilent).c_str(), server.c_str());
         case TelnetComPort::State::Refused:
             break;
     }
     const Refusal what = telnet.Refused();
-    if (what == Refusal::ComPort) return StrFormat(UnitMessages::kComPortRefused, server.c_str());
-    if (what == Refusal::Binary) return StrFormat(UnitMessages::kBinaryRefused, server.c_str());
-    return StrFormat(UnitMessages::kLineSettingRefused, server.c_str(),
+    if (what == Refusal::ComPort)
+        return StrFormat(Tr("Unit", UnitMessages::kComPortRefused).c_str(), server.c_str());
+    if (what == Refusal::Binary)
+        return StrFormat(Tr("Unit", UnitMessages::kBinaryRefused).c_str(), server.c_str());
+    return StrFormat(Tr("Unit", UnitMessages::kLineSettingRefused).c_str(), server.c_str(),
                      Setting(what, telnet.Asked()).c_str(),
                      Setting(what, telnet.Answered()).c_str());
 }

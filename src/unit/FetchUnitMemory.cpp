@@ -23,24 +23,24 @@ bool FetchMemoryImage(UnitContext& c, std::vector<uint8_t>& image, const MemoryF
     TransferPace pace(c.m_prompter, c.m_clock);
     for (size_t a = from; a < to; a += Lop::kBlockCells) {
         const int percent = ReadPercent(a);
-        pace.Show(StrFormat(texts.m_progress, percent), a, UnitImage::kSize);
+        pace.Show(StrFormat(texts.m_progress.c_str(), percent), a, UnitImage::kSize);
         c.m_prompter.SetProgress(percent);
         c.m_prompter.Pump();
         if (c.m_state.m_bCancelRequested) return false;
         const LopExchange x =
             ExchangeLop(c.m_link, Lop::ReadBlockMessage(static_cast<uint16_t>(a)));
-        const char* failed = nullptr;
+        const std::string* failed = nullptr;
         if (x.m_result == LopExchange::Result::SendFailed)
-            failed = texts.m_sendFailed;
+            failed = &texts.m_sendFailed;
         else if (x.m_result == LopExchange::Result::NoReply ||
                  x.m_reply.size() < Lop::kReplyData + Lop::kBlockCells)
-            failed = texts.m_noReply;
+            failed = &texts.m_noReply;
         if (failed && failure) {
-            *failure = {x.m_nCode, failed};
+            *failure = {x.m_nCode, *failed};
             return false;
         }
         if (failed) {
-            ReportLinkError(c.m_prompter, x.m_nCode, failed);
+            ReportLinkError(c.m_prompter, x.m_nCode, *failed);
             c.m_link.comm_Disconnect();
             return false;
         }

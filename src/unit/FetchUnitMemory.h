@@ -1,24 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "unit/UnitContext.h"
 #include "unit/UnitImageLayout.h"
 
-// What a fetch of the unit's memory shows: its progress line ("Reading...
-// %2.2d%%", to which the time left is added) and the two reports of a failed
-// message.
+// What a fetch of the unit's memory shows, in the user's language: its
+// progress line ("Reading... %2.2d%%", to which the time left is added) and
+// the two reports of a failed message.
 struct MemoryFetchTexts {
-    const char* m_progress;
-    const char* m_sendFailed;
-    const char* m_noReply;
+    std::string m_progress;
+    std::string m_sendFailed;
+    std::string m_noReply;
 };
 
-// A failed message of a fetch: the link's error code and the text to report it with.
+// A failed message of a fetch: the link's error code and the text to report
+// it with (empty when no message failed).
 struct MemoryFetchFailure {
     uint32_t m_nCode = 0;
-    const char* m_text = nullptr;
+    std::string m_text;
 };
 
 // Fills `image` with the unit's whole memory (or the cells from `from` up to

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "model/TrimText.h"
 #include "unit/ArchValue.h"
 #include "unit/UnitImageLayout.h"
@@ -18,7 +19,7 @@ bool ZoneArchFits(const std::string& arch) {
 }
 
 std::string ZoneDescription(const CZoneEntry& z) {
-    return StrFormat(UnitMessages::kUnassignedArch, z.m_strArch.c_str());
+    return StrFormat(Tr("Unit", UnitMessages::kUnassignedArch).c_str(), z.m_strArch.c_str());
 }
 
 bool CheckInputs(const ZrtConfig& config, Prompter& prompter) {
@@ -26,13 +27,14 @@ bool CheckInputs(const ZrtConfig& config, Prompter& prompter) {
         if (!config.IsInput(i)) continue;
         const CConfigNode& n = config.m_nodes[i];
         if (ArchToIndex(n.m_strArch) == kArchInvalid) {
-            prompter.Message(StrFormat(UnitMessages::kInputArchUnfit, n.m_strLabel.c_str(),
-                                       n.m_strArch.c_str()));
+            prompter.Message(StrFormat(Tr("Unit", UnitMessages::kInputArchUnfit).c_str(),
+                                       n.m_strLabel.c_str(), n.m_strArch.c_str()));
             return false;
         }
         if (n.m_strName.size() > kNameMaxLength) {
-            prompter.Message(StrFormat(UnitMessages::kInputNameUnfit, n.m_strName.c_str(),
-                                       n.m_strLabel.c_str(), static_cast<int>(kNameMaxLength)));
+            prompter.Message(StrFormat(Tr("Unit", UnitMessages::kInputNameUnfit).c_str(),
+                                       n.m_strName.c_str(), n.m_strLabel.c_str(),
+                                       static_cast<int>(kNameMaxLength)));
             return false;
         }
     }
@@ -42,13 +44,14 @@ bool CheckInputs(const ZrtConfig& config, Prompter& prompter) {
 bool CheckZones(const ZrtConfig& config, Prompter& prompter) {
     for (const CZoneEntry& z : config.m_zones) {
         if (!ZoneArchFits(z.m_strArch)) {
-            prompter.Message(
-                StrFormat(UnitMessages::kZoneArchUnfit, z.m_strArch.c_str(), z.m_strName.c_str()));
+            prompter.Message(StrFormat(Tr("Unit", UnitMessages::kZoneArchUnfit).c_str(),
+                                       z.m_strArch.c_str(), z.m_strName.c_str()));
             return false;
         }
         if (z.m_strName.size() > kNameMaxLength) {
-            prompter.Message(StrFormat(UnitMessages::kZoneNameUnfit, z.m_strName.c_str(),
-                                       z.m_strArch.c_str(), static_cast<int>(kNameMaxLength)));
+            prompter.Message(StrFormat(Tr("Unit", UnitMessages::kZoneNameUnfit).c_str(),
+                                       z.m_strName.c_str(), z.m_strArch.c_str(),
+                                       static_cast<int>(kNameMaxLength)));
             return false;
         }
     }
@@ -65,7 +68,7 @@ bool CheckRecordCount(const ZrtConfig& config, Prompter& prompter) {
         if (config.IsInput(i) && config.m_nodes[i].m_nSignedCode < 0)
             order.push_back(config.m_nodes[i].m_strLabel);
     if (order.size() <= static_cast<size_t>(kReconMaxRecords)) return true;
-    prompter.Message(StrFormat(UnitMessages::kTooManyRecords, kReconMaxRecords,
+    prompter.Message(StrFormat(Tr("Unit", UnitMessages::kTooManyRecords).c_str(), kReconMaxRecords,
                                static_cast<int>(order.size()), order[kReconMaxRecords].c_str()));
     return false;
 }
@@ -76,13 +79,13 @@ bool CheckSettings(const ZrtConfig& config, Prompter& prompter) {
     for (size_t i = 0; i < static_cast<size_t>(config.AdminCount()); ++i) {
         const int32_t admin = config.m_adminArch[i];
         if (admin < 0 || admin > kAdminArchMax) {
-            prompter.Message(
-                StrFormat(UnitMessages::kAdminArchUnfit, admin, static_cast<int>(i + 1)));
+            prompter.Message(StrFormat(Tr("Unit", UnitMessages::kAdminArchUnfit).c_str(), admin,
+                                       static_cast<int>(i + 1)));
             return false;
         }
     }
     if (config.m_idleLoop.size() > static_cast<size_t>(kIdleMaxRecords)) {
-        prompter.Message(StrFormat(UnitMessages::kIdleLoopUnfit,
+        prompter.Message(StrFormat(Tr("Unit", UnitMessages::kIdleLoopUnfit).c_str(),
                                    static_cast<int>(config.m_idleLoop.size()), kIdleMaxRecords));
         return false;
     }
@@ -101,8 +104,9 @@ bool CheckSameValues(const ZrtConfig& config, Prompter& prompter) {
         }
         const CConfigNode& a = config.m_nodes[first];
         const CConfigNode& b = config.m_nodes[i];
-        prompter.Message(StrFormat(UnitMessages::kSameArchValue, a.m_strLabel.c_str(),
-                                   a.m_strArch.c_str(), b.m_strLabel.c_str(), b.m_strArch.c_str()));
+        prompter.Message(StrFormat(Tr("Unit", UnitMessages::kSameArchValue).c_str(),
+                                   a.m_strLabel.c_str(), a.m_strArch.c_str(), b.m_strLabel.c_str(),
+                                   b.m_strArch.c_str()));
         return false;
     }
     return true;

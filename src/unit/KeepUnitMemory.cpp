@@ -1,12 +1,14 @@
 #include "unit/KeepUnitMemory.h"
 
+#include "model/Translate.h"
 #include "unit/DescribeUnitCopy.h"
 #include "unit/UnitHistory.h"
+#include "unit/UnitMessages.h"
 
 bool KeepUnitMemory(UnitContext& c, std::span<const uint8_t> image, const char* kind,
                     const std::string& written, std::string& reason) {
     if (c.m_state.m_strHistoryFolder.empty()) {
-        reason = "no folder for the unit history";
+        reason = Tr("Unit", UnitMessages::kNoHistoryFolder);
         return false;
     }
     UnitHistoryEntry entry;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/Translate.h"
+#include "unit/LastingText.h"
 #include "unit/ModemMessages.h"
 #include "unit/UnitLink.h"
 
@@ -82,22 +84,22 @@ void ModemSetup::ShowStep() {
     if (m_nStep != 1) m_bNextEnabled = true;
     switch (m_nStep) {
         case 1:
-            m_strInstructions = MM::kStep1;
+            m_strInstructions = Tr("Modem", MM::kStep1);
             break;
         case 2:
-            m_strInstructions = MM::kStep2;
+            m_strInstructions = Tr("Modem", MM::kStep2);
             break;
         case 3:
-            m_strInstructions = MM::kStep3;
+            m_strInstructions = Tr("Modem", MM::kStep3);
             CheckPort();
             break;
         case 4:
-            m_strInstructions = MM::kStep4;
+            m_strInstructions = Tr("Modem", MM::kStep4);
             break;
         default:
             // The step's text is on screen while its five commands take their
             // five seconds; the commands and their waits keep their order.
-            m_strInstructions = MM::kStep5;
+            m_strInstructions = Tr("Modem", MM::kStep5);
             Refresh();
             RunModemSetup();
             break;
@@ -109,17 +111,17 @@ void ModemSetup::CheckPort() {
     const std::string name = SelectedPort();
     if (m_link.comm_GetConnectedStatus() != 0) m_link.comm_Disconnect();
     if (m_link.comm_Connect(name, 0, 1) != 0) {
-        m_strLog += MM::kUnableToAcquire + name + MM::kCorrectAndGoBack;
+        m_strLog += Tr("Modem", MM::kUnableToAcquire) + name + Tr("Modem", MM::kCorrectAndGoBack);
         m_bNextEnabled = false;
     } else {
-        m_strLog += name + MM::kAcquired;
+        m_strLog += name + Tr("Modem", MM::kAcquired) + MM::kLineEnd;
     }
     Refresh();
     SendModemCommand(MM::kAttention);
     if (m_strLastReply.find(MM::kEcho) == std::string::npos) {
         m_bNextEnabled = false;
     } else {
-        m_strLog += MM::kModemVerified;
+        m_strLog += Tr("Modem", MM::kModemVerified) + MM::kLineEnd;
         Refresh();
     }
 }
@@ -133,7 +135,7 @@ uint32_t ModemSetup::SendModemCommand(const std::string& command) {
     if (m_pause) m_pause(kReplyWaitMs);
     uint32_t result = 0;
     if (m_link.comm_GetRcvCount() == 0) {
-        m_strLog += MM::kNoReply;
+        m_strLog += MM::kLineEnd + Tr("Modem", MM::kNoReply) + MM::kLineEnd;
         result = UnitLink::kTimedOut;
     } else {
         std::span<const uint8_t> received;
@@ -151,21 +153,23 @@ uint32_t ModemSetup::SendModemCommand(const std::string& command) {
 void ModemSetup::RunModemSetup() {
     const std::string init = m_strInitString;
     m_strLog.clear();
-    const std::pair<const char*, std::string> sequence[] = {
-        {MM::kLogFactory, MM::kCmdFactory}, {MM::kLogSave, MM::kCmdSave},
-        {MM::kLogPowerUp, MM::kCmdPowerUp}, {MM::kLogInit, init + MM::kLineEnd},
-        {MM::kLogSaveAll, MM::kCmdSave},
+    const std::pair<std::string, std::string> sequence[] = {
+        {Tr("Modem", MM::kLogFactory), MM::kCmdFactory},
+        {Tr("Modem", MM::kLogSave), MM::kCmdSave},
+        {Tr("Modem", MM::kLogPowerUp), MM::kCmdPowerUp},
+        {Tr("Modem", MM::kLogInit), init + MM::kLineEnd},
+        {Tr("Modem", MM::kLogSaveAll), MM::kCmdSave},
     };
     m_bSetUp = true;
     for (const auto& [line, command] : sequence) {
-        m_strLog += line;
+        m_strLog += MM::kLineEnd + line + MM::kLineEnd;
         if (SendModemCommand(command) != 0) m_bSetUp = false;
     }
 }
 
 const char* ModemSetup::StatusAfter(bool finished) const {
-    if (!finished) return MM::kStatusReady;
-    return m_bSetUp ? MM::kStatusDone : MM::kStatusNotSetUp;
+    if (!finished) return LastingText(Tr("Modem", MM::kStatusReady));
+    return LastingText(m_bSetUp ? Tr("Modem", MM::kStatusDone) : Tr("Modem", MM::kStatusNotSetUp));
 }
 
 void ModemSetup::Refresh() {

@@ -34,8 +34,9 @@ public:
     // Step 5: factory defaults, saves and the initialization string.
     void RunModemSetup();
 
-    // The status bar's text once the dialog has closed: set up only when the
-    // last step was reached (`finished`) and the modem answered all of it.
+    // The status bar's text once the dialog has closed, in the user's language
+    // (it lasts the program's run): set up only when the last step was reached
+    // (`finished`) and the modem answered all of it.
     const char* StatusAfter(bool finished) const;
 
     // The initialization string edit (at most 80 characters are kept).

@@ -2,6 +2,7 @@
 
 #include "document/DocumentOps.h"
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/DecodeUnitCopy.h"
 #include "unit/DescribeUnitCopy.h"
 #include "unit/UnitMessages.h"
@@ -11,7 +12,8 @@ bool OpenUnitImage(UnitContext& c, std::span<const uint8_t> image) {
     if (s.m_bBusy) return false;
     const UnitCopyContents held = DescribeUnitCopy(image);
     if (held.m_kind != UnitCopyContents::Kind::Configuration) {
-        c.m_prompter.Message(StrFormat(UnitMessages::kCopyNotOpened, ContentsText(held).c_str()));
+        c.m_prompter.Message(StrFormat(Tr("Unit", UnitMessages::kCopyNotOpened).c_str(),
+                                       ContentsText(held).c_str()));
         return false;
     }
     if (c.m_doc.IsModified()) {

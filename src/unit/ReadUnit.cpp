@@ -1,6 +1,7 @@
 #include "unit/ReadUnit.h"
 
 #include "document/DocumentOps.h"
+#include "model/Translate.h"
 #include "unit/ConnectUnit.h"
 #include "unit/DecodeUnitCopy.h"
 #include "unit/DecodeUnitImage.h"
@@ -26,7 +27,7 @@ struct MemoryFetch {
 MemoryFetch FetchUnitMemory(UnitContext& c, std::vector<uint8_t>& image) {
     MainState& s = c.m_state;
     if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
-        ReportLinkError(c.m_prompter, code, UnitMessages::kReadEnterMode);
+        ReportLinkError(c.m_prompter, code, Tr("Unit", UnitMessages::kReadEnterMode));
         // The verify read of a write enters here busy; the window must not stay so.
         EndLinkUi(c);
         c.m_link.comm_Disconnect();
@@ -36,19 +37,21 @@ MemoryFetch FetchUnitMemory(UnitContext& c, std::vector<uint8_t>& image) {
     BeginLinkUi(c);
     MemoryFetch result;
     const MemoryFetchTexts texts = {
-        s.m_bVerifyPass ? UnitMessages::kVerifying : UnitMessages::kReading,
-        UnitMessages::kReadSend, UnitMessages::kReadNoReply};
+        s.m_bVerifyPass ? Tr("Unit", UnitMessages::kVerifying) : Tr("Unit", UnitMessages::kReading),
+        Tr("Unit", UnitMessages::kReadSend), Tr("Unit", UnitMessages::kReadNoReply)};
     result.m_bFetched = FetchMemoryImage(c, image, texts);
     EndLinkUi(c);
     const uint32_t left = c.m_link.comm_SetProgrammingMode(0);
     result.m_bLeft = left == UnitLink::kOk;
-    if (!result.m_bLeft) ReportLinkError(c.m_prompter, left, UnitMessages::kReadExitMode);
+    if (!result.m_bLeft)
+        ReportLinkError(c.m_prompter, left, Tr("Unit", UnitMessages::kReadExitMode));
     c.m_link.comm_Disconnect();
     if (!result.m_bFetched && s.m_bCancelRequested) {
         if (s.m_bVerifyPass)
-            ReportLinkError(c.m_prompter, UnitLink::kUserCancelled, UnitMessages::kVerifyCancelled);
+            ReportLinkError(c.m_prompter, UnitLink::kUserCancelled,
+                            Tr("Unit", UnitMessages::kVerifyCancelled));
         else
-            c.m_prompter.Message(UnitMessages::kReadStopped);
+            c.m_prompter.Message(Tr("Unit", UnitMessages::kReadStopped));
     }
     return result;
 }

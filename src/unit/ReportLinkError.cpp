@@ -1,24 +1,26 @@
 #include "unit/ReportLinkError.h"
 
+#include "model/Translate.h"
 #include "unit/UnitLink.h"
 #include "unit/UnitMessages.h"
 
 std::string LinkErrorText(uint32_t code, const std::string& text) {
-    static constexpr struct {
+    namespace M = UnitMessages;
+    const struct {
         uint32_t bit;
-        const char* line;
-    } kLines[] = {
-        {UnitLink::kHardwareUnavailable, UnitMessages::kHardwareUnavailable},
-        {UnitLink::kNoDialtone, UnitMessages::kNoDialtone},
-        {UnitLink::kNoUnitFound, UnitMessages::kNoUnitFound},
-        {UnitLink::kPasswordRejected, UnitMessages::kPasswordRejected},
-        {UnitLink::kAddressBookError, UnitMessages::kAddressBookError},
-        {UnitLink::kBadAcknowledgement, UnitMessages::kBadAcknowledgement},
-        {UnitLink::kTimedOut, UnitMessages::kTimedOut},
-        {UnitLink::kUserCancelled, UnitMessages::kUserCancelled},
+        std::string line;
+    } lines[] = {
+        {UnitLink::kHardwareUnavailable, Tr("Unit", M::kLineHardwareUnavailable)},
+        {UnitLink::kNoDialtone, Tr("Unit", M::kLineNoDialtone)},
+        {UnitLink::kNoUnitFound, Tr("Unit", M::kLineNoUnitFound)},
+        {UnitLink::kPasswordRejected, Tr("Unit", M::kLinePasswordRejected)},
+        {UnitLink::kAddressBookError, Tr("Unit", M::kLineAddressBookError)},
+        {UnitLink::kBadAcknowledgement, Tr("Unit", M::kLineBadAcknowledgement)},
+        {UnitLink::kTimedOut, Tr("Unit", M::kLineTimedOut)},
+        {UnitLink::kUserCancelled, Tr("Unit", M::kLineUserCancelled)},
     };
     std::string message = text;
-    for (const auto& l : kLines)
+    for (const auto& l : lines)
         if (code & l.bit) message += l.line;
     return message;
 }

@@ -1,6 +1,7 @@
 #include "unit/TransferPace.h"
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/UnitMessages.h"
 
 namespace {
@@ -16,7 +17,7 @@ std::string DurationText(std::chrono::seconds time) {
 }
 
 std::string ElapsedText(UnitClock::Duration elapsed) {
-    return StrFormat(UnitMessages::kElapsed,
+    return StrFormat(Tr("Unit", UnitMessages::kElapsed).c_str(),
                      DurationText(std::chrono::floor<std::chrono::seconds>(elapsed)).c_str());
 }
 
@@ -26,7 +27,8 @@ std::string LineWithTimeLeft(const std::string& line, UnitClock::Duration elapse
     const double seconds = std::chrono::duration<double>(elapsed).count() *
                            static_cast<double>(total - done) / static_cast<double>(done);
     const auto left = std::chrono::seconds(static_cast<long long>(seconds + 0.5));
-    return StrFormat(UnitMessages::kTimeLeft, line.c_str(), DurationText(left).c_str());
+    return StrFormat(Tr("Unit", UnitMessages::kTimeLeft).c_str(), line.c_str(),
+                     DurationText(left).c_str());
 }
 
 TransferPace::TransferPace(Prompter& prompter, UnitClock& clock)

@@ -1,5 +1,6 @@
 #include "unit/UnitCommands.h"
 
+#include "model/Translate.h"
 #include "unit/ReadUnit.h"
 #include "unit/SetUnitTime.h"
 #include "unit/UnitMessages.h"
@@ -41,7 +42,8 @@ bool RunWrite(UnitContext& c, Write write) {
     c.m_state.m_nVerifyDifferences = 0;
     c.m_state.m_verifyDifferences.clear();
     const bool written = write();
-    if (!c.m_ui.StartRelayoutTimer()) c.m_prompter.Message(UnitMessages::kTimerCreateFailed);
+    if (!c.m_ui.StartRelayoutTimer())
+        c.m_prompter.Message(Tr("Unit", UnitMessages::kTimerCreateFailed));
     return written;
 }
 
@@ -82,13 +84,13 @@ bool RequestTransferCancel(MainState& state, Prompter& prompter) {
         case CancelStep::Ask:
             break;
     }
-    return AnswerStopQuestion(state, prompter.Message(UnitMessages::kStopWriting,
+    return AnswerStopQuestion(state, prompter.Message(Tr("Unit", UnitMessages::kStopWriting),
                                                       PromptButtons::YesNo, PromptIcon::Question));
 }
 
 bool MayCloseMainWindow(const MainState& state, Prompter& prompter) {
     if (!state.m_bBusy) return true;
-    prompter.Message(UnitMessages::kCannotClose);
+    prompter.Message(Tr("Unit", UnitMessages::kCannotClose));
     return false;
 }
 

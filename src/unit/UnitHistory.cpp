@@ -7,6 +7,7 @@
 #include "model/FileIo.h"
 #include "model/Format.h"
 #include "model/LocalStamp.h"
+#include "model/Translate.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
 
@@ -101,18 +102,27 @@ std::vector<UnitHistoryEntry> Entries(const std::string& folder) {
 }  // namespace
 
 std::string HeldText(const UnitHistoryEntry& e) {
-    if (e.m_bErased) return UnitMessages::kHeldErased;
-    if (e.m_bPartlyWritten) return UnitMessages::kHeldPartlyWritten;
-    if (e.m_strModel.empty()) return UnitMessages::kHeldNothing;
-    return StrFormat(UnitMessages::kHeldConfiguration, e.m_strModel.c_str(), e.m_nCameraUnits,
-                     e.m_nInputs);
+    if (e.m_bErased) return Tr("Unit", UnitMessages::kHeldErased);
+    if (e.m_bPartlyWritten) return Tr("Unit", UnitMessages::kHeldPartlyWritten);
+    if (e.m_strModel.empty()) return Tr("Unit", UnitMessages::kHeldNothing);
+    return StrFormat(Tr("Unit", UnitMessages::kHeldConfiguration).c_str(), e.m_strModel.c_str(),
+                     e.m_nCameraUnits, e.m_nInputs);
+}
+
+std::string KindText(const std::string& kind) {
+    if (kind == UnitMessages::kKindRead) return Tr("Unit", UnitMessages::kKindReadShown);
+    if (kind == UnitMessages::kKindBeforeWrite)
+        return Tr("Unit", UnitMessages::kKindBeforeWriteShown);
+    if (kind == UnitMessages::kKindBeforeRestore)
+        return Tr("Unit", UnitMessages::kKindBeforeRestoreShown);
+    return kind;
 }
 
 std::optional<UnitHistoryEntry> UnitHistory::Keep(UnitHistoryEntry entry,
                                                   std::span<const uint8_t> image,
                                                   std::string& reason) const {
     if (image.size() != UnitImage::kSize) {
-        reason = "the copy is not a whole memory image";
+        reason = Tr("Unit", UnitMessages::kNotWholeImage);
         return std::nullopt;
     }
     std::error_code ec;

@@ -34,6 +34,10 @@ struct UnitHistoryEntry {
 // inputs", "erased", "partly written" or "not a configuration".
 std::string HeldText(const UnitHistoryEntry& entry);
 
+// An entry's kind (m_strKind, kept in English) in the user's language; a kind
+// this program does not know as it stands.
+std::string KindText(const std::string& kind);
+
 // The unit history: copies of units' memory in a folder of their own (made
 // 0700), each entry an image file and a description file (0600), each written
 // whole under a temporary name, flushed to disk, renamed into place, and the

@@ -1,6 +1,7 @@
 #include "unit/VerifyImage.h"
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
 
@@ -21,13 +22,14 @@ bool VerifyImage(UnitContext& c) {
                 {static_cast<uint32_t>(a), w, missing ? UnitImage::kErased : read[a]});
     }
     if (s.m_nVerifyDifferences > 0) {
-        c.m_prompter.Message(UnitMessages::kVerifyFailed);
-        c.m_prompter.SetStatusText(UnitMessages::kVerifyFailedStatus);
+        c.m_prompter.Message(Tr("Unit", UnitMessages::kVerifyFailed));
+        c.m_prompter.SetStatusText(Tr("Unit", UnitMessages::kVerifyFailedStatus));
         c.m_prompter.SetStatusText(
-            std::string(UnitMessages::kVerifyFailedStatus) +
-            StrFormat(UnitMessages::kVerifyDifferingCells, s.m_nVerifyDifferences));
+            std::string(Tr("Unit", UnitMessages::kVerifyFailedStatus)) +
+            StrFormat(Tr("Unit", UnitMessages::kVerifyDifferingCells).c_str(),
+                      s.m_nVerifyDifferences));
         return false;
     }
-    c.m_prompter.SetStatusText(UnitMessages::kVerifyPassedStatus);
+    c.m_prompter.SetStatusText(Tr("Unit", UnitMessages::kVerifyPassedStatus));
     return true;
 }

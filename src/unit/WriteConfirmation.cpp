@@ -5,6 +5,7 @@
 
 #include "document/InputPlaces.h"
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/DecodeUnitCopy.h"
 #include "unit/UnitImageLayout.h"
 #include "unit/UnitMessages.h"
@@ -30,9 +31,10 @@ bool DecodeUnit(const CZRTProDoc& written, std::span<const uint8_t> image, CZRTP
 std::string Differences(size_t n, bool restore) {
     namespace M = UnitMessages;
     if (restore)
-        return n == 1 ? std::string(M::kRestoreDifferencesOne)
-                      : StrFormat(M::kRestoreDifferencesMany, n);
-    return n == 1 ? std::string(M::kDifferencesOne) : StrFormat(M::kDifferencesMany, n);
+        return n == 1 ? std::string(Tr("Unit", M::kRestoreDifferencesOne))
+                      : StrFormat(Tr("Unit", M::kRestoreDifferencesMany).c_str(), n);
+    return n == 1 ? std::string(Tr("Unit", M::kDifferencesOne))
+                  : StrFormat(Tr("Unit", M::kDifferencesMany).c_str(), n);
 }
 
 }  // namespace
@@ -70,27 +72,29 @@ WriteQuestion QuestionFor(const WriteConfirmation& what) {
     WriteQuestion q;
     const bool restore = what.m_bRestore;
     if (restore && what.m_bUndecodable) {
-        q.m_strCount = M::kRestoreNoConfiguration;
+        q.m_strCount = Tr("Unit", M::kRestoreNoConfiguration);
     } else if (what.m_bErased) {
-        q.m_strCount = M::kUnitErasedWillWrite;
+        q.m_strCount = Tr("Unit", M::kUnitErasedWillWrite);
     } else if (what.m_bNoWholeConfiguration) {
-        q.m_strCount = restore ? M::kRestoreNoWholeConfiguration : M::kUnitNoWholeConfiguration;
+        q.m_strCount = restore ? Tr("Unit", M::kRestoreNoWholeConfiguration)
+                               : Tr("Unit", M::kUnitNoWholeConfiguration);
     } else if (what.m_bPartlyWritten) {
-        q.m_strCount = restore ? M::kRestorePartlyWritten : M::kUnitPartlyWritten;
+        q.m_strCount =
+            restore ? Tr("Unit", M::kRestorePartlyWritten) : Tr("Unit", M::kUnitPartlyWritten);
     } else if (what.m_bUndecodable) {
-        q.m_notes.emplace_back(M::kUnitUnreadable);
-        q.m_strCount = M::kNoDifferencesListed;
+        q.m_notes.emplace_back(Tr("Unit", M::kUnitUnreadable));
+        q.m_strCount = Tr("Unit", M::kNoDifferencesListed);
         q.m_bWarn = true;
     } else if (what.m_diffs.empty()) {
-        q.m_strCount = M::kUnitHoldsThis;
+        q.m_strCount = Tr("Unit", M::kUnitHoldsThis);
     } else {
         q.m_strCount = Differences(what.m_diffs.size(), restore);
         if (what.m_bAnotherSite) {
-            q.m_notes.emplace_back(M::kAnotherSite);
+            q.m_notes.emplace_back(Tr("Unit", M::kAnotherSite));
             q.m_bWarn = true;
         }
     }
-    if (restore) q.m_notes.emplace_back(M::kRestorePassword);
+    if (restore) q.m_notes.emplace_back(Tr("Unit", M::kRestorePassword));
     q.m_bRefusedUnlessForced = q.m_bWarn && !restore;
     return q;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Format.h"
+#include "model/Translate.h"
 #include "unit/BuildUnitImage.h"
 #include "unit/ConnectUnit.h"
 #include "unit/DecodeUnitCopy.h"
@@ -24,20 +25,28 @@ namespace {
 constexpr size_t kProgressStride = 128;
 constexpr int kEraseBlocks = 2;
 
-// The three reports of one kind of message.
+// The three reports of one kind of message, in the user's language.
 struct LopTexts {
-    const char* m_sendFailed;
-    const char* m_noReply;
-    const char* m_wrongLength;
+    std::string m_sendFailed;
+    std::string m_noReply;
+    std::string m_wrongLength;
 };
 
-constexpr LopTexts kSwitchesTexts = {UnitMessages::kWriteSendSwitches,
-                                     UnitMessages::kWriteNoReplySwitches,
-                                     UnitMessages::kWriteLengthSwitches};
-constexpr LopTexts kClearTexts = {UnitMessages::kWriteSendClear, UnitMessages::kWriteNoReplyClear,
-                                  UnitMessages::kWriteLengthClear};
-constexpr LopTexts kWriteTexts = {UnitMessages::kWriteSendWrite, UnitMessages::kWriteNoReplyWrite,
-                                  UnitMessages::kWriteLengthWrite};
+LopTexts SwitchesTexts() {
+    return {Tr("Unit", UnitMessages::kWriteSendSwitches),
+            Tr("Unit", UnitMessages::kWriteNoReplySwitches),
+            Tr("Unit", UnitMessages::kWriteLengthSwitches)};
+}
+
+LopTexts ClearTexts() {
+    return {Tr("Unit", UnitMessages::kWriteSendClear), Tr("Unit", UnitMessages::kWriteNoReplyClear),
+            Tr("Unit", UnitMessages::kWriteLengthClear)};
+}
+
+LopTexts WriteTexts() {
+    return {Tr("Unit", UnitMessages::kWriteSendWrite), Tr("Unit", UnitMessages::kWriteNoReplyWrite),
+            Tr("Unit", UnitMessages::kWriteLengthWrite)};
+}
 
 // Sends one message and checks its reply's length count; reports any failure.
 bool Exchange(UnitContext& c, const std::vector<uint8_t>& message, uint32_t timeoutMs,
@@ -79,7 +88,7 @@ void PlacePassword(UnitContext& c, bool restore) {
 bool FetchSwitches(UnitContext& c) {
     std::span<const uint8_t> reply;
     if (!Exchange(c, Lop::ReadCellMessage(UnitImage::kSwitches), UnitLink::kDefaultTimeout,
-                  Lop::kCellReplyCount, Lop::kReplyData + 1, kSwitchesTexts, &reply))
+                  Lop::kCellReplyCount, Lop::kReplyData + 1, SwitchesTexts(), &reply))
         return false;
     c.m_state.m_image[UnitImage::kSwitches] = reply[Lop::kReplyData];
     return true;
@@ -89,11 +98,13 @@ bool FetchSwitches(UnitContext& c) {
 enum class Step { Done, Failed, Cancelled };
 
 Step Erase(UnitContext& c) {
+    const LopTexts texts = ClearTexts();
     for (int block = 0; block < kEraseBlocks; ++block) {
         if (c.m_state.m_bCancelRequested) return Step::Cancelled;
-        c.m_prompter.SetStatusText(StrFormat(UnitMessages::kClearingEeprom, block));
+        c.m_prompter.SetStatusText(
+            StrFormat(Tr("Unit", UnitMessages::kClearingEeprom).c_str(), block));
         if (!Exchange(c, Lop::ClearBlockMessage(static_cast<uint8_t>(block)),
-                      UnitLink::kEraseTimeout, Lop::kClearReplyCount, 1, kClearTexts))
+                      UnitLink::kEraseTimeout, Lop::kClearReplyCount, 1, texts))
             return Step::Failed;
         c.m_prompter.SetProgress(2 * block + 2);
     }
@@ -105,25 +116,26 @@ Step Erase(UnitContext& c) {
 Step Program(UnitContext& c, size_t total, int& percent) {
     const std::vector<uint8_t>& image = c.m_state.m_image;
     TransferPace pace(c.m_prompter, c.m_clock);
+    const LopTexts texts = WriteTexts();
+    const std::string writing = Tr("Unit", UnitMessages::kWriting);
     size_t count = 0;
     percent = 0;
     for (size_t a = 0; a < UnitImage::kSize; ++a) {
         if (a % kProgressStride == 0) {
             percent = total ? static_cast<int>(count * 100 / total) : 0;
-            pace.Show(StrFormat(UnitMessages::kWriting, percent), count, total);
+            pace.Show(StrFormat(writing.c_str(), percent), count, total);
             c.m_prompter.SetProgress(percent);
             c.m_prompter.Pump();
         }
         if (image[a] == UnitImage::kErased) continue;
         if (c.m_state.m_bCancelRequested) return Step::Cancelled;
         if (!Exchange(c, Lop::WriteCellMessage(static_cast<uint16_t>(a), image[a]),
-                      UnitLink::kDefaultTimeout, Lop::kCellReplyCount, Lop::kReplyData + 1,
-                      kWriteTexts))
+                      UnitLink::kDefaultTimeout, Lop::kCellReplyCount, Lop::kReplyData + 1, texts))
             return Step::Failed;
         ++count;
         if (pace.Due()) {
             percent = static_cast<int>(count * 100 / total);
-            pace.Show(StrFormat(UnitMessages::kWriting, percent), count, total);
+            pace.Show(StrFormat(writing.c_str(), percent), count, total);
             c.m_prompter.SetProgress(percent);
         }
     }
@@ -142,9 +154,9 @@ void EndEarly(UnitContext& c) {
 bool EndStoppedWrite(UnitContext& c, int percent) {
     EndEarly(c);
     c.m_state.m_bUnitPartlyWritten = true;
-    c.m_prompter.SetStatusText(UnitMessages::kPartlyWrittenStatus);
-    c.m_prompter.Message(StrFormat(UnitMessages::kWriteStopped, percent), PromptButtons::Ok,
-                         PromptIcon::Warning);
+    c.m_prompter.SetStatusText(Tr("Unit", UnitMessages::kPartlyWrittenStatus));
+    c.m_prompter.Message(StrFormat(Tr("Unit", UnitMessages::kWriteStopped).c_str(), percent),
+                         PromptButtons::Ok, PromptIcon::Warning);
     return false;
 }
 
@@ -172,7 +184,7 @@ WriteConfirmation Confirmation(UnitContext& c, bool restore, std::span<const uin
 bool Confirm(UnitContext& c, const WriteConfirmation& what) {
     if (c.m_ui.ConfirmWrite(what)) return true;
     EndEarly(c);
-    c.m_prompter.SetStatusText(UnitMessages::kStoppedBeforeErase);
+    c.m_prompter.SetStatusText(Tr("Unit", UnitMessages::kStoppedBeforeErase));
     return false;
 }
 
@@ -184,19 +196,20 @@ bool CheckBeforeErase(UnitContext& c, bool restore, const std::string& written) 
     MainState& s = c.m_state;
     std::vector<uint8_t> unit;
     const MemoryFetchTexts texts =
-        s.m_bKeepBeforeWrite
-            ? MemoryFetchTexts{UnitMessages::kKeeping, UnitMessages::kKeepReadFailed,
-                               UnitMessages::kKeepReadFailed}
-            : MemoryFetchTexts{UnitMessages::kChecking, UnitMessages::kCheckReadFailed,
-                               UnitMessages::kCheckReadFailed};
+        s.m_bKeepBeforeWrite ? MemoryFetchTexts{Tr("Unit", UnitMessages::kKeeping),
+                                                Tr("Unit", UnitMessages::kKeepReadFailed),
+                                                Tr("Unit", UnitMessages::kKeepReadFailed)}
+                             : MemoryFetchTexts{Tr("Unit", UnitMessages::kChecking),
+                                                Tr("Unit", UnitMessages::kCheckReadFailed),
+                                                Tr("Unit", UnitMessages::kCheckReadFailed)};
     MemoryFetchFailure failure;
     const auto fetch = [&](std::vector<uint8_t>& cells, size_t from, size_t to) {
         if (FetchMemoryImage(c, cells, texts, &failure, from, to)) return true;
         EndEarly(c);
-        if (failure.m_text)
+        if (!failure.m_text.empty())
             ReportLinkError(c.m_prompter, failure.m_nCode, failure.m_text);
         else if (s.m_bCancelRequested)
-            c.m_prompter.Message(UnitMessages::kStoppedBeforeErase);
+            c.m_prompter.Message(Tr("Unit", UnitMessages::kStoppedBeforeErase));
         return false;
     };
     // With nothing to keep, the settings block, which every whole write puts
@@ -223,9 +236,9 @@ bool CheckBeforeErase(UnitContext& c, bool restore, const std::string& written) 
                         restore ? UnitMessages::kKindBeforeRestore : UnitMessages::kKindBeforeWrite,
                         written, reason)) {
         EndEarly(c);
-        c.m_prompter.Message(
-            StrFormat(UnitMessages::kKeepStoreFailed, s.m_strHistoryFolder.c_str(), reason.c_str()),
-            PromptButtons::Ok, PromptIcon::Error);
+        c.m_prompter.Message(StrFormat(Tr("Unit", UnitMessages::kKeepStoreFailed).c_str(),
+                                       s.m_strHistoryFolder.c_str(), reason.c_str()),
+                             PromptButtons::Ok, PromptIcon::Error);
         return false;
     }
     return Confirm(c, Confirmation(c, restore, unit));
@@ -241,7 +254,7 @@ bool WriteImage(UnitContext& c, bool restore, const std::string& what) {
     ConnectUnit(c);
     if (!c.m_link.comm_GetConnectedStatus()) return false;
     if (const uint32_t code = c.m_link.comm_SetProgrammingMode(1); code != UnitLink::kOk) {
-        ReportLinkError(c.m_prompter, code, UnitMessages::kWriteEnterMode);
+        ReportLinkError(c.m_prompter, code, Tr("Unit", UnitMessages::kWriteEnterMode));
         c.m_link.comm_Disconnect();
         return false;
     }
@@ -271,13 +284,13 @@ bool WriteImage(UnitContext& c, bool restore, const std::string& what) {
         const uint32_t code = c.m_link.comm_SetProgrammingMode(0);
         EndLinkUi(c);
         if (code != UnitLink::kOk)
-            ReportLinkError(c.m_prompter, code, UnitMessages::kWriteExitMode);
+            ReportLinkError(c.m_prompter, code, Tr("Unit", UnitMessages::kWriteExitMode));
         c.m_link.comm_Disconnect();
         ended = written && code == UnitLink::kOk;
     }
     if (!written) {
-        c.m_prompter.SetStatusText(UnitMessages::kPartlyWrittenStatus);
-        c.m_prompter.Message(UnitMessages::kWriteFailedPartly, PromptButtons::Ok,
+        c.m_prompter.SetStatusText(Tr("Unit", UnitMessages::kPartlyWrittenStatus));
+        c.m_prompter.Message(Tr("Unit", UnitMessages::kWriteFailedPartly), PromptButtons::Ok,
                              PromptIcon::Warning);
     }
     return ended;
@@ -290,7 +303,7 @@ bool WriteUnit(UnitContext& c) {
     MainState& s = c.m_state;
     if (c.m_doc.m_nodes.empty()) return false;
     if (!c.m_doc.CheckArchConflicts()) {
-        c.m_prompter.Message(UnitMessages::kConflictsCannotWrite);
+        c.m_prompter.Message(Tr("Unit", UnitMessages::kConflictsCannotWrite));
         return false;
     }
     if (!CheckUnitImageFits(c.m_doc, c.m_prompter)) return false;
@@ -304,12 +317,14 @@ bool RestoreUnit(UnitContext& c, std::span<const uint8_t> image, const std::stri
     const WaitCursor wait(c.m_ui);
     MainState& s = c.m_state;
     if (image.size() != UnitImage::kSize) {
-        c.m_prompter.Message(UnitMessages::kRestoreNotImage, PromptButtons::Ok, PromptIcon::Error);
+        c.m_prompter.Message(Tr("Unit", UnitMessages::kRestoreNotImage), PromptButtons::Ok,
+                             PromptIcon::Error);
         return false;
     }
     s.m_image.assign(image.begin(), image.end());
     s.m_writtenImage = s.m_image;
     return WriteImage(c, true,
-                      copyName.empty() ? std::string(UnitMessages::kRestoredUnnamed)
-                                       : StrFormat(UnitMessages::kRestoredCopy, copyName.c_str()));
+                      copyName.empty() ? std::string(Tr("Unit", UnitMessages::kRestoredUnnamed))
+                                       : StrFormat(Tr("Unit", UnitMessages::kRestoredCopy).c_str(),
+                                                   copyName.c_str()));
 }

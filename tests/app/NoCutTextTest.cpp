@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,8 +10,21 @@
 #include "app/AppFixture.h"
 #include "import/widgets/CUnitModelDlg.h"
 #include "lang/ProgramLanguage.h"
+#include "lang/ShownText.h"
+#include "model/Format.h"
+#include "model/Translate.h"
 #include "support/CutTexts.h"
+#include "unit/TransferPace.h"
+#include "unit/UnitHistory.h"
+#include "unit/UnitMessages.h"
+#include "unit/widgets/CStatusForm.h"
+#include "unit/widgets/ConnectionDlg.h"
+#include "unit/widgets/FindCableDlg.h"
+#include "unit/widgets/ModemDlg.h"
 #include "unit/widgets/PasswordDlg.h"
+#include "unit/widgets/UnitHistoryDlg.h"
+#include "unit/widgets/UnitWidgetMessages.h"
+#include "unit/widgets/VerifyDetailsDlg.h"
 
 namespace {
 
@@ -18,6 +32,20 @@ std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
     return text;
+}
+
+std::vector<SerialPortEntry> TwoPorts() {
+    return {{"ttyS0", "", "", -1, -1}, {"ttyUSB0", "FT232R USB UART", "FTDI", 0x0403, 0x6001}};
+}
+
+// The texts of `dialog` cut as it is now, shown; "" when none.
+std::string CutIn(QWidget& dialog) {
+    if (!dialog.isVisible()) {
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog)) return "not shown";
+    }
+    QTest::qWait(20);
+    return Joined(CutTexts(dialog));
 }
 
 }  // namespace
@@ -107,6 +135,79 @@ TEST_F(AppTest, NoAppQuestionCutsItsTexts) {
     }
 }
 
+// The unit's dialogs, in each of the states that change their texts, and the
+// progress page with a transfer's longest line, show their texts whole.
+TEST_F(AppTest, NoUnitDialogCutsItsTexts) {
+    UnitHistory history(PathOf("history"));
+    std::string reason;
+    UnitHistoryEntry kept;
+    kept.m_strKind = UnitMessages::kKindBeforeRestore;
+    kept.m_strConnection = UnitWidgetMessages::kDemonstrationConnection;
+    kept.m_strSite = "Lobby";
+    ASSERT_TRUE(history.Keep(kept, std::vector<uint8_t>(65536, 0xFF), reason)) << reason;
+    MainState differing;
+    differing.m_nVerifyDifferences = 40;
+    differing.m_verifyDifferences = {{0x0100, 0x12, 0x13}, {0x0200, 0x00, 0xFF}};
+    for (const char* language : {"en", "en-XA", "de"}) {
+        ProgramLanguage speaks({language}, {ZRT_TRANSLATIONS_DIR});
+        speaks.InstallInApplication();
+        CMainFrame& frame = NewFrame();
+        {
+            ConnectionDlg dlg(*m_profile, &frame, TwoPorts);
+            EXPECT_EQ(CutIn(dlg), "") << language << " connection, demonstration unit";
+            dlg.NewButton()->click();
+            for (int via = 0; via < dlg.ViaBox()->count(); ++via) {
+                dlg.ViaBox()->setCurrentIndex(via);
+                EXPECT_EQ(CutIn(dlg), "") << language << " connection, via " << via;
+            }
+            dlg.ViaBox()->setCurrentIndex(0);
+            dlg.PortBox()->setCurrentText("");
+            dlg.ConnectButton()->click();
+            ASSERT_FALSE(dlg.ProblemLabel()->text().isEmpty()) << language;
+            EXPECT_EQ(CutIn(dlg), "") << language << " connection, a problem";
+        }
+        {
+            FindCableDlg dlg(TwoPorts, &frame);
+            EXPECT_EQ(CutIn(dlg), "") << language << " find my cable, unplug";
+            dlg.NextButton()->click();
+            EXPECT_EQ(CutIn(dlg), "") << language << " find my cable, plug";
+        }
+        {
+            ModemDlg dlg(&frame);
+            EXPECT_EQ(CutIn(dlg), "") << language << " remote modem";
+        }
+        {
+            PasswordDlg dlg(&frame);
+            EXPECT_EQ(CutIn(dlg), "") << language << " password";
+        }
+        {
+            VerifyDetailsDlg dlg(differing, &frame);
+            EXPECT_EQ(CutIn(dlg), "") << language << " verify details";
+        }
+        {
+            UnitHistoryDlg dlg(history, {}, &frame);
+            EXPECT_EQ(CutIn(dlg), "") << language << " unit history";
+        }
+        frame.resize(1000, 700);
+        frame.ShowPage(PageKind::CStatusForm, nullptr);
+        auto* progress = dynamic_cast<CStatusForm*>(frame.CurrentPage());
+        ASSERT_NE(progress, nullptr);
+        const std::string line =
+            LineWithTimeLeft(StrFormat(Tr("Unit", UnitMessages::kKeeping).c_str(), 45),
+                             std::chrono::seconds(3725), 45, 100);
+        progress->SetTransferLine(ShownText(line),
+                                  ShownText(ElapsedText(std::chrono::seconds(3725))));
+        EXPECT_EQ(CutIn(frame), "") << language << " progress page";
+        // The line wraps: the page does not grow past the window and take
+        // Cancel out of sight.
+        const auto* cancel = progress->findChild<QPushButton*>("cancel");
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_LE(cancel->mapTo(&frame, QPoint(cancel->width(), 0)).x(), frame.width())
+            << language << " Cancel out of sight";
+        m_frames.clear();
+    }
+}
+
 // The walk finds what a person would see cut, and only that.
 TEST(CutTextsTest, FindsTextsWiderThanTheirWidgets) {
     QWidget window;
@@ -126,6 +227,9 @@ TEST(CutTextsTest, FindsTextsWiderThanTheirWidgets) {
     narrowButton->setGeometry(0, 200, 50, 30);
     auto* check = new QCheckBox(QStringLiteral("M-7700X Installed?"), &window);
     check->setGeometry(0, 240, 40, 20);
+    auto* keyed = new QLabel(QStringLiteral("&Speed:"), &window);
+    keyed->setBuddy(check);
+    keyed->setGeometry(300, 0, keyed->sizeHint().width(), 20);
     auto* hidden = new QLabel(longText, &window);
     hidden->setGeometry(0, 280, 10, 20);
     hidden->hide();

@@ -52,6 +52,8 @@ inline void CheckLabel(std::vector<std::string>& out, const QLabel& label) {
         document.setHtml(text);
         text = document.toPlainText();
     }
+    // A label with a buddy draws the "&" of its key as the letter's underline.
+    if (label.buddy()) text = Plain(text);
     const QRect room = label.contentsRect().adjusted(label.margin(), label.margin(),
                                                      -label.margin(), -label.margin());
     const int indent = std::max(label.indent(), 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/MemoryProfile.h"
+#include "model/Translate.h"
 #include "unit/AddressBook.h"
 #include "unit/PastedConnection.h"
 #include "unit/UnitMessages.h"
@@ -166,4 +167,28 @@ TEST(PastedConnection, TakesTheToolsFormsOnly) {
     for (const char* text : {"", "Bench unit", "tcp:bench.local", "tcp:host:99999",
                              "modem:/dev/ttyS0:9600:5551234", "/dev/ttyUSB0"})
         EXPECT_FALSE(PastedConnection(text)) << text;
+}
+
+// A new entry's name in another language is kept as the book keeps every
+// name, in Latin-1: the dialog shows it and takes it back letter for letter.
+TEST(AddressBook, ANewEntrysTranslatedNameIsKeptInLatin1) {
+    struct Case {
+        const char* translated;  // UTF-8
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"Neues Ger\xC3\xA4t", "Neues Ger\xE4t"},
+        {"\xC3\x89l\xC3\xA9ment", "\xC9l\xE9ment"},
+        {"Unit \xE2\x82\xAC", "Unit ?"},  // the euro sign is not in Latin-1
+    };
+    for (const Case& c : cases) {
+        SetTextTranslator([&c](const char*, const char* source) {
+            return std::string(source) == UM::kNewEntryName ? std::string(c.translated)
+                                                            : std::string();
+        });
+        AddressBook book;
+        book.Put({c.kept, "serial:ttyS0:9600"});
+        EXPECT_EQ(book.NewEntry("").m_strName, std::string(c.kept) + " 2") << c.kept;
+    }
+    SetTextTranslator({});
 }

@@ -1,5 +1,6 @@
 #include "unit/widgets/CStatusForm.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "model/Translate.h"
 #include "unit/UnitCommands.h"
 #include "unit/UnitMessages.h"
 #include "unit/widgets/UnitWidgetMessages.h"
@@ -25,7 +27,8 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(10);
-    auto* progressLabel = new QLabel(QString::fromLatin1(UWM::kProgress), group);
+    auto* progressLabel =
+        new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kProgress), group);
     column->addWidget(progressLabel);
     m_pProgress = new QProgressBar(group);
     m_pProgress->setRange(0, 100);
@@ -34,8 +37,11 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
     m_pProgress->setAccessibleName(NameOfLabel(progressLabel->text()));
     ShowGreenProgress(*m_pProgress);
     column->addWidget(m_pProgress);
+    // The line and the wait note wrap rather than widen the page: in a longer
+    // language the Cancel button would leave the window.
     m_pLine = new QLabel(group);
     m_pLine->setObjectName("transferLine");
+    m_pLine->setWordWrap(true);
     m_pElapsed = new QLabel(group);
     m_pElapsed->setObjectName("transferElapsed");
     m_pElapsed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -43,10 +49,11 @@ CStatusForm::CStatusForm(PageContext& ctx, QWidget* parent)
     times->addWidget(m_pLine, 1);
     times->addWidget(m_pElapsed);
     column->addLayout(times);
-    m_pWait = new QLabel(QString::fromLatin1(UWM::kPleaseWait), group);
-    m_pCancel = new QPushButton(QString::fromLatin1(UWM::kCancel), group);
+    m_pWait = new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kPleaseWait), group);
+    m_pWait->setWordWrap(true);
+    m_pCancel = new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kCancel), group);
     m_pCancel->setObjectName("cancel");
-    m_pCancel->setToolTip(QString::fromLatin1(UWM::kCancelTip));
+    m_pCancel->setToolTip(QCoreApplication::translate("UnitWidgets", UWM::kCancelTip));
     auto* row = new QHBoxLayout;
     row->addWidget(m_pWait, 1);
     row->addWidget(m_pCancel);
@@ -101,7 +108,7 @@ void CStatusForm::RequestCancel() {
     m_bAsking = true;
     QPointer<CStatusForm> self(this);
     m_pQuestion =
-        prompter->AskWithoutWaiting(UnitMessages::kStopWriting, PromptButtons::YesNo,
+        prompter->AskWithoutWaiting(Tr("Unit", UnitMessages::kStopWriting), PromptButtons::YesNo,
                                     PromptIcon::Question, [self, &state](PromptAnswer answer) {
                                         const bool stopping = AnswerStopQuestion(state, answer);
                                         if (!self) return;
@@ -112,5 +119,5 @@ void CStatusForm::RequestCancel() {
 
 void CStatusForm::ShowStopping() {
     m_pCancel->setEnabled(false);
-    m_pWait->setText(QString::fromLatin1(UWM::kCancelling));
+    m_pWait->setText(QCoreApplication::translate("UnitWidgets", UWM::kCancelling));
 }

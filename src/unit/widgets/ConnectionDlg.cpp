@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "lang/ShownText.h"
 #include "unit/ConnectionAddress.h"
 #include "unit/PastedConnection.h"
 #include "unit/widgets/FindCableDlg.h"
@@ -45,15 +47,15 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
       m_ports(std::move(ports)),
       m_book(AddressBook::Load(profile)) {
     setObjectName("ConnectionDlg");
-    setWindowTitle(QString::fromLatin1(UWM::kConnectTitle));
+    setWindowTitle(QCoreApplication::translate("UnitWidgets", UWM::kConnectTitle));
 
-    auto* units = new QLabel(QString::fromLatin1(UWM::kUnits), this);
+    auto* units = new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kUnits), this);
     m_pUnits = new QListWidget(this);
     m_pUnits->setMinimumWidth(220);
     units->setBuddy(m_pUnits);
     m_pUnits->setAccessibleName(NameOfLabel(units->text()));
-    m_pNew = new QPushButton(QString::fromLatin1(UWM::kNew), this);
-    m_pDelete = new QPushButton(QString::fromLatin1(UWM::kDelete), this);
+    m_pNew = new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kNew), this);
+    m_pDelete = new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kDelete), this);
     auto* listButtons = new QHBoxLayout;
     listButtons->addWidget(m_pNew);
     listButtons->addWidget(m_pDelete);
@@ -63,21 +65,24 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     left->addWidget(m_pUnits, 1);
     left->addLayout(listButtons);
 
-    auto* entryBox = new QGroupBox(QString::fromLatin1(UWM::kEntry), this);
+    auto* entryBox = new QGroupBox(QCoreApplication::translate("UnitWidgets", UWM::kEntry), this);
     m_pEntryBox = entryBox;
     m_pForm = new QFormLayout(entryBox);
     m_pName = new QLineEdit(entryBox);
     m_pVia = new QComboBox(entryBox);
-    m_pVia->addItems({QString::fromLatin1(UWM::kViaSerial), QString::fromLatin1(UWM::kViaTcp),
-                      QString::fromLatin1(UWM::kViaModem), QString::fromLatin1(UWM::kViaRfc2217)});
+    m_pVia->addItems({QCoreApplication::translate("UnitWidgets", UWM::kViaSerial),
+                      QCoreApplication::translate("UnitWidgets", UWM::kViaTcp),
+                      QCoreApplication::translate("UnitWidgets", UWM::kViaModem),
+                      QCoreApplication::translate("UnitWidgets", UWM::kViaRfc2217)});
     m_pPortRow = new QWidget(entryBox);
     m_pPort = new QComboBox(m_pPortRow);
     m_pPort->setEditable(true);
     m_pPort->setInsertPolicy(QComboBox::NoInsert);
     m_pPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_pPort->setMinimumContentsLength(24);
-    m_pFindCable = new QPushButton(QString::fromLatin1(UWM::kFindCable), m_pPortRow);
-    m_pFindCable->setToolTip(QString::fromLatin1(UWM::kFindCableTip));
+    m_pFindCable =
+        new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kFindCable), m_pPortRow);
+    m_pFindCable->setToolTip(QCoreApplication::translate("UnitWidgets", UWM::kFindCableTip));
     auto* portRow = new QHBoxLayout(m_pPortRow);
     portRow->setContentsMargins(0, 0, 0, 0);
     portRow->addWidget(m_pPort, 1);
@@ -90,17 +95,18 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     m_pTcpPort->setRange(1, 65535);
     m_pTcpPort->setValue(kDefaultTcpPort);
     m_pNumber = new QLineEdit(entryBox);
-    m_pForm->addRow(QString::fromLatin1(UWM::kName), m_pName);
-    m_pForm->addRow(QString::fromLatin1(UWM::kConnectVia), m_pVia);
-    auto* portLabel = new QLabel(QString::fromLatin1(UWM::kPort), entryBox);
+    m_pForm->addRow(QCoreApplication::translate("UnitWidgets", UWM::kName), m_pName);
+    m_pForm->addRow(QCoreApplication::translate("UnitWidgets", UWM::kConnectVia), m_pVia);
+    auto* portLabel = new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kPort), entryBox);
     portLabel->setBuddy(m_pPort);
     m_pPort->lineEdit()->setAccessibleName(NameOfLabel(portLabel->text()));
     m_pForm->addRow(portLabel, m_pPortRow);
-    m_pForm->addRow(QString::fromLatin1(UWM::kSpeed), m_pSpeed);
-    m_pForm->addRow(QString::fromLatin1(UWM::kHost), m_pHost);
-    m_pForm->addRow(QString::fromLatin1(UWM::kTcpPort), m_pTcpPort);
-    m_pForm->addRow(QString::fromLatin1(UWM::kNumber), m_pNumber);
-    m_pDemoHint = new QLabel(QString::fromLatin1(UWM::kDemonstrationHint), this);
+    m_pForm->addRow(QCoreApplication::translate("UnitWidgets", UWM::kSpeed), m_pSpeed);
+    m_pForm->addRow(QCoreApplication::translate("UnitWidgets", UWM::kHost), m_pHost);
+    m_pForm->addRow(QCoreApplication::translate("UnitWidgets", UWM::kTcpPort), m_pTcpPort);
+    m_pForm->addRow(QCoreApplication::translate("UnitWidgets", UWM::kNumber), m_pNumber);
+    m_pDemoHint =
+        new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kDemonstrationHint), this);
     m_pDemoHint->setWordWrap(true);
     m_pProblem = new QLabel(this);
     m_pProblem->setObjectName("problem");
@@ -113,8 +119,8 @@ ConnectionDlg::ConnectionDlg(Profile& profile, QWidget* parent, PortLister ports
     right->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_pConnect =
-        buttons->addButton(QString::fromLatin1(UWM::kConnect), QDialogButtonBox::AcceptRole);
+    m_pConnect = buttons->addButton(QCoreApplication::translate("UnitWidgets", UWM::kConnect),
+                                    QDialogButtonBox::AcceptRole);
     m_pConnect->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
     auto* panes = new QHBoxLayout;
@@ -193,7 +199,7 @@ void ConnectionDlg::FindCable() {
 void ConnectionDlg::FillUnits(int select) {
     const QSignalBlocker block(m_pUnits);
     m_pUnits->clear();
-    m_pUnits->addItem(QString::fromLatin1(UWM::kDemonstrationUnit));
+    m_pUnits->addItem(QCoreApplication::translate("UnitWidgets", UWM::kDemonstrationUnitShown));
     for (const AddressEntry& entry : m_book.Entries()) m_pUnits->addItem(Latin1(entry.m_strName));
     m_pUnits->setCurrentRow(std::clamp(select, 0, m_pUnits->count() - 1));
     ShowEntry(m_pUnits->currentRow());
@@ -281,7 +287,7 @@ std::optional<std::string> ConnectionDlg::FieldsConnection() {
         where.m_strNumber = Bytes(m_pNumber->text());
     }
     const ConnectionCheck check = AddressBook::CheckConnection(where);
-    if (check.m_pszProblem) m_pProblem->setText(QString::fromLatin1(check.m_pszProblem));
+    if (check.m_pszProblem) m_pProblem->setText(ShownText(check.m_pszProblem));
     return check.m_connection;
 }
 
@@ -297,7 +303,7 @@ void ConnectionDlg::ConnectEntry() {
     const std::string name = Bytes(m_pName->text());
     const auto index = static_cast<size_t>(m_pUnits->currentRow() - 1);
     if (const char* problem = m_book.NameProblem(index, name)) {
-        m_pProblem->setText(QString::fromLatin1(problem));
+        m_pProblem->setText(ShownText(problem));
         m_pName->setFocus();
         return;
     }

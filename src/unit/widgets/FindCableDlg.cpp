@@ -1,5 +1,6 @@
 #include "unit/widgets/FindCableDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -15,24 +16,27 @@ namespace UWM = UnitWidgetMessages;
 FindCableDlg::FindCableDlg(PortLister lister, QWidget* parent)
     : QDialog(parent), m_lister(std::move(lister)), m_pPoll(new QTimer(this)) {
     setObjectName("FindCableDlg");
-    setWindowTitle(QString::fromLatin1(UWM::kFindCableTitle));
-    m_pInstruction = new QLabel(QString::fromLatin1(UWM::kFindCableUnplug), this);
+    setWindowTitle(QCoreApplication::translate("UnitWidgets", UWM::kFindCableTitle));
+    m_pInstruction =
+        new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kFindCableUnplug), this);
     m_pInstruction->setWordWrap(true);
     m_pInstruction->setMinimumWidth(420);
     // Moves to and fro while the dialog waits for the cable.
     m_pWaiting = new QProgressBar(this);
     m_pWaiting->setRange(0, 0);
     m_pWaiting->setTextVisible(false);
-    m_pWaiting->setAccessibleName(QString::fromLatin1(UWM::kFindCableWaitingName));
+    m_pWaiting->setAccessibleName(
+        QCoreApplication::translate("UnitWidgets", UWM::kFindCableWaitingName));
     m_pWaiting->hide();
     m_pFound = new QListWidget(this);
-    m_pFound->setAccessibleName(QString::fromLatin1(UWM::kFindCableFoundName));
+    m_pFound->setAccessibleName(
+        QCoreApplication::translate("UnitWidgets", UWM::kFindCableFoundName));
     m_pFound->hide();
     auto* buttons = new QDialogButtonBox(this);
-    m_pNext =
-        buttons->addButton(QString::fromLatin1(UWM::kFindCableNext), QDialogButtonBox::ActionRole);
-    m_pUse =
-        buttons->addButton(QString::fromLatin1(UWM::kFindCableUse), QDialogButtonBox::AcceptRole);
+    m_pNext = buttons->addButton(QCoreApplication::translate("UnitWidgets", UWM::kFindCableNext),
+                                 QDialogButtonBox::ActionRole);
+    m_pUse = buttons->addButton(QCoreApplication::translate("UnitWidgets", UWM::kFindCableUse),
+                                QDialogButtonBox::AcceptRole);
     m_pUse->setEnabled(false);
     buttons->addButton(QDialogButtonBox::Cancel);
     m_pNext->setDefault(true);
@@ -56,7 +60,7 @@ void FindCableDlg::TakeBefore() {
     m_pNext->hide();
     m_pWaiting->show();
     m_pUse->setDefault(true);
-    m_pInstruction->setText(QString::fromLatin1(UWM::kFindCablePlug));
+    m_pInstruction->setText(QCoreApplication::translate("UnitWidgets", UWM::kFindCablePlug));
     m_pPoll->start();
 }
 
@@ -65,7 +69,8 @@ void FindCableDlg::Look() {
     const std::vector<SerialPortEntry> added = NewSerialPorts(m_before, m_lister());
     if (added.empty()) {
         if (m_nWaitedMs >= kNothingYetMs)
-            m_pInstruction->setText(QString::fromLatin1(UWM::kFindCableNothing));
+            m_pInstruction->setText(
+                QCoreApplication::translate("UnitWidgets", UWM::kFindCableNothing));
         return;
     }
     m_pPoll->stop();
@@ -77,8 +82,9 @@ void FindCableDlg::Look() {
     m_pFound->setCurrentRow(0);
     m_pFound->show();
     m_pUse->setEnabled(true);
-    m_pInstruction->setText(QString::fromLatin1(m_found.size() == 1 ? UWM::kFindCableFoundOne
-                                                                    : UWM::kFindCableFoundMany));
+    m_pInstruction->setText(
+        m_found.size() == 1 ? QCoreApplication::translate("UnitWidgets", UWM::kFindCableFoundOne)
+                            : QCoreApplication::translate("UnitWidgets", UWM::kFindCableFoundMany));
 }
 
 void FindCableDlg::Use() {

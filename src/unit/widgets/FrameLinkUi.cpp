@@ -1,6 +1,7 @@
 #include "unit/widgets/FrameLinkUi.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QSplitter>
 #include <QStatusBar>
@@ -83,14 +84,16 @@ bool FrameLinkUi::ConfirmWrite(const WriteConfirmation& what) {
     const WriteQuestion question = QuestionFor(what);
     QStringList notes;
     for (const std::string& note : question.m_notes) notes << QString::fromStdString(note);
-    DiffDialog dialog(what.m_diffs, QString::fromLatin1(UnitMessages::kWriteToUnitCaption),
-                      QString::fromLatin1(UnitWidgetMessages::kCompareHeading),
-                      DiffDialog::Mode::Confirm, &m_frame.Window());
+    DiffDialog dialog(
+        what.m_diffs, QCoreApplication::translate("Unit", UnitMessages::kWriteToUnitCaption),
+        QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kCompareHeading),
+        DiffDialog::Mode::Confirm, &m_frame.Window());
     dialog.setObjectName("writeToUnit");
     // A restore writes the copy: its column is headed so.
     if (what.m_bRestore)
-        dialog.SetThisHeading(QString::fromLatin1(UnitWidgetMessages::kCopyHeading));
+        dialog.SetThisHeading(
+            QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kCopyHeading));
     dialog.AskBeforeWriting(notes, question.m_bWarn, QString::fromStdString(question.m_strCount),
-                            QString::fromLatin1(UnitWidgetMessages::kWrite));
+                            QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kWrite));
     return dialog.exec() == QDialog::Accepted;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "lang/ShownText.h"
 #include "unit/ModemMessages.h"
 #include "unit/ModemSetup.h"
 #include "unit/link/EnumSerialPorts.h"
@@ -49,7 +51,7 @@ public:
 
 // The log and instructions hold the modem's own line ends.
 QString Shown(const std::string& text) {
-    QString shown = QString::fromLatin1(text);
+    QString shown = ShownText(text);
     shown.replace("\r\n", "\n");
     shown.remove('\r');
     return shown;
@@ -62,10 +64,11 @@ ModemDlg::ModemDlg(QWidget* parent)
       m_link(std::make_unique<StreamUnitLink>(StreamUnitLink::ConnectionProvider{},
                                               StreamUnitLink::PasswordProvider{})) {
     setObjectName("ModemDlg");
-    setWindowTitle(QString::fromLatin1(ModemMessages::kDialogTitle));
+    setWindowTitle(QCoreApplication::translate("Modem", ModemMessages::kDialogTitle));
     m_setup = std::make_unique<ModemSetup>(*m_link, EnumSerialPorts, WaitForModem);
 
-    auto* instructionsLabel = new QLabel(QString::fromLatin1(UWM::kModemInstructions), this);
+    auto* instructionsLabel =
+        new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kModemInstructions), this);
     m_pInstructions = new QPlainTextEdit(this);
     m_pInstructions->setReadOnly(true);
     instructionsLabel->setBuddy(m_pInstructions);
@@ -73,14 +76,15 @@ ModemDlg::ModemDlg(QWidget* parent)
     m_pPort = new QComboBox(this);
     m_pPort->setEditable(true);
     m_pPort->setInsertPolicy(QComboBox::NoInsert);
-    auto* portLabel = new QLabel(QString::fromLatin1(UWM::kModemPort), this);
+    auto* portLabel = new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kModemPort), this);
     portLabel->setBuddy(m_pPort);
     m_pPort->lineEdit()->setAccessibleName(NameOfLabel(portLabel->text()));
     m_pInitString = new QLineEdit(this);
     m_pInitString->setMaxLength(ModemMessages::kInitStringMax);
-    auto* initLabel = new QLabel(QString::fromLatin1(UWM::kModemInitString), this);
+    auto* initLabel =
+        new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kModemInitString), this);
     initLabel->setBuddy(m_pInitString);
-    auto* logLabel = new QLabel(QString::fromLatin1(UWM::kModemLog), this);
+    auto* logLabel = new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kModemLog), this);
     m_pLog = new QPlainTextEdit(this);
     m_pLog->setReadOnly(true);
     m_pLog->setMinimumHeight(140);
@@ -90,12 +94,15 @@ ModemDlg::ModemDlg(QWidget* parent)
     m_pIndicator->setOrientation(Qt::Vertical);
     m_pIndicator->setRange(0, kSteps);
     m_pIndicator->setTextVisible(false);
-    m_pIndicator->setAccessibleName(QString::fromLatin1(UWM::kModemStepsName));
+    m_pIndicator->setAccessibleName(
+        QCoreApplication::translate("UnitWidgets", UWM::kModemStepsName));
     ShowGreenProgress(*m_pIndicator);
     auto* indicator = new QVBoxLayout;
-    indicator->addWidget(new QLabel(QString::fromLatin1(UWM::kModemFinished), this));
+    indicator->addWidget(
+        new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kModemFinished), this));
     indicator->addWidget(m_pIndicator, 1, Qt::AlignHCenter);
-    indicator->addWidget(new QLabel(QString::fromLatin1(UWM::kModemStarting), this));
+    indicator->addWidget(
+        new QLabel(QCoreApplication::translate("UnitWidgets", UWM::kModemStarting), this));
 
     auto* fields = new QGridLayout;
     fields->addWidget(instructionsLabel, 0, 0, 1, 2);
@@ -111,9 +118,9 @@ ModemDlg::ModemDlg(QWidget* parent)
     panes->addLayout(indicator);
     panes->addLayout(fields, 1);
 
-    m_pQuit = new QPushButton(QString::fromLatin1(UWM::kModemQuit), this);
-    m_pBack = new QPushButton(QString::fromLatin1(UWM::kModemBack), this);
-    m_pNext = new QPushButton(QString::fromLatin1(UWM::kModemNext), this);
+    m_pQuit = new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kModemQuit), this);
+    m_pBack = new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kModemBack), this);
+    m_pNext = new QPushButton(QCoreApplication::translate("UnitWidgets", UWM::kModemNext), this);
     m_pNext->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_pQuit);
@@ -168,7 +175,7 @@ void ModemDlg::Back() {
 
 void ModemDlg::ShowFields() {
     const ModemSetup& s = *m_setup;
-    m_pInstructions->setPlainText(QString::fromLatin1(s.m_strInstructions));
+    m_pInstructions->setPlainText(ShownText(s.m_strInstructions));
     m_pLog->setPlainText(Shown(s.m_strLog));
     m_pLog->verticalScrollBar()->setValue(m_pLog->verticalScrollBar()->maximum());
     m_pInitString->setText(QString::fromLatin1(s.m_strInitString));

@@ -1,5 +1,6 @@
 #include "unit/widgets/PasswordDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,9 +15,10 @@ constexpr int kPasswordMax = 9;
 
 PasswordDlg::PasswordDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("PasswordDlg");
-    setWindowTitle(QString::fromLatin1(UnitWidgetMessages::kPasswordTitle));
+    setWindowTitle(QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kPasswordTitle));
     auto* column = new QVBoxLayout(this);
-    auto* ask = new QLabel(QString::fromLatin1(UnitWidgetMessages::kPasswordAsk), this);
+    auto* ask = new QLabel(
+        QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kPasswordAsk), this);
     column->addWidget(ask);
     m_pPassword = new QLineEdit(this);
     ask->setBuddy(m_pPassword);

@@ -13,8 +13,10 @@
 #include "document/ConfigDiff.h"
 #include "document/widgets/DiffDialog.h"
 #include "document/widgets/DifferencesWindow.h"
+#include "lang/ShownText.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
+#include "model/Translate.h"
 #include "unit/DecodeUnitCopy.h"
 #include "unit/DescribeUnitCopy.h"
 #include "unit/LinkUi.h"
@@ -54,9 +56,10 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
       m_frame(frame),
       m_pLinkUi(new FrameLinkUi(frame)),
       m_pDetails(
-          new QPushButton(QString::fromLatin1(UnitWidgetMessages::kDetails), &frame.Window())),
-      m_pPartly(
-          new QLabel(QString::fromLatin1(UnitMessages::kPartlyWrittenStatus), &frame.Window())),
+          new QPushButton(QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kDetails),
+                          &frame.Window())),
+      m_pPartly(new QLabel(QCoreApplication::translate("Unit", UnitMessages::kPartlyWrittenStatus),
+                           &frame.Window())),
       // A comparison with the unit holds while neither the configuration
       // nor the unit has been replaced since.
       m_pDifferences(new DifferencesWindow(
@@ -74,7 +77,7 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
             if (choice)
                 frame.State().m_strConnection =
                     *choice == WindowUnitLink::kDemonstrationUnit
-                        ? std::string(UnitWidgetMessages::kDemonstrationUnit)
+                        ? std::string(UnitWidgetMessages::kDemonstrationConnection)
                         : *choice;
             return choice;
         },
@@ -120,7 +123,8 @@ UnitCommandGroup::UnitCommandGroup(MainWindow& frame)
     connect(trace, &QAction::triggered, this, [this] { ToggleLinkTrace(); });
 
     m_pDetails->setObjectName("verifyDetails");
-    m_pDetails->setToolTip(QString::fromLatin1(UnitWidgetMessages::kDetailsTip));
+    m_pDetails->setToolTip(
+        QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kDetailsTip));
     m_pDetails->hide();
     frame.Window().statusBar()->addWidget(m_pDetails);
     // Stays in the status bar from a write that left the unit partly written
@@ -188,7 +192,9 @@ void UnitCommandGroup::Run(Command command) {
 }
 
 void UnitCommandGroup::ReadUnit() {
-    Run([this](UnitContext& c) { Done(ReadCommand(c), UnitMessages::kReadDone); });
+    Run([this](UnitContext& c) {
+        Done(ReadCommand(c), QCoreApplication::translate("Unit", UnitMessages::kReadDone));
+    });
 }
 
 void UnitCommandGroup::CompareWithUnit() {
@@ -197,21 +203,25 @@ void UnitCommandGroup::CompareWithUnit() {
     bool read = false;
     Run([&unit, &read](UnitContext& c) { read = ReadCopyCommand(c, unit); });
     if (!read) return;
-    m_frame.SetStatusText(QString::fromLatin1(UnitWidgetMessages::kCompared));
+    m_frame.SetStatusText(
+        QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kCompared));
     m_nComparedGeneration = m_frame.State().m_history.Generation();
     m_nComparedWrites = m_nUnitWrites;
-    m_pDifferences->Show(CompareConfigurations(m_frame.Doc(), unit),
-                         QString::fromLatin1(UnitWidgetMessages::kCompareCaption),
-                         QString::fromLatin1(UnitWidgetMessages::kCompareHeading));
+    m_pDifferences->Show(
+        CompareConfigurations(m_frame.Doc(), unit),
+        QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kCompareUnitCaption),
+        QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kCompareHeading));
 }
 
 void UnitCommandGroup::WizardReadUnit() {
-    Run([this](UnitContext& c) { Done(WizardReadCommand(c), UnitMessages::kReadDone); });
+    Run([this](UnitContext& c) {
+        Done(WizardReadCommand(c), QCoreApplication::translate("Unit", UnitMessages::kReadDone));
+    });
 }
 
 // The status bar says what was done; after a failure the messages have said why.
-void UnitCommandGroup::Done(bool ok, const char* text) {
-    if (ok) m_frame.SetStatusText(QString::fromLatin1(text));
+void UnitCommandGroup::Done(bool ok, const QString& text) {
+    if (ok) m_frame.SetStatusText(text);
 }
 
 bool UnitCommandGroup::PostWizardRead() {
@@ -233,7 +243,8 @@ void UnitCommandGroup::WriteUnit() {
         // A verified write has said so already.
         const bool written = WriteCommand(c);
         ++m_nUnitWrites;
-        if (!c.m_state.m_bEnableVerify) Done(written, UnitMessages::kWriteDone);
+        if (!c.m_state.m_bEnableVerify)
+            Done(written, QCoreApplication::translate("Unit", UnitMessages::kWriteDone));
     });
 }
 
@@ -242,7 +253,9 @@ void UnitCommandGroup::RestoreToUnit(const std::vector<uint8_t>& image,
     Run([this, &image, &copyName](UnitContext& c) {
         const bool written = RestoreCommand(c, image, copyName);
         ++m_nUnitWrites;
-        if (!c.m_state.m_bEnableVerify) Done(written, UnitWidgetMessages::kRestoreDone);
+        if (!c.m_state.m_bEnableVerify)
+            Done(written,
+                 QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kRestoreDone));
     });
 }
 
@@ -259,9 +272,10 @@ std::optional<std::vector<uint8_t>> UnitCommandGroup::LoadKept(const UnitHistory
                                                                QWidget* owner) {
     std::optional<std::vector<uint8_t>> image = UnitHistory::LoadImage(e.m_strImagePath);
     if (!image)
-        QMessageBox::warning(owner, QString::fromLatin1(UnitWidgetMessages::kHistoryTitle),
-                             QString::fromLatin1(UnitWidgetMessages::kHistoryUnreadable)
-                                 .arg(QString::fromStdString(e.m_strImagePath)));
+        QMessageBox::warning(
+            owner, QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kHistoryTitle),
+            QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kHistoryUnreadable)
+                .arg(QString::fromStdString(e.m_strImagePath)));
     return image;
 }
 
@@ -281,10 +295,11 @@ void UnitCommandGroup::ShowUnitHistory() {
         const bool decoded = DecodeUnitCopy(*image, model, kept, &prompter);
         prompter.SetOwner(owner);
         if (!decoded) return;
-        DiffDialog dialog(CompareConfigurations(m_frame.Doc(), kept),
-                          QString::fromLatin1(UnitWidgetMessages::kHistoryCompareCaption),
-                          QString::fromLatin1(UnitWidgetMessages::kHistoryCompareHeading),
-                          DiffDialog::Mode::Show, shown);
+        DiffDialog dialog(
+            CompareConfigurations(m_frame.Doc(), kept),
+            QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kHistoryCompareCaption),
+            QCoreApplication::translate("UnitWidgets", UnitWidgetMessages::kHistoryCompareHeading),
+            DiffDialog::Mode::Show, shown);
         dialog.exec();
     };
     actions.m_open = [this, &shown](const UnitHistoryEntry& e) {
@@ -323,7 +338,9 @@ void UnitCommandGroup::ToggleVerifyWrite() {
 }
 
 void UnitCommandGroup::SetUnitTime() {
-    Run([this](UnitContext& c) { Done(SetTimeCommand(c), UnitMessages::kClockSet); });
+    Run([this](UnitContext& c) {
+        Done(SetTimeCommand(c), QCoreApplication::translate("Unit", UnitMessages::kClockSet));
+    });
 }
 
 void UnitCommandGroup::ToggleLinkTrace() {
@@ -342,11 +359,11 @@ void UnitCommandGroup::ShowVerifyDetails() {
 void UnitCommandGroup::ConfigureRemoteModem() {
     if (m_bRunning || m_frame.State().m_bBusy) return;
     m_bRunning = true;
-    m_frame.SetStatusText(QString::fromLatin1(ModemMessages::kStatusConfiguring));
+    m_frame.SetStatusText(QCoreApplication::translate("Modem", ModemMessages::kStatusConfiguring));
     ModemDlg dialog(&m_frame.Window());
     // The dialog ends accepted only once its last step has been done.
     const bool done = dialog.exec() == QDialog::Accepted;
-    m_frame.SetStatusText(QString::fromLatin1(dialog.Setup().StatusAfter(done)));
+    m_frame.SetStatusText(ShownText(dialog.Setup().StatusAfter(done)));
     m_bRunning = false;
     m_frame.UpdateCommands();
 }
@@ -367,5 +384,5 @@ void UnitCommandGroup::ShowConnecting(bool on) {
     m_bConnectingShown = true;
     m_pLinkUi->ShowLinkPage(false);
     s.m_bBusy = true;
-    m_frame.Prompter().SetTransferLine(UnitMessages::kConnectingLine, "");
+    m_frame.Prompter().SetTransferLine(Tr("Unit", UnitMessages::kConnectingLine), "");
 }

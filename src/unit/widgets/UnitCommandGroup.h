@@ -66,7 +66,7 @@ private:
     // Runs one unit command, never inside another.
     template <typename Command>
     void Run(Command command);
-    void Done(bool ok, const char* text);
+    void Done(bool ok, const QString& text);
     // The progress page with its Cancel while a connection on a line is made;
     // the busy state keeps every other command from starting meanwhile.
     void ShowConnecting(bool on);

@@ -1,5 +1,6 @@
 #include "unit/widgets/UnitHistoryDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -11,18 +12,22 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "lang/ShownText.h"
 #include "unit/widgets/UnitWidgetMessages.h"
 
 namespace {
 
 namespace M = UnitWidgetMessages;
 
-QString Text(const std::string& latin1) {
-    return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
+// The connection a copy came over; the demonstration unit's in the user's language.
+QString ConnectionText(const std::string& connection) {
+    if (connection == M::kDemonstrationConnection)
+        return QCoreApplication::translate("UnitWidgets", M::kDemonstrationUnitShown);
+    return ShownText(connection);
 }
 
 // "2026-12-11T02:15:44+01:00" shown as "2026-12-11 02:15:44".
-QString ShownTime(const std::string& iso) { return Text(iso.substr(0, 19)).replace('T', ' '); }
+QString ShownTime(const std::string& iso) { return ShownText(iso.substr(0, 19)).replace('T', ' '); }
 
 }  // namespace
 
@@ -32,10 +37,10 @@ UnitHistoryDlg::UnitHistoryDlg(const UnitHistory& history, Actions actions, QWid
       m_actions(std::move(actions)),
       m_pList(new QTreeWidget(this)) {
     setObjectName("unitHistory");
-    setWindowTitle(QString::fromLatin1(M::kHistoryTitle));
-    auto* note = new QLabel(
-        QString::fromLatin1(M::kHistoryNote).arg(QDir::toNativeSeparators(Text(history.Folder()))),
-        this);
+    setWindowTitle(QCoreApplication::translate("UnitWidgets", M::kHistoryTitle));
+    auto* note = new QLabel(QCoreApplication::translate("UnitWidgets", M::kHistoryNote)
+                                .arg(QDir::toNativeSeparators(ShownText(history.Folder()))),
+                            this);
     note->setWordWrap(true);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -43,26 +48,31 @@ UnitHistoryDlg::UnitHistoryDlg(const UnitHistory& history, Actions actions, QWid
     m_pList->setAccessibleName(windowTitle());
     m_pList->setRootIsDecorated(false);
     m_pList->setAlternatingRowColors(true);
-    m_pList->setHeaderLabels(
-        {QString::fromLatin1(M::kHistoryTime), QString::fromLatin1(M::kHistoryKind),
-         QString::fromLatin1(M::kHistoryConnection), QString::fromLatin1(M::kHistoryHeld),
-         QString::fromLatin1(M::kHistoryWritten)});
+    m_pList->setHeaderLabels({QCoreApplication::translate("UnitWidgets", M::kHistoryTime),
+                              QCoreApplication::translate("UnitWidgets", M::kHistoryKind),
+                              QCoreApplication::translate("UnitWidgets", M::kHistoryConnection),
+                              QCoreApplication::translate("UnitWidgets", M::kHistoryHeld),
+                              QCoreApplication::translate("UnitWidgets", M::kHistoryWritten)});
     connect(m_pList, &QTreeWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this] { Run(m_actions.m_compare); });
 
     auto* row = new QHBoxLayout;
-    const auto add = [this, row](const char* name, const char* text, auto slot) {
-        auto* button = new QPushButton(QString::fromLatin1(text), this);
+    const auto add = [this, row](const char* name, const QString& text, auto slot) {
+        auto* button = new QPushButton(text, this);
         button->setObjectName(name);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, slot);
         row->addWidget(button);
         m_entryButtons.push_back(button);
     };
-    add("historyCompare", M::kHistoryCompare, [this] { Run(m_actions.m_compare); });
-    add("historyOpen", M::kHistoryOpen, [this] { Run(m_actions.m_open); });
-    add("historyRestore", M::kHistoryRestore, [this] { Run(m_actions.m_restore); });
-    add("historyDelete", M::kHistoryDelete, [this] { DeleteSelected(); });
+    add("historyCompare", QCoreApplication::translate("UnitWidgets", M::kHistoryCompare),
+        [this] { Run(m_actions.m_compare); });
+    add("historyOpen", QCoreApplication::translate("UnitWidgets", M::kHistoryOpen),
+        [this] { Run(m_actions.m_open); });
+    add("historyRestore", QCoreApplication::translate("UnitWidgets", M::kHistoryRestore),
+        [this] { Run(m_actions.m_restore); });
+    add("historyDelete", QCoreApplication::translate("UnitWidgets", M::kHistoryDelete),
+        [this] { DeleteSelected(); });
     row->addStretch(1);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -81,9 +91,9 @@ void UnitHistoryDlg::Refresh() {
     m_entries = m_history.List();
     m_pList->clear();
     for (const UnitHistoryEntry& e : m_entries)
-        m_pList->addTopLevelItem(
-            new QTreeWidgetItem({ShownTime(e.m_strTime), Text(e.m_strKind), Text(e.m_strConnection),
-                                 Text(HeldText(e)), Text(e.m_strSite)}));
+        m_pList->addTopLevelItem(new QTreeWidgetItem(
+            {ShownTime(e.m_strTime), ShownText(KindText(e.m_strKind)),
+             ConnectionText(e.m_strConnection), ShownText(HeldText(e)), ShownText(e.m_strSite)}));
     for (int c = 0; c < m_pList->columnCount(); ++c) m_pList->resizeColumnToContents(c);
     if (!m_entries.empty())
         m_pList->setCurrentItem(
@@ -112,10 +122,10 @@ void UnitHistoryDlg::Run(const Action& action) {
 void UnitHistoryDlg::DeleteSelected() {
     const UnitHistoryEntry* e = Selected();
     if (!e) return;
-    const QString question =
-        QString::fromLatin1(M::kHistoryDeleteQuestion).arg(ShownTime(e->m_strTime));
-    if (QMessageBox::question(this, QString::fromLatin1(M::kHistoryTitle), question,
-                              QMessageBox::Yes | QMessageBox::No,
+    const QString question = QCoreApplication::translate("UnitWidgets", M::kHistoryDeleteQuestion)
+                                 .arg(ShownTime(e->m_strTime));
+    if (QMessageBox::question(this, QCoreApplication::translate("UnitWidgets", M::kHistoryTitle),
+                              question, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes)
         return;
     m_history.Delete(*e);

@@ -1,5 +1,6 @@
 #include "unit/widgets/VerifyDetailsDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,21 +28,24 @@ QString Hex(unsigned value, int digits) {
 
 VerifyDetailsDlg::VerifyDetailsDlg(const MainState& state, QWidget* parent) : QDialog(parent) {
     setObjectName("VerifyDetailsDlg");
-    setWindowTitle(QString::fromLatin1(UWM::kDetailsTitle));
+    setWindowTitle(QCoreApplication::translate("UnitWidgets", UWM::kDetailsTitle));
     const auto& listed = state.m_verifyDifferences;
     const QString count = QString::number(state.m_nVerifyDifferences);
     auto* intro =
         new QLabel(state.m_nVerifyDifferences > listed.size()
-                       ? QString::fromLatin1(UWM::kDetailsFirst).arg(count).arg(listed.size())
-                       : QString::fromLatin1(UWM::kDetailsAll).arg(count),
+                       ? QCoreApplication::translate("UnitWidgets", UWM::kDetailsFirst)
+                             .arg(count)
+                             .arg(listed.size())
+                       : QCoreApplication::translate("UnitWidgets", UWM::kDetailsAll).arg(count),
                    this);
     intro->setWordWrap(true);
 
     m_pCells = new QTableWidget(static_cast<int>(listed.size()), 3, this);
-    m_pCells->setHorizontalHeaderLabels({QString::fromLatin1(UWM::kDetailsAddress),
-                                         QString::fromLatin1(UWM::kDetailsWritten),
-                                         QString::fromLatin1(UWM::kDetailsRead)});
-    m_pCells->setAccessibleName(QString::fromLatin1(UWM::kDetailsTableName));
+    m_pCells->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("UnitWidgets", UWM::kDetailsAddress),
+         QCoreApplication::translate("UnitWidgets", UWM::kDetailsWritten),
+         QCoreApplication::translate("UnitWidgets", UWM::kDetailsRead)});
+    m_pCells->setAccessibleName(QCoreApplication::translate("UnitWidgets", UWM::kDetailsTableName));
     m_pCells->verticalHeader()->hide();
     m_pCells->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_pCells->setEditTriggers(QAbstractItemView::NoEditTriggers);
