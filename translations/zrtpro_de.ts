@@ -2,6 +2,497 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>App</name>
+    <message>
+        <source>NEXIL Files (*.zrt)</source>
+        <extracomment>Name of the file type in a file dialog; the pattern in brackets stays as it is.</extracomment>
+        <translation>NEXIL-Dateien (*.zrt)</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <extracomment>Status bar text while nothing is going on.</extracomment>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu bar: the file menu.</extracomment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <extracomment>File menu: the submenu importing a paging system&apos;s file.</extracomment>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <extracomment>Menu bar: the edit menu.</extracomment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <extracomment>Menu bar: the view menu, which also holds the unit&apos;s commands.</extracomment>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu bar: the help menu.</extracomment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <extracomment>File menu: a new configuration, made with the setup wizard.</extracomment>
+        <translation>&amp;Neu	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <extracomment>File menu. &quot;...&quot; means the command opens a dialog.</extracomment>
+        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Import &amp;Lunetta file</source>
+        <extracomment>Import submenu. Lunetta is the name of a paging system.</extracomment>
+        <translation>&amp;Lunetta-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Import &amp;MC-77/M-7700 file</source>
+        <extracomment>Import submenu. MC-77 and M-7700 are names of paging systems.</extracomment>
+        <translation>&amp;MC-77/M-7700-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Import &amp;Quillon Plus file</source>
+        <extracomment>Import submenu. Quillon Plus is the name of a paging system.</extracomment>
+        <translation>&amp;Quillon Plus-Datei importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <extracomment>File menu.</extracomment>
+        <translation>&amp;Speichern	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <extracomment>File menu.</extracomment>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with File...</source>
+        <extracomment>File menu: shows how this configuration differs from a configuration file.</extracomment>
+        <translation>Mit Datei ver&amp;gleichen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Inputs as CSV...</source>
+        <extracomment>File menu: writes the list of inputs to a spreadsheet file.</extracomment>
+        <translation>Eingänge als CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Import Inp&amp;uts from CSV...</source>
+        <extracomment>File menu: takes Arch Numbers and names of inputs from a spreadsheet file.</extracomment>
+        <translation>Eingänge aus CSV i&amp;mportieren...</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;Unit...</source>
+        <extracomment>View menu: reads the unit and shows how it differs from this configuration.</extracomment>
+        <translation>Mit &amp;Gerät vergleichen...</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Remote Modem</source>
+        <extracomment>File menu: sends the set-up to the modem at the unit&apos;s end of the telephone line.</extracomment>
+        <translation>Entferntes Modem &amp;konfigurieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print	Ctrl+P</source>
+        <extracomment>File menu: prints the configuration report.</extracomment>
+        <translation>D&amp;rucken	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>File menu: quits the program.</extracomment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <extracomment>Edit menu: finds an input in the tree.</extracomment>
+        <translation>&amp;Suchen...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <extracomment>View menu: shows or hides the toolbar; also the toolbar&apos;s name.</extracomment>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <extracomment>View menu: shows or hides the status bar.</extracomment>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Read M-4400 Unit</source>
+        <extracomment>View menu: reads the configuration from the unit (the switcher). M-4400 is the product&apos;s name.</extracomment>
+        <translation>Aus M-4400-Gerät &amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write M-4400 Unit</source>
+        <extracomment>View menu: writes the configuration into the unit.</extracomment>
+        <translation>In M-4400-Gerät sch&amp;reiben</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Write</source>
+        <extracomment>View menu, on or off: every write is read back and compared.</extracomment>
+        <translation>Schreiben &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Set M-4400 Ti&amp;me</source>
+        <extracomment>View menu: sets the unit&apos;s clock from the PC&apos;s.</extracomment>
+        <translation>M-4400-&amp;Uhrzeit stellen</translation>
+    </message>
+    <message>
+        <source>&amp;Link Trace</source>
+        <extracomment>View menu, on or off: records what goes over the line to the unit in a file.</extracomment>
+        <translation>Verbindungs&amp;mitschnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Unit Memory Before Write</source>
+        <extracomment>View menu, on or off: a copy of the unit&apos;s memory is kept before every write.</extracomment>
+        <translation>Gerätespeicher vor dem Schreiben auf&amp;bewahren</translation>
+    </message>
+    <message>
+        <source>Unit &amp;History...</source>
+        <extracomment>View menu: the kept copies of units&apos; memory.</extracomment>
+        <translation>Geräte&amp;verlauf...</translation>
+    </message>
+    <message>
+        <source>&amp;Expand Tree to Show Conflicts</source>
+        <extracomment>View menu: opens the tree where inputs share an Arch Number. &quot;Arch Number&quot; is the product&apos;s term for the number a camera is called up by; it stays as it is.</extracomment>
+        <translation>Baum bis zu den &amp;Konflikten aufklappen</translation>
+    </message>
+    <message>
+        <source>Reset &amp;All Arch Numbers to Original</source>
+        <extracomment>View menu.</extracomment>
+        <translation>&amp;Alle Arch Numbers auf das Original zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Palette</source>
+        <extracomment>View menu: the submenu of the window&apos;s colours.</extracomment>
+        <translation>&amp;Farbschema</translation>
+    </message>
+    <message>
+        <source>&amp;System Default</source>
+        <extracomment>Palette submenu: the desktop&apos;s own colours.</extracomment>
+        <translation>&amp;Systemvorgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <extracomment>Palette submenu.</extracomment>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <extracomment>Palette submenu.</extracomment>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <extracomment>Palette submenu.</extracomment>
+        <translation>Hoher &amp;Kontrast</translation>
+    </message>
+    <message>
+        <source>Draws the window in the desktop&apos;s colours or in light, dark or high-contrast ones</source>
+        <extracomment>Status bar text of the palette submenu&apos;s commands.</extracomment>
+        <translation>Stellt das Fenster in den Farben des Desktops oder in hellen, dunklen oder kontrastreichen Farben dar</translation>
+    </message>
+    <message>
+        <source>&amp;About NEXIL Video Switcher Programming Tool...</source>
+        <extracomment>Help menu: opens the About box with the program&apos;s version.</extracomment>
+        <translation>&amp;Über NEXIL Programmierwerkzeug für Videoumschalter...</translation>
+    </message>
+    <message>
+        <source>&amp;Index	F1</source>
+        <extracomment>Help menu: opens the help page.</extracomment>
+        <translation>&amp;Inhalt	F1</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <extracomment>Toolbar button: a new configuration.</extracomment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Toolbar button: opens a configuration file.</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Toolbar button: saves the configuration.</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Toolbar button: prints the report.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <extracomment>Toolbar button: writes the configuration into the unit.</extracomment>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>Toolbar button: reads the configuration from the unit.</extracomment>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <extracomment>Toolbar button: sets the unit&apos;s clock.</extracomment>
+        <translation>Zeit stellen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Toolbar button: takes back the last change.</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Toolbar button: makes the change taken back again.</extracomment>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Create a new configuration with the setup wizard
+New</source>
+        <extracomment>Status bar text, then after the line break the tooltip of the New button.</extracomment>
+        <translation>Eine neue Konfiguration mit dem Einrichtungsassistenten erstellen
+Neu</translation>
+    </message>
+    <message>
+        <source>Open an existing configuration file
+Open</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Eine vorhandene Konfigurationsdatei öffnen
+Öffnen</translation>
+    </message>
+    <message>
+        <source>Save the configuration
+Save</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Konfiguration speichern
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save the configuration under a new name
+Save As</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Konfiguration unter einem neuen Namen speichern
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>Convert Lunetta files to ZRT programming
+Import LU file</source>
+        <extracomment>Status bar text, then after the line break the tooltip. &quot;LU file&quot; is a Lunetta file; &quot;ZRT programming&quot; is this program&apos;s configuration.</extracomment>
+        <translation>Lunetta-Dateien in ZRT-Programmierung umwandeln
+LU-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Convert M-7700 file to ZRT programming
+Import paging system info</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>M-7700-Datei in ZRT-Programmierung umwandeln
+Daten der Personenrufanlage importieren</translation>
+    </message>
+    <message>
+        <source>Import new-style Quillon file
+Get Quillon info</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Quillon-Datei im neuen Format importieren
+Quillon-Daten holen</translation>
+    </message>
+    <message>
+        <source>Show how this configuration differs from a configuration file
+Compare with File</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Zeigen, worin sich diese Konfiguration von einer Konfigurationsdatei unterscheidet
+Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Write the input list to a spreadsheet (CSV) file
+Export Inputs as CSV</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Liste der Eingänge in eine Tabellendatei (CSV) schreiben
+Eingänge als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Take Arch Numbers and names from a spreadsheet (CSV) file; the changes are shown first
+Import Inputs from CSV</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Arch Numbers und Namen aus einer Tabellendatei (CSV) übernehmen; die Änderungen werden zuerst gezeigt
+Eingänge aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>Read the M-4400 unit and show how it differs from this configuration, which stays as it is
+Compare with Unit</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Das M-4400-Gerät lesen und zeigen, worin es sich von dieser Konfiguration unterscheidet; die Konfiguration bleibt unverändert
+Mit Gerät vergleichen</translation>
+    </message>
+    <message>
+        <source>Send initialization string to the REMOTE modem</source>
+        <extracomment>Status bar text (no tooltip): the modem at the unit&apos;s end of the telephone line.</extracomment>
+        <translation>Initialisierungszeichenfolge an das ENTFERNTE Modem senden</translation>
+    </message>
+    <message>
+        <source>Print configuration information.
+Print!</source>
+        <extracomment>Status bar text, then after the line break the tooltip of the Print button.</extracomment>
+        <translation>Konfigurationsdaten drucken.
+Drucken!</translation>
+    </message>
+    <message>
+        <source>Open this configuration file</source>
+        <extracomment>Status bar text of a recently used file in the file menu.</extracomment>
+        <translation>Diese Konfigurationsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Quit the program; asks to save changes
+Exit</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Das Programm beenden; fragt, ob Änderungen gespeichert werden sollen
+Beenden</translation>
+    </message>
+    <message>
+        <source>Take back the last change of the configuration
+Undo</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die letzte Änderung der Konfiguration zurücknehmen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Make again the change last taken back
+Redo</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die zuletzt zurückgenommene Änderung erneut ausführen
+Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Find an input by its Arch Number or name
+Find</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Einen Eingang nach seiner Arch Number oder seinem Namen suchen
+Suchen</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle Toolbar</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Symbolleiste zeigen oder ausblenden
+Symbolleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle Status Bar</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Statusleiste zeigen oder ausblenden
+Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Read the configuration from the M-4400 unit.
+Read</source>
+        <extracomment>Status bar text, then after the line break the tooltip of the Read button.</extracomment>
+        <translation>Die Konfiguration aus dem M-4400-Gerät lesen.
+Lesen</translation>
+    </message>
+    <message>
+        <source>Write the current setup to the M-4400 unit.
+Write</source>
+        <extracomment>Status bar text, then after the line break the tooltip of the Write button.</extracomment>
+        <translation>Die aktuelle Konfiguration in das M-4400-Gerät schreiben.
+Schreiben</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s whole memory into the unit history before every write, and show what the write will change.</source>
+        <extracomment>Status bar text (no tooltip).</extracomment>
+        <translation>Vor jedem Schreiben den ganzen Gerätespeicher in den Geräteverlauf lesen und zeigen, was das Schreiben ändern wird.</translation>
+    </message>
+    <message>
+        <source>The copies of units&apos; memory kept before writes and by reads: compare, open, restore, delete.</source>
+        <extracomment>Status bar text (no tooltip).</extracomment>
+        <translation>Die vor dem Schreiben und beim Lesen aufbewahrten Kopien von Gerätespeichern: vergleichen, öffnen, wiederherstellen, löschen.</translation>
+    </message>
+    <message>
+        <source>Write the M-4400 unit then Verify by reading and comparing.</source>
+        <extracomment>Status bar text (no tooltip).</extracomment>
+        <translation>In das M-4400-Gerät schreiben und dann durch Lesen und Vergleichen prüfen.</translation>
+    </message>
+    <message>
+        <source>Set M-4400 time of day and date from PC clock
+Set Time</source>
+        <extracomment>Status bar text, then after the line break the tooltip of the Set Time button.</extracomment>
+        <translation>Uhrzeit und Datum des M-4400 nach der PC-Uhr stellen
+Zeit stellen</translation>
+    </message>
+    <message>
+        <source>Record every frame exchanged with a unit on a serial line, network or modem in %1
+Link Trace</source>
+        <extracomment>Status bar text, then after the line break the tooltip; %1 is the trace file&apos;s path.</extracomment>
+        <translation>Jeden mit einem Gerät über serielle Leitung, Netzwerk oder Modem ausgetauschten Rahmen in %1 aufzeichnen
+Verbindungsmitschnitt</translation>
+    </message>
+    <message>
+        <source>Open the ports whose inputs share an Arch Number
+Expand Tree to Show Conflicts</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Anschlüsse aufklappen, deren Eingänge eine Arch Number teilen
+Baum bis zu den Konflikten aufklappen</translation>
+    </message>
+    <message>
+        <source>Give every input its original Arch Number and name back
+Reset All Arch Numbers</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Jedem Eingang seine ursprüngliche Arch Number und seinen Namen zurückgeben
+Alle Arch Numbers zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version
+About</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Version des Programms zeigen
+Über</translation>
+    </message>
+    <message>
+        <source>Open the help page
+Help</source>
+        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
+        <translation>Die Hilfeseite öffnen
+Hilfe</translation>
+    </message>
+    <message>
+        <source>
+
+NEXIL Programming Tool.  Click &quot;NEW&quot; to open the setup Wizard.</source>
+        <extracomment>Shown in the empty window before a configuration is open. &quot;NEW&quot; is the New button of the toolbar. The two line breaks at the start stay.</extracomment>
+        <translation>
+
+NEXIL Programmierwerkzeug.  Klicken Sie auf „NEU“, um den Einrichtungsassistenten zu öffnen.</translation>
+    </message>
+    <message>
+        <source>About NEXIL Video Switcher Programming Tool</source>
+        <extracomment>Caption of the About box.</extracomment>
+        <translation>Über NEXIL Programmierwerkzeug für Videoumschalter</translation>
+    </message>
+    <message>
+        <source>NEXIL Video Switcher Programming Tool ver %1</source>
+        <extracomment>About box; %1 is the program&apos;s version (&quot;2.3.0&quot;).</extracomment>
+        <translation>NEXIL Programmierwerkzeug für Videoumschalter Version %1</translation>
+    </message>
+    <message>
+        <source>Programs M-4400 and M-4800 video switchers.</source>
+        <extracomment>About box and start-up picture: what the program is for. M-4400 and M-4800 are products.</extracomment>
+        <translation>Programmiert die Videoumschalter M-4400 und M-4800.</translation>
+    </message>
+    <message>
+        <source>Window class ZRTProInst could not be registered.
+</source>
+        <extracomment>Message when a second window cannot be kept from starting (the program&apos;s single-instance channel could not be opened). ZRTProInst is that channel&apos;s name.</extracomment>
+        <translation>Die Fensterklasse ZRTProInst konnte nicht registriert werden.
+</translation>
+    </message>
+</context>
+<context>
     <name>AppCommandLine</name>
     <message>
         <source>Usage: zrtpro [FILE.zrt]
@@ -608,6 +1099,114 @@ Speicher in dieser Datei).</translation>
     </message>
 </context>
 <context>
+    <name>Modem</name>
+    <message>
+        <source>Configuring M-4400 REMOTE modem</source>
+        <extracomment>Status bar text while the remote modem dialog is open. REMOTE is the modem at the unit&apos;s end of the telephone line.</extracomment>
+        <translation>Modem am M-4400 (GEGENSTELLE) wird eingerichtet</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <extracomment>Status bar text when the remote modem dialog was left before its last step.</extracomment>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Remote modem set up.</source>
+        <extracomment>Status bar text after the remote modem dialog&apos;s last step.</extracomment>
+        <translation>Modem der Gegenstelle eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Remote modem not set up: it did not answer every command.</source>
+        <extracomment>Status bar text after the remote modem dialog&apos;s last step when the modem did not answer.</extracomment>
+        <translation>Modem der Gegenstelle nicht eingerichtet: Es hat nicht auf jeden Befehl geantwortet.</translation>
+    </message>
+    <message>
+        <source>Send initialization string to the REMOTE modem</source>
+        <extracomment>Status bar text of the Configure Remote Modem command.</extracomment>
+        <translation>Initialisierungszeichenfolge an das Modem der GEGENSTELLE senden</translation>
+    </message>
+    <message>
+        <source>Configure Remote Modem</source>
+        <extracomment>Title of the remote modem dialog.</extracomment>
+        <translation>Modem der Gegenstelle einrichten</translation>
+    </message>
+    <message>
+        <source>Ensure the remote modem&apos;s DIP switches are configured to provide offline command echo.  For the US ROBOTICS 56K external Faxmodem the suggested settings for switches 1-8 are:  DUUUUUUD (U=up, D=down).  After verifying the switch settings, power cycle the modem so the new settings will take effect.  Then press the Proceed to next step button.</source>
+        <extracomment>Instructions of step 1. DUUUUUUD stays as it is. &quot;Proceed to next step&quot; is the dialog&apos;s button: use its translation.</extracomment>
+        <translation>Stellen Sie die DIP-Schalter des Modems der Gegenstelle so ein, dass es Befehle im Offline-Betrieb als Echo zurückgibt.  Für das externe Faxmodem US ROBOTICS 56K werden für die Schalter 1-8 diese Stellungen empfohlen:  DUUUUUUD (U=oben, D=unten).  Schalten Sie das Modem nach dem Prüfen der Schalter aus und wieder ein, damit die neuen Einstellungen wirksam werden.  Drücken Sie dann die Schaltfläche „Weiter zum nächsten Schritt“.</translation>
+    </message>
+    <message>
+        <source>Connect the remote modem (the one that will be used with the M-4400) to a known COM port on this PC.  Then select this port in the dropdown box below.  Warning: The dropdown box lists every COM port on this PC, whether in use or not.  Then press the Proceed to next step button.</source>
+        <extracomment>Instructions of step 2. &quot;Proceed to next step&quot; is the dialog&apos;s button: use its translation.</extracomment>
+        <translation>Schließen Sie das Modem der Gegenstelle (das später am M-4400 betrieben wird) an einen bekannten Anschluss dieses PCs an.  Wählen Sie diesen Anschluss dann in der Liste unten.  Achtung: Die Liste zeigt jeden Anschluss dieses PCs, ob belegt oder nicht.  Drücken Sie dann die Schaltfläche „Weiter zum nächsten Schritt“.</translation>
+    </message>
+    <message>
+        <source>Verifying COM port availability and modem presence.  If error messages appear, go back the the previous step.  If success is reported in the log window, you may proceed to the next step by pressing the Proceed to next step button.</source>
+        <extracomment>Instructions of step 3. &quot;Proceed to next step&quot; is the dialog&apos;s button: use its translation.</extracomment>
+        <translation>Der Anschluss und das Modem werden geprüft.  Erscheinen Fehlermeldungen, gehen Sie zum vorigen Schritt zurück.  Meldet das Protokoll Erfolg, gelangen Sie mit der Schaltfläche „Weiter zum nächsten Schritt“ zum nächsten Schritt.</translation>
+    </message>
+    <message>
+        <source>You may now edit the initialization string.  If you are using the recommended US Robotics 56k modem, the string shown needs no changes.  When you are finished, click the proceed button.</source>
+        <extracomment>Instructions of step 4; &quot;proceed button&quot; is the dialog&apos;s &quot;Proceed to next step&quot; button.</extracomment>
+        <translation>Sie können jetzt die Initialisierungszeichenfolge bearbeiten.  Mit dem empfohlenen Modem US Robotics 56k muss die angezeigte Zeichenfolge nicht geändert werden.  Klicken Sie danach auf „Weiter zum nächsten Schritt“.</translation>
+    </message>
+    <message>
+        <source>Factory defaults have been restored, the initialization string has been used to modify them, and then the completed configuration was saved in non-volatile memory in the modem.  You can see the results in the log window below.  If no errors were reported, you are done.  Click either the quit or proceed button to exit.</source>
+        <extracomment>Instructions of step 5; &quot;quit or proceed button&quot; are the dialog&apos;s &quot;Quit&quot; and &quot;Proceed to next step&quot; buttons.</extracomment>
+        <translation>Die Werkseinstellungen wurden wiederhergestellt, mit der Initialisierungszeichenfolge angepasst und die fertige Konfiguration im nichtflüchtigen Speicher des Modems gespeichert.  Die Ergebnisse sehen Sie im Protokoll unten.  Wurden keine Fehler gemeldet, sind Sie fertig.  Klicken Sie zum Beenden auf „Beenden“ oder „Weiter zum nächsten Schritt“.</translation>
+    </message>
+    <message>
+        <source>Unable to acquire </source>
+        <extracomment>Log line: this text, then the serial port&apos;s name, then the next text (&quot;. Please correct ...&quot;). Keep the blank at the end.</extracomment>
+        <translation>Kein Zugriff auf </translation>
+    </message>
+    <message>
+        <source>.  Please correct the problem and go to the previous step.</source>
+        <extracomment>Log line: follows the serial port&apos;s name after the text &quot;Unable to acquire &quot;. Keep the full stop and the two blanks at the start.</extracomment>
+        <translation>.  Bitte beheben Sie das Problem und gehen Sie zum vorigen Schritt zurück.</translation>
+    </message>
+    <message>
+        <source> aquired successfully.</source>
+        <extracomment>Log line: follows the serial port&apos;s name; keep the blank at the start.</extracomment>
+        <translation> erfolgreich geöffnet.</translation>
+    </message>
+    <message>
+        <source>Modem verified successfully.</source>
+        <extracomment>Log line.</extracomment>
+        <translation>Modem erfolgreich geprüft.</translation>
+    </message>
+    <message>
+        <source>** No reply from modem after 1 second **</source>
+        <extracomment>Log line; keep the stars.</extracomment>
+        <translation>** Keine Antwort vom Modem nach 1 Sekunde **</translation>
+    </message>
+    <message>
+        <source>1. Set to factory (generic) defaults:</source>
+        <extracomment>Log line before the modem&apos;s command AT&amp;F0.</extracomment>
+        <translation>1. Auf Werkseinstellungen (allgemein) zurücksetzen:</translation>
+    </message>
+    <message>
+        <source>2. Save configuration to NVRAM profile 0:</source>
+        <extracomment>Log line before the modem&apos;s command AT&amp;W0. NVRAM is the modem&apos;s memory.</extracomment>
+        <translation>2. Konfiguration im NVRAM-Profil 0 speichern:</translation>
+    </message>
+    <message>
+        <source>3. Set default powerup configuration to NVRAM profile 0:</source>
+        <extracomment>Log line before the modem&apos;s command ATY0.</extracomment>
+        <translation>3. NVRAM-Profil 0 als Einstellung beim Einschalten festlegen:</translation>
+    </message>
+    <message>
+        <source>4. Send brand-specific initialization string:</source>
+        <extracomment>Log line before the initialization string is sent.</extracomment>
+        <translation>4. Herstellerspezifische Initialisierungszeichenfolge senden:</translation>
+    </message>
+    <message>
+        <source>5. Save completed configuration to NVRAM profile 0:</source>
+        <extracomment>Log line before the modem&apos;s command AT&amp;W0.</extracomment>
+        <translation>5. Fertige Konfiguration im NVRAM-Profil 0 speichern:</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>Bitmap Printing Test</source>
@@ -633,11 +1232,6 @@ Speicher in dieser Datei).</translation>
         <source>Unsaved file</source>
         <extracomment>Stands for the file&apos;s path in the heading when the configuration was never saved.</extracomment>
         <translation>Nicht gespeicherte Datei</translation>
-    </message>
-    <message>
-        <source>%m/%d/%y %H:%M:%S</source>
-        <extracomment>Date and time under the heading, as strftime(3) writes them (%d day, %m month, %y year, %H:%M:%S time).</extracomment>
-        <translation>%d.%m.%y %H:%M:%S</translation>
     </message>
     <message>
         <source>Page %d</source>
@@ -783,978 +1377,6 @@ Bericht als PDF exportieren</translation>
         <source>{month}/{day}/{year} {hour}:{minute}:{second}</source>
         <extracomment>Date and time under the heading (report/ReportDate). {month}, {day}, {year} (two digits each), {hour}, {minute}, {second} (24-hour clock) are replaced by the print&apos;s time: put them in the order your readers expect, each exactly once, and keep the braces and the English names. A translation that misses, repeats or renames one is not used.</extracomment>
         <translation>{day}.{month}.{year} {hour}:{minute}:{second}</translation>
-    </message>
-</context>
-<context>
-    <name>Unitsim</name>
-    <message>
-        <source>Usage: zrtpro-unitsim --eeprom FILE [options]
-
-Plays an M-4400/M-4800 video switcher for the programming tool, speaking the
-link protocol of docs/link-protocol.md, so that Read, Write, Verify and Set
-Time can be tried and tested without hardware.
-
-The first line written to standard output is the connection to give the tool:
-  serial:/dev/pts/N       a new pseudo-terminal (the default); open it as a serial port
-  tcp:127.0.0.1:PORT      with --tcp
-The emulator serves one connection at a time, until it is stopped (Ctrl+C).
-
-Options:
-  --eeprom FILE      the unit&apos;s 65,536-byte memory. Created erased (all 0xFF) when
-                     missing. Every change is written through to the file at once
-                     and atomically (a new file renamed over the old one), so the
-                     file is always whole, even when the emulator is killed.
-  --password TEXT    the unit&apos;s password (at most 9 characters), placed in its
-                     password cells 0xFFD0-0xFFD8 at start. Without it the cells in
-                     the file decide; erased cells mean no password, and then the
-                     unit accepts any password.
-  --tcp PORT         listen on 127.0.0.1:PORT instead of a pseudo-terminal
-                     (0 picks a free port). Only the loopback address is used.
-  --baud RATE        simulated line speed: bytes travel as on a real line at RATE
-                     baud (10 bits a byte) in both directions; a reply is handed
-                     over when its last byte would have arrived. 0 (the default)
-                     means as fast as possible.
-  --modem            answer as a Hayes modem first: echo what is typed, answer
-                     every AT command line (&quot;AT&quot;, &quot;AT&amp;F0&quot;, &quot;AT&amp;W0&quot;, &quot;ATY0&quot;, any
-                     initialization string) with OK, ATE0/ATE1 switch the echo,
-                     lines not starting with AT are ignored. A dial command
-                     (ATD...) answers &quot;CONNECT &lt;rate&gt;&quot; and the unit&apos;s frames
-                     follow; the call ends with the tool&apos;s BYE message or when
-                     the connection closes, and the modem takes commands again.
-  --dial-result TEXT with --modem: a dial command answers TEXT instead of
-                     CONNECT (for example BUSY, NO CARRIER, NO DIALTONE or ERROR)
-                     and no call is made.
-  --fault KIND:N     go wrong at the Nth EEPROM or clock message (opcodes 03, 04,
-                     05, 2C, 2F), counted from 1 since start; may be repeated:
-                       drop     no reply to that message (the tool times out)
-                       corrupt  the reply has a wrong check byte
-                       short    the reply is one byte shorter (a valid frame of the
-                                wrong length)
-                       stall    no reply to that message or any after it
-                       hangup   close the line before carrying it out, and exit
-                       die      kill itself (SIGKILL) before carrying it out
-                       trickle  send the reply one byte at a time, with a pause
-                                of --byte-gap between bytes
-  --byte-gap MS      the pause between the bytes of a trickled reply, 0 to
-                     10000 milliseconds (20 by default)
-  --weak-cell ADDR   the cell at ADDR (hexadecimal, 0-FFFF) keeps what is written to
-                     it with every bit inverted, as a worn memory cell would, so that
-                     a verify finds it; may be repeated
-  --help             show this text
-  --version          show the version
-
-Examples:
-  zrtpro-unitsim --eeprom unit.bin --password 1234
-  zrtpro-unitsim --eeprom unit.bin --tcp 4001 --baud 9600
-  zrtpro-unitsim --eeprom unit.bin --modem --fault drop:100
-</source>
-        <extracomment>`zrtpro-unitsim --help`. Keep option names, the fault kinds (drop, corrupt ...), the connections (serial:/dev/pts/N, tcp:127.0.0.1:PORT), AT commands and the modem&apos;s answers (OK, CONNECT, BUSY ...) as they are; FILE, TEXT, PORT, RATE, KIND, N, MS and ADDR are placeholders.</extracomment>
-        <translation>Aufruf: zrtpro-unitsim --eeprom DATEI [Optionen]
-
-Spielt einen M-4400/M-4800-Videoumschalter für das Programmierwerkzeug und
-spricht das Verbindungsprotokoll aus docs/link-protocol.md, damit Lesen,
-Schreiben, Prüfen und Uhr stellen ohne Hardware versucht und getestet werden
-können.
-
-Die erste Zeile auf der Standardausgabe ist die Verbindung, die das Werkzeug
-bekommt:
-  serial:/dev/pts/N       ein neues Pseudo-Terminal (Vorgabe); als seriellen
-                          Anschluss öffnen
-  tcp:127.0.0.1:PORT      mit --tcp
-Der Emulator bedient eine Verbindung nach der anderen, bis er angehalten wird
-(Strg+C).
-
-Optionen:
-  --eeprom DATEI     der 65.536-Byte-Speicher des Geräts. Gelöscht angelegt
-                     (alles 0xFF), wenn sie fehlt. Jede Änderung wird sofort und
-                     atomar in die Datei geschrieben (eine neue Datei ersetzt
-                     die alte), daher ist die Datei immer vollständig, auch wenn
-                     der Emulator abgebrochen wird.
-  --password TEXT    das Passwort des Geräts (höchstens 9 Zeichen), beim Start
-                     in seine Passwortzellen 0xFFD0-0xFFD8 gelegt. Ohne diese
-                     Option entscheiden die Zellen in der Datei; gelöschte
-                     Zellen heißen kein Passwort, und dann nimmt das Gerät jedes
-                     Passwort an.
-  --tcp PORT         auf 127.0.0.1:PORT statt auf einem Pseudo-Terminal warten
-                     (0 wählt einen freien Port). Nur die Loopback-Adresse wird
-                     verwendet.
-  --baud RATE        nachgebildete Leitungsgeschwindigkeit: Bytes laufen wie auf
-                     einer echten Leitung mit RATE Baud (10 Bit je Byte) in
-                     beide Richtungen; eine Antwort wird übergeben, wenn ihr
-                     letztes Byte angekommen wäre. 0 (Vorgabe) heißt so schnell
-                     wie möglich.
-  --modem            zuerst als Hayes-Modem antworten: Getipptes als Echo
-                     zurücksenden, jede AT-Befehlszeile (&quot;AT&quot;, &quot;AT&amp;F0&quot;, &quot;AT&amp;W0&quot;,
-                     &quot;ATY0&quot;, jeden Initialisierungstext) mit OK beantworten,
-                     ATE0/ATE1 schalten das Echo, Zeilen ohne AT am Anfang
-                     werden übergangen. Ein Wählbefehl (ATD...) antwortet
-                     &quot;CONNECT &lt;rate&gt;&quot;, und die Rahmen des Geräts folgen; der
-                     Anruf endet mit der BYE-Nachricht des Werkzeugs oder wenn
-                     die Verbindung schließt, und das Modem nimmt wieder Befehle
-                     an.
-  --dial-result TEXT mit --modem: ein Wählbefehl antwortet TEXT statt CONNECT
-                     (zum Beispiel BUSY, NO CARRIER, NO DIALTONE oder ERROR),
-                     und kein Anruf kommt zustande.
-  --fault ART:N      bei der N-ten EEPROM- oder Uhr-Nachricht (Opcodes 03, 04,
-                     05, 2C, 2F) fehlgehen, gezählt ab 1 seit dem Start; darf
-                     mehrfach stehen:
-                       drop     keine Antwort auf diese Nachricht (das Werkzeug
-                                läuft in eine Zeitüberschreitung)
-                       corrupt  die Antwort hat ein falsches Prüfbyte
-                       short    die Antwort ist ein Byte kürzer (ein gültiger
-                                Rahmen der falschen Länge)
-                       stall    keine Antwort auf diese und alle folgenden
-                                Nachrichten
-                       hangup   die Leitung vor dem Ausführen schließen und
-                                enden
-                       die      sich selbst vor dem Ausführen beenden (SIGKILL)
-                       trickle  die Antwort Byte für Byte senden, mit einer
-                                Pause von --byte-gap zwischen den Bytes
-  --byte-gap MS      die Pause zwischen den Bytes einer tröpfelnden Antwort, 0
-                     bis 10000 Millisekunden (Vorgabe 20)
-  --weak-cell ADRESSE
-                     die Zelle an ADRESSE (hexadezimal, 0-FFFF) behält, was in
-                     sie geschrieben wird, mit jedem Bit umgekehrt, wie eine
-                     abgenutzte Speicherzelle, damit eine Prüfung sie findet;
-                     darf mehrfach stehen
-  --help             diesen Text zeigen
-  --version          die Version zeigen
-
-Beispiele:
-  zrtpro-unitsim --eeprom unit.bin --password 1234
-  zrtpro-unitsim --eeprom unit.bin --tcp 4001 --baud 9600
-  zrtpro-unitsim --eeprom unit.bin --modem --fault drop:100
-</translation>
-    </message>
-    <message>
-        <source>Try zrtpro-unitsim --help</source>
-        <extracomment>After a wrong command line, on the line of its own below the error.</extracomment>
-        <translation>Siehe zrtpro-unitsim --help</translation>
-    </message>
-    <message>
-        <source>unknown argument %s</source>
-        <extracomment>%s the argument as typed.</extracomment>
-        <translation>unbekanntes Argument %s</translation>
-    </message>
-    <message>
-        <source>%s needs a value</source>
-        <extracomment>%s the option as typed (&quot;--eeprom&quot;).</extracomment>
-        <translation>%s braucht einen Wert</translation>
-    </message>
-    <message>
-        <source>the password has at most 9 characters</source>
-        <translation>das Passwort hat höchstens 9 Zeichen</translation>
-    </message>
-    <message>
-        <source>--dial-result needs a one-line result code</source>
-        <extracomment>Keep &quot;--dial-result&quot;.</extracomment>
-        <translation>--dial-result braucht einen einzeiligen Ergebniscode</translation>
-    </message>
-    <message>
-        <source>--tcp needs a port number from 0 to 65535</source>
-        <extracomment>Keep &quot;--tcp&quot;.</extracomment>
-        <translation>--tcp braucht eine Portnummer von 0 bis 65535</translation>
-    </message>
-    <message>
-        <source>--baud needs a rate from 0 to 10000000</source>
-        <extracomment>Keep &quot;--baud&quot;.</extracomment>
-        <translation>--baud braucht eine Rate von 0 bis 10000000</translation>
-    </message>
-    <message>
-        <source>--fault needs KIND:N, KIND one of drop, corrupt, short, stall, hangup, die, trickle</source>
-        <extracomment>Keep &quot;--fault&quot;, &quot;KIND:N&quot; and the fault kinds after &quot;one of&quot;.</extracomment>
-        <translation>--fault braucht ART:N, ART eine von drop, corrupt, short, stall, hangup, die, trickle</translation>
-    </message>
-    <message>
-        <source>--byte-gap needs a pause from 0 to 10000 milliseconds</source>
-        <extracomment>Keep &quot;--byte-gap&quot;.</extracomment>
-        <translation>--byte-gap braucht eine Pause von 0 bis 10000 Millisekunden</translation>
-    </message>
-    <message>
-        <source>--weak-cell needs a cell address from 0 to FFFF</source>
-        <extracomment>Keep &quot;--weak-cell&quot;; FFFF is hexadecimal.</extracomment>
-        <translation>--weak-cell braucht eine Zellenadresse von 0 bis FFFF</translation>
-    </message>
-    <message>
-        <source>--eeprom FILE is required</source>
-        <extracomment>Keep &quot;--eeprom FILE&quot;.</extracomment>
-        <translation>--eeprom DATEI ist erforderlich</translation>
-    </message>
-    <message>
-        <source>%s is not a 65,536-byte unit memory</source>
-        <extracomment>%s the file given with --eeprom.</extracomment>
-        <translation>%s ist kein 65.536-Byte-Gerätespeicher</translation>
-    </message>
-    <message>
-        <source>cannot write %s</source>
-        <extracomment>%s the file given with --eeprom.</extracomment>
-        <translation>%s kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>cannot create a pseudo-terminal: %s</source>
-        <extracomment>%s the system&apos;s reason (in English).</extracomment>
-        <translation>ein Pseudo-Terminal kann nicht angelegt werden: %s</translation>
-    </message>
-    <message>
-        <source>cannot open the pseudo-terminal: %s</source>
-        <extracomment>%s the system&apos;s reason (in English).</extracomment>
-        <translation>das Pseudo-Terminal kann nicht geöffnet werden: %s</translation>
-    </message>
-    <message>
-        <source>cannot create a socket: %s</source>
-        <extracomment>%s the system&apos;s reason (in English).</extracomment>
-        <translation>ein Socket kann nicht angelegt werden: %s</translation>
-    </message>
-    <message>
-        <source>cannot listen on 127.0.0.1:%d: %s</source>
-        <extracomment>%d the port given with --tcp, %s the system&apos;s reason (in English).</extracomment>
-        <translation>auf 127.0.0.1:%d kann nicht gewartet werden: %s</translation>
-    </message>
-</context>
-<context>
-    <name>App</name>
-    <message>
-        <source>NEXIL Files (*.zrt)</source>
-        <extracomment>Name of the file type in a file dialog; the pattern in brackets stays as it is.</extracomment>
-        <translation>NEXIL-Dateien (*.zrt)</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <extracomment>Status bar text while nothing is going on.</extracomment>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <extracomment>Menu bar: the file menu.</extracomment>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Import</source>
-        <extracomment>File menu: the submenu importing a paging system&apos;s file.</extracomment>
-        <translation>&amp;Importieren</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <extracomment>Menu bar: the edit menu.</extracomment>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <extracomment>Menu bar: the view menu, which also holds the unit&apos;s commands.</extracomment>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <extracomment>Menu bar: the help menu.</extracomment>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;New	Ctrl+N</source>
-        <extracomment>File menu: a new configuration, made with the setup wizard.</extracomment>
-        <translation>&amp;Neu	Ctrl+N</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <extracomment>File menu. &quot;...&quot; means the command opens a dialog.</extracomment>
-        <translation>Ö&amp;ffnen...	Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Import &amp;Lunetta file</source>
-        <extracomment>Import submenu. Lunetta is the name of a paging system.</extracomment>
-        <translation>&amp;Lunetta-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Import &amp;MC-77/M-7700 file</source>
-        <extracomment>Import submenu. MC-77 and M-7700 are names of paging systems.</extracomment>
-        <translation>&amp;MC-77/M-7700-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Import &amp;Quillon Plus file</source>
-        <extracomment>Import submenu. Quillon Plus is the name of a paging system.</extracomment>
-        <translation>&amp;Quillon Plus-Datei importieren</translation>
-    </message>
-    <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <extracomment>File menu.</extracomment>
-        <translation>&amp;Speichern	Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <extracomment>File menu.</extracomment>
-        <translation>Speichern &amp;unter...</translation>
-    </message>
-    <message>
-        <source>Co&amp;mpare with File...</source>
-        <extracomment>File menu: shows how this configuration differs from a configuration file.</extracomment>
-        <translation>Mit Datei ver&amp;gleichen...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Inputs as CSV...</source>
-        <extracomment>File menu: writes the list of inputs to a spreadsheet file.</extracomment>
-        <translation>Eingänge als CSV &amp;exportieren...</translation>
-    </message>
-    <message>
-        <source>Import Inp&amp;uts from CSV...</source>
-        <extracomment>File menu: takes Arch Numbers and names of inputs from a spreadsheet file.</extracomment>
-        <translation>Eingänge aus CSV i&amp;mportieren...</translation>
-    </message>
-    <message>
-        <source>Compare with &amp;Unit...</source>
-        <extracomment>View menu: reads the unit and shows how it differs from this configuration.</extracomment>
-        <translation>Mit &amp;Gerät vergleichen...</translation>
-    </message>
-    <message>
-        <source>&amp;Configure Remote Modem</source>
-        <extracomment>File menu: sends the set-up to the modem at the unit&apos;s end of the telephone line.</extracomment>
-        <translation>Entferntes Modem &amp;konfigurieren</translation>
-    </message>
-    <message>
-        <source>&amp;Print	Ctrl+P</source>
-        <extracomment>File menu: prints the configuration report.</extracomment>
-        <translation>D&amp;rucken	Ctrl+P</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <extracomment>File menu: quits the program.</extracomment>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Find...	Ctrl+F</source>
-        <extracomment>Edit menu: finds an input in the tree.</extracomment>
-        <translation>&amp;Suchen...	Ctrl+F</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <extracomment>View menu: shows or hides the toolbar; also the toolbar&apos;s name.</extracomment>
-        <translation>&amp;Symbolleiste</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <extracomment>View menu: shows or hides the status bar.</extracomment>
-        <translation>S&amp;tatusleiste</translation>
-    </message>
-    <message>
-        <source>&amp;Read M-4400 Unit</source>
-        <extracomment>View menu: reads the configuration from the unit (the switcher). M-4400 is the product&apos;s name.</extracomment>
-        <translation>Aus M-4400-Gerät &amp;lesen</translation>
-    </message>
-    <message>
-        <source>&amp;Write M-4400 Unit</source>
-        <extracomment>View menu: writes the configuration into the unit.</extracomment>
-        <translation>In M-4400-Gerät sch&amp;reiben</translation>
-    </message>
-    <message>
-        <source>&amp;Verify Write</source>
-        <extracomment>View menu, on or off: every write is read back and compared.</extracomment>
-        <translation>Schreiben &amp;prüfen</translation>
-    </message>
-    <message>
-        <source>Set M-4400 Ti&amp;me</source>
-        <extracomment>View menu: sets the unit&apos;s clock from the PC&apos;s.</extracomment>
-        <translation>M-4400-&amp;Uhrzeit stellen</translation>
-    </message>
-    <message>
-        <source>&amp;Link Trace</source>
-        <extracomment>View menu, on or off: records what goes over the line to the unit in a file.</extracomment>
-        <translation>Verbindungs&amp;mitschnitt</translation>
-    </message>
-    <message>
-        <source>&amp;Keep Unit Memory Before Write</source>
-        <extracomment>View menu, on or off: a copy of the unit&apos;s memory is kept before every write.</extracomment>
-        <translation>Gerätespeicher vor dem Schreiben auf&amp;bewahren</translation>
-    </message>
-    <message>
-        <source>Unit &amp;History...</source>
-        <extracomment>View menu: the kept copies of units&apos; memory.</extracomment>
-        <translation>Geräte&amp;verlauf...</translation>
-    </message>
-    <message>
-        <source>&amp;Expand Tree to Show Conflicts</source>
-        <extracomment>View menu: opens the tree where inputs share an Arch Number. &quot;Arch Number&quot; is the product&apos;s term for the number a camera is called up by; it stays as it is.</extracomment>
-        <translation>Baum bis zu den &amp;Konflikten aufklappen</translation>
-    </message>
-    <message>
-        <source>Reset &amp;All Arch Numbers to Original</source>
-        <extracomment>View menu.</extracomment>
-        <translation>&amp;Alle Arch Numbers auf das Original zurücksetzen</translation>
-    </message>
-    <message>
-        <source>&amp;Palette</source>
-        <extracomment>View menu: the submenu of the window&apos;s colours.</extracomment>
-        <translation>&amp;Farbschema</translation>
-    </message>
-    <message>
-        <source>&amp;System Default</source>
-        <extracomment>Palette submenu: the desktop&apos;s own colours.</extracomment>
-        <translation>&amp;Systemvorgabe</translation>
-    </message>
-    <message>
-        <source>&amp;Light</source>
-        <extracomment>Palette submenu.</extracomment>
-        <translation>&amp;Hell</translation>
-    </message>
-    <message>
-        <source>&amp;Dark</source>
-        <extracomment>Palette submenu.</extracomment>
-        <translation>&amp;Dunkel</translation>
-    </message>
-    <message>
-        <source>&amp;High Contrast</source>
-        <extracomment>Palette submenu.</extracomment>
-        <translation>Hoher &amp;Kontrast</translation>
-    </message>
-    <message>
-        <source>Draws the window in the desktop&apos;s colours or in light, dark or high-contrast ones</source>
-        <extracomment>Status bar text of the palette submenu&apos;s commands.</extracomment>
-        <translation>Stellt das Fenster in den Farben des Desktops oder in hellen, dunklen oder kontrastreichen Farben dar</translation>
-    </message>
-    <message>
-        <source>&amp;About NEXIL Video Switcher Programming Tool...</source>
-        <extracomment>Help menu: opens the About box with the program&apos;s version.</extracomment>
-        <translation>&amp;Über NEXIL Programmierwerkzeug für Videoumschalter...</translation>
-    </message>
-    <message>
-        <source>&amp;Index	F1</source>
-        <extracomment>Help menu: opens the help page.</extracomment>
-        <translation>&amp;Inhalt	F1</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <extracomment>Toolbar button: a new configuration.</extracomment>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <extracomment>Toolbar button: opens a configuration file.</extracomment>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <extracomment>Toolbar button: saves the configuration.</extracomment>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <extracomment>Toolbar button: prints the report.</extracomment>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Write</source>
-        <extracomment>Toolbar button: writes the configuration into the unit.</extracomment>
-        <translation>Schreiben</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <extracomment>Toolbar button: reads the configuration from the unit.</extracomment>
-        <translation>Lesen</translation>
-    </message>
-    <message>
-        <source>Set Time</source>
-        <extracomment>Toolbar button: sets the unit&apos;s clock.</extracomment>
-        <translation>Zeit stellen</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <extracomment>Toolbar button: takes back the last change.</extracomment>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <extracomment>Toolbar button: makes the change taken back again.</extracomment>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Create a new configuration with the setup wizard
-New</source>
-        <extracomment>Status bar text, then after the line break the tooltip of the New button.</extracomment>
-        <translation>Eine neue Konfiguration mit dem Einrichtungsassistenten erstellen
-Neu</translation>
-    </message>
-    <message>
-        <source>Open an existing configuration file
-Open</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Eine vorhandene Konfigurationsdatei öffnen
-Öffnen</translation>
-    </message>
-    <message>
-        <source>Save the configuration
-Save</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Konfiguration speichern
-Speichern</translation>
-    </message>
-    <message>
-        <source>Save the configuration under a new name
-Save As</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Konfiguration unter einem neuen Namen speichern
-Speichern unter</translation>
-    </message>
-    <message>
-        <source>Convert Lunetta files to ZRT programming
-Import LU file</source>
-        <extracomment>Status bar text, then after the line break the tooltip. &quot;LU file&quot; is a Lunetta file; &quot;ZRT programming&quot; is this program&apos;s configuration.</extracomment>
-        <translation>Lunetta-Dateien in ZRT-Programmierung umwandeln
-LU-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Convert M-7700 file to ZRT programming
-Import paging system info</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>M-7700-Datei in ZRT-Programmierung umwandeln
-Daten der Personenrufanlage importieren</translation>
-    </message>
-    <message>
-        <source>Import new-style Quillon file
-Get Quillon info</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Quillon-Datei im neuen Format importieren
-Quillon-Daten holen</translation>
-    </message>
-    <message>
-        <source>Show how this configuration differs from a configuration file
-Compare with File</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Zeigen, worin sich diese Konfiguration von einer Konfigurationsdatei unterscheidet
-Mit Datei vergleichen</translation>
-    </message>
-    <message>
-        <source>Write the input list to a spreadsheet (CSV) file
-Export Inputs as CSV</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Liste der Eingänge in eine Tabellendatei (CSV) schreiben
-Eingänge als CSV exportieren</translation>
-    </message>
-    <message>
-        <source>Take Arch Numbers and names from a spreadsheet (CSV) file; the changes are shown first
-Import Inputs from CSV</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Arch Numbers und Namen aus einer Tabellendatei (CSV) übernehmen; die Änderungen werden zuerst gezeigt
-Eingänge aus CSV importieren</translation>
-    </message>
-    <message>
-        <source>Read the M-4400 unit and show how it differs from this configuration, which stays as it is
-Compare with Unit</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Das M-4400-Gerät lesen und zeigen, worin es sich von dieser Konfiguration unterscheidet; die Konfiguration bleibt unverändert
-Mit Gerät vergleichen</translation>
-    </message>
-    <message>
-        <source>Send initialization string to the REMOTE modem</source>
-        <extracomment>Status bar text (no tooltip): the modem at the unit&apos;s end of the telephone line.</extracomment>
-        <translation>Initialisierungszeichenfolge an das ENTFERNTE Modem senden</translation>
-    </message>
-    <message>
-        <source>Print configuration information.
-Print!</source>
-        <extracomment>Status bar text, then after the line break the tooltip of the Print button.</extracomment>
-        <translation>Konfigurationsdaten drucken.
-Drucken!</translation>
-    </message>
-    <message>
-        <source>Open this configuration file</source>
-        <extracomment>Status bar text of a recently used file in the file menu.</extracomment>
-        <translation>Diese Konfigurationsdatei öffnen</translation>
-    </message>
-    <message>
-        <source>Quit the program; asks to save changes
-Exit</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Das Programm beenden; fragt, ob Änderungen gespeichert werden sollen
-Beenden</translation>
-    </message>
-    <message>
-        <source>Take back the last change of the configuration
-Undo</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die letzte Änderung der Konfiguration zurücknehmen
-Rückgängig</translation>
-    </message>
-    <message>
-        <source>Make again the change last taken back
-Redo</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die zuletzt zurückgenommene Änderung erneut ausführen
-Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Find an input by its Arch Number or name
-Find</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Einen Eingang nach seiner Arch Number oder seinem Namen suchen
-Suchen</translation>
-    </message>
-    <message>
-        <source>Show or hide the toolbar
-Toggle Toolbar</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Symbolleiste zeigen oder ausblenden
-Symbolleiste ein/aus</translation>
-    </message>
-    <message>
-        <source>Show or hide the status bar
-Toggle Status Bar</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Statusleiste zeigen oder ausblenden
-Statusleiste ein/aus</translation>
-    </message>
-    <message>
-        <source>Read the configuration from the M-4400 unit.
-Read</source>
-        <extracomment>Status bar text, then after the line break the tooltip of the Read button.</extracomment>
-        <translation>Die Konfiguration aus dem M-4400-Gerät lesen.
-Lesen</translation>
-    </message>
-    <message>
-        <source>Write the current setup to the M-4400 unit.
-Write</source>
-        <extracomment>Status bar text, then after the line break the tooltip of the Write button.</extracomment>
-        <translation>Die aktuelle Konfiguration in das M-4400-Gerät schreiben.
-Schreiben</translation>
-    </message>
-    <message>
-        <source>Read the unit&apos;s whole memory into the unit history before every write, and show what the write will change.</source>
-        <extracomment>Status bar text (no tooltip).</extracomment>
-        <translation>Vor jedem Schreiben den ganzen Gerätespeicher in den Geräteverlauf lesen und zeigen, was das Schreiben ändern wird.</translation>
-    </message>
-    <message>
-        <source>The copies of units&apos; memory kept before writes and by reads: compare, open, restore, delete.</source>
-        <extracomment>Status bar text (no tooltip).</extracomment>
-        <translation>Die vor dem Schreiben und beim Lesen aufbewahrten Kopien von Gerätespeichern: vergleichen, öffnen, wiederherstellen, löschen.</translation>
-    </message>
-    <message>
-        <source>Write the M-4400 unit then Verify by reading and comparing.</source>
-        <extracomment>Status bar text (no tooltip).</extracomment>
-        <translation>In das M-4400-Gerät schreiben und dann durch Lesen und Vergleichen prüfen.</translation>
-    </message>
-    <message>
-        <source>Set M-4400 time of day and date from PC clock
-Set Time</source>
-        <extracomment>Status bar text, then after the line break the tooltip of the Set Time button.</extracomment>
-        <translation>Uhrzeit und Datum des M-4400 nach der PC-Uhr stellen
-Zeit stellen</translation>
-    </message>
-    <message>
-        <source>Record every frame exchanged with a unit on a serial line, network or modem in %1
-Link Trace</source>
-        <extracomment>Status bar text, then after the line break the tooltip; %1 is the trace file&apos;s path.</extracomment>
-        <translation>Jeden mit einem Gerät über serielle Leitung, Netzwerk oder Modem ausgetauschten Rahmen in %1 aufzeichnen
-Verbindungsmitschnitt</translation>
-    </message>
-    <message>
-        <source>Open the ports whose inputs share an Arch Number
-Expand Tree to Show Conflicts</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Anschlüsse aufklappen, deren Eingänge eine Arch Number teilen
-Baum bis zu den Konflikten aufklappen</translation>
-    </message>
-    <message>
-        <source>Give every input its original Arch Number and name back
-Reset All Arch Numbers</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Jedem Eingang seine ursprüngliche Arch Number und seinen Namen zurückgeben
-Alle Arch Numbers zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Show the program&apos;s version
-About</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Version des Programms zeigen
-Über</translation>
-    </message>
-    <message>
-        <source>Open the help page
-Help</source>
-        <extracomment>Status bar text, then after the line break the tooltip.</extracomment>
-        <translation>Die Hilfeseite öffnen
-Hilfe</translation>
-    </message>
-    <message>
-        <source>
-
-NEXIL Programming Tool.  Click &quot;NEW&quot; to open the setup Wizard.</source>
-        <extracomment>Shown in the empty window before a configuration is open. &quot;NEW&quot; is the New button of the toolbar. The two line breaks at the start stay.</extracomment>
-        <translation>
-
-NEXIL Programmierwerkzeug.  Klicken Sie auf „NEU“, um den Einrichtungsassistenten zu öffnen.</translation>
-    </message>
-    <message>
-        <source>About NEXIL Video Switcher Programming Tool</source>
-        <extracomment>Caption of the About box.</extracomment>
-        <translation>Über NEXIL Programmierwerkzeug für Videoumschalter</translation>
-    </message>
-    <message>
-        <source>NEXIL Video Switcher Programming Tool ver %1</source>
-        <extracomment>About box; %1 is the program&apos;s version (&quot;2.3.0&quot;).</extracomment>
-        <translation>NEXIL Programmierwerkzeug für Videoumschalter Version %1</translation>
-    </message>
-    <message>
-        <source>Programs M-4400 and M-4800 video switchers.</source>
-        <extracomment>About box and start-up picture: what the program is for. M-4400 and M-4800 are products.</extracomment>
-        <translation>Programmiert die Videoumschalter M-4400 und M-4800.</translation>
-    </message>
-    <message>
-        <source>Window class ZRTProInst could not be registered.
-</source>
-        <extracomment>Message when a second window cannot be kept from starting (the program&apos;s single-instance channel could not be opened). ZRTProInst is that channel&apos;s name.</extracomment>
-        <translation>Die Fensterklasse ZRTProInst konnte nicht registriert werden.
-</translation>
-    </message>
-</context>
-<context>
-    <name>Window</name>
-    <message>
-        <source>NEXIL Files (*.zrt)</source>
-        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
-        <translation>NEXIL-Dateien (*.zrt)</translation>
-    </message>
-    <message>
-        <source>Lunetta Files(*.dat)</source>
-        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
-        <translation>Lunetta-Dateien (*.dat)</translation>
-    </message>
-    <message>
-        <source>Quillon Files (*.qpx)</source>
-        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
-        <translation>Quillon-Dateien (*.qpx)</translation>
-    </message>
-    <message>
-        <source>M-7700 Files(*.mdb)</source>
-        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
-        <translation>M-7700-Dateien (*.mdb)</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>Paging System files (*.dat *.qpx *.mdb)</source>
-        <extracomment>File types in a file dialog; the patterns in brackets stay as they are.</extracomment>
-        <translation>Dateien der Personenrufanlage (*.dat *.qpx *.mdb)</translation>
-    </message>
-    <message>
-        <source>NEXIL Video Switcher Programming Tool</source>
-        <extracomment>The program&apos;s name: the main window&apos;s title and the caption of its message boxes.</extracomment>
-        <translation>NEXIL Programmierwerkzeug für Videoumschalter</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <extracomment>Caption of the file dialog of File &gt; Open.</extracomment>
-        <translation>Konfiguration öffnen</translation>
-    </message>
-    <message>
-        <source>Save Configuration As</source>
-        <extracomment>Caption of the file dialog of File &gt; Save As.</extracomment>
-        <translation>Konfiguration speichern unter</translation>
-    </message>
-    <message>
-        <source>Import Lunetta File</source>
-        <extracomment>Caption of a file dialog. Lunetta is the name of a paging system.</extracomment>
-        <translation>Lunetta-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Import Quillon File</source>
-        <extracomment>Caption of a file dialog. Quillon is the name of a paging system.</extracomment>
-        <translation>Quillon-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Import M-7700 File</source>
-        <extracomment>Caption of a file dialog. M-7700 is the name of a paging system.</extracomment>
-        <translation>M-7700-Datei importieren</translation>
-    </message>
-    <message>
-        <source>Export Report as PDF</source>
-        <extracomment>Caption of the file dialog choosing where the report&apos;s PDF goes.</extracomment>
-        <translation>Bericht als PDF exportieren</translation>
-    </message>
-    <message>
-        <source>Choose a Configuration File</source>
-        <extracomment>Caption of the setup wizard&apos;s file dialog for a configuration to start from.</extracomment>
-        <translation>Konfigurationsdatei wählen</translation>
-    </message>
-    <message>
-        <source>Choose a Paging System File</source>
-        <extracomment>Caption of the setup wizard&apos;s file dialog for a paging system&apos;s file.</extracomment>
-        <translation>Datei der Personenrufanlage wählen</translation>
-    </message>
-    <message>
-        <source>Compare with File</source>
-        <extracomment>Caption of the file dialog of File &gt; Compare with File.</extracomment>
-        <translation>Mit Datei vergleichen</translation>
-    </message>
-    <message>
-        <source>Import Inputs from CSV</source>
-        <extracomment>Caption of the file dialog of File &gt; Import Inputs from CSV.</extracomment>
-        <translation>Eingänge aus CSV importieren</translation>
-    </message>
-    <message>
-        <source>Export Inputs as CSV</source>
-        <extracomment>Caption of the file dialog of File &gt; Export Inputs as CSV.</extracomment>
-        <translation>Eingänge als CSV exportieren</translation>
-    </message>
-    <message>
-        <source>&amp;Recover</source>
-        <extracomment>Button: opens the work kept from before the program ended unexpectedly. &quot;&amp;&quot; marks the letter underlined; not the same letter as the other button&apos;s.</extracomment>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>&amp;Discard</source>
-        <extracomment>Button: throws that kept work away.</extracomment>
-        <translation>&amp;Verwerfen</translation>
-    </message>
-    <message>
-        <source>No differences.</source>
-        <extracomment>The differences dialog finds no difference between the two configurations.</extracomment>
-        <translation>Keine Unterschiede.</translation>
-    </message>
-    <message>
-        <source>1 difference.</source>
-        <translation>1 Unterschied.</translation>
-    </message>
-    <message>
-        <source>%1 differences.</source>
-        <extracomment>%1 is the number of differences (2 or more).</extracomment>
-        <translation>%1 Unterschiede.</translation>
-    </message>
-    <message>
-        <source>Item</source>
-        <extracomment>Column heading of the differences table: what differs (a setting, an input).</extracomment>
-        <translation>Eintrag</translation>
-    </message>
-    <message>
-        <source>This configuration</source>
-        <extracomment>Column heading of the differences table: the value in the configuration open in the window.</extracomment>
-        <translation>Diese Konfiguration</translation>
-    </message>
-    <message>
-        <source>Differences</source>
-        <extracomment>What a screen reader calls the table of differences.</extracomment>
-        <translation>Unterschiede</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <extracomment>Button of the differences dialog. &quot;&amp;&quot; marks the letter underlined.</extracomment>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>Put the table on the clipboard as text</source>
-        <extracomment>Tooltip of the Copy button.</extracomment>
-        <translation>Die Tabelle als Text in die Zwischenablage legen</translation>
-    </message>
-</context>
-<context>
-    <name>Modem</name>
-    <message>
-        <source>Configuring M-4400 REMOTE modem</source>
-        <extracomment>Status bar text while the remote modem dialog is open. REMOTE is the modem at the unit&apos;s end of the telephone line.</extracomment>
-        <translation>Modem am M-4400 (GEGENSTELLE) wird eingerichtet</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <extracomment>Status bar text when the remote modem dialog was left before its last step.</extracomment>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>Remote modem set up.</source>
-        <extracomment>Status bar text after the remote modem dialog&apos;s last step.</extracomment>
-        <translation>Modem der Gegenstelle eingerichtet.</translation>
-    </message>
-    <message>
-        <source>Remote modem not set up: it did not answer every command.</source>
-        <extracomment>Status bar text after the remote modem dialog&apos;s last step when the modem did not answer.</extracomment>
-        <translation>Modem der Gegenstelle nicht eingerichtet: Es hat nicht auf jeden Befehl geantwortet.</translation>
-    </message>
-    <message>
-        <source>Send initialization string to the REMOTE modem</source>
-        <extracomment>Status bar text of the Configure Remote Modem command.</extracomment>
-        <translation>Initialisierungszeichenfolge an das Modem der GEGENSTELLE senden</translation>
-    </message>
-    <message>
-        <source>Configure Remote Modem</source>
-        <extracomment>Title of the remote modem dialog.</extracomment>
-        <translation>Modem der Gegenstelle einrichten</translation>
-    </message>
-    <message>
-        <source>Ensure the remote modem&apos;s DIP switches are configured to provide offline command echo.  For the US ROBOTICS 56K external Faxmodem the suggested settings for switches 1-8 are:  DUUUUUUD (U=up, D=down).  After verifying the switch settings, power cycle the modem so the new settings will take effect.  Then press the Proceed to next step button.</source>
-        <extracomment>Instructions of step 1. DUUUUUUD stays as it is. &quot;Proceed to next step&quot; is the dialog&apos;s button: use its translation.</extracomment>
-        <translation>Stellen Sie die DIP-Schalter des Modems der Gegenstelle so ein, dass es Befehle im Offline-Betrieb als Echo zurückgibt.  Für das externe Faxmodem US ROBOTICS 56K werden für die Schalter 1-8 diese Stellungen empfohlen:  DUUUUUUD (U=oben, D=unten).  Schalten Sie das Modem nach dem Prüfen der Schalter aus und wieder ein, damit die neuen Einstellungen wirksam werden.  Drücken Sie dann die Schaltfläche „Weiter zum nächsten Schritt“.</translation>
-    </message>
-    <message>
-        <source>Connect the remote modem (the one that will be used with the M-4400) to a known COM port on this PC.  Then select this port in the dropdown box below.  Warning: The dropdown box lists every COM port on this PC, whether in use or not.  Then press the Proceed to next step button.</source>
-        <extracomment>Instructions of step 2. &quot;Proceed to next step&quot; is the dialog&apos;s button: use its translation.</extracomment>
-        <translation>Schließen Sie das Modem der Gegenstelle (das später am M-4400 betrieben wird) an einen bekannten Anschluss dieses PCs an.  Wählen Sie diesen Anschluss dann in der Liste unten.  Achtung: Die Liste zeigt jeden Anschluss dieses PCs, ob belegt oder nicht.  Drücken Sie dann die Schaltfläche „Weiter zum nächsten Schritt“.</translation>
-    </message>
-    <message>
-        <source>Verifying COM port availability and modem presence.  If error messages appear, go back the the previous step.  If success is reported in the log window, you may proceed to the next step by pressing the Proceed to next step button.</source>
-        <extracomment>Instructions of step 3. &quot;Proceed to next step&quot; is the dialog&apos;s button: use its translation.</extracomment>
-        <translation>Der Anschluss und das Modem werden geprüft.  Erscheinen Fehlermeldungen, gehen Sie zum vorigen Schritt zurück.  Meldet das Protokoll Erfolg, gelangen Sie mit der Schaltfläche „Weiter zum nächsten Schritt“ zum nächsten Schritt.</translation>
-    </message>
-    <message>
-        <source>You may now edit the initialization string.  If you are using the recommended US Robotics 56k modem, the string shown needs no changes.  When you are finished, click the proceed button.</source>
-        <extracomment>Instructions of step 4; &quot;proceed button&quot; is the dialog&apos;s &quot;Proceed to next step&quot; button.</extracomment>
-        <translation>Sie können jetzt die Initialisierungszeichenfolge bearbeiten.  Mit dem empfohlenen Modem US Robotics 56k muss die angezeigte Zeichenfolge nicht geändert werden.  Klicken Sie danach auf „Weiter zum nächsten Schritt“.</translation>
-    </message>
-    <message>
-        <source>Factory defaults have been restored, the initialization string has been used to modify them, and then the completed configuration was saved in non-volatile memory in the modem.  You can see the results in the log window below.  If no errors were reported, you are done.  Click either the quit or proceed button to exit.</source>
-        <extracomment>Instructions of step 5; &quot;quit or proceed button&quot; are the dialog&apos;s &quot;Quit&quot; and &quot;Proceed to next step&quot; buttons.</extracomment>
-        <translation>Die Werkseinstellungen wurden wiederhergestellt, mit der Initialisierungszeichenfolge angepasst und die fertige Konfiguration im nichtflüchtigen Speicher des Modems gespeichert.  Die Ergebnisse sehen Sie im Protokoll unten.  Wurden keine Fehler gemeldet, sind Sie fertig.  Klicken Sie zum Beenden auf „Beenden“ oder „Weiter zum nächsten Schritt“.</translation>
-    </message>
-    <message>
-        <source>Unable to acquire </source>
-        <extracomment>Log line: this text, then the serial port&apos;s name, then the next text (&quot;. Please correct ...&quot;). Keep the blank at the end.</extracomment>
-        <translation>Kein Zugriff auf </translation>
-    </message>
-    <message>
-        <source>.  Please correct the problem and go to the previous step.</source>
-        <extracomment>Log line: follows the serial port&apos;s name after the text &quot;Unable to acquire &quot;. Keep the full stop and the two blanks at the start.</extracomment>
-        <translation>.  Bitte beheben Sie das Problem und gehen Sie zum vorigen Schritt zurück.</translation>
-    </message>
-    <message>
-        <source> aquired successfully.</source>
-        <extracomment>Log line: follows the serial port&apos;s name; keep the blank at the start.</extracomment>
-        <translation> erfolgreich geöffnet.</translation>
-    </message>
-    <message>
-        <source>Modem verified successfully.</source>
-        <extracomment>Log line.</extracomment>
-        <translation>Modem erfolgreich geprüft.</translation>
-    </message>
-    <message>
-        <source>** No reply from modem after 1 second **</source>
-        <extracomment>Log line; keep the stars.</extracomment>
-        <translation>** Keine Antwort vom Modem nach 1 Sekunde **</translation>
-    </message>
-    <message>
-        <source>1. Set to factory (generic) defaults:</source>
-        <extracomment>Log line before the modem&apos;s command AT&amp;F0.</extracomment>
-        <translation>1. Auf Werkseinstellungen (allgemein) zurücksetzen:</translation>
-    </message>
-    <message>
-        <source>2. Save configuration to NVRAM profile 0:</source>
-        <extracomment>Log line before the modem&apos;s command AT&amp;W0. NVRAM is the modem&apos;s memory.</extracomment>
-        <translation>2. Konfiguration im NVRAM-Profil 0 speichern:</translation>
-    </message>
-    <message>
-        <source>3. Set default powerup configuration to NVRAM profile 0:</source>
-        <extracomment>Log line before the modem&apos;s command ATY0.</extracomment>
-        <translation>3. NVRAM-Profil 0 als Einstellung beim Einschalten festlegen:</translation>
-    </message>
-    <message>
-        <source>4. Send brand-specific initialization string:</source>
-        <extracomment>Log line before the initialization string is sent.</extracomment>
-        <translation>4. Herstellerspezifische Initialisierungszeichenfolge senden:</translation>
-    </message>
-    <message>
-        <source>5. Save completed configuration to NVRAM profile 0:</source>
-        <extracomment>Log line before the modem&apos;s command AT&amp;W0.</extracomment>
-        <translation>5. Fertige Konfiguration im NVRAM-Profil 0 speichern:</translation>
     </message>
 </context>
 <context>
@@ -2982,6 +2604,379 @@ Ist es noch nicht eingesteckt, klicken Sie einfach auf „Weiter“.</translatio
         <source>Set-up steps done</source>
         <extracomment>Name a screen reader gives the step indicator of the remote modem dialog.</extracomment>
         <translation>Erledigte Einrichtungsschritte</translation>
+    </message>
+</context>
+<context>
+    <name>Unitsim</name>
+    <message>
+        <source>Usage: zrtpro-unitsim --eeprom FILE [options]
+
+Plays an M-4400/M-4800 video switcher for the programming tool, speaking the
+link protocol of docs/link-protocol.md, so that Read, Write, Verify and Set
+Time can be tried and tested without hardware.
+
+The first line written to standard output is the connection to give the tool:
+  serial:/dev/pts/N       a new pseudo-terminal (the default); open it as a serial port
+  tcp:127.0.0.1:PORT      with --tcp
+The emulator serves one connection at a time, until it is stopped (Ctrl+C).
+
+Options:
+  --eeprom FILE      the unit&apos;s 65,536-byte memory. Created erased (all 0xFF) when
+                     missing. Every change is written through to the file at once
+                     and atomically (a new file renamed over the old one), so the
+                     file is always whole, even when the emulator is killed.
+  --password TEXT    the unit&apos;s password (at most 9 characters), placed in its
+                     password cells 0xFFD0-0xFFD8 at start. Without it the cells in
+                     the file decide; erased cells mean no password, and then the
+                     unit accepts any password.
+  --tcp PORT         listen on 127.0.0.1:PORT instead of a pseudo-terminal
+                     (0 picks a free port). Only the loopback address is used.
+  --baud RATE        simulated line speed: bytes travel as on a real line at RATE
+                     baud (10 bits a byte) in both directions; a reply is handed
+                     over when its last byte would have arrived. 0 (the default)
+                     means as fast as possible.
+  --modem            answer as a Hayes modem first: echo what is typed, answer
+                     every AT command line (&quot;AT&quot;, &quot;AT&amp;F0&quot;, &quot;AT&amp;W0&quot;, &quot;ATY0&quot;, any
+                     initialization string) with OK, ATE0/ATE1 switch the echo,
+                     lines not starting with AT are ignored. A dial command
+                     (ATD...) answers &quot;CONNECT &lt;rate&gt;&quot; and the unit&apos;s frames
+                     follow; the call ends with the tool&apos;s BYE message or when
+                     the connection closes, and the modem takes commands again.
+  --dial-result TEXT with --modem: a dial command answers TEXT instead of
+                     CONNECT (for example BUSY, NO CARRIER, NO DIALTONE or ERROR)
+                     and no call is made.
+  --fault KIND:N     go wrong at the Nth EEPROM or clock message (opcodes 03, 04,
+                     05, 2C, 2F), counted from 1 since start; may be repeated:
+                       drop     no reply to that message (the tool times out)
+                       corrupt  the reply has a wrong check byte
+                       short    the reply is one byte shorter (a valid frame of the
+                                wrong length)
+                       stall    no reply to that message or any after it
+                       hangup   close the line before carrying it out, and exit
+                       die      kill itself (SIGKILL) before carrying it out
+                       trickle  send the reply one byte at a time, with a pause
+                                of --byte-gap between bytes
+  --byte-gap MS      the pause between the bytes of a trickled reply, 0 to
+                     10000 milliseconds (20 by default)
+  --weak-cell ADDR   the cell at ADDR (hexadecimal, 0-FFFF) keeps what is written to
+                     it with every bit inverted, as a worn memory cell would, so that
+                     a verify finds it; may be repeated
+  --help             show this text
+  --version          show the version
+
+Examples:
+  zrtpro-unitsim --eeprom unit.bin --password 1234
+  zrtpro-unitsim --eeprom unit.bin --tcp 4001 --baud 9600
+  zrtpro-unitsim --eeprom unit.bin --modem --fault drop:100
+</source>
+        <extracomment>`zrtpro-unitsim --help`. Keep option names, the fault kinds (drop, corrupt ...), the connections (serial:/dev/pts/N, tcp:127.0.0.1:PORT), AT commands and the modem&apos;s answers (OK, CONNECT, BUSY ...) as they are; FILE, TEXT, PORT, RATE, KIND, N, MS and ADDR are placeholders.</extracomment>
+        <translation>Aufruf: zrtpro-unitsim --eeprom DATEI [Optionen]
+
+Spielt einen M-4400/M-4800-Videoumschalter für das Programmierwerkzeug und
+spricht das Verbindungsprotokoll aus docs/link-protocol.md, damit Lesen,
+Schreiben, Prüfen und Uhr stellen ohne Hardware versucht und getestet werden
+können.
+
+Die erste Zeile auf der Standardausgabe ist die Verbindung, die das Werkzeug
+bekommt:
+  serial:/dev/pts/N       ein neues Pseudo-Terminal (Vorgabe); als seriellen
+                          Anschluss öffnen
+  tcp:127.0.0.1:PORT      mit --tcp
+Der Emulator bedient eine Verbindung nach der anderen, bis er angehalten wird
+(Strg+C).
+
+Optionen:
+  --eeprom DATEI     der 65.536-Byte-Speicher des Geräts. Gelöscht angelegt
+                     (alles 0xFF), wenn sie fehlt. Jede Änderung wird sofort und
+                     atomar in die Datei geschrieben (eine neue Datei ersetzt
+                     die alte), daher ist die Datei immer vollständig, auch wenn
+                     der Emulator abgebrochen wird.
+  --password TEXT    das Passwort des Geräts (höchstens 9 Zeichen), beim Start
+                     in seine Passwortzellen 0xFFD0-0xFFD8 gelegt. Ohne diese
+                     Option entscheiden die Zellen in der Datei; gelöschte
+                     Zellen heißen kein Passwort, und dann nimmt das Gerät jedes
+                     Passwort an.
+  --tcp PORT         auf 127.0.0.1:PORT statt auf einem Pseudo-Terminal warten
+                     (0 wählt einen freien Port). Nur die Loopback-Adresse wird
+                     verwendet.
+  --baud RATE        nachgebildete Leitungsgeschwindigkeit: Bytes laufen wie auf
+                     einer echten Leitung mit RATE Baud (10 Bit je Byte) in
+                     beide Richtungen; eine Antwort wird übergeben, wenn ihr
+                     letztes Byte angekommen wäre. 0 (Vorgabe) heißt so schnell
+                     wie möglich.
+  --modem            zuerst als Hayes-Modem antworten: Getipptes als Echo
+                     zurücksenden, jede AT-Befehlszeile (&quot;AT&quot;, &quot;AT&amp;F0&quot;, &quot;AT&amp;W0&quot;,
+                     &quot;ATY0&quot;, jeden Initialisierungstext) mit OK beantworten,
+                     ATE0/ATE1 schalten das Echo, Zeilen ohne AT am Anfang
+                     werden übergangen. Ein Wählbefehl (ATD...) antwortet
+                     &quot;CONNECT &lt;rate&gt;&quot;, und die Rahmen des Geräts folgen; der
+                     Anruf endet mit der BYE-Nachricht des Werkzeugs oder wenn
+                     die Verbindung schließt, und das Modem nimmt wieder Befehle
+                     an.
+  --dial-result TEXT mit --modem: ein Wählbefehl antwortet TEXT statt CONNECT
+                     (zum Beispiel BUSY, NO CARRIER, NO DIALTONE oder ERROR),
+                     und kein Anruf kommt zustande.
+  --fault ART:N      bei der N-ten EEPROM- oder Uhr-Nachricht (Opcodes 03, 04,
+                     05, 2C, 2F) fehlgehen, gezählt ab 1 seit dem Start; darf
+                     mehrfach stehen:
+                       drop     keine Antwort auf diese Nachricht (das Werkzeug
+                                läuft in eine Zeitüberschreitung)
+                       corrupt  die Antwort hat ein falsches Prüfbyte
+                       short    die Antwort ist ein Byte kürzer (ein gültiger
+                                Rahmen der falschen Länge)
+                       stall    keine Antwort auf diese und alle folgenden
+                                Nachrichten
+                       hangup   die Leitung vor dem Ausführen schließen und
+                                enden
+                       die      sich selbst vor dem Ausführen beenden (SIGKILL)
+                       trickle  die Antwort Byte für Byte senden, mit einer
+                                Pause von --byte-gap zwischen den Bytes
+  --byte-gap MS      die Pause zwischen den Bytes einer tröpfelnden Antwort, 0
+                     bis 10000 Millisekunden (Vorgabe 20)
+  --weak-cell ADRESSE
+                     die Zelle an ADRESSE (hexadezimal, 0-FFFF) behält, was in
+                     sie geschrieben wird, mit jedem Bit umgekehrt, wie eine
+                     abgenutzte Speicherzelle, damit eine Prüfung sie findet;
+                     darf mehrfach stehen
+  --help             diesen Text zeigen
+  --version          die Version zeigen
+
+Beispiele:
+  zrtpro-unitsim --eeprom unit.bin --password 1234
+  zrtpro-unitsim --eeprom unit.bin --tcp 4001 --baud 9600
+  zrtpro-unitsim --eeprom unit.bin --modem --fault drop:100
+</translation>
+    </message>
+    <message>
+        <source>Try zrtpro-unitsim --help</source>
+        <extracomment>After a wrong command line, on the line of its own below the error.</extracomment>
+        <translation>Siehe zrtpro-unitsim --help</translation>
+    </message>
+    <message>
+        <source>unknown argument %s</source>
+        <extracomment>%s the argument as typed.</extracomment>
+        <translation>unbekanntes Argument %s</translation>
+    </message>
+    <message>
+        <source>%s needs a value</source>
+        <extracomment>%s the option as typed (&quot;--eeprom&quot;).</extracomment>
+        <translation>%s braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>the password has at most 9 characters</source>
+        <translation>das Passwort hat höchstens 9 Zeichen</translation>
+    </message>
+    <message>
+        <source>--dial-result needs a one-line result code</source>
+        <extracomment>Keep &quot;--dial-result&quot;.</extracomment>
+        <translation>--dial-result braucht einen einzeiligen Ergebniscode</translation>
+    </message>
+    <message>
+        <source>--tcp needs a port number from 0 to 65535</source>
+        <extracomment>Keep &quot;--tcp&quot;.</extracomment>
+        <translation>--tcp braucht eine Portnummer von 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>--baud needs a rate from 0 to 10000000</source>
+        <extracomment>Keep &quot;--baud&quot;.</extracomment>
+        <translation>--baud braucht eine Rate von 0 bis 10000000</translation>
+    </message>
+    <message>
+        <source>--fault needs KIND:N, KIND one of drop, corrupt, short, stall, hangup, die, trickle</source>
+        <extracomment>Keep &quot;--fault&quot;, &quot;KIND:N&quot; and the fault kinds after &quot;one of&quot;.</extracomment>
+        <translation>--fault braucht ART:N, ART eine von drop, corrupt, short, stall, hangup, die, trickle</translation>
+    </message>
+    <message>
+        <source>--byte-gap needs a pause from 0 to 10000 milliseconds</source>
+        <extracomment>Keep &quot;--byte-gap&quot;.</extracomment>
+        <translation>--byte-gap braucht eine Pause von 0 bis 10000 Millisekunden</translation>
+    </message>
+    <message>
+        <source>--weak-cell needs a cell address from 0 to FFFF</source>
+        <extracomment>Keep &quot;--weak-cell&quot;; FFFF is hexadecimal.</extracomment>
+        <translation>--weak-cell braucht eine Zellenadresse von 0 bis FFFF</translation>
+    </message>
+    <message>
+        <source>--eeprom FILE is required</source>
+        <extracomment>Keep &quot;--eeprom FILE&quot;.</extracomment>
+        <translation>--eeprom DATEI ist erforderlich</translation>
+    </message>
+    <message>
+        <source>%s is not a 65,536-byte unit memory</source>
+        <extracomment>%s the file given with --eeprom.</extracomment>
+        <translation>%s ist kein 65.536-Byte-Gerätespeicher</translation>
+    </message>
+    <message>
+        <source>cannot write %s</source>
+        <extracomment>%s the file given with --eeprom.</extracomment>
+        <translation>%s kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot create a pseudo-terminal: %s</source>
+        <extracomment>%s the system&apos;s reason (in English).</extracomment>
+        <translation>ein Pseudo-Terminal kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot open the pseudo-terminal: %s</source>
+        <extracomment>%s the system&apos;s reason (in English).</extracomment>
+        <translation>das Pseudo-Terminal kann nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot create a socket: %s</source>
+        <extracomment>%s the system&apos;s reason (in English).</extracomment>
+        <translation>ein Socket kann nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>cannot listen on 127.0.0.1:%d: %s</source>
+        <extracomment>%d the port given with --tcp, %s the system&apos;s reason (in English).</extracomment>
+        <translation>auf 127.0.0.1:%d kann nicht gewartet werden: %s</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>NEXIL Files (*.zrt)</source>
+        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
+        <translation>NEXIL-Dateien (*.zrt)</translation>
+    </message>
+    <message>
+        <source>Lunetta Files(*.dat)</source>
+        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
+        <translation>Lunetta-Dateien (*.dat)</translation>
+    </message>
+    <message>
+        <source>Quillon Files (*.qpx)</source>
+        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
+        <translation>Quillon-Dateien (*.qpx)</translation>
+    </message>
+    <message>
+        <source>M-7700 Files(*.mdb)</source>
+        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
+        <translation>M-7700-Dateien (*.mdb)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <extracomment>File type in a file dialog; the pattern in brackets stays as it is.</extracomment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Paging System files (*.dat *.qpx *.mdb)</source>
+        <extracomment>File types in a file dialog; the patterns in brackets stay as they are.</extracomment>
+        <translation>Dateien der Personenrufanlage (*.dat *.qpx *.mdb)</translation>
+    </message>
+    <message>
+        <source>NEXIL Video Switcher Programming Tool</source>
+        <extracomment>The program&apos;s name: the main window&apos;s title and the caption of its message boxes.</extracomment>
+        <translation>NEXIL Programmierwerkzeug für Videoumschalter</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <extracomment>Caption of the file dialog of File &gt; Open.</extracomment>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Save Configuration As</source>
+        <extracomment>Caption of the file dialog of File &gt; Save As.</extracomment>
+        <translation>Konfiguration speichern unter</translation>
+    </message>
+    <message>
+        <source>Import Lunetta File</source>
+        <extracomment>Caption of a file dialog. Lunetta is the name of a paging system.</extracomment>
+        <translation>Lunetta-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Import Quillon File</source>
+        <extracomment>Caption of a file dialog. Quillon is the name of a paging system.</extracomment>
+        <translation>Quillon-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Import M-7700 File</source>
+        <extracomment>Caption of a file dialog. M-7700 is the name of a paging system.</extracomment>
+        <translation>M-7700-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Export Report as PDF</source>
+        <extracomment>Caption of the file dialog choosing where the report&apos;s PDF goes.</extracomment>
+        <translation>Bericht als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Choose a Configuration File</source>
+        <extracomment>Caption of the setup wizard&apos;s file dialog for a configuration to start from.</extracomment>
+        <translation>Konfigurationsdatei wählen</translation>
+    </message>
+    <message>
+        <source>Choose a Paging System File</source>
+        <extracomment>Caption of the setup wizard&apos;s file dialog for a paging system&apos;s file.</extracomment>
+        <translation>Datei der Personenrufanlage wählen</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <extracomment>Caption of the file dialog of File &gt; Compare with File.</extracomment>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Import Inputs from CSV</source>
+        <extracomment>Caption of the file dialog of File &gt; Import Inputs from CSV.</extracomment>
+        <translation>Eingänge aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>Export Inputs as CSV</source>
+        <extracomment>Caption of the file dialog of File &gt; Export Inputs as CSV.</extracomment>
+        <translation>Eingänge als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <extracomment>Button: opens the work kept from before the program ended unexpectedly. &quot;&amp;&quot; marks the letter underlined; not the same letter as the other button&apos;s.</extracomment>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <extracomment>Button: throws that kept work away.</extracomment>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <extracomment>The differences dialog finds no difference between the two configurations.</extracomment>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>1 difference.</source>
+        <translation>1 Unterschied.</translation>
+    </message>
+    <message>
+        <source>%1 differences.</source>
+        <extracomment>%1 is the number of differences (2 or more).</extracomment>
+        <translation>%1 Unterschiede.</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <extracomment>Column heading of the differences table: what differs (a setting, an input).</extracomment>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>This configuration</source>
+        <extracomment>Column heading of the differences table: the value in the configuration open in the window.</extracomment>
+        <translation>Diese Konfiguration</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <extracomment>What a screen reader calls the table of differences.</extracomment>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Button of the differences dialog. &quot;&amp;&quot; marks the letter underlined.</extracomment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Put the table on the clipboard as text</source>
+        <extracomment>Tooltip of the Copy button.</extracomment>
+        <translation>Die Tabelle als Text in die Zwischenablage legen</translation>
     </message>
 </context>
 </TS>
