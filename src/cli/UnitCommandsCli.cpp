@@ -106,7 +106,7 @@ int RunHistory(const CliArgs& args) {
                       << ", \"inputs\": " << e.m_nInputs
                       << ", \"erased\": " << (e.m_bErased ? "true" : "false")
                       << ", \"partlyWritten\": " << (e.m_bPartlyWritten ? "true" : "false")
-                      << ", \"held\": " << JsonString(HeldText(e))
+                      << ", \"held\": " << JsonString(HeldText(e, TextReader::Program))
                       << ", \"written\": " << JsonString(e.m_strSite)
                       << ", \"sequence\": " << e.m_nSequence
                       << ", \"path\": " << JsonString(e.m_strImagePath) << '}';
@@ -115,8 +115,8 @@ int RunHistory(const CliArgs& args) {
         return kExitOk;
     }
     for (const UnitHistoryEntry& e : entries) {
-        std::cout << e.m_strTime << "  " << e.m_strKind << "  " << e.m_strConnection << "  "
-                  << e.m_strSite << "  " << Tr("Cli", CliMessages::kUnitHeld) << HeldText(e)
+        std::cout << e.m_strTime << "  " << KindText(e.m_strKind) << "  " << e.m_strConnection
+                  << "  " << e.m_strSite << "  " << Tr("Cli", CliMessages::kUnitHeld) << HeldText(e)
                   << '\n';
         std::cout << "  " << e.m_strImagePath << '\n';
     }

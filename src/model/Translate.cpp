@@ -53,6 +53,10 @@ std::string Tr(const char* context, const char* source, SameDirectives same) {
     return text;
 }
 
+std::string Tr(TextReader reader, const char* context, const char* source) {
+    return reader == TextReader::Program ? std::string(source) : Tr(context, source);
+}
+
 bool SameFormatDirectives(const std::string& a, const std::string& b) {
     return Directives(a) == Directives(b);
 }

@@ -38,3 +38,11 @@ using SameDirectives = bool (*)(const std::string& a, const std::string& b);
 // the check its own fields need instead (the report's date pattern:
 // Tr("Report", kReportDateTime, SameDateFields)).
 std::string Tr(const char* context, const char* source, SameDirectives same = SameFormatDirectives);
+
+// Who reads a text: a person (their language) or a program (English, as the
+// CLI's --json gives it whatever the language).
+enum class TextReader { Person, Program };
+
+// `source` for `reader`: Tr(context, source) for a person, `source` itself for
+// a program.
+std::string Tr(TextReader reader, const char* context, const char* source);

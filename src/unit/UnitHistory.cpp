@@ -101,12 +101,12 @@ std::vector<UnitHistoryEntry> Entries(const std::string& folder) {
 
 }  // namespace
 
-std::string HeldText(const UnitHistoryEntry& e) {
-    if (e.m_bErased) return Tr("Unit", UnitMessages::kHeldErased);
-    if (e.m_bPartlyWritten) return Tr("Unit", UnitMessages::kHeldPartlyWritten);
-    if (e.m_strModel.empty()) return Tr("Unit", UnitMessages::kHeldNothing);
-    return StrFormat(Tr("Unit", UnitMessages::kHeldConfiguration).c_str(), e.m_strModel.c_str(),
-                     e.m_nCameraUnits, e.m_nInputs);
+std::string HeldText(const UnitHistoryEntry& e, TextReader reader) {
+    if (e.m_bErased) return Tr(reader, "Unit", UnitMessages::kHeldErased);
+    if (e.m_bPartlyWritten) return Tr(reader, "Unit", UnitMessages::kHeldPartlyWritten);
+    if (e.m_strModel.empty()) return Tr(reader, "Unit", UnitMessages::kHeldNothing);
+    return StrFormat(Tr(reader, "Unit", UnitMessages::kHeldConfiguration).c_str(),
+                     e.m_strModel.c_str(), e.m_nCameraUnits, e.m_nInputs);
 }
 
 std::string KindText(const std::string& kind) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Translate.h"
+
 // One copy of a unit's memory kept in the history, with what it held.
 struct UnitHistoryEntry {
     std::string m_strTime;  // ISO 8601 with the offset, "2026-12-11T02:15:44+01:00"
@@ -31,8 +33,9 @@ struct UnitHistoryEntry {
 };
 
 // What an entry says the unit held: "M-4800, 2 camera interface units, 52
-// inputs", "erased", "partly written" or "not a configuration".
-std::string HeldText(const UnitHistoryEntry& entry);
+// inputs", "erased", "partly written" or "not a configuration", in a
+// person's language or in English for a program (the CLI's --json).
+std::string HeldText(const UnitHistoryEntry& entry, TextReader reader = TextReader::Person);
 
 // An entry's kind (m_strKind, kept in English) in the user's language; a kind
 // this program does not know as it stands.

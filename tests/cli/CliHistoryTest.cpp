@@ -100,6 +100,14 @@ TEST_F(CliHistoryTest, WriteKeepsTheUnitFirstRefusesAnotherSiteAndRestorePutsItB
     EXPECT_EQ(Bytes(paths[0]), shown);
     EXPECT_EQ(Bytes(paths[2]), std::string(65536, '\xFF'));
     EXPECT_TRUE(Contains(Cli("history").m_strOut, "  before write  " + Unit() + "  other.zrt  "));
+    // A person reads the list in their language; programs read the JSON in English.
+    EXPECT_TRUE(Contains(Cli("history").m_strOut, "unit held: erased\n"));
+    const std::string german =
+        RunProgram("LANGUAGE=de " + std::string(ZRTPRO_CLI) + " history").m_strOut;
+    EXPECT_TRUE(Contains(german, "  vor dem Schreiben  " + Unit() + "  other.zrt  ")) << german;
+    EXPECT_TRUE(Contains(german, "Ger\xC3\xA4t enthielt: gel\xC3\xB6scht\n")) << german;
+    EXPECT_EQ(RunProgram("LANGUAGE=de " + std::string(ZRTPRO_CLI) + " history --json").m_strOut,
+              json);
 
     run = Cli("restore " + paths[0] + " --connect " + Unit() + " --verify");
     ASSERT_EQ(run.m_nStatus, 0) << run.m_strErr;
