@@ -52,5 +52,8 @@ TEST(ProgramLanguageTest, CoreAndQtTextsFollowTheLanguageForItsLifetime) {
         EXPECT_EQ(pseudo.back(), ']');
         EXPECT_GE(pseudo.size(), std::string(kReportSettings).size() * 14 / 10);
         EXPECT_EQ(Tr("Report", kReportFooter).find("%d") != std::string::npos, true);
+        // A file dialog's pattern still finds the files.
+        EXPECT_TRUE(QCoreApplication::translate("Window", "PDF Files (*.pdf)")
+                        .contains(QStringLiteral(" (*.pdf)")));
     }
 }
