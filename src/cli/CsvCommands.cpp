@@ -35,7 +35,7 @@ int RunImportCsv(const CliArgs& args) {
     for (const std::string& note : preview->m_notes) std::cerr << note << '\n';
     if (!preview->m_doc.CheckArchConflicts()) {
         for (const std::string& line : preview->m_shared) std::cerr << line << '\n';
-        std::cerr << ModelMessages::kConflictsCannotSave << '\n';
+        std::cerr << Tr("Model", ModelMessages::kConflictsCannotSave) << '\n';
         return kExitFailed;
     }
     return SaveZrtFile(preview->m_doc, args.Get("o"), cli.m_prompter) ? kExitOk : kExitFailed;

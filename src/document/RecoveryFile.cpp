@@ -78,7 +78,8 @@ std::string RecoveryQuestion(const RecoveryRecord& record) {
     char when[32] = "";
     if (::localtime_r(&time, &local)) std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
     // In one pass: a "%2" in the file's name is part of the name.
-    return ReplaceArgs(DocumentMessages::kRecoverQuestion, {record.m_strTitle, when});
+    return ReplaceArgs(Tr("Document", DocumentMessages::kRecoverQuestion),
+                       {record.m_strTitle, when});
 }
 
 bool RecoverWork(DocumentContext& ctx, const RecoveryRecord& record) {

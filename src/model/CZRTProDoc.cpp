@@ -2,6 +2,9 @@
 
 #include <filesystem>
 
+#include "model/Format.h"
+#include "model/ModelMessages.h"
+
 int CZRTProDoc::FindNodeByItem(TreeItem item) const {
     if (item == nullptr) return -1;
     for (int i = 0; i < NodeCount(); ++i)
@@ -34,7 +37,8 @@ void CZRTProDoc::SetUntitled(const std::string& title) {
 
 std::string SystemLabel(const std::string& name) {
     const auto dot = name.rfind('.');
-    return (dot == std::string::npos ? name : name.substr(0, dot)) + " System";
+    return ReplaceArg1(Tr("Model", ModelMessages::kSystemLabel),
+                       dot == std::string::npos ? name : name.substr(0, dot));
 }
 
 std::string FileNameOf(const std::string& path) {

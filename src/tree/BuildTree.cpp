@@ -30,11 +30,12 @@ struct TreeBuild {
 
     void DrawFixedItems(const std::string& rootText) {
         m_root = m_tree.InsertItem(nullptr, rootText);
-        const TreeItem settings = m_tree.InsertItem(m_root, TreeMessages::kSettings);
-        const TreeItem idle = m_tree.InsertItem(m_root, TreeMessages::kIdleLoop);
+        const TreeItem settings =
+            m_tree.InsertItem(m_root, Tr("Tree", TreeMessages::kSettingsItem));
+        const TreeItem idle = m_tree.InsertItem(m_root, Tr("Tree", TreeMessages::kIdleLoop));
         Place(0, rootText, m_root, PageKind::testview);
-        Place(1, TreeMessages::kSettings, settings, PageKind::CSettingsForm);
-        Place(2, TreeMessages::kIdleLoop, idle, PageKind::CIdleLoopForm);
+        Place(1, Tr("Tree", TreeMessages::kSettingsItem), settings, PageKind::CSettingsForm);
+        Place(2, Tr("Tree", TreeMessages::kIdleLoop), idle, PageKind::CIdleLoopForm);
     }
 
     void Place(int i, const std::string& label, TreeItem item, PageKind page) {
@@ -48,7 +49,8 @@ struct TreeBuild {
     void AppendPortNodes(int ciuCount, int portCount) {
         int running = 0;
         for (int p = 1; p <= portCount; ++p) {
-            const std::string portLabel = StrFormat(TreeMessages::kInputLabel, p);
+            const std::string portLabel =
+                StrFormat(Tr("Tree", TreeMessages::kInputLabel).c_str(), p);
             if (p <= ciuCount) {
                 CConfigNode port;
                 port.m_nZoneId = port.m_nOrigZoneId = kZoneIdCiuPort;
@@ -60,8 +62,8 @@ struct TreeBuild {
                 m_doc.m_nodes.push_back(port);
                 for (int i = 1; i <= kCiuInputs; ++i)
                     AppendInput(InputCodeOf(p - 1, i - 1),
-                                StrFormat(TreeMessages::kCiuInputLabel, p, i), port.m_hItem,
-                                running++);
+                                StrFormat(Tr("Tree", TreeMessages::kCiuInputLabel).c_str(), p, i),
+                                port.m_hItem, running++);
             } else {
                 AppendInput(InputCodeOf(p - 1, 0), portLabel, m_root, running++);
             }
