@@ -37,6 +37,14 @@ std::string FileName(const QLineEdit* edit) {
 
 std::string Digits(const QLineEdit* edit) { return edit->text().toLatin1().toStdString(); }
 
+// A layout keeps the sizes it worked out until it is told they changed; the
+// rows nested in it are told too, or a row shown again keeps its hidden size.
+void InvalidateAll(QLayout& layout) {
+    for (int i = 0; i < layout.count(); ++i)
+        if (QLayout* inner = layout.itemAt(i)->layout()) InvalidateAll(*inner);
+    layout.invalidate();
+}
+
 }  // namespace
 
 CSetupWizardDlg::CSetupWizardDlg(Prompter& prompter, QWidget* parent)
@@ -212,7 +220,7 @@ void CSetupWizardDlg::KeepRoomForEveryLayout() {
     for (int method : {WC::kSpecifyConfiguration, WC::kSpecifyFilename}) {
         Radio(method)->setChecked(true);
         UpdateControls();
-        m_pColumn->invalidate();
+        InvalidateAll(*m_pColumn);
         room = room.expandedTo(m_pColumn->sizeHint());
     }
     m_pColumn->parentWidget()->setMinimumSize(room);
