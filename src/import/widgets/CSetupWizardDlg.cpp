@@ -224,6 +224,9 @@ void CSetupWizardDlg::KeepRoomForEveryLayout() {
         room = room.expandedTo(m_pColumn->sizeHint());
     }
     m_pColumn->parentWidget()->setMinimumSize(room);
+    // It opens with that room, so no layout needs the scroll bars; only a
+    // screen too small for it (the window is fitted to the screen) makes it scroll.
+    resize(sizeHint().expandedTo(room));
 }
 
 QRadioButton* CSetupWizardDlg::Radio(int id) const {
