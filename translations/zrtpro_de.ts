@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>%s; quote a field that holds the separator, a quote or a line end, and double the quotes inside</source>
-        <extracomment>%s says what is wrong with the file&apos;s quoting (English, from the CSV reader).</extracomment>
+        <extracomment>%s says what is wrong with the file&apos;s quoting (one of the three texts that follow).</extracomment>
         <translation>%s; ein Feld mit Trennzeichen, Anführungszeichen oder Zeilenende in Anführungszeichen setzen und die Anführungszeichen darin verdoppeln</translation>
     </message>
     <message>
@@ -132,6 +132,21 @@
         <source>Recover the unsaved changes to %1 from %2?</source>
         <extracomment>Asked at start: %1 is the configuration&apos;s name, %2 the date and time the work was kept.</extracomment>
         <translation>Die nicht gespeicherten Änderungen an %1 vom %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>line %d, column %d: a quoted field is not closed</source>
+        <extracomment>A CSV file&apos;s quoting fault: the first %d is the line, the second the column.</extracomment>
+        <translation>Zeile %d, Spalte %d: Ein Feld in Anführungszeichen ist nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>line %d, column %d: text after a closing quote</source>
+        <extracomment>A CSV file&apos;s quoting fault: the first %d is the line, the second the column.</extracomment>
+        <translation>Zeile %d, Spalte %d: Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>line %d, column %d: a quote inside an unquoted field</source>
+        <extracomment>A CSV file&apos;s quoting fault: the first %d is the line, the second the column.</extracomment>
+        <translation>Zeile %d, Spalte %d: Ein Anführungszeichen in einem Feld ohne Anführungszeichen</translation>
     </message>
 </context>
 <context>

@@ -66,11 +66,22 @@ inline constexpr const char* kCsvNameLong =
 inline constexpr const char* kCsvNameControl = ZRT_TRANSLATE_NOOP(
     "Document",
     "a tab, a line break or another control character; letters, digits, signs and blanks");
-//: %s says what is wrong with the file's quoting (English, from the CSV reader).
+//: %s says what is wrong with the file's quoting (one of the three texts that follow).
 inline constexpr const char* kCsvMalformed =
     ZRT_TRANSLATE_NOOP("Document",
                        "%s; quote a field that holds the separator, a quote "
                        "or a line end, and double the quotes inside");
+
+// What is wrong with a CSV file's quoting, before kCsvMalformed's advice.
+//: A CSV file's quoting fault: the first %d is the line, the second the column.
+inline constexpr const char* kCsvQuoteNotClosed =
+    ZRT_TRANSLATE_NOOP("Document", "line %d, column %d: a quoted field is not closed");
+//: A CSV file's quoting fault: the first %d is the line, the second the column.
+inline constexpr const char* kCsvTextAfterQuote =
+    ZRT_TRANSLATE_NOOP("Document", "line %d, column %d: text after a closing quote");
+//: A CSV file's quoting fault: the first %d is the line, the second the column.
+inline constexpr const char* kCsvQuoteInside =
+    ZRT_TRANSLATE_NOOP("Document", "line %d, column %d: a quote inside an unquoted field");
 
 // What a CSV file holds that is not applied, shown before OK.
 //: %s is the column's name as the file has it.

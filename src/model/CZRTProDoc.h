@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/ModelMessages.h"
 #include "model/ZrtConfig.h"
 
 // The application's one document: the configuration plus the state that is
@@ -45,7 +46,7 @@ public:
 private:
     bool m_bModified = false;
     std::string m_strPathName;
-    std::string m_strTitle = "untitled";
+    std::string m_strTitle = Tr("Model", ModelMessages::kUntitled);
 };
 
 // "school.zrt" gives "school System"; a name without a full stop is kept whole.
