@@ -29,7 +29,7 @@ bool RefusedForConflicts(DocumentContext& ctx) {
 
 void LabelRoot(DocumentContext& ctx, const std::string& name) {
     if (const TreeItem root = ctx.m_tree.RootItem())
-        ctx.m_tree.SetItemText(root, SystemLabel(name));
+        ctx.m_tree.SetItemText(root, ShownLabel(SystemLabel(name)));
 }
 
 }  // namespace

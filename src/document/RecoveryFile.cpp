@@ -99,7 +99,7 @@ bool RecoverWork(DocumentContext& ctx, const RecoveryRecord& record) {
     BuildTree(doc, ctx.m_tree, ctx.m_prompter, nullptr, true, -1, -1, doc.m_nCiuCount,
               doc.m_nPortCount);
     if (const TreeItem root = ctx.m_tree.RootItem())
-        ctx.m_tree.SetItemText(root, SystemLabel(doc.GetTitle()));
+        ctx.m_tree.SetItemText(root, ShownLabel(SystemLabel(doc.GetTitle())));
     doc.RecheckArchConflicts();
     doc.SetModifiedFlag(true);
     ctx.m_pMain->m_history.Start(doc);

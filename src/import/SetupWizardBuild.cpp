@@ -177,7 +177,7 @@ void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard) {
         return;
     }
     if (const TreeItem root = ctx.m_tree.RootItem())
-        ctx.m_tree.SetItemText(root, SystemLabel(ctx.m_doc.GetTitle()));
+        ctx.m_tree.SetItemText(root, ShownLabel(SystemLabel(ctx.m_doc.GetTitle())));
     StartHistory(ctx);
 }
 

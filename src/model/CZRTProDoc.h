@@ -50,7 +50,15 @@ private:
 };
 
 // "school.zrt" gives "school System"; a name without a full stop is kept whole.
+// The root's label as the configuration keeps it: English, whatever the language.
 std::string SystemLabel(const std::string& name);
+
+// The name in a root's label ("school" of "school System"), or empty for any other label.
+std::string SystemName(const std::string& label);
+
+// The root's label as people read it, in their language: "school System",
+// German "System school". `name` is the name already without its extension.
+std::string ShownSystemLabel(const std::string& name);
 
 // The file name of a path, without its folder.
 std::string FileNameOf(const std::string& path);

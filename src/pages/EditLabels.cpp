@@ -2,6 +2,7 @@
 
 #include "model/Format.h"
 #include "pages/PageMessages.h"
+#include "tree/BuildTree.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ const CConfigNode* NodeAt(const CZRTProDoc& doc, int n) {
 
 std::string NodeLabel(const CZRTProDoc& doc, int n) {
     const CConfigNode* node = NodeAt(doc, n);
-    return node ? node->m_strLabel : std::string();
+    return node ? ShownLabel(node->m_strLabel) : std::string();
 }
 
 }  // namespace
@@ -19,7 +20,7 @@ std::string NodeLabel(const CZRTProDoc& doc, int n) {
 std::string AssignLabel(const CZRTProDoc& doc, int n) {
     const CConfigNode* node = NodeAt(doc, n);
     return node ? StrFormat(Tr("Pages", PageMessages::kEditAssign).c_str(), node->m_strArch.c_str(),
-                            node->m_strLabel.c_str())
+                            ShownLabel(node->m_strLabel).c_str())
                 : std::string();
 }
 

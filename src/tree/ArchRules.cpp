@@ -90,7 +90,7 @@ bool ValidateArchEntry(const CZRTProDoc& doc, const std::string& arch, int index
     for (int j = kFixedNodeCount; j < doc.NodeCount(); ++j) {
         if (j == index || !doc.CarriesArch(j) || doc.m_nodes[j].m_strArch != arch) continue;
         prompter.Message(StrFormat(Tr("Tree", TreeMessages::kArchAssignedAt).c_str(), arch.c_str(),
-                                   doc.m_nodes[j].m_strLabel.c_str()));
+                                   ShownLabel(doc.m_nodes[j].m_strLabel).c_str()));
         accepted = false;
     }
     for (const CZoneEntry& z : doc.m_zones) {

@@ -5,8 +5,8 @@
 #include "tree/TreeMessages.h"
 
 std::string NodePlace::Label() const {
-    return m_nInput ? StrFormat(Tr("Tree", TreeMessages::kCiuInputLabel).c_str(), m_nUnit, m_nInput)
-                    : StrFormat(Tr("Tree", TreeMessages::kInputLabel).c_str(), m_nPort);
+    return m_nInput ? StrFormat(TreeMessages::kCiuInputLabelFormat, m_nUnit, m_nInput)
+                    : StrFormat(TreeMessages::kInputLabelFormat, m_nPort);
 }
 
 std::vector<NodePlace> NodePlaces(const ZrtConfig& config) {

@@ -227,6 +227,12 @@ TEST_F(AppTest, EditingTextsFollowTheLanguage) {
          "Priority", "Vorrang"},
         {"tree", [](CMainFrame& frame) { return frame.Tree().topLevelItem(0)->child(0)->text(0); },
          "Settings", "Einstellungen"},
+        // The configuration keeps its labels in English: they are data (show --json).
+        {"kept label",
+         [](CMainFrame& frame) {
+             return QString::fromStdString(frame.Doc().m_nodes[1].m_strLabel);
+         },
+         "Settings", "Settings"},
         {"Arch Number entry",
          [](CMainFrame& frame) { return ArchEntryDlg("101", "", true, &frame).windowTitle(); },
          "Enter New Arch Number or Name", "Neue Arch Number oder neuen Namen eingeben"},

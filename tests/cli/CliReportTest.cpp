@@ -132,8 +132,8 @@ TEST_F(CliReportTest, ReportInTheSystemsLanguage) {
         const auto pages = PdfPages(pdf);
         ASSERT_EQ(pages.size(), 2u) << env;
         for (const char* part : german) EXPECT_TRUE(Contains(pages[0], part)) << env << part;
-        EXPECT_TRUE(Contains(pages[1], "Eingang 2 Fortsetzung,")) << pages[1];
-        EXPECT_TRUE(Contains(pages[1], "Eingang 8, direkt:")) << pages[1];
+        EXPECT_TRUE(Contains(pages[1], "Input 2 Fortsetzung,")) << pages[1];
+        EXPECT_TRUE(Contains(pages[1], "Input 8, direkt:")) << pages[1];
         EXPECT_FALSE(Contains(pages[0], "Settings:")) << pages[0];
     }
     for (const char* env : {"LANGUAGE=en", "LC_ALL=C", "LANGUAGE=fr", "LANGUAGE=en:de", ""}) {
