@@ -18,8 +18,8 @@ constexpr const char* kDigits = "Digits";
 constexpr const char* kPriority = "Priority";
 constexpr const char* kRefreshPc = "Time refresh from the PC";
 constexpr const char* kRefreshSmdr = "Time refresh from SMDR";
-constexpr const char* kAdminArch = "Administrator Arch Number ";
-constexpr const char* kIdleLoop = "Idle loop ";
+constexpr const char* kAdminArchItem = "Administrator Arch Number ";
+constexpr const char* kIdleLoopItem = "Idle loop ";
 
 bool StartsWith(const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
@@ -56,16 +56,16 @@ void CompareSettings(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out)
     out.Add(kRefreshSmdr, YesNo(a.m_byTimeRefresh & kTimeRefreshSmdr),
             YesNo(b.m_byTimeRefresh & kTimeRefreshSmdr));
     for (size_t i = 0; i < a.m_adminArch.size(); ++i)
-        out.Add(kAdminArch + std::to_string(i + 1), a.m_adminArch[i], b.m_adminArch[i]);
+        out.Add(kAdminArchItem + std::to_string(i + 1), a.m_adminArch[i], b.m_adminArch[i]);
 }
 
 void CompareIdleLoop(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    out.Add(std::string(kIdleLoop) + "delay", a.m_nIdleDelay, b.m_nIdleDelay);
-    out.Add(std::string(kIdleLoop) + "without video", YesNo(a.m_bIdleNoVideo != 0),
+    out.Add(std::string(kIdleLoopItem) + "delay", a.m_nIdleDelay, b.m_nIdleDelay);
+    out.Add(std::string(kIdleLoopItem) + "without video", YesNo(a.m_bIdleNoVideo != 0),
             YesNo(b.m_bIdleNoVideo != 0));
     const size_t n = std::max(a.m_idleLoop.size(), b.m_idleLoop.size());
     for (size_t i = 0; i < n; ++i)
-        out.Add(kIdleLoop + std::string("entry ") + std::to_string(i + 1),
+        out.Add(kIdleLoopItem + std::string("entry ") + std::to_string(i + 1),
                 i < a.m_idleLoop.size() ? a.m_idleLoop[i] : std::string(),
                 i < b.m_idleLoop.size() ? b.m_idleLoop[i] : std::string());
 }
@@ -135,9 +135,9 @@ int DiffItemNode(const ZrtConfig& config, const std::string& item) {
     for (const char* system : {kModel, kCiuCount, kPaging, kDigits})
         if (item == system) return 0;
     if (item == kPriority || item == kRefreshPc || item == kRefreshSmdr ||
-        StartsWith(item, kAdminArch))
+        StartsWith(item, kAdminArchItem))
         return 1;
-    if (StartsWith(item, kIdleLoop)) return 2;
+    if (StartsWith(item, kIdleLoopItem)) return 2;
     for (const InputPlace& p : InputPlaces(config)) {
         const std::string label = p.Label();
         if (item == label || StartsWith(item, label + ' ')) return p.m_nIndex;

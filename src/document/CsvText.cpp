@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/DocumentMessages.h"
 #include "model/Format.h"
 
 namespace {
@@ -126,19 +127,19 @@ std::optional<std::vector<CsvRecord>> ParseCsv(const std::string& text, char sep
             const int column = static_cast<int>(record.m_fields.size()) + 1;
             if (!c.AtEnd() && c.Peek() == '"') {
                 if (!ReadQuoted(c, field)) {
-                    error = StrFormat("line %d, column %d: a quoted field is not closed",
+                    error = StrFormat(Tr("Document", DocumentMessages::kCsvQuoteNotClosed).c_str(),
                                       record.m_nLine, column);
                     return std::nullopt;
                 }
                 if (!c.AtEnd() && c.Peek() != separator && !IsLineEnd(c.Peek())) {
-                    error = StrFormat("line %d, column %d: text after a closing quote", c.m_nLine,
-                                      column);
+                    error = StrFormat(Tr("Document", DocumentMessages::kCsvTextAfterQuote).c_str(),
+                                      c.m_nLine, column);
                     return std::nullopt;
                 }
             } else {
                 while (!c.AtEnd() && c.Peek() != separator && !IsLineEnd(c.Peek())) {
                     if (c.Peek() == '"') {
-                        error = StrFormat("line %d, column %d: a quote inside an unquoted field",
+                        error = StrFormat(Tr("Document", DocumentMessages::kCsvQuoteInside).c_str(),
                                           c.m_nLine, column);
                         return std::nullopt;
                     }

@@ -22,21 +22,22 @@ bool HasConflicts(CZRTProDoc& doc) { return doc.m_bConflicts || !doc.CheckArchCo
 // A configuration whose Arch Numbers conflict is never written.
 bool RefusedForConflicts(DocumentContext& ctx) {
     if (!HasConflicts(ctx.m_doc)) return false;
-    ctx.m_prompter.Message(ModelMessages::kConflictsCannotSave, PromptButtons::Ok,
+    ctx.m_prompter.Message(Tr("Model", ModelMessages::kConflictsCannotSave), PromptButtons::Ok,
                            PromptIcon::Warning);
     return true;
 }
 
 void LabelRoot(DocumentContext& ctx, const std::string& name) {
     if (const TreeItem root = ctx.m_tree.RootItem())
-        ctx.m_tree.SetItemText(root, SystemLabel(name));
+        ctx.m_tree.SetItemText(root, ShownLabel(SystemLabel(name)));
 }
 
 }  // namespace
 
 bool AskSaveChanges(DocumentContext& ctx) {
     if (!ctx.m_doc.IsModified()) return true;
-    const std::string text = ReplaceArg1(ModelMessages::kSaveChanges, ctx.m_doc.GetTitle());
+    const std::string text =
+        ReplaceArg1(Tr("Model", ModelMessages::kSaveChanges), ctx.m_doc.GetTitle());
     switch (ctx.m_prompter.Message(text, PromptButtons::YesNoCancel, PromptIcon::Question)) {
         case PromptAnswer::Yes:
             return SaveDocument(ctx, false);
@@ -106,7 +107,7 @@ bool SaveDocument(DocumentContext& ctx, bool askName) {
 
 bool ConfirmLeave(DocumentContext& ctx) {
     if (HasConflicts(ctx.m_doc)) {
-        if (ctx.m_prompter.Message(ModelMessages::kConflictsCloseWithoutSaving,
+        if (ctx.m_prompter.Message(Tr("Model", ModelMessages::kConflictsCloseWithoutSaving),
                                    PromptButtons::OkCancel,
                                    PromptIcon::Warning) != PromptAnswer::Ok)
             return false;
@@ -117,7 +118,7 @@ bool ConfirmLeave(DocumentContext& ctx) {
 
 std::string OpenProblem(const std::string& path) {
     const auto named = [&path](const std::string& reason) {
-        return std::string(ModelMessages::kFailedToOpen) + "\n\n" + path + ": " + reason;
+        return Tr("Model", ModelMessages::kFailedToOpen) + "\n\n" + path + ": " + reason;
     };
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) return named(std::strerror(EISDIR));
@@ -125,14 +126,15 @@ std::string OpenProblem(const std::string& path) {
     if (fd < 0) return named(std::strerror(errno));
     ::close(fd);
     const auto bytes = ReadWholeFile(path, kMaxZrtFileBytes);
-    if (!bytes) return named(DocumentMessages::kTooLargeOrUnreadable);
+    if (!bytes) return named(Tr("Document", DocumentMessages::kTooLargeOrUnreadable));
     ZrtConfig check;
     const ZrtReadResult result = DecodeZrt(*bytes, check);
     switch (result.m_status) {
         case ZrtStatus::BadVersion:
-            return StrFormat(ModelMessages::kBadVersion, path.c_str(), result.m_nVersion);
+            return StrFormat(Tr("Model", ModelMessages::kBadVersion).c_str(), path.c_str(),
+                             result.m_nVersion);
         case ZrtStatus::BadFormat:
-            return named(ModelMessages::kUnexpectedFormat);
+            return named(Tr("Model", ModelMessages::kUnexpectedFormat));
         case ZrtStatus::Ok:
             break;
     }
@@ -150,7 +152,7 @@ bool OpenDocumentFile(DocumentContext& ctx, const std::string& named) {
 
 bool ClearForNew(DocumentContext& ctx) {
     ctx.m_doc.ClearContents();
-    ctx.m_doc.SetUntitled(ModelMessages::kUntitled);
+    ctx.m_doc.SetUntitled(Tr("Model", ModelMessages::kUntitled));
     ctx.m_doc.SetModifiedFlag(false);
     if (!ctx.m_pMain) return false;
     ctx.m_pMain->m_strPendingPassword.clear();

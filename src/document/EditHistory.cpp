@@ -96,7 +96,8 @@ const ZrtConfig& EditHistory::StateAt(size_t done) const {
 }
 
 void EditHistory::MoveTo(size_t done, CZRTProDoc& doc) {
-    if (m_steps[std::min(done, m_nDone)].m_strLabel == DocumentMessages::kEditImportCsv)
+    if (m_steps[std::min(done, m_nDone)].m_strLabel ==
+        Tr("Document", DocumentMessages::kEditImportCsv))
         ++m_nGeneration;
     static_cast<ZrtConfig&>(doc) = StateAt(done);
     m_nDone = done;

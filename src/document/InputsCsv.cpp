@@ -63,17 +63,19 @@ public:
             const std::string name = Lower(Trim(header.m_fields[c]));
             if (name.empty()) continue;
             if (std::find(std::begin(kColumns), std::end(kColumns), name) == std::end(kColumns)) {
-                m_outcome.m_notes.push_back(
-                    StrFormat(M::kCsvColumnIgnored, Latin1Or(header.m_fields[c]).c_str()));
+                m_outcome.m_notes.push_back(StrFormat(Tr("Document", M::kCsvColumnIgnored).c_str(),
+                                                      Latin1Or(header.m_fields[c]).c_str()));
                 continue;
             }
-            if (m_columns.count(name)) Refuse(header.m_nLine, name, M::kCsvColumnTwice);
+            if (m_columns.count(name))
+                Refuse(header.m_nLine, name, Tr("Document", M::kCsvColumnTwice));
             m_columns[name] = c;
         }
         for (const char* needed : {"port", "unit", "input"})
-            if (!m_columns.count(needed)) Refuse(header.m_nLine, needed, M::kCsvColumnMissing);
+            if (!m_columns.count(needed))
+                Refuse(header.m_nLine, needed, Tr("Document", M::kCsvColumnMissing));
         if (!m_columns.count("arch") && !m_columns.count("name"))
-            Refuse(header.m_nLine, "arch", M::kCsvNothingToTake);
+            Refuse(header.m_nLine, "arch", Tr("Document", M::kCsvNothingToTake));
         m_nFieldCount = header.m_fields.size();
         return m_outcome.Accepted();
     }
@@ -84,8 +86,9 @@ public:
         while (count > m_nFieldCount && Trim(row.m_fields[count - 1]).empty()) --count;
         if (count != m_nFieldCount) {
             m_outcome.m_refused.push_back(
-                StrFormat(M::kCsvRow, row.m_nLine,
-                          StrFormat(M::kCsvFieldCount, count, m_nFieldCount).c_str()));
+                StrFormat(Tr("Document", M::kCsvRow).c_str(), row.m_nLine,
+                          StrFormat(Tr("Document", M::kCsvFieldCount).c_str(), count, m_nFieldCount)
+                              .c_str()));
             return;
         }
         const size_t refusedBefore = m_outcome.m_refused.size();
@@ -96,7 +99,7 @@ public:
             const auto n = PlaceNumber(text);
             if (!n)
                 Refuse(row.m_nLine, placeColumns[k],
-                       StrFormat(M::kCsvNotPlace, Latin1Or(text).c_str()));
+                       StrFormat(Tr("Document", M::kCsvNotPlace).c_str(), Latin1Or(text).c_str()));
             else
                 key[k] = *n;
         }
@@ -104,9 +107,10 @@ public:
         if (m_outcome.m_refused.size() == refusedBefore) {
             const auto place = m_places.find({key[0], key[1], key[2]});
             if (place == m_places.end()) {
-                Refuse(row.m_nLine, "port", M::kCsvNoSuchInput);
+                Refuse(row.m_nLine, "port", Tr("Document", M::kCsvNoSuchInput));
             } else if (const auto seen = m_rowOf.find(place->second); seen != m_rowOf.end()) {
-                Refuse(row.m_nLine, "port", StrFormat(M::kCsvInputTwice, seen->second));
+                Refuse(row.m_nLine, "port",
+                       StrFormat(Tr("Document", M::kCsvInputTwice).c_str(), seen->second));
             } else {
                 change.m_nIndex = place->second;
                 m_rowOf[change.m_nIndex] = row.m_nLine;
@@ -133,23 +137,26 @@ private:
 
     std::optional<std::string> CheckArch(int line, const std::string& field) {
         const std::string arch = Trim(field);
-        if (arch.empty()) return Refuse(line, "arch", M::kCsvArchNeeded);
+        if (arch.empty()) return Refuse(line, "arch", Tr("Document", M::kCsvArchNeeded));
         if (!HasLegalArchCharacters(arch))
-            return Refuse(line, "arch", StrFormat(M::kCsvArchCharacters, Latin1Or(arch).c_str()));
+            return Refuse(
+                line, "arch",
+                StrFormat(Tr("Document", M::kCsvArchCharacters).c_str(), Latin1Or(arch).c_str()));
         if (arch.size() > kArchMaxLength)
-            return Refuse(line, "arch", StrFormat(M::kCsvArchLong, arch.c_str()));
+            return Refuse(line, "arch",
+                          StrFormat(Tr("Document", M::kCsvArchLong).c_str(), arch.c_str()));
         return arch;
     }
 
     std::optional<std::string> CheckName(int line, const std::string& field) {
         const auto name = Latin1FromUtf8(field);
-        if (!name) return Refuse(line, "name", M::kCsvNameCharacterSet);
+        if (!name) return Refuse(line, "name", Tr("Document", M::kCsvNameCharacterSet));
         const std::string trimmed = TrimEnd(*name);
         switch (::CheckName(trimmed)) {
             case NameProblem::TooLong:
-                return Refuse(line, "name", M::kCsvNameLong);
+                return Refuse(line, "name", Tr("Document", M::kCsvNameLong));
             case NameProblem::ControlCharacter:
-                return Refuse(line, "name", M::kCsvNameControl);
+                return Refuse(line, "name", Tr("Document", M::kCsvNameControl));
             case NameProblem::None:
                 break;
         }
@@ -157,7 +164,8 @@ private:
     }
 
     std::nullopt_t Refuse(int line, const std::string& column, const std::string& why) {
-        m_outcome.m_refused.push_back(StrFormat(M::kCsvCell, line, column.c_str(), why.c_str()));
+        m_outcome.m_refused.push_back(
+            StrFormat(Tr("Document", M::kCsvCell).c_str(), line, column.c_str(), why.c_str()));
         return std::nullopt;
     }
 
@@ -201,8 +209,12 @@ void NoteColumnsNotApplied(const CZRTProDoc& doc, const std::vector<InputChange>
         if (c.m_original && *c.m_original != node.m_strOrigArch) ++original;
         if (c.m_pageable && *c.m_pageable != (node.IsNonPageable() ? "no" : "yes")) ++pageable;
     }
-    if (original) outcome.m_notes.push_back(StrFormat(M::kCsvOriginalNotApplied, original));
-    if (pageable) outcome.m_notes.push_back(StrFormat(M::kCsvPageableNotApplied, pageable));
+    if (original)
+        outcome.m_notes.push_back(
+            StrFormat(Tr("Document", M::kCsvOriginalNotApplied).c_str(), original));
+    if (pageable)
+        outcome.m_notes.push_back(
+            StrFormat(Tr("Document", M::kCsvPageableNotApplied).c_str(), pageable));
 }
 
 }  // namespace
@@ -233,11 +245,12 @@ CsvImportOutcome ImportInputsCsv(CZRTProDoc& doc, const std::string& bytes) {
     std::string error;
     const auto records = ParseCsv(text, CsvSeparator(text), error);
     if (!records) {
-        outcome.m_refused.push_back(StrFormat(M::kCsvMalformed, error.c_str()));
+        outcome.m_refused.push_back(
+            StrFormat(Tr("Document", M::kCsvMalformed).c_str(), error.c_str()));
         return outcome;
     }
     if (records->empty()) {
-        outcome.m_refused.push_back(M::kCsvNoHeader);
+        outcome.m_refused.push_back(Tr("Document", M::kCsvNoHeader));
         return outcome;
     }
     CsvRows rows{doc, outcome};
@@ -260,7 +273,8 @@ std::string RefusalText(const std::vector<std::string>& refused) {
     for (size_t i = 0; i < refused.size() && i < kRefusalsShown; ++i)
         text += (i ? "\n" : "") + refused[i];
     if (refused.size() > kRefusalsShown)
-        text += "\n" + StrFormat(M::kCsvMoreRefused, refused.size() - kRefusalsShown);
+        text += "\n" + StrFormat(Tr("Document", M::kCsvMoreRefused).c_str(),
+                                 refused.size() - kRefusalsShown);
     return text;
 }
 
@@ -271,6 +285,7 @@ std::vector<std::string> SharedNumberLines(const ZrtConfig& config) {
         if (config.CarriesArch(i)) ++holders[config.m_nodes[static_cast<size_t>(i)].m_strArch];
     std::vector<std::string> lines;
     for (const auto& [arch, count] : holders)
-        if (count > 1) lines.push_back(StrFormat(M::kCsvShared, count, arch.c_str()));
+        if (count > 1)
+            lines.push_back(StrFormat(Tr("Document", M::kCsvShared).c_str(), count, arch.c_str()));
     return lines;
 }

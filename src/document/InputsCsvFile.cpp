@@ -26,15 +26,15 @@ std::optional<CsvPreview> ImportInputsCsvFile(const CZRTProDoc& doc, const std::
                                               std::string& error) {
     const auto text = ReadWholeFile(path, kMaxCsvBytes);
     if (!text) {
-        error = StrFormat(DocumentMessages::kCsvUnreadable, path.c_str(),
+        error = StrFormat(Tr("Document", DocumentMessages::kCsvUnreadable).c_str(), path.c_str(),
                           static_cast<int>(kMaxCsvBytes >> 20));
         return std::nullopt;
     }
     CsvPreview preview{doc, {}, {}};
     const CsvImportOutcome outcome = ImportInputsCsv(preview.m_doc, *text);
     if (!outcome.Accepted()) {
-        error = StrFormat(DocumentMessages::kCsvRefused, path.c_str()) + "\n" +
-                RefusalText(outcome.m_refused);
+        error = StrFormat(Tr("Document", DocumentMessages::kCsvRefused).c_str(), path.c_str()) +
+                "\n" + RefusalText(outcome.m_refused);
         return std::nullopt;
     }
     preview.m_shared = SharedNumberLines(preview.m_doc);
@@ -66,6 +66,6 @@ void ApplyImportedInputs(DocumentContext& ctx, const CZRTProDoc& imported) {
     doc.RecheckArchConflicts();
     RefreshInputItems(doc, ctx.m_tree);
     if (ctx.m_pMain)
-        ctx.m_pMain->m_history.Record(doc, DocumentMessages::kEditImportCsv,
+        ctx.m_pMain->m_history.Record(doc, Tr("Document", DocumentMessages::kEditImportCsv),
                                       ctx.m_tree.SelectedItem());
 }

@@ -78,7 +78,8 @@ std::string RecoveryQuestion(const RecoveryRecord& record) {
     char when[32] = "";
     if (::localtime_r(&time, &local)) std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
     // In one pass: a "%2" in the file's name is part of the name.
-    return ReplaceArgs(DocumentMessages::kRecoverQuestion, {record.m_strTitle, when});
+    return ReplaceArgs(Tr("Document", DocumentMessages::kRecoverQuestion),
+                       {record.m_strTitle, when});
 }
 
 bool RecoverWork(DocumentContext& ctx, const RecoveryRecord& record) {
@@ -98,7 +99,7 @@ bool RecoverWork(DocumentContext& ctx, const RecoveryRecord& record) {
     BuildTree(doc, ctx.m_tree, ctx.m_prompter, nullptr, true, -1, -1, doc.m_nCiuCount,
               doc.m_nPortCount);
     if (const TreeItem root = ctx.m_tree.RootItem())
-        ctx.m_tree.SetItemText(root, SystemLabel(doc.GetTitle()));
+        ctx.m_tree.SetItemText(root, ShownLabel(SystemLabel(doc.GetTitle())));
     doc.RecheckArchConflicts();
     doc.SetModifiedFlag(true);
     ctx.m_pMain->m_history.Start(doc);

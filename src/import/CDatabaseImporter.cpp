@@ -17,10 +17,10 @@ ImportStatus CDatabaseImporter::Read(const std::string& path) {
             m_records = std::move(result.m_records);
             return IMPORT_OK;
         case StationDatabaseResult::Outcome::OpenError:
-            m_prompter.Message(ImportMessages::kDbOpenError);
+            m_prompter.Message(Tr("Import", ImportMessages::kDbOpenError));
             break;
         case StationDatabaseResult::Outcome::TableTrouble:
-            m_prompter.Message(ImportMessages::kTableTrouble);
+            m_prompter.Message(Tr("Import", ImportMessages::kTableTrouble));
             break;
         case StationDatabaseResult::Outcome::Cancelled:
             return IMPORT_FAILED;

@@ -44,7 +44,8 @@ ImportStatus CLunettaImporter::Read(const std::string& path) {
     bool anyBoard = false;
     for (int32_t present : m_boardPresent) anyBoard = anyBoard || present;
     if (!anyBoard) {
-        m_prompter.Message(StrFormat(ImportMessages::kNoBoards, m_strFolder.c_str()));
+        m_prompter.Message(
+            StrFormat(Tr("Import", ImportMessages::kNoBoards).c_str(), m_strFolder.c_str()));
         return IMPORT_NO_BOARDS;
     }
 
@@ -57,7 +58,7 @@ void CLunettaImporter::ReadAdministrators() {
     const auto bytes =
         ReadFilePrefix(FindIgnoringCase(m_strFolder, "tdx_admn.usr"), 4 * kAdminRecordBytes);
     if (!bytes) {
-        m_prompter.Message(ImportMessages::kAdminFileMissing);
+        m_prompter.Message(Tr("Import", ImportMessages::kAdminFileMissing));
         m_adminArch = {501, 502, 503, 504};
         return;
     }
@@ -71,12 +72,13 @@ void CLunettaImporter::ReadAdministrators() {
         NumberAt(*bytes, static_cast<size_t>(kAdminRecordBytes * k + kAdminNumberOffset), value);
         if (value == kEmptySlot) {
             value = fallback;
-            unprogrammed += StrFormat(ImportMessages::kAdminSlotDefault, k + 1, fallback);
+            unprogrammed +=
+                StrFormat(Tr("Import", ImportMessages::kAdminSlotDefault).c_str(), k + 1, fallback);
         }
         m_adminArch[k] = value;
     }
     if (!unprogrammed.empty())
-        m_prompter.Message(ImportMessages::kAdminSlotsUnprogrammed + unprogrammed);
+        m_prompter.Message(Tr("Import", ImportMessages::kAdminSlotsUnprogrammed) + unprogrammed);
 }
 
 bool CLunettaImporter::ReadBoardPresence() {
@@ -105,7 +107,8 @@ bool CLunettaImporter::ReadBoard(int board) {
 }
 
 bool CLunettaImporter::CannotOpen(const std::string& path) {
-    m_prompter.Message(StrFormat(ImportMessages::kUnableToOpenFile, path.c_str()));
+    m_prompter.Message(
+        StrFormat(Tr("Import", ImportMessages::kUnableToOpenFile).c_str(), path.c_str()));
     return false;
 }
 

@@ -42,7 +42,8 @@ ImportStatus CQuillonImporter::Read(const std::string& path) {
     m_records.clear();
     const auto bytes = ReadFilePrefix(path, kLongestFile);
     if (!bytes) {
-        m_prompter.Message(StrFormat(ImportMessages::kUnableToOpenFile, path.c_str()));
+        m_prompter.Message(
+            StrFormat(Tr("Import", ImportMessages::kUnableToOpenFile).c_str(), path.c_str()));
         return IMPORT_FAILED;
     }
     uint32_t version = 0;
@@ -50,7 +51,7 @@ ImportStatus CQuillonImporter::Read(const std::string& path) {
         version = ByteAt(*bytes, 0) | ByteAt(*bytes, 1) << 8 | ByteAt(*bytes, 2) << 16 |
                   static_cast<uint32_t>(ByteAt(*bytes, 3)) << 24;
     if (version == 0 || version > 4) {
-        m_prompter.Message(ImportMessages::kUnsupportedVersion, PromptButtons::Ok,
+        m_prompter.Message(Tr("Import", ImportMessages::kUnsupportedVersion), PromptButtons::Ok,
                            PromptIcon::Error);
         return IMPORT_FAILED;
     }

@@ -38,7 +38,7 @@ void BuildFromImport(DocumentContext& ctx, const CPagingImporter& importer) {
     doc.m_byTimeRefresh = kTimeRefreshSmdr;
     // Without a path, the next Save asks for a name instead of writing the
     // imported configuration over the file that was open before.
-    doc.SetUntitled(ModelMessages::kUntitled);
+    doc.SetUntitled(Tr("Model", ModelMessages::kUntitled));
     // A conflict found in the configuration this one replaces would refuse
     // the first Save of the new one.
     doc.m_bConflicts = 0;

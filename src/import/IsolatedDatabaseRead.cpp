@@ -12,10 +12,10 @@ using Outcome = StationDatabaseResult::Outcome;
 // Long enough for any real station table; a helper still busy then is stuck.
 constexpr std::chrono::seconds kHelperLimit{30};
 
-StationDatabaseResult Failed(Outcome outcome, const char* text, const std::string& path) {
+StationDatabaseResult Failed(Outcome outcome, const std::string& text, const std::string& path) {
     StationDatabaseResult result;
     result.m_outcome = outcome;
-    result.m_strEngineText = StrFormat(text, path.c_str());
+    result.m_strEngineText = StrFormat(text.c_str(), path.c_str());
     return result;
 }
 
@@ -25,16 +25,16 @@ StationDatabaseResult ReadStationDatabaseIsolated(const std::string& path, Proce
     ProcessCall call;
     call.m_strProgram = StationHelperPath();
     if (call.m_strProgram.empty())
-        return Failed(Outcome::OpenError, EngineMessages::kEngineUnavailable, path);
+        return Failed(Outcome::OpenError, Tr("Import", EngineMessages::kEngineUnavailable), path);
     call.m_args = {"--", path};
     call.m_nMostBytes = StationAnswer::kMostBytes;
     call.m_limit = kHelperLimit;
-    call.m_strWaitText = ImportMessages::kReadingDatabase;
+    call.m_strWaitText = Tr("Import", ImportMessages::kReadingDatabase);
 
     const ProcessOutcome run = runner.Run(call);
     using Ending = ProcessOutcome::Ending;
     if (run.m_ending == Ending::NotStarted)
-        return Failed(Outcome::OpenError, EngineMessages::kEngineUnavailable, path);
+        return Failed(Outcome::OpenError, Tr("Import", EngineMessages::kEngineUnavailable), path);
     if (run.m_ending == Ending::Cancelled) {
         StationDatabaseResult cancelled;
         cancelled.m_outcome = Outcome::Cancelled;
@@ -44,5 +44,5 @@ StationDatabaseResult ReadStationDatabaseIsolated(const std::string& path, Proce
         if (auto result = StationAnswer::Decode(run.m_strOutput)) return std::move(*result);
     return Failed(
         StationAnswer::Opened(run.m_strOutput) ? Outcome::TableTrouble : Outcome::OpenError,
-        EngineMessages::kEngineStopped, path);
+        Tr("Import", EngineMessages::kEngineStopped), path);
 }

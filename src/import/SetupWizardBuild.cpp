@@ -36,7 +36,7 @@ int BuildDescribed(DocumentContext& ctx, const WizardAnswers& a) {
     TakeAnswers(doc, a);
     doc.m_strImportPath.clear();
     doc.m_strWizardFile.clear();
-    doc.SetUntitled(ModelMessages::kUntitled);
+    doc.SetUntitled(Tr("Model", ModelMessages::kUntitled));
 
     const int ports = a.m_nRows * 4;
     doc.m_zones.clear();
@@ -103,7 +103,7 @@ int BuildFromPagingFile(DocumentContext& ctx, const WizardAnswers& a, PagingFile
     doc.m_nPagingSystem = pagingSystem;
     doc.m_nDialDigits = dialDigits;
     doc.m_strWizardFile.clear();
-    doc.SetUntitled(ModelMessages::kUntitled);
+    doc.SetUntitled(Tr("Model", ModelMessages::kUntitled));
 
     const int ports = a.m_nRows * 4;
     FillUnassignedZones(doc, importer->m_records, ports, a.m_nCiuCount);
@@ -169,7 +169,7 @@ void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard) {
     const DocumentSnapshot before = TakeSnapshot(ctx);
     if (!ClearForNew(ctx)) return;
     if (BuildFromAnswers(ctx, answers) != 0)
-        ctx.m_prompter.Message(ImportMessages::kTreeInitFileNew);
+        ctx.m_prompter.Message(Tr("Import", ImportMessages::kTreeInitFileNew));
     // Every build and every successful open marks the tree built; without one
     // the configuration from before New is still the one in the tree.
     if (!ctx.m_doc.m_bTreeBuilt) {
@@ -177,7 +177,7 @@ void NewConfigurationCommand(DocumentContext& ctx, WizardDialog& wizard) {
         return;
     }
     if (const TreeItem root = ctx.m_tree.RootItem())
-        ctx.m_tree.SetItemText(root, SystemLabel(ctx.m_doc.GetTitle()));
+        ctx.m_tree.SetItemText(root, ShownLabel(SystemLabel(ctx.m_doc.GetTitle())));
     StartHistory(ctx);
 }
 
@@ -185,6 +185,6 @@ void StartupWizardCommand(DocumentContext& ctx, WizardDialog& wizard) {
     if (ctx.m_tree.RootItem()) return;
     const int result = RunSetupWizard(ctx, wizard);
     if (result != 0 && result != WIZARD_CANCELLED)
-        ctx.m_prompter.Message(ImportMessages::kTreeInitRunWizard);
+        ctx.m_prompter.Message(Tr("Import", ImportMessages::kTreeInitRunWizard));
     if (ctx.m_doc.m_bTreeBuilt) StartHistory(ctx);
 }

@@ -37,14 +37,14 @@ public:
         if (entry && entry->object_type == MDB_TABLE)
             m_table.reset(mdb_read_table(const_cast<MdbCatalogEntry*>(entry)));
         if (!m_table || !mdb_read_columns(m_table.get()))
-            return StrFormat(EngineMessages::kNoTable, name);
+            return StrFormat(Tr("Import", EngineMessages::kNoTable).c_str(), name);
         m_values.assign(columns.size(), std::vector<char>(kBindSize, '\0'));
         m_lengths.assign(columns.size(), 0);
         for (size_t c = 0; c < columns.size(); ++c) {
             std::string column = columns[c];
             if (mdb_bind_column_by_name(m_table.get(), column.data(), m_values[c].data(),
                                         &m_lengths[c]) < 0)
-                return StrFormat(EngineMessages::kNoColumn, name, columns[c]);
+                return StrFormat(Tr("Import", EngineMessages::kNoColumn).c_str(), name, columns[c]);
         }
         mdb_rewind_table(m_table.get());
         return {};
@@ -85,11 +85,13 @@ StationDatabaseResult ReadStationDatabase(const std::string& path,
 
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
-        return fail(Outcome::OpenError, StrFormat(EngineMessages::kFileNotFound, path.c_str()));
+        return fail(Outcome::OpenError,
+                    StrFormat(Tr("Import", EngineMessages::kFileNotFound).c_str(), path.c_str()));
     Handle mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     // mdbtools opens many files that are no database; the catalog shows it.
     if (!mdb || !mdb_read_catalog(mdb.get(), MDB_ANY))
-        return fail(Outcome::OpenError, StrFormat(EngineMessages::kNotADatabase, path.c_str()));
+        return fail(Outcome::OpenError,
+                    StrFormat(Tr("Import", EngineMessages::kNotADatabase).c_str(), path.c_str()));
     mdb_set_bind_size(mdb.get(), kBindSize);
     opened();
 
@@ -105,8 +107,9 @@ StationDatabaseResult ReadStationDatabase(const std::string& path,
     if (config.Fetch()) {
         const auto value = ParseByteValue(config.Value(0));
         if (!value)
-            return fail(Outcome::TableTrouble, StrFormat(EngineMessages::kNotAByte,
-                                                         config.Value(0).c_str(), "System_Config"));
+            return fail(Outcome::TableTrouble,
+                        StrFormat(Tr("Import", EngineMessages::kNotAByte).c_str(),
+                                  config.Value(0).c_str(), "System_Config"));
         expansionUnits = *value;
     }
     const size_t limit = static_cast<size_t>(expansionUnits + 1) * kStationsPerUnit;
@@ -114,11 +117,13 @@ StationDatabaseResult ReadStationDatabase(const std::string& path,
     while (result.m_records.size() < limit && clid.Fetch()) {
         const auto station = ParseByteValue(clid.Value(0));
         if (!station)
-            return fail(Outcome::TableTrouble, StrFormat(EngineMessages::kNotAByte,
-                                                         clid.Value(0).c_str(), "Clid_Station"));
+            return fail(Outcome::TableTrouble,
+                        StrFormat(Tr("Import", EngineMessages::kNotAByte).c_str(),
+                                  clid.Value(0).c_str(), "Clid_Station"));
         result.m_records.push_back({*station - 1, Text(clid.Value(2)), Text(clid.Value(1))});
     }
     if (result.m_records.empty())
-        return fail(Outcome::TableTrouble, StrFormat(EngineMessages::kNoCurrentRecord, "Clid"));
+        return fail(Outcome::TableTrouble,
+                    StrFormat(Tr("Import", EngineMessages::kNoCurrentRecord).c_str(), "Clid"));
     return result;
 }

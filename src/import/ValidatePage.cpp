@@ -3,6 +3,8 @@
 #include <climits>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "import/ImportMessages.h"
 #include "import/WizardControls.h"
@@ -14,7 +16,9 @@ using namespace ImportMessages;
 namespace WC = WizardControl;
 
 WizardCheck Accept() { return {}; }
-WizardCheck Refuse(const char* message, int focus = WC::kNone) { return {1, message, focus}; }
+WizardCheck Refuse(std::string message, int focus = WC::kNone) {
+    return {1, std::move(message), focus};
+}
 
 // Digits only; a value too large for the program is kept at INT_MAX so that
 // it fails the range checks instead of wrapping round.
@@ -30,41 +34,44 @@ std::optional<int> ParseDigits(const std::string& text) {
 // The camera interface unit count, then the master unit.
 WizardCheck CheckHardware(const WizardEntries& e, WizardAnswers& a) {
     const auto ciu = ParseDigits(e.m_strCiuCount);
-    if (!ciu) return Refuse(kSpecifyInteger, WC::kCiuCount);
+    if (!ciu) return Refuse(Tr("Import", kSpecifyInteger), WC::kCiuCount);
     a.m_nCiuCount = *ciu;
-    if (a.m_nCiuCount > 8) return Refuse(kCiuRange, WC::kCiuCount);
+    if (a.m_nCiuCount > 8) return Refuse(Tr("Import", kCiuRange), WC::kCiuCount);
     if (e.m_bFourPort) {
         a.m_nRows = 1;
-        if (a.m_nCiuCount > 4) return Refuse(kOneRowCiuLimit, WC::kCiuCount);
+        if (a.m_nCiuCount > 4) return Refuse(Tr("Import", kOneRowCiuLimit), WC::kCiuCount);
         return Accept();
     }
     if (e.m_bEightPort) {
         a.m_nRows = 2;
         return Accept();
     }
-    return Refuse(kSelectM4400Rows);
+    return Refuse(Tr("Import", kSelectM4400Rows));
 }
 
 WizardCheck CheckFileNamed(const WizardEntries& e, WizardAnswers& a) {
     a.m_nInputMethod = 4;
     a.m_strPagingFile = e.m_strPagingFile;
     a.m_strConfigFile = e.m_strConfigFile;
-    if (a.m_strPagingFile.empty() && a.m_strConfigFile.empty()) return Refuse(kChooseFilename);
-    if (!a.m_strPagingFile.empty() && !a.m_strConfigFile.empty()) return Refuse(kChooseOneFilename);
+    if (a.m_strPagingFile.empty() && a.m_strConfigFile.empty())
+        return Refuse(Tr("Import", kChooseFilename));
+    if (!a.m_strPagingFile.empty() && !a.m_strConfigFile.empty())
+        return Refuse(Tr("Import", kChooseOneFilename));
     if (a.m_strPagingFile.empty()) return Accept();
     return CheckHardware(e, a);
 }
 
-const char* ExpansionRangeProblem(const WizardAnswers& a) {
+// The problem with the number of expansion units, or nothing.
+std::string ExpansionRangeProblem(const WizardAnswers& a) {
     const int n = a.m_nExpansionCount;
     switch (a.m_nSystemType) {
         case 1:
-            if (a.m_nDialDigits == 2 && n > 3) return kQuillonTwoDigitPorts;
-            return n > 8 ? kQuillonPortsRange : nullptr;
+            if (a.m_nDialDigits == 2 && n > 3) return Tr("Import", kQuillonTwoDigitPorts);
+            return n > 8 ? Tr("Import", kQuillonPortsRange) : std::string();
         case 2:
-            return n < 1 || n > 15 ? kLunettaCardsRange : nullptr;
+            return n < 1 || n > 15 ? Tr("Import", kLunettaCardsRange) : std::string();
         default:
-            return n > 3 ? kM7700UnitsRange : nullptr;
+            return n > 3 ? Tr("Import", kM7700UnitsRange) : std::string();
     }
 }
 
@@ -77,23 +84,24 @@ WizardCheck CheckDescribed(const WizardEntries& e, WizardAnswers& a) {
     else if (e.m_bM7700)
         a.m_nSystemType = 3;
     else
-        return Refuse(kSelectSystemType);
+        return Refuse(Tr("Import", kSelectSystemType));
 
     if (a.m_nSystemType == 2) {
         a.m_nDialDigits = 3;
     } else {
-        if (e.m_strDialDigits.empty()) return Refuse(kEnterValue, WC::kDialDigits);
+        if (e.m_strDialDigits.empty()) return Refuse(Tr("Import", kEnterValue), WC::kDialDigits);
         const auto digits = ParseDigits(e.m_strDialDigits);
-        if (!digits) return Refuse(kSpecifyInteger, WC::kDialDigits);
+        if (!digits) return Refuse(Tr("Import", kSpecifyInteger), WC::kDialDigits);
         a.m_nDialDigits = *digits;
         if (a.m_nDialDigits != 2 && a.m_nDialDigits != 3)
-            return Refuse(kDialDigitsRange, WC::kDialDigits);
+            return Refuse(Tr("Import", kDialDigitsRange), WC::kDialDigits);
     }
 
     const auto expansion = ParseDigits(e.m_strExpansionCount);
-    if (!expansion) return Refuse(kSpecifyInteger, WC::kExpansionCount);
+    if (!expansion) return Refuse(Tr("Import", kSpecifyInteger), WC::kExpansionCount);
     a.m_nExpansionCount = *expansion;
-    if (const char* problem = ExpansionRangeProblem(a)) return Refuse(problem, WC::kExpansionCount);
+    if (std::string problem = ExpansionRangeProblem(a); !problem.empty())
+        return Refuse(std::move(problem), WC::kExpansionCount);
     return CheckHardware(e, a);
 }
 
@@ -102,7 +110,7 @@ WizardCheck CheckDescribed(const WizardEntries& e, WizardAnswers& a) {
 WizardCheck ValidatePage(const WizardEntries& entries, WizardAnswers& answers) {
     if (entries.m_bSpecifyFilename) return CheckFileNamed(entries, answers);
     if (entries.m_bSpecifyConfiguration) return CheckDescribed(entries, answers);
-    return Refuse(kSelectInputMethod);
+    return Refuse(Tr("Import", kSelectInputMethod));
 }
 
 WizardCheck CheckNamedFileExists(const WizardAnswers& a) {
@@ -111,8 +119,8 @@ WizardCheck CheckNamedFileExists(const WizardAnswers& a) {
         return !path.empty() && !std::filesystem::exists(path, ec);
     };
     if (missing(a.m_strConfigFile))
-        return {1, ReplaceArg1(kFileNotFound, a.m_strConfigFile), WC::kConfigFile};
+        return {1, ReplaceArg1(Tr("Import", kFileNotFound), a.m_strConfigFile), WC::kConfigFile};
     if (missing(a.m_strPagingFile))
-        return {1, ReplaceArg1(kFileNotFound, a.m_strPagingFile), WC::kPagingFile};
+        return {1, ReplaceArg1(Tr("Import", kFileNotFound), a.m_strPagingFile), WC::kPagingFile};
     return Accept();
 }

@@ -41,9 +41,9 @@ WizardLayout UpdateControls(const WizardEntries& entries) {
         shown = {WC::kExpansionLabel, WC::kDialDigits, WC::kDialDigitsLabel, WC::kExpansionCount,
                  WC::kSystemGroup,    WC::kQuillon,    WC::kLunetta,         WC::kM7700};
         shown.insert(hardware.begin(), hardware.end());
-        layout.m_strExpansionCaption = ImportMessages::kExpansionUnitsCaption;
+        layout.m_strExpansionCaption = Tr("Import", ImportMessages::kExpansionUnitsCaption);
         if (entries.m_bLunetta) {
-            layout.m_strExpansionCaption = ImportMessages::kStationCardsCaption;
+            layout.m_strExpansionCaption = Tr("Import", ImportMessages::kStationCardsCaption);
             shown.erase(WC::kDialDigits);
             shown.erase(WC::kDialDigitsLabel);
         }

@@ -2,6 +2,16 @@
 
 #include <filesystem>
 
+#include "model/Format.h"
+#include "model/ModelMessages.h"
+
+namespace {
+
+// The root's label as the configuration keeps it (data, in English): the name, then this.
+constexpr const char* kSystemSuffix = " System";
+
+}  // namespace
+
 int CZRTProDoc::FindNodeByItem(TreeItem item) const {
     if (item == nullptr) return -1;
     for (int i = 0; i < NodeCount(); ++i)
@@ -34,7 +44,18 @@ void CZRTProDoc::SetUntitled(const std::string& title) {
 
 std::string SystemLabel(const std::string& name) {
     const auto dot = name.rfind('.');
-    return (dot == std::string::npos ? name : name.substr(0, dot)) + " System";
+    return (dot == std::string::npos ? name : name.substr(0, dot)) + kSystemSuffix;
+}
+
+std::string SystemName(const std::string& label) {
+    const std::string suffix = kSystemSuffix;
+    return label.size() > suffix.size() && label.ends_with(suffix)
+               ? label.substr(0, label.size() - suffix.size())
+               : std::string();
+}
+
+std::string ShownSystemLabel(const std::string& name) {
+    return ReplaceArg1(Tr("Model", ModelMessages::kSystemLabel), name);
 }
 
 std::string FileNameOf(const std::string& path) {

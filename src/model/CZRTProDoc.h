@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/ModelMessages.h"
 #include "model/ZrtConfig.h"
 
 // The application's one document: the configuration plus the state that is
@@ -45,11 +46,19 @@ public:
 private:
     bool m_bModified = false;
     std::string m_strPathName;
-    std::string m_strTitle = "untitled";
+    std::string m_strTitle = Tr("Model", ModelMessages::kUntitled);
 };
 
 // "school.zrt" gives "school System"; a name without a full stop is kept whole.
+// The root's label as the configuration keeps it: English, whatever the language.
 std::string SystemLabel(const std::string& name);
+
+// The name in a root's label ("school" of "school System"), or empty for any other label.
+std::string SystemName(const std::string& label);
+
+// The root's label as people read it, in their language: "school System",
+// German "System school". `name` is the name already without its extension.
+std::string ShownSystemLabel(const std::string& name);
 
 // The file name of a path, without its folder.
 std::string FileNameOf(const std::string& path);

@@ -29,5 +29,5 @@ std::optional<bool> DocumentCommandEnabled(int command, const CZRTProDoc& doc, b
 }
 
 std::string ModifiedIndicatorText(const CZRTProDoc& doc) {
-    return doc.IsModified() ? ModelMessages::kModified : ModelMessages::kNotModified;
+    return doc.IsModified() ? Tr("Model", ModelMessages::kModified) : ModelMessages::kNotModified;
 }

@@ -9,19 +9,20 @@ bool LoadZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
     doc.m_bLoadFailed = 0;
     const auto bytes = ReadWholeFile(path, kMaxZrtFileBytes);
     if (!bytes) {
-        prompter.Message(ModelMessages::kFailedToOpen, PromptButtons::Ok, PromptIcon::Error);
+        prompter.Message(Tr("Model", ModelMessages::kFailedToOpen), PromptButtons::Ok,
+                         PromptIcon::Error);
         return false;
     }
     ZrtConfig fresh;
     const ZrtReadResult result = DecodeZrt(*bytes, fresh);
     switch (result.m_status) {
         case ZrtStatus::BadVersion:
-            prompter.Message(
-                StrFormat(ModelMessages::kBadVersion, path.c_str(), result.m_nVersion));
+            prompter.Message(StrFormat(Tr("Model", ModelMessages::kBadVersion).c_str(),
+                                       path.c_str(), result.m_nVersion));
             doc.m_bLoadFailed = 1;
             return false;
         case ZrtStatus::BadFormat:
-            prompter.Message(ModelMessages::kUnexpectedFormat, PromptButtons::Ok,
+            prompter.Message(Tr("Model", ModelMessages::kUnexpectedFormat), PromptButtons::Ok,
                              PromptIcon::Error);
             return false;
         case ZrtStatus::Ok:
@@ -36,7 +37,7 @@ bool SaveZrtFile(CZRTProDoc& doc, const std::string& path, Prompter& prompter) {
     doc.m_bLoadFailed = 0;
     std::string reason;
     if (!WriteFileAtomically(path, EncodeZrt(doc), &reason)) {
-        prompter.Message(std::string(ModelMessages::kFailedToSave) + "\n\n" + reason,
+        prompter.Message(Tr("Model", ModelMessages::kFailedToSave) + "\n\n" + reason,
                          PromptButtons::Ok, PromptIcon::Error);
         return false;
     }

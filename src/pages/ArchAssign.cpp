@@ -50,13 +50,13 @@ void AssignArch(CZRTProDoc& doc, TreeSink& tree, int n, const std::string& arch,
 ApplyOutcome ApplyArchSelection(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter, TreeItem item,
                                 const ArchRow* row) {
     if (!row) {
-        prompter.SetStatusText(PageMessages::kSelectionNotMade);
+        prompter.SetStatusText(Tr("Pages", PageMessages::kSelectionNotMade));
         return ApplyOutcome::NoSelection;
     }
     prompter.SetStatusText(" ");
     const int n = FindNodeFrom(doc, item, kFixedNodeCount);
     if (n < 0) {
-        prompter.Message(PageMessages::kTreeItemNotFoundSetData);
+        prompter.Message(Tr("Pages", PageMessages::kTreeItemNotFoundSetData));
         return ApplyOutcome::NodeNotFound;
     }
     if (row->m_strArch == doc.m_nodes[n].m_strArch) return ApplyOutcome::Unchanged;
@@ -67,7 +67,7 @@ ApplyOutcome ApplyArchSelection(CZRTProDoc& doc, TreeSink& tree, Prompter& promp
 bool ResetCurrentArch(CZRTProDoc& doc, TreeSink& tree, Prompter& prompter) {
     const int n = FindNodeFrom(doc, tree.SelectedItem(), 0);
     if (n < 0) {
-        prompter.Message(PageMessages::kTreeItemNotFoundButton);
+        prompter.Message(Tr("Pages", PageMessages::kTreeItemNotFoundButton));
         return false;
     }
     const CConfigNode& node = doc.m_nodes[n];
@@ -80,7 +80,7 @@ bool IsResetEnabled(const CZRTProDoc& doc, const TreeSink& tree, Prompter& promp
                     const std::string& text) {
     const int n = FindNodeFrom(doc, tree.SelectedItem(), kFixedNodeCount);
     if (n < 0) {
-        prompter.Message(PageMessages::kTreeItemNotFoundSetData);
+        prompter.Message(Tr("Pages", PageMessages::kTreeItemNotFoundSetData));
         return false;
     }
     return text != doc.m_nodes[n].m_strOrigArch;
@@ -105,7 +105,7 @@ std::optional<ArchEdit> BeginArchEdit(const CZRTProDoc& doc, const TreeSink& tre
                                       Prompter& prompter) {
     const int n = FindNodeFrom(doc, tree.SelectedItem(), kFixedNodeCount);
     if (n < 0) {
-        prompter.Message(PageMessages::kTreeItemNotFoundEnterArch);
+        prompter.Message(Tr("Pages", PageMessages::kTreeItemNotFoundEnterArch));
         return std::nullopt;
     }
     const CConfigNode& node = doc.m_nodes[n];

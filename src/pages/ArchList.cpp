@@ -73,14 +73,14 @@ std::string SpokenArchRow(const ArchRow& row) {
     std::string spoken = row.m_strArch;
     if (const std::string name = Trim(row.m_strName, kBlanks); !name.empty()) spoken += ", " + name;
     if (row.m_nState == kListStateConflict || row.m_nIcon == kListIconConflict)
-        spoken += std::string(", ") + TreeMessages::kSpokenConflict;
+        spoken += ", " + Tr("Tree", TreeMessages::kSpokenConflict);
     switch (row.m_nIcon) {
         case kListIconNonPageable:
-            return spoken + ", " + TreeMessages::kSpokenNonPageable;
+            return spoken + ", " + Tr("Tree", TreeMessages::kSpokenNonPageable);
         case kListIconUnassigned:
-            return spoken + ", " + TreeMessages::kSpokenUnassigned;
+            return spoken + ", " + Tr("Tree", TreeMessages::kSpokenUnassigned);
         case kListIconAssigned:
-            return spoken + ", " + TreeMessages::kSpokenAssigned;
+            return spoken + ", " + Tr("Tree", TreeMessages::kSpokenAssigned);
         default:
             return spoken;
     }

@@ -8,7 +8,7 @@ std::optional<std::string> CurrentArchOnLoad(const CZRTProDoc& doc, TreeItem ite
     if (item)
         for (int i = kFixedNodeCount; i < doc.NodeCount(); ++i)
             if (doc.m_nodes[i].m_hItem == item) return doc.m_nodes[i].m_strArch;
-    prompter.Message(PageMessages::kTreeItemNotFoundInit);
+    prompter.Message(Tr("Pages", PageMessages::kTreeItemNotFoundInit));
     return std::nullopt;
 }
 

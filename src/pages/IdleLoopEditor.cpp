@@ -19,7 +19,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 bool IdleLoopEditor::IsEndMarker(const std::string& line) {
-    return line == PageMessages::kIdleEndMarker;
+    return line == Tr("Pages", PageMessages::kIdleEndMarker);
 }
 
 std::vector<std::string> IdleLoopEditor::InputLines() const {
@@ -47,7 +47,7 @@ void IdleLoopEditor::Load() {
         const auto it = names.find(arch);
         m_idleLines.push_back(arch + '\t' + (it == names.end() ? std::string() : it->second));
     }
-    m_idleLines.push_back(PageMessages::kIdleEndMarker);
+    m_idleLines.push_back(Tr("Pages", PageMessages::kIdleEndMarker));
     m_nIdleSelection = static_cast<int>(m_idleLines.size()) - 1;
 }
 
@@ -60,7 +60,7 @@ int IdleLoopEditor::InsertBeforeSelection(const std::string& line) {
 
 int IdleLoopEditor::Add() {
     if (static_cast<int>(m_idleLines.size()) >= kIdleListLimit) {
-        m_prompter.Message(PageMessages::kIdleLimit);
+        m_prompter.Message(Tr("Pages", PageMessages::kIdleLimit));
         return -1;
     }
     if (m_doc.m_nodes.empty() || m_nArchSelection < 0 || m_idleLines.empty()) return -1;
@@ -72,7 +72,7 @@ int IdleLoopEditor::Add() {
 void IdleLoopEditor::Remove() {
     const int count = static_cast<int>(m_idleLines.size());
     if (count <= 2) {
-        m_prompter.Message(PageMessages::kIdleLastEntry);
+        m_prompter.Message(Tr("Pages", PageMessages::kIdleLastEntry));
     } else if (m_nIdleSelection >= 0 && !IsEndMarker(m_idleLines[m_nIdleSelection])) {
         m_idleLines.erase(m_idleLines.begin() + m_nIdleSelection);
         m_nIdleSelection = std::max(0, std::min(m_nIdleSelection, count - 1 - 2));
@@ -84,7 +84,7 @@ void IdleLoopEditor::AddAll() {
     if (m_idleLines.empty()) return;
     for (const std::string& line : InputLines()) {
         if (static_cast<int>(m_idleLines.size()) >= kIdleListLimit) {
-            m_prompter.Message(PageMessages::kIdleLimit);
+            m_prompter.Message(Tr("Pages", PageMessages::kIdleLimit));
             break;
         }
         InsertBeforeSelection(line);
@@ -96,7 +96,7 @@ void IdleLoopEditor::Clear() {
     if (m_idleLines.empty()) return;
     m_idleLines.clear();
     if (!m_doc.m_idleLoop.empty()) m_idleLines.push_back(m_doc.m_idleLoop.front());
-    m_idleLines.push_back(PageMessages::kIdleEndMarker);
+    m_idleLines.push_back(Tr("Pages", PageMessages::kIdleEndMarker));
     m_nIdleSelection = static_cast<int>(m_idleLines.size()) - 1;
     Store();
 }

@@ -22,7 +22,7 @@ std::vector<std::string> AdminLines(const CZRTProDoc& doc) {
 int MoveAdmin(CZRTProDoc& doc, Prompter& prompter, int selected, bool up) {
     const int last = static_cast<int>(doc.m_adminArch.size()) - 1;
     if (selected < 0 || selected > last) {
-        prompter.Message(PageMessages::kSelectAdministrator);
+        prompter.Message(Tr("Pages", PageMessages::kSelectAdministrator));
         return selected;
     }
     const int target = up ? selected - 1 : selected + 1;

@@ -10,6 +10,12 @@
 
 namespace {
 
+// The ports past those of the camera interface units carry one input each,
+// directly (the tree's order: each unit's port and its inputs, then those).
+bool IsDirectInput(const ZrtConfig& config, int node) {
+    return node >= kFixedNodeCount + config.m_nCiuCount * (1 + kCiuInputs);
+}
+
 // Room a step leaves below it, in character heights: an input line needs its
 // own, a port or direct input keeps room for the lines that follow it.
 constexpr int kLineReserve = 3;
@@ -163,7 +169,7 @@ bool ReportLayout::PrintInputStep(bool mustFit) {
         if (!HasRoom(kBlockReserve, mustFit)) return false;
         Draw(0, m_nLine + k, node.m_strLabel);
         m_nLine += 3 * k;
-    } else if (node.m_strLabel.find(kReportDirectLabelWord) != std::string::npos) {
+    } else if (IsDirectInput(m_doc, m_nNode)) {
         if (!HasRoom(kBlockReserve, mustFit)) return false;
         Draw(0, m_nLine + k, node.m_strLabel + Tr("Report", kReportDirectInput));
         Draw(3, m_nLine + k, node.m_strArch);

@@ -73,8 +73,6 @@ inline constexpr const char* kReportPortContinued = ZRT_TRANSLATE_NOOP("Report",
 //: Follows an input's name ("Input 8") that is wired straight to the unit.
 inline constexpr const char* kReportDirectInput = ZRT_TRANSLATE_NOOP("Report", ", Direct:");
 inline constexpr const char* kReportCiuInput = ZRT_UNTRANSLATED(":");
-// The word that marks a direct input's name in the configuration (not shown).
-inline constexpr const char* kReportDirectLabelWord = ZRT_UNTRANSLATED("Input");
 
 // Writing the report to a PDF file.
 inline constexpr const char* kReportPdfCreator = ZRT_UNTRANSLATED("NEXIL Programming Tool");

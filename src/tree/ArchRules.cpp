@@ -14,7 +14,8 @@ namespace {
 void AppendConflict(std::string& report, bool& first, const std::string& header,
                     const std::string& label) {
     if (first) {
-        report += "\r\n" + TrimEnd(header, kBlanks) + TreeMessages::kConflictsHeading;
+        report += "\r\n" + TrimEnd(header, kBlanks) + "\r\n " +
+                  Tr("Tree", TreeMessages::kConflictsHeading) + "\r\n";
         first = false;
     }
     report += "   " + label + " \r\n";
@@ -36,7 +37,7 @@ ConflictReport RefreshConflictReport(CZRTProDoc& doc, const TreeSink& tree, Prom
     if (currentItemOnly) {
         const int current = doc.FindNodeByItem(tree.SelectedItem());
         if (current < 0) {
-            prompter.Message(TreeMessages::kTreeItemNotFoundCheckConflicts);
+            prompter.Message(Tr("Tree", TreeMessages::kTreeItemNotFoundCheckConflicts));
             return result;
         }
         const CConfigNode& cur = doc.m_nodes[current];
@@ -82,19 +83,19 @@ bool HasLegalArchCharacters(const std::string& arch) {
 bool ValidateArchEntry(const CZRTProDoc& doc, const std::string& arch, int index,
                        Prompter& prompter) {
     if (!HasLegalArchCharacters(arch)) {
-        prompter.Message(TreeMessages::kBadArchCharacter);
+        prompter.Message(Tr("Tree", TreeMessages::kBadArchCharacter));
         return false;
     }
     bool accepted = true;
     for (int j = kFixedNodeCount; j < doc.NodeCount(); ++j) {
         if (j == index || !doc.CarriesArch(j) || doc.m_nodes[j].m_strArch != arch) continue;
-        prompter.Message(StrFormat(TreeMessages::kArchAssignedAt, arch.c_str(),
-                                   doc.m_nodes[j].m_strLabel.c_str()));
+        prompter.Message(StrFormat(Tr("Tree", TreeMessages::kArchAssignedAt).c_str(), arch.c_str(),
+                                   ShownLabel(doc.m_nodes[j].m_strLabel).c_str()));
         accepted = false;
     }
     for (const CZoneEntry& z : doc.m_zones) {
         if (z.m_strArch != arch) continue;
-        prompter.Message(StrFormat(TreeMessages::kArchInPool, arch.c_str()));
+        prompter.Message(StrFormat(Tr("Tree", TreeMessages::kArchInPool).c_str(), arch.c_str()));
         accepted = false;
     }
     return accepted;

@@ -1,5 +1,7 @@
 #include "tree/BuildTree.h"
 
+#include <cstdio>
+
 #include "model/Format.h"
 #include "model/TrimText.h"
 #include "tree/NodePlaces.h"
@@ -29,12 +31,13 @@ struct TreeBuild {
     }
 
     void DrawFixedItems(const std::string& rootText) {
-        m_root = m_tree.InsertItem(nullptr, rootText);
-        const TreeItem settings = m_tree.InsertItem(m_root, TreeMessages::kSettings);
-        const TreeItem idle = m_tree.InsertItem(m_root, TreeMessages::kIdleLoop);
+        m_root = m_tree.InsertItem(nullptr, ShownLabel(rootText));
+        const TreeItem settings =
+            m_tree.InsertItem(m_root, ShownLabel(TreeMessages::kSettingsLabel));
+        const TreeItem idle = m_tree.InsertItem(m_root, ShownLabel(TreeMessages::kIdleLoopLabel));
         Place(0, rootText, m_root, PageKind::testview);
-        Place(1, TreeMessages::kSettings, settings, PageKind::CSettingsForm);
-        Place(2, TreeMessages::kIdleLoop, idle, PageKind::CIdleLoopForm);
+        Place(1, TreeMessages::kSettingsLabel, settings, PageKind::CSettingsForm);
+        Place(2, TreeMessages::kIdleLoopLabel, idle, PageKind::CIdleLoopForm);
     }
 
     void Place(int i, const std::string& label, TreeItem item, PageKind page) {
@@ -48,7 +51,7 @@ struct TreeBuild {
     void AppendPortNodes(int ciuCount, int portCount) {
         int running = 0;
         for (int p = 1; p <= portCount; ++p) {
-            const std::string portLabel = StrFormat(TreeMessages::kInputLabel, p);
+            const std::string portLabel = StrFormat(TreeMessages::kInputLabelFormat, p);
             if (p <= ciuCount) {
                 CConfigNode port;
                 port.m_nZoneId = port.m_nOrigZoneId = kZoneIdCiuPort;
@@ -56,11 +59,11 @@ struct TreeBuild {
                 port.m_nSignedCode = kSignedCodeCiuPortBuilt;
                 port.m_pPageClass = PageKind::CInfoForm;
                 port.m_strLabel = portLabel;
-                port.m_hItem = m_tree.InsertItem(m_root, portLabel);
+                port.m_hItem = m_tree.InsertItem(m_root, ShownLabel(portLabel));
                 m_doc.m_nodes.push_back(port);
                 for (int i = 1; i <= kCiuInputs; ++i)
                     AppendInput(InputCodeOf(p - 1, i - 1),
-                                StrFormat(TreeMessages::kCiuInputLabel, p, i), port.m_hItem,
+                                StrFormat(TreeMessages::kCiuInputLabelFormat, p, i), port.m_hItem,
                                 running++);
             } else {
                 AppendInput(InputCodeOf(p - 1, 0), portLabel, m_root, running++);
@@ -75,7 +78,7 @@ struct TreeBuild {
         n.m_nSignedCode = code;
         n.m_pPageClass = PageKind::CUnusedArchForm;
         n.m_strLabel = label;
-        n.m_hItem = m_tree.InsertItem(parent, label);
+        n.m_hItem = m_tree.InsertItem(parent, ShownLabel(label));
         m_doc.m_nodes.push_back(n);
     }
 
@@ -110,11 +113,11 @@ struct TreeBuild {
         for (const NodePlace& place : NodePlaces(m_doc)) {
             const std::string label = place.Label();
             if (place.m_nInput == 0) {
-                portItem = m_tree.InsertItem(m_root, label);
+                portItem = m_tree.InsertItem(m_root, ShownLabel(label));
                 Place(place.m_nIndex, label, portItem,
                       place.IsUnitPort() ? PageKind::CInfoForm : PageKind::CZRTForm);
             } else {
-                Place(place.m_nIndex, label, m_tree.InsertItem(portItem, label),
+                Place(place.m_nIndex, label, m_tree.InsertItem(portItem, ShownLabel(label)),
                       PageKind::CZRTForm);
             }
             if (!place.IsUnitPort()) SetNodeItemText(m_doc, m_tree, place.m_nIndex);
@@ -183,13 +186,28 @@ void RefreshTreeMarks(const CZRTProDoc& doc, TreeSink& tree) {
     }
 }
 
+std::string ShownLabel(const std::string& label) {
+    int first = 0;
+    int second = 0;
+    if (std::sscanf(label.c_str(), TreeMessages::kCiuInputLabelFormat, &first, &second) == 2 &&
+        label == StrFormat(TreeMessages::kCiuInputLabelFormat, first, second))
+        return StrFormat(Tr("Tree", TreeMessages::kCiuInputLabel).c_str(), first, second);
+    if (std::sscanf(label.c_str(), TreeMessages::kInputLabelFormat, &first) == 1 &&
+        label == StrFormat(TreeMessages::kInputLabelFormat, first))
+        return StrFormat(Tr("Tree", TreeMessages::kInputLabel).c_str(), first);
+    if (label == TreeMessages::kSettingsLabel) return Tr("Tree", TreeMessages::kSettingsItem);
+    if (label == TreeMessages::kIdleLoopLabel) return Tr("Tree", TreeMessages::kIdleLoop);
+    if (const std::string name = SystemName(label); !name.empty()) return ShownSystemLabel(name);
+    return label;
+}
+
 std::string InputItemText(const CConfigNode& node) {
-    return node.m_strLabel + ", " + node.m_strArch + "  " + node.m_strName;
+    return ShownLabel(node.m_strLabel) + ", " + node.m_strArch + "  " + node.m_strName;
 }
 
 std::string NodeItemText(const CZRTProDoc& doc, int index) {
     const CConfigNode& n = doc.m_nodes[static_cast<size_t>(index)];
-    return doc.IsInput(index) ? InputItemText(n) : n.m_strLabel;
+    return doc.IsInput(index) ? InputItemText(n) : ShownLabel(n.m_strLabel);
 }
 
 void RefreshInputItems(const CZRTProDoc& doc, TreeSink& tree) {

@@ -60,7 +60,7 @@ InputMatches FindInputs(const CZRTProDoc& doc, const std::string& text, int node
 
 std::string FindSummary(const InputMatches& matches, const std::string& text) {
     if (Trim(text).empty()) return {};
-    if (matches.m_nChosen < 0) return TreeMessages::kFindNoMatch;
-    return StrFormat(TreeMessages::kFindPosition, matches.m_nChosen + 1,
+    if (matches.m_nChosen < 0) return Tr("Tree", TreeMessages::kFindNoMatch);
+    return StrFormat(Tr("Tree", TreeMessages::kFindPosition).c_str(), matches.m_nChosen + 1,
                      static_cast<int>(matches.m_nodes.size()));
 }

@@ -17,10 +17,10 @@ bool ValidateNameEntry(const std::string& latin1, Prompter& prompter) {
         case NameProblem::None:
             return true;
         case NameProblem::TooLong:
-            prompter.Message(TreeMessages::kNameTooLong);
+            prompter.Message(Tr("Tree", TreeMessages::kNameTooLong));
             return false;
         case NameProblem::ControlCharacter:
-            prompter.Message(TreeMessages::kNameControlCharacter);
+            prompter.Message(Tr("Tree", TreeMessages::kNameControlCharacter));
             return false;
     }
     return false;

@@ -5,8 +5,8 @@
 #include "tree/TreeMessages.h"
 
 std::string NodePlace::Label() const {
-    return m_nInput ? StrFormat(TreeMessages::kCiuInputLabel, m_nUnit, m_nInput)
-                    : StrFormat(TreeMessages::kInputLabel, m_nPort);
+    return m_nInput ? StrFormat(TreeMessages::kCiuInputLabelFormat, m_nUnit, m_nInput)
+                    : StrFormat(TreeMessages::kInputLabelFormat, m_nPort);
 }
 
 std::vector<NodePlace> NodePlaces(const ZrtConfig& config) {

@@ -29,7 +29,7 @@ std::vector<int> GiveNonPageableNumbers(CZRTProDoc& doc, Prompter& prompter) {
             candidate = std::to_string(counter);
         } while (counter >= kLastCandidate && !IsFree(doc, candidate));
         if (counter < kLastCandidate) {
-            prompter.Message(TreeMessages::kNoUnusedArch);
+            prompter.Message(Tr("Tree", TreeMessages::kNoUnusedArch));
             candidate = std::to_string(kLastCandidate);
         }
         n.MakeNonPageable();

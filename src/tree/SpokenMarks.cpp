@@ -5,11 +5,11 @@
 #include "tree/TreeSink.h"
 
 std::string SpokenMarks(int image, int state) {
-    std::string words = state == kStateConflict ? TreeMessages::kSpokenConflict : "";
-    const char* kind = image == kImagePageable      ? TreeMessages::kSpokenAssigned
-                       : image == kImageNonPageable ? TreeMessages::kSpokenNonPageable
-                                                    : nullptr;
-    if (kind) words += (words.empty() ? "" : ", ") + std::string(kind);
+    std::string words = state == kStateConflict ? Tr("Tree", TreeMessages::kSpokenConflict) : "";
+    std::string kind = image == kImagePageable      ? Tr("Tree", TreeMessages::kSpokenAssigned)
+                       : image == kImageNonPageable ? Tr("Tree", TreeMessages::kSpokenNonPageable)
+                                                    : std::string();
+    if (!kind.empty()) words += (words.empty() ? "" : ", ") + kind;
     return words;
 }
 

@@ -268,7 +268,7 @@ bool DecodeUnitImage(std::span<const uint8_t> image, CZRTProDoc& doc, TreeSink& 
     // A unit gives every input its own cell, so the configuration read has no
     // duplicate; a flag left from the previous one must not refuse its saving.
     doc.m_bConflicts = 0;
-    doc.SetUntitled(ModelMessages::kUntitled);
+    doc.SetUntitled(Tr("Model", ModelMessages::kUntitled));
     BuildTree(doc, tree, prompter, nullptr, true, -1, -1, doc.m_nCiuCount, doc.m_nPortCount);
     doc.SetModifiedFlag(false);
     return true;

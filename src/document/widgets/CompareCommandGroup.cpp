@@ -1,6 +1,7 @@
 #include "document/widgets/CompareCommandGroup.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMainWindow>
 
@@ -45,7 +46,8 @@ void CompareCommandGroup::Compare(const std::string& path) {
     if (!LoadZrtFile(other, path, m_frame.Prompter())) return;
     m_strPath = path;
     m_nGeneration = m_frame.State().m_history.Generation();
-    m_pDifferences->Show(CompareConfigurations(m_frame.Doc(), other),
-                         QString::fromLatin1(DocumentWidgetMessages::kCompareCaption),
-                         QFile::decodeName(FileNameOf(path).c_str()));
+    m_pDifferences->Show(
+        CompareConfigurations(m_frame.Doc(), other),
+        QCoreApplication::translate("DocumentWidgets", DocumentWidgetMessages::kCompareCaption),
+        QFile::decodeName(FileNameOf(path).c_str()));
 }

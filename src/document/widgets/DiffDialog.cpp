@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,9 +24,9 @@ QString Latin1(const std::string& text) {
 
 QString CountText(size_t count) {
     namespace M = WindowMessages;
-    if (count == 0) return QString::fromLatin1(M::kDiffNone);
-    if (count == 1) return QString::fromLatin1(M::kDiffOne);
-    return QString::fromLatin1(M::kDiffMany).arg(count);
+    if (count == 0) return QCoreApplication::translate("Window", M::kDiffNone);
+    if (count == 1) return QCoreApplication::translate("Window", M::kDiffOne);
+    return QCoreApplication::translate("Window", M::kDiffMany).arg(count);
 }
 
 // A cell as one field of a tab-separated line, never taken for a formula.
@@ -47,9 +48,10 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     count->setObjectName("diffCount");
 
     m_pTable->setObjectName("diffTable");
-    m_pTable->setAccessibleName(QString::fromLatin1(M::kDiffTableName));
-    m_pTable->setHorizontalHeaderLabels(
-        {QString::fromLatin1(M::kDiffItem), QString::fromLatin1(M::kDiffThis), otherHeading});
+    m_pTable->setAccessibleName(QCoreApplication::translate("Window", M::kDiffTableName));
+    m_pTable->setHorizontalHeaderLabels({QCoreApplication::translate("Window", M::kDiffItem),
+                                         QCoreApplication::translate("Window", M::kDiffThis),
+                                         otherHeading});
     m_pTable->verticalHeader()->hide();
     m_pTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -91,10 +93,10 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     auto* buttons = new QDialogButtonBox(
         confirm ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
     if (!items.empty()) {
-        QPushButton* copy =
-            buttons->addButton(QString::fromLatin1(M::kDiffCopy), QDialogButtonBox::ActionRole);
+        QPushButton* copy = buttons->addButton(QCoreApplication::translate("Window", M::kDiffCopy),
+                                               QDialogButtonBox::ActionRole);
         copy->setObjectName("diffCopy");
-        copy->setToolTip(QString::fromLatin1(M::kDiffCopyTip));
+        copy->setToolTip(QCoreApplication::translate("Window", M::kDiffCopyTip));
         copy->setAutoDefault(false);
         connect(copy, &QPushButton::clicked, this, [this] { CopyToClipboard(false); });
     }

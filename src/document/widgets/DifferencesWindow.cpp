@@ -1,5 +1,6 @@
 #include "document/widgets/DifferencesWindow.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
@@ -55,8 +56,9 @@ void DifferencesWindow::Show(const std::vector<DiffItem>& items, const QString& 
 
 void DifferencesWindow::Follow() {
     if (!m_pDialog || m_current()) return;
-    m_pDialog->ShowOutOfDate(QString::fromLatin1(DocumentWidgetMessages::kDiffOutOfDate),
-                             QString::fromLatin1(DocumentWidgetMessages::kCompareAgain));
+    m_pDialog->ShowOutOfDate(
+        QCoreApplication::translate("DocumentWidgets", DocumentWidgetMessages::kDiffOutOfDate),
+        QCoreApplication::translate("DocumentWidgets", DocumentWidgetMessages::kCompareAgain));
 }
 
 // A table of differences takes the size the user gave one last; the short

@@ -1,6 +1,7 @@
 #include "document/widgets/DocumentCommandGroup.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMainWindow>
 
@@ -130,9 +131,10 @@ void DocumentCommandGroup::RefreshRecentMenu() {
         const bool used = n < static_cast<int>(paths.size());
         action->setVisible(used);
         if (used)
-            action->setText(QString::fromLatin1(DocumentWidgetMessages::kRecentEntry)
-                                .arg(n + 1)
-                                .arg(QFile::decodeName(paths[static_cast<size_t>(n)].c_str())
-                                         .replace('&', "&&")));
+            action->setText(
+                QCoreApplication::translate("DocumentWidgets", DocumentWidgetMessages::kRecentEntry)
+                    .arg(n + 1)
+                    .arg(QFile::decodeName(paths[static_cast<size_t>(n)].c_str())
+                             .replace('&', "&&")));
     }
 }

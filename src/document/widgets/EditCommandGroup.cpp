@@ -6,20 +6,20 @@
 
 #include "document/widgets/DocumentWidgetMessages.h"
 #include "model/CommandIds.h"
+#include "model/ShownText.h"
 #include "tree/BuildTree.h"
 #include "window/MainWindow.h"
 
 namespace {
 
-void Name(QAction* action, const char* plain, const char* named, const char* tip,
+void Name(QAction* action, const QString& plain, const QString& named, const QString& tip,
           const std::string& label) {
-    const QString step = QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
-    QString text = QString::fromLatin1(plain);
+    const QString step = QString::fromStdString(TextAsUtf8(label));
+    QString text = plain;
     text.truncate(text.indexOf('\t'));
-    if (!step.isEmpty()) text = QString::fromLatin1(named).arg(QString(step).replace('&', "&&"));
+    if (!step.isEmpty()) text = QString(named).arg(QString(step).replace('&', "&&"));
     action->setText(text);
-    action->setToolTip(step.isEmpty() ? QString(text).remove('&')
-                                      : QString::fromLatin1(tip).arg(step));
+    action->setToolTip(step.isEmpty() ? QString(text).remove('&') : QString(tip).arg(step));
 }
 
 }  // namespace
@@ -37,10 +37,13 @@ void EditCommandGroup::UpdateCommands() {
     QAction* redo = m_frame.Action(kCmdEditRedo);
     undo->setEnabled(!state.m_bBusy && history.CanUndo());
     redo->setEnabled(!state.m_bBusy && history.CanRedo());
-    Name(undo, DocumentWidgetMessages::kUndo, DocumentWidgetMessages::kUndoNamed,
-         DocumentWidgetMessages::kUndoTip, history.UndoLabel());
-    Name(redo, DocumentWidgetMessages::kRedo, DocumentWidgetMessages::kRedoNamed,
-         DocumentWidgetMessages::kRedoTip, history.RedoLabel());
+    namespace M = DocumentWidgetMessages;
+    Name(undo, QCoreApplication::translate("DocumentWidgets", M::kUndo),
+         QCoreApplication::translate("DocumentWidgets", M::kUndoNamed),
+         QCoreApplication::translate("DocumentWidgets", M::kUndoTip), history.UndoLabel());
+    Name(redo, QCoreApplication::translate("DocumentWidgets", M::kRedo),
+         QCoreApplication::translate("DocumentWidgets", M::kRedoNamed),
+         QCoreApplication::translate("DocumentWidgets", M::kRedoTip), history.RedoLabel());
 }
 
 void EditCommandGroup::Undo() {

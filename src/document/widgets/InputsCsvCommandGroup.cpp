@@ -1,6 +1,7 @@
 #include "document/widgets/InputsCsvCommandGroup.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include "document/widgets/DocumentWidgetMessages.h"
 #include "model/CommandEnabling.h"
 #include "model/CommandIds.h"
+#include "model/ShownText.h"
 #include "window/MainWindow.h"
 #include "window/QtPrompter.h"
 
@@ -29,10 +31,11 @@ void ShowPreviewFindings(DiffDialog& dialog, const CsvPreview& preview,
     if (!count || !table) return;
     QStringList lines{count->text()};
     for (const auto* group : {&preview.m_shared, &preview.m_notes})
-        for (const std::string& line : *group) lines << QString::fromLatin1(line.c_str());
+        for (const std::string& line : *group) lines << QString::fromStdString(TextAsUtf8(line));
     count->setText(lines.join('\n'));
     const QIcon mark = dialog.style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    const QString tip = QString::fromLatin1(DocumentWidgetMessages::kSharedMark);
+    const QString tip =
+        QCoreApplication::translate("DocumentWidgets", DocumentWidgetMessages::kSharedMark);
     for (int r = 0; r < table->rowCount() && r < static_cast<int>(sharedRows.size()); ++r) {
         if (!sharedRows[static_cast<size_t>(r)]) continue;
         QTableWidgetItem* other = table->item(r, 2);
@@ -68,7 +71,8 @@ void InputsCsvCommandGroup::Export() {
         return;
     }
     m_frame.SetStatusText(
-        QString::fromLatin1(DocumentWidgetMessages::kExported).arg(DisplayName(path)));
+        QCoreApplication::translate("DocumentWidgets", DocumentWidgetMessages::kExported)
+            .arg(DisplayName(path)));
 }
 
 void InputsCsvCommandGroup::Import() {
@@ -84,9 +88,9 @@ void InputsCsvCommandGroup::Import() {
         return;
     }
     const auto changes = CompareConfigurations(m_frame.Doc(), preview->m_doc);
-    DiffDialog dialog(changes, QString::fromLatin1(M::kImportCaption),
-                      QString::fromLatin1(M::kAfterImport), DiffDialog::Mode::Confirm,
-                      &m_frame.Window());
+    DiffDialog dialog(changes, QCoreApplication::translate("DocumentWidgets", M::kImportCaption),
+                      QCoreApplication::translate("DocumentWidgets", M::kAfterImport),
+                      DiffDialog::Mode::Confirm, &m_frame.Window());
     ShowPreviewFindings(dialog, *preview, SharedNumberRows(changes, preview->m_doc));
     if (dialog.exec() != QDialog::Accepted || changes.empty() || !Enabled(kCmdImportCsv)) return;
     DocumentContext ctx = m_frame.DocContext();
@@ -94,6 +98,8 @@ void InputsCsvCommandGroup::Import() {
     m_frame.RefreshPage();
     m_frame.UpdateCommands();
     m_frame.SetStatusText(
-        QString::fromLatin1(m_frame.Doc().m_bConflicts ? M::kImportedConflicts : M::kImported)
+        (m_frame.Doc().m_bConflicts
+             ? QCoreApplication::translate("DocumentWidgets", M::kImportedConflicts)
+             : QCoreApplication::translate("DocumentWidgets", M::kImported))
             .arg(DisplayName(path)));
 }

@@ -1,6 +1,7 @@
 #include "import/widgets/CSetupWizardDlg.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,13 +25,11 @@ namespace {
 namespace M = ImportWidgetMessages;
 namespace WC = WizardControl;
 
-constexpr int kFinish = 1;
-constexpr int kCancel = 2;
+constexpr int kFinishButton = 1;
+constexpr int kCancelButton = 2;
 
 const QColor kBackground(255, 255, 230);
 const QColor kStaticText(0, 0, 215);
-
-QString Caption(const char* text) { return QString::fromLatin1(text); }
 
 std::string FileName(const QLineEdit* edit) {
     return QFile::encodeName(edit->text()).toStdString();
@@ -38,12 +37,20 @@ std::string FileName(const QLineEdit* edit) {
 
 std::string Digits(const QLineEdit* edit) { return edit->text().toLatin1().toStdString(); }
 
+// A layout keeps the sizes it worked out until it is told they changed; the
+// rows nested in it are told too, or a row shown again keeps its hidden size.
+void InvalidateAll(QLayout& layout) {
+    for (int i = 0; i < layout.count(); ++i)
+        if (QLayout* inner = layout.itemAt(i)->layout()) InvalidateAll(*inner);
+    layout.invalidate();
+}
+
 }  // namespace
 
 CSetupWizardDlg::CSetupWizardDlg(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName("CSetupWizardDlg");
-    setWindowTitle(Caption(M::kWizardTitle));
+    setWindowTitle(QCoreApplication::translate("ImportWidgets", M::kWizardTitle));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
     colours.setColor(QPalette::WindowText, kStaticText);
@@ -66,8 +73,8 @@ CSetupWizardDlg::CSetupWizardDlg(Prompter& prompter, QWidget* parent)
 }
 
 void CSetupWizardDlg::BuildControls() {
-    auto label = [this](int id, const char* text) {
-        auto* l = new QLabel(Caption(text), this);
+    auto label = [this](int id, const QString& text) {
+        auto* l = new QLabel(text, this);
         m_controls[id] = l;
         return l;
     };
@@ -78,51 +85,71 @@ void CSetupWizardDlg::BuildControls() {
         m_controls[id] = e;
         return e;
     };
-    auto radio = [this](int id, const char* text, QButtonGroup* group) {
-        auto* r = new QRadioButton(Caption(text), this);
+    auto radio = [this](int id, const QString& text, QButtonGroup* group) {
+        auto* r = new QRadioButton(text, this);
         group->addButton(r);
         m_controls[id] = r;
         return r;
     };
 
-    auto* title = label(WC::kTitle, M::kWizardHeading);
+    auto* title =
+        label(WC::kTitle, QCoreApplication::translate("ImportWidgets", M::kWizardHeading));
     title->setFont(TitleFont());
 
-    m_controls[WC::kMethodGroup] = new QGroupBox(Caption(M::kMethodGroup), this);
+    m_controls[WC::kMethodGroup] =
+        new QGroupBox(QCoreApplication::translate("ImportWidgets", M::kMethodGroupText), this);
     auto* methods = new QButtonGroup(this);
-    radio(WC::kSpecifyFilename, M::kSpecifyFilename, methods);
-    radio(WC::kSpecifyConfiguration, M::kSpecifyConfiguration, methods);
-    radio(WC::kReadUnit, M::kReadUnit, methods);
+    radio(WC::kSpecifyFilename,
+          QCoreApplication::translate("ImportWidgets", M::kSpecifyFilenameText), methods);
+    radio(WC::kSpecifyConfiguration,
+          QCoreApplication::translate("ImportWidgets", M::kSpecifyConfigurationText), methods);
+    radio(WC::kReadUnit, QCoreApplication::translate("ImportWidgets", M::kReadUnitText), methods);
 
-    label(WC::kConfigFileLabel, M::kConfigFileLabel)->setBuddy(edit(WC::kConfigFile, 40));
-    m_controls[WC::kConfigFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
-    m_controls[WC::kConfigFileBrowse]->setAccessibleName(QString::fromLatin1(M::kBrowseConfigName));
-    label(WC::kPagingFileLabel, M::kPagingFileLabel)->setBuddy(edit(WC::kPagingFile, 40));
-    m_controls[WC::kPagingFileBrowse] = new QPushButton(Caption(M::kBrowse), this);
-    m_controls[WC::kPagingFileBrowse]->setAccessibleName(QString::fromLatin1(M::kBrowsePagingName));
+    label(WC::kConfigFileLabel,
+          QCoreApplication::translate("ImportWidgets", M::kConfigFileLabelText))
+        ->setBuddy(edit(WC::kConfigFile, 40));
+    m_controls[WC::kConfigFileBrowse] =
+        new QPushButton(QCoreApplication::translate("ImportWidgets", M::kBrowse), this);
+    m_controls[WC::kConfigFileBrowse]->setAccessibleName(
+        QCoreApplication::translate("ImportWidgets", M::kBrowseConfigName));
+    label(WC::kPagingFileLabel,
+          QCoreApplication::translate("ImportWidgets", M::kPagingFileLabelText))
+        ->setBuddy(edit(WC::kPagingFile, 40));
+    m_controls[WC::kPagingFileBrowse] =
+        new QPushButton(QCoreApplication::translate("ImportWidgets", M::kBrowse), this);
+    m_controls[WC::kPagingFileBrowse]->setAccessibleName(
+        QCoreApplication::translate("ImportWidgets", M::kBrowsePagingName));
 
-    m_controls[WC::kSystemGroup] = new QGroupBox(Caption(M::kSystemGroup), this);
+    m_controls[WC::kSystemGroup] =
+        new QGroupBox(QCoreApplication::translate("ImportWidgets", M::kSystemGroupText), this);
     auto* systems = new QButtonGroup(this);
-    radio(WC::kQuillon, M::kQuillon, systems);
-    radio(WC::kLunetta, M::kLunetta, systems);
-    radio(WC::kM7700, M::kM7700, systems);
-    label(WC::kExpansionLabel, ImportMessages::kExpansionUnitsCaption)
+    radio(WC::kQuillon, QCoreApplication::translate("ImportWidgets", M::kQuillonText), systems);
+    radio(WC::kLunetta, QCoreApplication::translate("ImportWidgets", M::kLunettaText), systems);
+    radio(WC::kM7700, QCoreApplication::translate("ImportWidgets", M::kM7700Text), systems);
+    label(WC::kExpansionLabel,
+          QCoreApplication::translate("Import", ImportMessages::kExpansionUnitsCaption))
         ->setBuddy(edit(WC::kExpansionCount, 3));
-    label(WC::kDialDigitsLabel, M::kDialDigitsLabel)->setBuddy(edit(WC::kDialDigits, 3));
+    label(WC::kDialDigitsLabel,
+          QCoreApplication::translate("ImportWidgets", M::kDialDigitsLabelText))
+        ->setBuddy(edit(WC::kDialDigits, 3));
 
-    m_controls[WC::kHardwareGroup] = new QGroupBox(Caption(M::kHardwareGroup), this);
-    label(WC::kCiuCountLabel, M::kCiuCountLabel)->setBuddy(edit(WC::kCiuCount, 3));
+    m_controls[WC::kHardwareGroup] =
+        new QGroupBox(QCoreApplication::translate("ImportWidgets", M::kHardwareGroupText), this);
+    label(WC::kCiuCountLabel, QCoreApplication::translate("ImportWidgets", M::kCiuCountLabelText))
+        ->setBuddy(edit(WC::kCiuCount, 3));
     auto* units = new QButtonGroup(this);
-    radio(WC::kFourPort, M::kFourPortMaster, units);
-    radio(WC::kEightPort, M::kEightPortMaster, units);
+    radio(WC::kFourPort, QCoreApplication::translate("ImportWidgets", M::kFourPortMaster), units);
+    radio(WC::kEightPort, QCoreApplication::translate("ImportWidgets", M::kEightPortMaster), units);
 
-    auto* finish = new QPushButton(Caption(M::kFinish), this);
+    auto* finish =
+        new QPushButton(QCoreApplication::translate("ImportWidgets", M::kFinishText), this);
     finish->setDefault(true);
-    m_controls[kFinish] = finish;
-    m_controls[kCancel] = new QPushButton(Caption(M::kCancel), this);
+    m_controls[kFinishButton] = finish;
+    m_controls[kCancelButton] =
+        new QPushButton(QCoreApplication::translate("ImportWidgets", M::kCancelText), this);
 
     connect(finish, &QPushButton::clicked, this, &CSetupWizardDlg::accept);
-    connect(static_cast<QPushButton*>(Control(kCancel)), &QPushButton::clicked, this,
+    connect(static_cast<QPushButton*>(Control(kCancelButton)), &QPushButton::clicked, this,
             &CSetupWizardDlg::reject);
     connect(static_cast<QPushButton*>(Control(WC::kConfigFileBrowse)), &QPushButton::clicked, this,
             &CSetupWizardDlg::BrowseConfigFile);
@@ -172,8 +199,8 @@ void CSetupWizardDlg::LayOut() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(Control(kFinish));
-    buttons->addWidget(Control(kCancel));
+    buttons->addWidget(Control(kFinishButton));
+    buttons->addWidget(Control(kCancelButton));
 
     // The page scrolls when a large scale makes it higher than the screen.
     m_pColumn = new QVBoxLayout(ScrollingBody(*this));
@@ -193,10 +220,13 @@ void CSetupWizardDlg::KeepRoomForEveryLayout() {
     for (int method : {WC::kSpecifyConfiguration, WC::kSpecifyFilename}) {
         Radio(method)->setChecked(true);
         UpdateControls();
-        m_pColumn->invalidate();
+        InvalidateAll(*m_pColumn);
         room = room.expandedTo(m_pColumn->sizeHint());
     }
     m_pColumn->parentWidget()->setMinimumSize(room);
+    // It opens with that room, so no layout needs the scroll bars; only a
+    // screen too small for it (the window is fitted to the screen) makes it scroll.
+    resize(sizeHint().expandedTo(room));
 }
 
 QRadioButton* CSetupWizardDlg::Radio(int id) const {
@@ -227,7 +257,7 @@ void CSetupWizardDlg::UpdateControls() {
     for (int id : SwitchedWizardControls()) Control(id)->setVisible(layout.m_shown.count(id) > 0);
     if (!layout.m_strExpansionCaption.empty())
         static_cast<QLabel*>(Control(WC::kExpansionLabel))
-            ->setText(QString::fromLatin1(layout.m_strExpansionCaption));
+            ->setText(QString::fromStdString(layout.m_strExpansionCaption));
     if (layout.m_bHideMethodChoice)
         HideMethodChoice();
     else

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,29 +23,34 @@ constexpr int kMostCameraInterfaceUnits = 8;
 CUnitModelDlg::CUnitModelDlg(Prompter& prompter, bool showExpansion, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName("CUnitModelDlg");
-    setWindowTitle(QString::fromLatin1(M::kUnitModelTitle));
+    setWindowTitle(QCoreApplication::translate("ImportWidgets", M::kUnitModelTitle));
     // The caption is the question; a title bar too narrow for it cuts it off,
     // so it is asked inside the dialog as well.
-    auto* question = new QLabel(QString::fromLatin1(M::kUnitModelTitle), this);
+    auto* question =
+        new QLabel(QCoreApplication::translate("ImportWidgets", M::kUnitModelTitle), this);
     question->setObjectName("question");
     // Room for the whole caption beside the title bar's buttons as well.
     question->setMinimumWidth(fontMetrics().horizontalAdvance(question->text()) * 5 / 4 +
                               fontMetrics().height() * 6);
-    auto* four = new QRadioButton(QString::fromLatin1(M::kFourPortModel), this);
-    auto* eight = new QRadioButton(QString::fromLatin1(M::kEightPortModel), this);
+    auto* four =
+        new QRadioButton(QCoreApplication::translate("ImportWidgets", M::kFourPortModel), this);
+    auto* eight =
+        new QRadioButton(QCoreApplication::translate("ImportWidgets", M::kEightPortModel), this);
     auto* models = new QButtonGroup(this);
     models->addButton(four);
     models->addButton(eight);
     four->setChecked(true);
 
-    auto* label = new QLabel(QString::fromLatin1(M::kExpansionUnits), this);
+    auto* label =
+        new QLabel(QCoreApplication::translate("ImportWidgets", M::kExpansionUnits), this);
     auto* list = new QComboBox(this);
     for (int n = 0; n <= kMostCameraInterfaceUnits; ++n) list->addItem(QString::number(n));
     list->setCurrentIndex(m_answer.m_nCiuCount);
     label->setBuddy(list);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QString::fromLatin1(M::kOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(QCoreApplication::translate("ImportWidgets", M::kOkText),
+                                         QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CUnitModelDlg::accept);
 

@@ -1,6 +1,7 @@
 #include "import/widgets/QtProcessRunner.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <optional>
 
 #include "import/widgets/ImportWidgetMessages.h"
+#include "model/ShownText.h"
 
 namespace {
 
@@ -23,7 +25,7 @@ public:
         QApplication::setOverrideCursor(Qt::WaitCursor);
         if (auto* main = owner ? qobject_cast<QMainWindow*>(owner->window()) : nullptr)
             m_pStatusBar = main->statusBar();
-        if (m_pStatusBar) m_pStatusBar->showMessage(QString::fromLatin1(text));
+        if (m_pStatusBar) m_pStatusBar->showMessage(QString::fromStdString(TextAsUtf8(text)));
     }
     ~BusyShown() {
         if (m_pStatusBar) m_pStatusBar->clearMessage();
@@ -92,9 +94,10 @@ ProcessOutcome QtProcessRunner::Run(const ProcessCall& call) {
     if (!ended) loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (!ended) {
         QWidget* parent = QApplication::activeModalWidget();
-        QProgressDialog dialog(QString::fromLatin1(call.m_strWaitText),
-                               QString::fromLatin1(ImportWidgetMessages::kCancelRead), 0, 0,
-                               parent ? parent : m_pOwner);
+        QProgressDialog dialog(
+            QString::fromStdString(TextAsUtf8(call.m_strWaitText)),
+            QCoreApplication::translate("ImportWidgets", ImportWidgetMessages::kCancelRead), 0, 0,
+            parent ? parent : m_pOwner);
         dialog.setObjectName("HelperProgressDialog");
         dialog.setWindowModality(Qt::ApplicationModal);
         dialog.setMinimumDuration(0);

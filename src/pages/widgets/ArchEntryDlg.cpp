@@ -1,5 +1,6 @@
 #include "pages/widgets/ArchEntryDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -15,7 +16,8 @@
 ArchEntryDlg::ArchEntryDlg(const QString& arch, const QString& name, bool archEditable,
                            QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromLatin1(PageWidgetMessages::kArchEntryCaption));
+    setWindowTitle(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kArchEntryCaption));
     // The limits apply to what is typed: a stored number or name that is longer
     // (station numbers and dial strings can be) is shown whole.
     m_pArch = new QLineEdit(this);
@@ -38,14 +40,18 @@ ArchEntryDlg::ArchEntryDlg(const QString& arch, const QString& name, bool archEd
     m_pName->setMinimumWidth(m_pName->fontMetrics().horizontalAdvance(QString(16, 'W')));
 
     auto* fields = new QFormLayout;
-    fields->addRow(QString::fromLatin1(PageWidgetMessages::kNewArch), m_pArch);
-    fields->addRow(QString::fromLatin1(PageWidgetMessages::kNewName), m_pName);
-    auto* help = new QLabel(QString::fromLatin1(PageMessages::kArchHelp), this);
+    fields->addRow(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kNewArch),
+                   m_pArch);
+    fields->addRow(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kNewName),
+                   m_pName);
+    auto* help = new QLabel(QCoreApplication::translate("Pages", PageMessages::kArchHelp), this);
     help->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QString::fromLatin1(PageWidgetMessages::kOk), QDialogButtonBox::AcceptRole)
+    buttons
+        ->addButton(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kOkText),
+                    QDialogButtonBox::AcceptRole)
         ->setDefault(true);
-    buttons->addButton(QString::fromLatin1(PageWidgetMessages::kCancel),
+    buttons->addButton(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kCancelText),
                        QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &ArchEntryDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ArchEntryDlg::reject);

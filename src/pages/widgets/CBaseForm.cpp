@@ -1,5 +1,6 @@
 #include "pages/widgets/CBaseForm.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -12,7 +13,8 @@ CBaseForm::CBaseForm(PageContext& ctx, PageKind kind, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_kind(kind), m_nShownRevision(ctx.m_main.m_history.Revision()) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 12, 16, 10);
-    m_pTitle = new QLabel(QString::fromLatin1(PageWidgetMessages::kTitle), this);
+    m_pTitle = new QLabel(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kTitleText), this);
     m_pTitle->setObjectName("pageTitle");
     outer->addWidget(m_pTitle);
     m_pBody = new QVBoxLayout();

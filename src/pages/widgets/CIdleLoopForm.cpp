@@ -1,6 +1,7 @@
 #include "pages/widgets/CIdleLoopForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,8 +23,8 @@ namespace {
 
 QString FromBytes(const std::string& s) { return QString::fromLatin1(s.data(), s.size()); }
 
-QLabel* Text(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+QLabel* Text(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
 }
@@ -39,7 +40,8 @@ void ShowLines(QListWidget* list, const std::vector<std::string>& lines, int sel
 
 CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     : CBaseForm(ctx, PageKind::CIdleLoopForm, parent), m_editor(ctx.m_doc, ctx.m_prompter) {
-    auto* group = new QGroupBox(QString::fromLatin1(PageWidgetMessages::kIdleGroup), this);
+    auto* group = new QGroupBox(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleGroup), this);
     m_pArchList = new QListWidget(group);
     m_pArchList->setObjectName("archNumbers");
     m_pIdleList = new CIdleListBox(group);
@@ -52,12 +54,16 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         ShowFocusInSelection(*list);
     }
-    auto* add = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleAdd), group);
+    auto* add = new QPushButton(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleAdd), group);
     add->setObjectName("addToLoop");
-    add->setAccessibleName(QString::fromLatin1(PageWidgetMessages::kIdleAddName));
-    auto* remove = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleRemove), group);
+    add->setAccessibleName(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleAddName));
+    auto* remove = new QPushButton(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleRemove), group);
     remove->setObjectName("removeFromLoop");
-    remove->setAccessibleName(QString::fromLatin1(PageWidgetMessages::kIdleRemoveName));
+    remove->setAccessibleName(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleRemoveName));
     for (QPushButton* arrow : {add, remove})
         arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(">>>>") + 24);
 
@@ -67,8 +73,10 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     arrows->addWidget(remove);
     arrows->addStretch(1);
     auto* lists = new QGridLayout;
-    QLabel* archLabel = Text(PageWidgetMessages::kIdleArchNumbers, group);
-    QLabel* loopLabel = Text(PageWidgetMessages::kIdleLoop, group);
+    QLabel* archLabel = Text(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleArchNumbers), group);
+    QLabel* loopLabel =
+        Text(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleLoop), group);
     for (const auto& [label, list] : {std::pair<QLabel*, QListWidget*>{archLabel, m_pArchList},
                                       std::pair<QLabel*, QListWidget*>{loopLabel, m_pIdleList}}) {
         label->setBuddy(list);
@@ -79,18 +87,25 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     lists->addWidget(m_pArchList, 1, 0);
     lists->addLayout(arrows, 1, 1);
     lists->addWidget(m_pIdleList, 1, 2);
-    lists->addWidget(Text(PageWidgetMessages::kIdleAddHint, group), 2, 0);
-    lists->addWidget(Text(PageWidgetMessages::kIdleRemoveHint, group), 2, 2);
+    lists->addWidget(
+        Text(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleAddHint), group),
+        2, 0);
+    lists->addWidget(
+        Text(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleRemoveHint),
+             group),
+        2, 2);
     lists->setColumnStretch(0, 1);
     lists->setColumnStretch(2, 1);
     lists->setRowStretch(1, 1);
 
-    m_pNoVideo = new QCheckBox(QString::fromLatin1(PageWidgetMessages::kIdleNoVideo), group);
+    m_pNoVideo = new QCheckBox(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleNoVideo), group);
     m_pNoVideo->setObjectName("noVideo");
     m_pDelay = new QLineEdit(group);
     m_pDelay->setObjectName("delay");
     m_pDelay->setFixedWidth(m_pDelay->fontMetrics().horizontalAdvance("00000") + 16);
-    m_pDelayWarning = Text(PageMessages::kIdleDelayInvalid, group);
+    m_pDelayWarning =
+        Text(QCoreApplication::translate("Pages", PageMessages::kIdleDelayInvalid), group);
     m_pDelayWarning->setObjectName("delayWarning");
     ShowAsWarning(*m_pDelayWarning);
     // Its room stays while it is hidden, so the page does not jump when it shows.
@@ -101,24 +116,29 @@ CIdleLoopForm::CIdleLoopForm(PageContext& ctx, QWidget* parent)
     auto* delay = new QHBoxLayout;
     delay->addWidget(m_pNoVideo);
     delay->addSpacing(24);
-    QLabel* delayLabel = Text(PageWidgetMessages::kIdleDelay, group);
+    QLabel* delayLabel = Text(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleDelayLabel), group);
     delayLabel->setBuddy(m_pDelay);
     delay->addWidget(delayLabel);
     delay->addWidget(m_pDelay);
     delay->addStretch(1);
 
-    auto* addAll = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleAddAll), group);
+    auto* addAll = new QPushButton(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleAddAll), group);
     addAll->setObjectName("addAll");
-    auto* clear = new QPushButton(QString::fromLatin1(PageWidgetMessages::kIdleClear), group);
+    auto* clear = new QPushButton(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleClear), group);
     clear->setObjectName("clearLoop");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addAll);
     buttons->addWidget(clear);
     buttons->addSpacing(12);
-    buttons->addWidget(Text(PageWidgetMessages::kIdleSize, group), 1);
+    buttons->addWidget(
+        Text(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleSize), group), 1);
 
     auto* layout = new QVBoxLayout(group);
-    layout->addWidget(Text(PageWidgetMessages::kIdleArrows, group));
+    layout->addWidget(
+        Text(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kIdleArrows), group));
     layout->addLayout(lists, 1);
     layout->addLayout(delay);
     layout->addWidget(m_pDelayWarning);
@@ -209,35 +229,35 @@ void CIdleLoopForm::OnAdd() {
 
 void CIdleLoopForm::OnRemove() {
     m_editor.Remove();
-    RecordEdit(PageMessages::kEditIdleDelete);
+    RecordEdit(Tr("Pages", PageMessages::kEditIdleDelete));
     ShowIdleLines();
 }
 
 void CIdleLoopForm::OnAddAll() {
     m_editor.AddAll();
-    RecordEdit(PageMessages::kEditIdleAddAll);
+    RecordEdit(Tr("Pages", PageMessages::kEditIdleAddAll));
     ShowIdleLines();
     m_pIdleList->scrollToItem(m_pIdleList->currentItem());
 }
 
 void CIdleLoopForm::OnClear() {
     m_editor.Clear();
-    RecordEdit(PageMessages::kEditIdleClear);
+    RecordEdit(Tr("Pages", PageMessages::kEditIdleClear));
     ShowIdleLines();
 }
 
 void CIdleLoopForm::OnDelayChanged() {
     m_pDelayWarning->setVisible(!m_editor.SetDelay(m_pDelay->text().toLatin1().toStdString()));
-    RecordEdit(PageMessages::kEditIdleDelay, true);
+    RecordEdit(Tr("Pages", PageMessages::kEditIdleDelay), true);
 }
 
 void CIdleLoopForm::OnNoVideoClicked() {
     m_editor.SetNoVideo(m_pNoVideo->isChecked());
-    RecordEdit(PageMessages::kEditIdleNoVideo);
+    RecordEdit(Tr("Pages", PageMessages::kEditIdleNoVideo));
 }
 
 void CIdleLoopForm::OnLineDropped(int from, int before) {
     m_editor.Move(from, before);
-    RecordEdit(PageMessages::kEditIdleMove);
+    RecordEdit(Tr("Pages", PageMessages::kEditIdleMove));
     ShowIdleLines();
 }

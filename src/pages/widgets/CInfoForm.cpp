@@ -1,5 +1,6 @@
 #include "pages/widgets/CInfoForm.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -7,7 +8,8 @@
 
 CInfoForm::CInfoForm(PageContext& ctx, QWidget* parent)
     : CBaseForm(ctx, PageKind::CInfoForm, parent) {
-    auto* text = new QLabel(QString::fromLatin1(PageWidgetMessages::kInfoText), this);
+    auto* text =
+        new QLabel(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kInfoText), this);
     text->setObjectName("infoText");
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     text->setWordWrap(true);

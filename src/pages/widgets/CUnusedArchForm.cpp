@@ -1,5 +1,6 @@
 #include "pages/widgets/CUnusedArchForm.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -7,12 +8,14 @@
 
 CUnusedArchForm::CUnusedArchForm(PageContext& ctx, QWidget* parent)
     : CBaseForm(ctx, PageKind::CUnusedArchForm, parent) {
-    auto* heading = new QLabel(QString::fromLatin1(PageWidgetMessages::kUnusedHeading), this);
+    auto* heading = new QLabel(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kUnusedHeading), this);
     heading->setContentsMargins(0, 16, 0, 16);
     Body()->addWidget(heading);
-    for (const char* text :
-         {PageWidgetMessages::kUnusedButtonText, PageWidgetMessages::kUnusedExplain}) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+    for (const QString& text :
+         {QCoreApplication::translate("PageWidgets", PageWidgetMessages::kUnusedButtonText),
+          QCoreApplication::translate("PageWidgets", PageWidgetMessages::kUnusedExplain)}) {
+        auto* label = new QLabel(text, this);
         label->setAlignment(Qt::AlignHCenter);
         label->setWordWrap(true);
         label->setContentsMargins(24, 8, 24, 8);

@@ -1,6 +1,7 @@
 #include "pages/widgets/CZRTForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -36,7 +38,8 @@ std::string ToBytes(const QString& s) { return s.toLatin1().toStdString(); }
 }  // namespace
 
 CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind::CZRTForm, parent) {
-    auto* listGroup = new QGroupBox(QString::fromLatin1(PageWidgetMessages::kArchListGroup), this);
+    auto* listGroup = new QGroupBox(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kArchListGroup), this);
     m_pList = new QTreeWidget(listGroup);
     ShowFocusInSelection(*m_pList);
     m_pList->setObjectName("archList");
@@ -46,18 +49,25 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->setAllColumnsShowFocus(true);
     m_pList->setIconSize(ArchRowIconSize());
-    m_pList->setHeaderLabels({QString::fromLatin1(PageWidgetMessages::kColumnArch),
-                              QString::fromLatin1(PageWidgetMessages::kColumnName)});
+    m_pList->setHeaderLabels(
+        {QCoreApplication::translate("PageWidgets", PageWidgetMessages::kColumnArch),
+         QCoreApplication::translate("PageWidgets", PageWidgetMessages::kColumnName)});
     QHeaderView* header = m_pList->header();
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The number column also carries the row's pictures.
     const QFontMetrics metrics = m_pList->fontMetrics();
-    m_pList->setColumnWidth(0, metrics.horizontalAdvance(PageWidgetMessages::kColumnArchMeasure) +
-                                   ArchRowIconSize().width() + 8);
-    m_pList->setColumnWidth(1,
-                            metrics.horizontalAdvance(PageWidgetMessages::kColumnNameMeasure) + 20);
+    // Room for the widest entry, and for the heading in the person's language.
+    const auto room = [&](const char* measure, int column) {
+        return std::max(
+            metrics.horizontalAdvance(measure),
+            header->fontMetrics().horizontalAdvance(m_pList->headerItem()->text(column)) +
+                header->style()->pixelMetric(QStyle::PM_HeaderMargin) * 2);
+    };
+    m_pList->setColumnWidth(
+        0, room(PageWidgetMessages::kColumnArchMeasure, 0) + ArchRowIconSize().width() + 8);
+    m_pList->setColumnWidth(1, room(PageWidgetMessages::kColumnNameMeasure, 1) + 20);
     connect(header, &QHeaderView::sectionClicked, this, &CZRTForm::OnHeaderClicked);
     m_pList->viewport()->installEventFilter(this);
     m_pList->installEventFilter(this);
@@ -71,14 +81,17 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     ShowOnWindowColour(*m_pCurrentArch);
     m_pCurrentArch->setFocusPolicy(Qt::ClickFocus);
     m_pCurrentArch->setMaximumWidth(metrics.horizontalAdvance("WWWWWW") + 16);
-    m_pReset = new QPushButton(QString::fromLatin1(PageWidgetMessages::kResetToOriginal), this);
+    m_pReset = new QPushButton(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kResetToOriginal), this);
     m_pReset->setObjectName("resetToOriginal");
     m_pReset->setEnabled(false);
-    m_pEdit = new QPushButton(QString::fromLatin1(PageWidgetMessages::kEditArchAndName), this);
+    m_pEdit = new QPushButton(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kEditArchAndName), this);
     m_pEdit->setObjectName("editArch");
     m_pEdit->setAccessibleName(m_pEdit->text().trimmed());
     auto* current = new QHBoxLayout;
-    auto* currentLabel = new QLabel(QString::fromLatin1(PageWidgetMessages::kCurrentArch), this);
+    auto* currentLabel = new QLabel(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kCurrentArch), this);
     currentLabel->setBuddy(m_pCurrentArch);
     current->addWidget(currentLabel);
     current->addWidget(m_pCurrentArch);
@@ -87,12 +100,13 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     current->addWidget(m_pEdit);
     current->addStretch(1);
     listLayout->addLayout(current);
-    auto* hint = new QLabel(QString::fromLatin1(PageWidgetMessages::kClickToAssign), this);
+    auto* hint = new QLabel(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kClickToAssign), this);
     hint->setWordWrap(true);
     listLayout->addWidget(hint);
 
-    auto* reportGroup =
-        new QGroupBox(QString::fromLatin1(PageWidgetMessages::kConflictReportGroup), this);
+    auto* reportGroup = new QGroupBox(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kConflictReportGroup), this);
     m_pReport = new QPlainTextEdit(reportGroup);
     m_pReport->setObjectName("conflictReport");
     m_pReport->setAccessibleName(NameOfLabel(reportGroup->title()));
@@ -105,12 +119,14 @@ CZRTForm::CZRTForm(PageContext& ctx, QWidget* parent) : CBaseForm(ctx, PageKind:
     m_pReport->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_pList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     m_pList->setMinimumHeight(metrics.lineSpacing() * 8);
-    m_pConflictsExist = new QLabel(QString::fromLatin1(PageMessages::kConflictsExist), reportGroup);
+    m_pConflictsExist = new QLabel(
+        QCoreApplication::translate("Pages", PageMessages::kConflictsExist), reportGroup);
     m_pConflictsExist->setObjectName("conflictsExist");
     ShowAsWarning(*m_pConflictsExist);
     m_pConflictsExist->hide();
-    m_pCurrentItemOnly =
-        new QCheckBox(QString::fromLatin1(PageWidgetMessages::kCurrentItemOnly), reportGroup);
+    m_pCurrentItemOnly = new QCheckBox(
+        QCoreApplication::translate("PageWidgets", PageWidgetMessages::kCurrentItemOnly),
+        reportGroup);
     m_pCurrentItemOnly->setObjectName("currentItemOnly");
     auto* reportLayout = new QVBoxLayout(reportGroup);
     reportLayout->addWidget(m_pReport, 1);

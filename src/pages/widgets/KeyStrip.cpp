@@ -1,5 +1,6 @@
 #include "pages/widgets/KeyStrip.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -10,15 +11,20 @@ KeyStrip::KeyStrip(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    row->addWidget(new QLabel(QString::fromLatin1(PageWidgetMessages::kKey), this));
+    row->addWidget(
+        new QLabel(QCoreApplication::translate("PageWidgets", PageWidgetMessages::kKey), this));
     const struct {
         KeyPicture picture;
-        const char* text;
+        QString text;
     } entries[] = {
-        {KeyPicture::Conflict, PageWidgetMessages::kKeyConflict},
-        {KeyPicture::NonPageable, PageWidgetMessages::kKeyNonPageable},
-        {KeyPicture::AssignedPageable, PageWidgetMessages::kKeyAssigned},
-        {KeyPicture::UnassignedPageable, PageWidgetMessages::kKeyUnassigned},
+        {KeyPicture::Conflict,
+         QCoreApplication::translate("PageWidgets", PageWidgetMessages::kKeyConflict)},
+        {KeyPicture::NonPageable,
+         QCoreApplication::translate("PageWidgets", PageWidgetMessages::kKeyNonPageable)},
+        {KeyPicture::AssignedPageable,
+         QCoreApplication::translate("PageWidgets", PageWidgetMessages::kKeyAssigned)},
+        {KeyPicture::UnassignedPageable,
+         QCoreApplication::translate("PageWidgets", PageWidgetMessages::kKeyUnassigned)},
     };
     for (const auto& e : entries) {
         row->addSpacing(12);
@@ -27,7 +33,7 @@ KeyStrip::KeyStrip(QWidget* parent) : QWidget(parent) {
                                                      picture->devicePixelRatioF()));
         picture->setFixedSize(kPictureSize, kPictureSize);
         row->addWidget(picture);
-        row->addWidget(new QLabel(QString::fromLatin1(e.text), this));
+        row->addWidget(new QLabel(e.text, this));
     }
     row->addStretch(1);
 }

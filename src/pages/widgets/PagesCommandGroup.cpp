@@ -23,7 +23,7 @@ void PagesCommandGroup::UpdateCommands() {
 void PagesCommandGroup::ResetAll() {
     if (!ResetAllEnabled(m_frame.Doc(), m_frame.CurrentPageKind())) return;
     ResetAllArchNumbers(m_frame.Doc(), m_frame.Tree());
-    m_frame.State().m_history.Record(m_frame.Doc(), PageMessages::kEditResetAll,
+    m_frame.State().m_history.Record(m_frame.Doc(), Tr("Pages", PageMessages::kEditResetAll),
                                      m_frame.Tree().SelectedItem());
     // The conflict marks follow the numbers they mark.
     RefreshTreeMarks(m_frame.Doc(), m_frame.Tree());

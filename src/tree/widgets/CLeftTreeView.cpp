@@ -1,5 +1,6 @@
 #include "tree/widgets/CLeftTreeView.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,14 +19,13 @@ constexpr int kStateRole = Qt::UserRole + 2;
 constexpr int kBytesRole = Qt::UserRole + 3;  // the text as the core gave it
 
 // The root shows the document's title, a file name as the system gives it
-// (UTF-8); every other item shows Latin-1 names and Arch Numbers.
-QString Shown(const QTreeWidgetItem* item, const std::string& text) {
-    return item->parent() ? QString::fromLatin1(text) : ShownText(text);
-}
+// (UTF-8); every other item shows Latin-1 names and Arch Numbers beside the
+// program's own words in the person's language (UTF-8).
+QString Shown(const std::string& text) { return ShownText(text); }
 
 void ShowText(QTreeWidgetItem* item, const std::string& text) {
     item->setData(0, kBytesRole, QByteArray::fromStdString(text));
-    item->setText(0, Shown(item, text));
+    item->setText(0, Shown(text));
 }
 
 constexpr int kItemHeight = 18;
@@ -44,7 +44,7 @@ public:
 
 CLeftTreeView::CLeftTreeView(QWidget* parent) : QTreeWidget(parent) {
     setObjectName("leftTree");
-    setAccessibleName(QString::fromLatin1(TreeMessages::kTreeName));
+    setAccessibleName(QCoreApplication::translate("Tree", TreeMessages::kTreeName));
     setColumnCount(1);
     header()->hide();
     // Long item texts scroll sideways rather than being cut.
@@ -149,7 +149,7 @@ void CLeftTreeView::Redraw(QTreeWidgetItem* item) {
     const int state = item->data(0, kStateRole).toInt();
     item->setIcon(0, TreeItemIcon(image, state));
     // A screen reader hears what the pictures show.
-    item->setData(0, Qt::AccessibleTextRole,
-                  Shown(item, SpokenTreeItem(item->data(0, kBytesRole).toByteArray().toStdString(),
-                                             image, state)));
+    item->setData(
+        0, Qt::AccessibleTextRole,
+        Shown(SpokenTreeItem(item->data(0, kBytesRole).toByteArray().toStdString(), image, state)));
 }

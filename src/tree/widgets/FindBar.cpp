@@ -1,5 +1,6 @@
 #include "tree/widgets/FindBar.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,9 +13,9 @@
 
 namespace {
 
-QToolButton* Button(QWidget* parent, const char* tip) {
+QToolButton* Button(QWidget* parent, const QString& tip) {
     auto* button = new QToolButton(parent);
-    button->setToolTip(QString::fromLatin1(tip));
+    button->setToolTip(tip);
     // A screen reader says what the arrow or the cross means.
     button->setAccessibleName(button->toolTip());
     button->setAutoRaise(true);
@@ -30,15 +31,18 @@ FindBar::FindBar(CZRTProDoc& doc, CLeftTreeView& tree, QWidget* parent)
     setObjectName("findBar");
     m_pText = new QLineEdit(this);
     m_pText->setObjectName("findText");
-    m_pText->setPlaceholderText(QString::fromLatin1(TreeMessages::kFindPlaceholder));
-    m_pText->setAccessibleName(QString::fromLatin1(TreeMessages::kFindName));
+    m_pText->setPlaceholderText(
+        QCoreApplication::translate("Tree", TreeMessages::kFindPlaceholder));
+    m_pText->setAccessibleName(QCoreApplication::translate("Tree", TreeMessages::kFindName));
     m_pSummary = new QLabel(this);
     m_pSummary->setObjectName("findSummary");
-    QToolButton* previous = Button(this, TreeMessages::kFindPrevious);
+    QToolButton* previous =
+        Button(this, QCoreApplication::translate("Tree", TreeMessages::kFindPrevious));
     previous->setArrowType(Qt::UpArrow);
-    QToolButton* next = Button(this, TreeMessages::kFindNext);
+    QToolButton* next = Button(this, QCoreApplication::translate("Tree", TreeMessages::kFindNext));
     next->setArrowType(Qt::DownArrow);
-    QToolButton* close = Button(this, TreeMessages::kFindClose);
+    QToolButton* close =
+        Button(this, QCoreApplication::translate("Tree", TreeMessages::kFindClose));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
 
     auto* layout = new QHBoxLayout(this);
@@ -98,7 +102,7 @@ void FindBar::Step(FindFrom from) {
 int FindBar::Search(int node, FindFrom from) {
     const std::string text = m_pText->text().toLatin1().toStdString();
     const InputMatches matches = FindInputs(m_doc, text, node, from);
-    m_pSummary->setText(QString::fromLatin1(FindSummary(matches, text)));
+    m_pSummary->setText(QString::fromStdString(FindSummary(matches, text)));
     const int chosen = matches.ChosenNode();
     if (chosen < 0) return chosen;
     const TreeItem item = m_doc.m_nodes[static_cast<size_t>(chosen)].m_hItem;

@@ -1,6 +1,7 @@
 #include "tree/widgets/TreeCommandGroup.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include "model/CommandIds.h"
@@ -22,5 +23,5 @@ void TreeCommandGroup::UpdateCommands() {
 void TreeCommandGroup::ExpandConflicts() {
     if (!ExpandConflictsEnabled(m_frame.Doc())) return;
     if (!ExpandTreeToShowConflicts(m_frame.Doc(), m_frame.Tree()))
-        m_frame.SetStatusText(QString::fromLatin1(TreeMessages::kNoConflicts));
+        m_frame.SetStatusText(QCoreApplication::translate("Tree", TreeMessages::kNoConflicts));
 }
