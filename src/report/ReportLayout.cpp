@@ -5,6 +5,7 @@
 
 #include "model/Format.h"
 #include "model/NodeCodes.h"
+#include "model/NodeLabels.h"
 #include "model/Translate.h"
 #include "report/ReportMessages.h"
 
@@ -165,13 +166,13 @@ bool ReportLayout::PrintInputStep(bool mustFit) {
     const int k = m_geometry.m_nPitch;
     const CConfigNode& node = m_doc.m_nodes[m_nNode];
     if (node.m_nInputCode == kInputCodeCiuPort) {
-        m_strContinued = node.m_strLabel + Tr("Report", kReportPortContinued);
+        m_strContinued = ShownLabel(node.m_strLabel) + Tr("Report", kReportPortContinued);
         if (!HasRoom(kBlockReserve, mustFit)) return false;
-        Draw(0, m_nLine + k, node.m_strLabel);
+        Draw(0, m_nLine + k, ShownLabel(node.m_strLabel));
         m_nLine += 3 * k;
     } else if (IsDirectInput(m_doc, m_nNode)) {
         if (!HasRoom(kBlockReserve, mustFit)) return false;
-        Draw(0, m_nLine + k, node.m_strLabel + Tr("Report", kReportDirectInput));
+        Draw(0, m_nLine + k, ShownLabel(node.m_strLabel) + Tr("Report", kReportDirectInput));
         Draw(3, m_nLine + k, node.m_strArch);
         Draw(4, m_nLine + k, node.m_strName);
         m_nLine += 2 * k;
@@ -181,7 +182,7 @@ bool ReportLayout::PrintInputStep(bool mustFit) {
             m_nLine += 3 * k;
         }
         if (!HasRoom(kLineReserve, mustFit)) return false;
-        Draw(1, m_nLine, node.m_strLabel + kReportCiuInput);
+        Draw(1, m_nLine, ShownLabel(node.m_strLabel) + kReportCiuInput);
         Draw(4, m_nLine, node.m_strArch);
         Draw(5, m_nLine, node.m_strName);
         m_nLine += k;

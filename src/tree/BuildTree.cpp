@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/Format.h"
+#include "model/NodeLabels.h"
 #include "model/TrimText.h"
 #include "tree/NodePlaces.h"
 #include "tree/NonPageableNumbers.h"
@@ -32,12 +33,11 @@ struct TreeBuild {
 
     void DrawFixedItems(const std::string& rootText) {
         m_root = m_tree.InsertItem(nullptr, ShownLabel(rootText));
-        const TreeItem settings =
-            m_tree.InsertItem(m_root, ShownLabel(TreeMessages::kSettingsLabel));
-        const TreeItem idle = m_tree.InsertItem(m_root, ShownLabel(TreeMessages::kIdleLoopLabel));
+        const TreeItem settings = m_tree.InsertItem(m_root, ShownLabel(NodeLabels::kSettingsLabel));
+        const TreeItem idle = m_tree.InsertItem(m_root, ShownLabel(NodeLabels::kIdleLoopLabel));
         Place(0, rootText, m_root, PageKind::testview);
-        Place(1, TreeMessages::kSettingsLabel, settings, PageKind::CSettingsForm);
-        Place(2, TreeMessages::kIdleLoopLabel, idle, PageKind::CIdleLoopForm);
+        Place(1, NodeLabels::kSettingsLabel, settings, PageKind::CSettingsForm);
+        Place(2, NodeLabels::kIdleLoopLabel, idle, PageKind::CIdleLoopForm);
     }
 
     void Place(int i, const std::string& label, TreeItem item, PageKind page) {
@@ -51,7 +51,7 @@ struct TreeBuild {
     void AppendPortNodes(int ciuCount, int portCount) {
         int running = 0;
         for (int p = 1; p <= portCount; ++p) {
-            const std::string portLabel = StrFormat(TreeMessages::kInputLabelFormat, p);
+            const std::string portLabel = StrFormat(NodeLabels::kInputLabelFormat, p);
             if (p <= ciuCount) {
                 CConfigNode port;
                 port.m_nZoneId = port.m_nOrigZoneId = kZoneIdCiuPort;
@@ -63,7 +63,7 @@ struct TreeBuild {
                 m_doc.m_nodes.push_back(port);
                 for (int i = 1; i <= kCiuInputs; ++i)
                     AppendInput(InputCodeOf(p - 1, i - 1),
-                                StrFormat(TreeMessages::kCiuInputLabelFormat, p, i), port.m_hItem,
+                                StrFormat(NodeLabels::kCiuInputLabelFormat, p, i), port.m_hItem,
                                 running++);
             } else {
                 AppendInput(InputCodeOf(p - 1, 0), portLabel, m_root, running++);
@@ -184,21 +184,6 @@ void RefreshTreeMarks(const CZRTProDoc& doc, TreeSink& tree) {
         tree.SetItemState(n.m_hItem, conflict ? kStateConflict : kStateClear);
         tree.SetItemImage(n.m_hItem, n.IsNonPageable() ? kImageNonPageable : kImagePageable);
     }
-}
-
-std::string ShownLabel(const std::string& label) {
-    int first = 0;
-    int second = 0;
-    if (std::sscanf(label.c_str(), TreeMessages::kCiuInputLabelFormat, &first, &second) == 2 &&
-        label == StrFormat(TreeMessages::kCiuInputLabelFormat, first, second))
-        return StrFormat(Tr("Tree", TreeMessages::kCiuInputLabel).c_str(), first, second);
-    if (std::sscanf(label.c_str(), TreeMessages::kInputLabelFormat, &first) == 1 &&
-        label == StrFormat(TreeMessages::kInputLabelFormat, first))
-        return StrFormat(Tr("Tree", TreeMessages::kInputLabel).c_str(), first);
-    if (label == TreeMessages::kSettingsLabel) return Tr("Tree", TreeMessages::kSettingsItem);
-    if (label == TreeMessages::kIdleLoopLabel) return Tr("Tree", TreeMessages::kIdleLoop);
-    if (const std::string name = SystemName(label); !name.empty()) return ShownSystemLabel(name);
-    return label;
 }
 
 std::string InputItemText(const CConfigNode& node) {

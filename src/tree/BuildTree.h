@@ -5,6 +5,7 @@
 
 #include "model/CImportRecord.h"
 #include "model/CZRTProDoc.h"
+#include "model/NodeLabels.h"
 #include "model/Prompter.h"
 #include "tree/TreeSink.h"
 
@@ -30,11 +31,6 @@ void SetNodeItemText(const CZRTProDoc& doc, TreeSink& tree, int index);
 
 // "Input 3, 23  Gym" for an input; the label alone for any other node.
 std::string NodeItemText(const CZRTProDoc& doc, int index);
-
-// A node's label as the tree shows it, in the person's language: the
-// configuration keeps its labels in English ("Input 3", "exp 1, inp 3",
-// "Settings", "Idle Loop", "site System"), as data.
-std::string ShownLabel(const std::string& label);
 
 // The text of an input's item: label, ", ", Arch Number, two blanks, name.
 std::string InputItemText(const CConfigNode& node);

@@ -2,11 +2,11 @@
 
 #include "model/Format.h"
 #include "model/NodeCodes.h"
-#include "tree/TreeMessages.h"
+#include "model/NodeLabels.h"
 
 std::string NodePlace::Label() const {
-    return m_nInput ? StrFormat(TreeMessages::kCiuInputLabelFormat, m_nUnit, m_nInput)
-                    : StrFormat(TreeMessages::kInputLabelFormat, m_nPort);
+    return m_nInput ? StrFormat(NodeLabels::kCiuInputLabelFormat, m_nUnit, m_nInput)
+                    : StrFormat(NodeLabels::kInputLabelFormat, m_nPort);
 }
 
 std::vector<NodePlace> NodePlaces(const ZrtConfig& config) {

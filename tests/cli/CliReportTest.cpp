@@ -132,8 +132,9 @@ TEST_F(CliReportTest, ReportInTheSystemsLanguage) {
         const auto pages = PdfPages(pdf);
         ASSERT_EQ(pages.size(), 2u) << env;
         for (const char* part : german) EXPECT_TRUE(Contains(pages[0], part)) << env << part;
-        EXPECT_TRUE(Contains(pages[1], "Input 2 Fortsetzung,")) << pages[1];
-        EXPECT_TRUE(Contains(pages[1], "Input 8, direkt:")) << pages[1];
+        EXPECT_TRUE(Contains(pages[1], "Eingang 2 Fortsetzung,")) << pages[1];
+        EXPECT_TRUE(Contains(pages[1], "Eingang 8, direkt:")) << pages[1];
+        EXPECT_TRUE(Contains(pages[1], "Erw. 2, Eing. 4:")) << pages[1];
         EXPECT_FALSE(Contains(pages[0], "Settings:")) << pages[0];
     }
     for (const char* env : {"LANGUAGE=en", "LC_ALL=C", "LANGUAGE=fr", "LANGUAGE=en:de", ""}) {
@@ -143,6 +144,8 @@ TEST_F(CliReportTest, ReportInTheSystemsLanguage) {
         for (const char* part : {"NEXIL Program Data For: ", "Page 1", "Settings:",
                                  "Priority, highest first: PC,Phone", "Video Out 1: 501"})
             EXPECT_TRUE(Contains(pages[0], part)) << env << part;
+        for (const char* part : {"Input 2 continued,", "exp 2, inp 4:", "Input 8, Direct:"})
+            EXPECT_TRUE(Contains(pages[1], part)) << env << part;
     }
 
     const ProgramRun failed =
