@@ -1245,6 +1245,118 @@ Speicher in dieser Datei).</translation>
         <extracomment>A CSV file&apos;s quoting fault: the first %d is the line, the second the column.</extracomment>
         <translation>Zeile %d, Spalte %d: Ein Anführungszeichen in einem Feld ohne Anführungszeichen</translation>
     </message>
+    <message>
+        <source>Model</source>
+        <extracomment>An item of the differences: the unit&apos;s model (M-4400, M-4800).</extracomment>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Camera interface units</source>
+        <extracomment>An item of the differences: how many camera interface units the unit has.</extracomment>
+        <translation>Kamera-Schnittstelleneinheiten</translation>
+    </message>
+    <message>
+        <source>Paging system</source>
+        <extracomment>An item of the differences: the paging system the numbers came from.</extracomment>
+        <translation>Personenrufanlage</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <extracomment>An item of the differences: how many digits an Arch Number has.</extracomment>
+        <translation>Stellen</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <extracomment>An item of the differences: which of the telephone and the PC wins.</extracomment>
+        <translation>Vorrang</translation>
+    </message>
+    <message>
+        <source>Time refresh from the PC</source>
+        <translation>Zeitabgleich vom PC</translation>
+    </message>
+    <message>
+        <source>Time refresh from SMDR</source>
+        <extracomment>SMDR is the telephone system&apos;s call record line; keep the name.</extracomment>
+        <translation>Zeitabgleich über SMDR</translation>
+    </message>
+    <message>
+        <source>Administrator Arch Number %s</source>
+        <extracomment>An item of the differences: %s is the video output (1 to 4) the administrator belongs to.</extracomment>
+        <translation>Administrator-Arch-Number %s</translation>
+    </message>
+    <message>
+        <source>Idle loop delay</source>
+        <translation>Verweildauer der Ruheschleife</translation>
+    </message>
+    <message>
+        <source>Idle loop without video</source>
+        <translation>Ruheschleife ohne Video</translation>
+    </message>
+    <message>
+        <source>Idle loop entry %s</source>
+        <extracomment>An item of the differences: %s is the place in the idle loop (1, 2, ...).</extracomment>
+        <translation>Ruheschleife, Eintrag %s</translation>
+    </message>
+    <message>
+        <source>%s Arch Number</source>
+        <extracomment>An item of the differences: %s is an input as the tree names it (&quot;Input 3&quot;).</extracomment>
+        <translation>%s Arch Number</translation>
+    </message>
+    <message>
+        <source>%s original Arch Number</source>
+        <extracomment>%s is an input as the tree names it; the number it had when the configuration was made.</extracomment>
+        <translation>%s ursprüngliche Arch Number</translation>
+    </message>
+    <message>
+        <source>%s name</source>
+        <extracomment>%s is an input as the tree names it; the camera&apos;s name.</extracomment>
+        <translation>%s Name</translation>
+    </message>
+    <message>
+        <source>%s pageable</source>
+        <extracomment>%s is an input as the tree names it; whether the paging system can call it up.</extracomment>
+        <translation>%s rufbar</translation>
+    </message>
+    <message>
+        <source>Unassigned %s</source>
+        <extracomment>An item of the differences: %s is an Arch Number no input has.</extracomment>
+        <translation>Nicht zugewiesen %s</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>A value in the differences.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <extracomment>A value in the differences.</extracomment>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <extracomment>A value in the differences: the configuration has this input.</extracomment>
+        <translation>vorhanden</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <extracomment>A value in the differences: the Arch Number is kept without an input.</extracomment>
+        <translation>nicht zugewiesen</translation>
+    </message>
+    <message>
+        <source>, non-pageable</source>
+        <extracomment>Follows &quot;unassigned&quot; (and a name) in the differences.</extracomment>
+        <translation>, nicht rufbar</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A value of the item &quot;Paging system&quot;: the configuration has none.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>A value of the item &quot;Paging system&quot;: a code this program does not know.</extracomment>
+        <translation>unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>DocumentWidgets</name>

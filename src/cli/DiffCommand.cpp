@@ -13,8 +13,10 @@
 namespace {
 
 void PrintDiffText(const std::vector<DiffItem>& items, std::ostream& out) {
-    for (const DiffItem& d : items)
+    for (const DiffItem& item : items) {
+        const DiffItem d = ShownDiffItem(item);
         out << d.m_strItem << ": " << d.m_strThis << " | " << d.m_strOther << '\n';
+    }
 }
 
 void PrintDiffJson(const std::vector<DiffItem>& items, std::ostream& out) {

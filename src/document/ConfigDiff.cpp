@@ -1,9 +1,14 @@
 #include "document/ConfigDiff.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
+#include <utility>
 
+#include "document/DocumentMessages.h"
 #include "document/InputPlaces.h"
+#include "model/Format.h"
+#include "model/NodeLabels.h"
 #include "model/SystemNames.h"
 #include "model/TrimText.h"
 #include "tree/ArchRules.h"
@@ -20,6 +25,10 @@ constexpr const char* kRefreshPc = "Time refresh from the PC";
 constexpr const char* kRefreshSmdr = "Time refresh from SMDR";
 constexpr const char* kAdminArchItem = "Administrator Arch Number ";
 constexpr const char* kIdleLoopItem = "Idle loop ";
+constexpr const char* kIdleDelayItem = "Idle loop delay";
+constexpr const char* kIdleNoVideoItem = "Idle loop without video";
+constexpr const char* kIdleEntryItem = "Idle loop entry ";
+constexpr const char* kUnassignedItem = "Unassigned ";
 
 bool StartsWith(const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
@@ -60,12 +69,11 @@ void CompareSettings(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out)
 }
 
 void CompareIdleLoop(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
-    out.Add(std::string(kIdleLoopItem) + "delay", a.m_nIdleDelay, b.m_nIdleDelay);
-    out.Add(std::string(kIdleLoopItem) + "without video", YesNo(a.m_bIdleNoVideo != 0),
-            YesNo(b.m_bIdleNoVideo != 0));
+    out.Add(kIdleDelayItem, a.m_nIdleDelay, b.m_nIdleDelay);
+    out.Add(kIdleNoVideoItem, YesNo(a.m_bIdleNoVideo != 0), YesNo(b.m_bIdleNoVideo != 0));
     const size_t n = std::max(a.m_idleLoop.size(), b.m_idleLoop.size());
     for (size_t i = 0; i < n; ++i)
-        out.Add(kIdleLoopItem + std::string("entry ") + std::to_string(i + 1),
+        out.Add(kIdleEntryItem + std::to_string(i + 1),
                 i < a.m_idleLoop.size() ? a.m_idleLoop[i] : std::string(),
                 i < b.m_idleLoop.size() ? b.m_idleLoop[i] : std::string());
 }
@@ -114,10 +122,72 @@ void CompareZones(const ZrtConfig& a, const ZrtConfig& b, DiffCollector& out) {
     for (const CZoneEntry& z : a.m_zones) byArch[z.m_strArch].first = ZoneText(z);
     for (const CZoneEntry& z : b.m_zones) byArch[z.m_strArch].second = ZoneText(z);
     for (const auto& [arch, texts] : byArch)
-        out.Add("Unassigned " + arch, texts.first, texts.second);
+        out.Add(kUnassignedItem + arch, texts.first, texts.second);
+}
+
+namespace M = DocumentMessages;
+
+std::string ShownItem(const std::string& item) {
+    const std::pair<const char*, std::string> fixed[] = {
+        {kModel, Tr("Document", M::kShownModel)},
+        {kCiuCount, Tr("Document", M::kShownCiuCount)},
+        {kPaging, Tr("Document", M::kShownPaging)},
+        {kDigits, Tr("Document", M::kShownDigits)},
+        {kPriority, Tr("Document", M::kShownPriority)},
+        {kRefreshPc, Tr("Document", M::kShownRefreshPc)},
+        {kRefreshSmdr, Tr("Document", M::kShownRefreshSmdr)},
+        {kIdleDelayItem, Tr("Document", M::kShownIdleDelay)},
+        {kIdleNoVideoItem, Tr("Document", M::kShownIdleNoVideo)},
+    };
+    for (const auto& [english, shown] : fixed)
+        if (item == english) return shown;
+    const std::pair<const char*, std::string> numbered[] = {
+        {kAdminArchItem, Tr("Document", M::kShownAdminArch)},
+        {kIdleEntryItem, Tr("Document", M::kShownIdleEntry)},
+        {kUnassignedItem, Tr("Document", M::kShownUnassigned)},
+    };
+    for (const auto& [english, shown] : numbered)
+        if (StartsWith(item, english))
+            return StrFormat(shown.c_str(), item.substr(strlen(english)).c_str());
+    // What follows an input's label in its items.
+    const std::pair<const char*, std::string> inputItems[] = {
+        {" original Arch Number", Tr("Document", M::kShownInputOrigArch)},
+        {" Arch Number", Tr("Document", M::kShownInputArch)},
+        {" name", Tr("Document", M::kShownInputName)},
+        {" pageable", Tr("Document", M::kShownInputPageable)},
+    };
+    for (const auto& [suffix, shown] : inputItems) {
+        const size_t n = strlen(suffix);
+        if (item.size() > n && item.ends_with(suffix))
+            return StrFormat(shown.c_str(), ShownLabel(item.substr(0, item.size() - n)).c_str());
+    }
+    return ShownLabel(item);
+}
+
+std::string ShownValue(const std::string& item, const std::string& value) {
+    if (value == "yes") return Tr("Document", M::kShownYes);
+    if (value == "no") return Tr("Document", M::kShownNo);
+    if (value == "present") return Tr("Document", M::kShownPresent);
+    if (item == kPaging && value == PagingSystemName(0)) return Tr("Document", M::kShownNoPaging);
+    if (item == kPaging && value == PagingSystemName(-1))
+        return Tr("Document", M::kShownUnknownPaging);
+    if (StartsWith(item, kUnassignedItem) && StartsWith(value, "unassigned")) {
+        std::string rest = value.substr(strlen("unassigned"));
+        const std::string nonPageable = ", non-pageable";
+        const bool marked = rest.ends_with(nonPageable);
+        if (marked) rest.resize(rest.size() - nonPageable.size());
+        return Tr("Document", M::kShownUnassignedValue) + rest +
+               (marked ? Tr("Document", M::kShownNonPageable) : std::string());
+    }
+    return value;
 }
 
 }  // namespace
+
+DiffItem ShownDiffItem(const DiffItem& item) {
+    return {ShownItem(item.m_strItem), ShownValue(item.m_strItem, item.m_strThis),
+            ShownValue(item.m_strItem, item.m_strOther)};
+}
 
 std::vector<DiffItem> CompareConfigurations(const ZrtConfig& self, const ZrtConfig& other) {
     std::vector<DiffItem> items;

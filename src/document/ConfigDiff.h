@@ -21,6 +21,11 @@ struct DiffItem {
 // list; names are compared without their trailing blanks, which the unit pads names with.
 std::vector<DiffItem> CompareConfigurations(const ZrtConfig& self, const ZrtConfig& other);
 
+// `item` as a person reads it, in their language: its item's words, the
+// input named as the tree names it, and the values that are words ("yes",
+// "present", "unassigned, non-pageable"); names and numbers as they stand.
+DiffItem ShownDiffItem(const DiffItem& item);
+
 // The node of `config` whose page shows what a difference's item names: the
 // overview (0) for the system, the settings (1), the idle loop (2) or the
 // input of that label; -1 for an unassigned number, an input `config` does

@@ -113,4 +113,57 @@ inline constexpr const char* kTooLargeOrUnreadable =
 inline constexpr const char* kRecoverQuestion =
     ZRT_TRANSLATE_NOOP("Document", "Recover the unsaved changes to %1 from %2?");
 
+// The differences between two configurations as a person reads them (the
+// compare window, the Write to Unit question, zrtpro-cli diff). The items and
+// values are kept in English as data; these are their words.
+//: An item of the differences: the unit's model (M-4400, M-4800).
+inline constexpr const char* kShownModel = ZRT_TRANSLATE_NOOP("Document", "Model");
+//: An item of the differences: how many camera interface units the unit has.
+inline constexpr const char* kShownCiuCount =
+    ZRT_TRANSLATE_NOOP("Document", "Camera interface units");
+//: An item of the differences: the paging system the numbers came from.
+inline constexpr const char* kShownPaging = ZRT_TRANSLATE_NOOP("Document", "Paging system");
+//: An item of the differences: how many digits an Arch Number has.
+inline constexpr const char* kShownDigits = ZRT_TRANSLATE_NOOP("Document", "Digits");
+//: An item of the differences: which of the telephone and the PC wins.
+inline constexpr const char* kShownPriority = ZRT_TRANSLATE_NOOP("Document", "Priority");
+inline constexpr const char* kShownRefreshPc =
+    ZRT_TRANSLATE_NOOP("Document", "Time refresh from the PC");
+//: SMDR is the telephone system's call record line; keep the name.
+inline constexpr const char* kShownRefreshSmdr =
+    ZRT_TRANSLATE_NOOP("Document", "Time refresh from SMDR");
+//: An item of the differences: %s is the video output (1 to 4) the administrator belongs to.
+inline constexpr const char* kShownAdminArch =
+    ZRT_TRANSLATE_NOOP("Document", "Administrator Arch Number %s");
+inline constexpr const char* kShownIdleDelay = ZRT_TRANSLATE_NOOP("Document", "Idle loop delay");
+inline constexpr const char* kShownIdleNoVideo =
+    ZRT_TRANSLATE_NOOP("Document", "Idle loop without video");
+//: An item of the differences: %s is the place in the idle loop (1, 2, ...).
+inline constexpr const char* kShownIdleEntry = ZRT_TRANSLATE_NOOP("Document", "Idle loop entry %s");
+//: An item of the differences: %s is an input as the tree names it ("Input 3").
+inline constexpr const char* kShownInputArch = ZRT_TRANSLATE_NOOP("Document", "%s Arch Number");
+//: %s is an input as the tree names it; the number it had when the configuration was made.
+inline constexpr const char* kShownInputOrigArch =
+    ZRT_TRANSLATE_NOOP("Document", "%s original Arch Number");
+//: %s is an input as the tree names it; the camera's name.
+inline constexpr const char* kShownInputName = ZRT_TRANSLATE_NOOP("Document", "%s name");
+//: %s is an input as the tree names it; whether the paging system can call it up.
+inline constexpr const char* kShownInputPageable = ZRT_TRANSLATE_NOOP("Document", "%s pageable");
+//: An item of the differences: %s is an Arch Number no input has.
+inline constexpr const char* kShownUnassigned = ZRT_TRANSLATE_NOOP("Document", "Unassigned %s");
+//: A value in the differences.
+inline constexpr const char* kShownYes = ZRT_TRANSLATE_NOOP("Document", "yes");
+//: A value in the differences.
+inline constexpr const char* kShownNo = ZRT_TRANSLATE_NOOP("Document", "no");
+//: A value in the differences: the configuration has this input.
+inline constexpr const char* kShownPresent = ZRT_TRANSLATE_NOOP("Document", "present");
+//: A value in the differences: the Arch Number is kept without an input.
+inline constexpr const char* kShownUnassignedValue = ZRT_TRANSLATE_NOOP("Document", "unassigned");
+//: Follows "unassigned" (and a name) in the differences.
+inline constexpr const char* kShownNonPageable = ZRT_TRANSLATE_NOOP("Document", ", non-pageable");
+//: A value of the item "Paging system": the configuration has none.
+inline constexpr const char* kShownNoPaging = ZRT_TRANSLATE_NOOP("Document", "none");
+//: A value of the item "Paging system": a code this program does not know.
+inline constexpr const char* kShownUnknownPaging = ZRT_TRANSLATE_NOOP("Document", "unknown");
+
 }  // namespace DocumentMessages

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "document/ConfigDiff.h"
+#include "model/Translate.h"
 #include "model/ZrtCodec.h"
 #include "support/Configs.h"
 
@@ -163,4 +164,63 @@ TEST(ConfigDiffTest, EachItemLeadsToTheNodeThatShowsIt) {
     const auto items = CompareConfigurations(doc, other);
     ASSERT_FALSE(items.empty());
     for (const DiffItem& d : items) EXPECT_EQ(DiffItemNode(doc, d.m_strItem), input) << d.m_strItem;
+}
+
+// A person reads the differences in their language: the items' words, inputs
+// as the tree names them, the values that are words; names and numbers stay.
+// With no translation every text is the configuration's own.
+TEST(ConfigDiffTest, DifferencesReadInThePersonsLanguage) {
+    const std::vector<std::pair<DiffItem, DiffItem>> cases = {
+        {{"Digits", "0", "4"},
+         {"\xC2\xAB"
+          "Digits\xC2\xBB",
+          "0", "4"}},
+        {{"Paging system", "none", "Lunetta"},
+         {"\xC2\xAB"
+          "Paging system\xC2\xBB",
+          "\xC2\xAB"
+          "none\xC2\xBB",
+          "Lunetta"}},
+        {{"Idle loop entry 2", "11", ""},
+         {"\xC2\xAB"
+          "Idle loop entry 2\xC2\xBB",
+          "11", ""}},
+        {{"Administrator Arch Number 1", "501", "502"},
+         {"\xC2\xAB"
+          "Administrator Arch Number 1\xC2\xBB",
+          "501", "502"}},
+        {{"Input 3 name", "Gym", "Pool"},
+         {"\xC2\xAB\xC2\xAB"
+          "Input 3\xC2\xBB name\xC2\xBB",
+          "Gym", "Pool"}},
+        {{"exp 1, inp 2 original Arch Number", "12", "13"},
+         {"\xC2\xAB\xC2\xAB"
+          "exp 1, inp 2\xC2\xBB original Arch Number\xC2\xBB",
+          "12", "13"}},
+        {{"Input 4 pageable", "yes", "no"},
+         {"\xC2\xAB\xC2\xAB"
+          "Input 4\xC2\xBB pageable\xC2\xBB",
+          "\xC2\xAB"
+          "yes\xC2\xBB",
+          "\xC2\xAB"
+          "no\xC2\xBB"}},
+        {{"Input 5", "present", ""},
+         {"\xC2\xAB"
+          "Input 5\xC2\xBB",
+          "\xC2\xAB"
+          "present\xC2\xBB",
+          ""}},
+        {{"Unassigned 90", "unassigned, Spare, non-pageable", ""},
+         {"\xC2\xAB"
+          "Unassigned 90\xC2\xBB",
+          "\xC2\xAB"
+          "unassigned\xC2\xBB, Spare\xC2\xAB, non-pageable\xC2\xBB",
+          ""}},
+    };
+    for (const auto& [item, shown] : cases) EXPECT_EQ(ShownDiffItem(item), item) << item.m_strItem;
+    SetTextTranslator([](const char*, const char* source) {
+        return "\xC2\xAB" + std::string(source) + "\xC2\xBB";
+    });
+    for (const auto& [item, shown] : cases) EXPECT_EQ(ShownDiffItem(item), shown) << item.m_strItem;
+    SetTextTranslator({});
 }

@@ -13,14 +13,15 @@
 #include <set>
 
 #include "document/CsvText.h"
+#include "model/ShownText.h"
 #include "window/ReadablePalette.h"
 #include "window/WindowMessages.h"
 
 namespace {
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+// A difference's text as shown: translated words in UTF-8, names as the unit
+// keeps them (Latin-1).
+QString Shown(const std::string& text) { return QString::fromStdString(TextAsUtf8(text)); }
 
 QString CountText(size_t count) {
     namespace M = WindowMessages;
@@ -59,16 +60,21 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
     m_pTable->setAlternatingRowColors(true);
     m_pTable->setWordWrap(false);
     for (size_t r = 0; r < items.size(); ++r) {
-        const DiffItem& d = items[r];
+        const DiffItem d = ShownDiffItem(items[r]);
         int column = 0;
         for (const std::string* value : {&d.m_strItem, &d.m_strThis, &d.m_strOther}) {
-            auto* cell = new QTableWidgetItem(Latin1(*value));
+            auto* cell = new QTableWidgetItem(Shown(*value));
             // A screen reader hears which side a value is from.
             if (column > 0)
                 cell->setData(Qt::AccessibleDescriptionRole,
                               m_pTable->horizontalHeaderItem(column)->text());
             m_pTable->setItem(static_cast<int>(r), column++, cell);
         }
+        // The item as the configuration names it, to find its page.
+        const std::string& item = items[r].m_strItem;
+        m_pTable->item(static_cast<int>(r), 0)
+            ->setData(Qt::UserRole,
+                      QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     }
     m_pTable->resizeColumnsToContents();
     for (int c = 0; c < 2; ++c)
@@ -80,7 +86,8 @@ DiffDialog::DiffDialog(const std::vector<DiffItem>& items, const QString& captio
 
     connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (!m_pTable->isEnabled()) return;
-        if (const QTableWidgetItem* item = m_pTable->item(row, 0)) emit ItemActivated(item->text());
+        if (const QTableWidgetItem* item = m_pTable->item(row, 0))
+            emit ItemActivated(item->data(Qt::UserRole).toString());
     });
 
     auto* copyRows = new QAction(m_pTable);
