@@ -1620,7 +1620,7 @@ Bitte geben Sie eine Zahl von 0 bis 4 ein.</translation>
     <message>
         <source>NEXIL Video Switcher Programming Tool Setup</source>
         <extracomment>Title of the New wizard (File &gt; New).</extracomment>
-        <translation>NEXIL Videoumschalter-Programmierwerkzeug – Einrichtung</translation>
+        <translation>NEXIL Programmierwerkzeug für Videoumschalter – Einrichtung</translation>
     </message>
     <message>
         <source>M-4400 Configuration Wizard</source>
@@ -1913,7 +1913,7 @@ Ohne Speichern schließen?  Die aktuellen Daten gehen verloren.</translation>
     <message>
         <source>NEXIL Video Switcher Programming Tool </source>
         <extracomment>Heading of the overview page; the blank at the end is kept.</extracomment>
-        <translation>NEXIL Videoumschalter-Programmierwerkzeug </translation>
+        <translation>NEXIL Programmierwerkzeug für Videoumschalter </translation>
     </message>
     <message>
         <source>Key:</source>

@@ -355,7 +355,7 @@ TEST_F(AppTest, EditingTextsFollowTheLanguage) {
         {"wizard title",
          [](CMainFrame& frame) { return CSetupWizardDlg(frame.Prompter(), &frame).windowTitle(); },
          "NEXIL Video Switcher Programming Tool Setup",
-         "NEXIL Videoumschalter-Programmierwerkzeug \u2013 Einrichtung"},
+         "NEXIL Programmierwerkzeug f\u00fcr Videoumschalter \u2013 Einrichtung"},
         {"wizard heading",
          [](CMainFrame& frame) {
              CSetupWizardDlg wizard(frame.Prompter(), &frame);
