@@ -1823,11 +1823,6 @@ Ohne Speichern schließen?  Die aktuellen Daten gehen verloren.</translation>
         <translation>Modem der Gegenstelle nicht eingerichtet: Es hat nicht auf jeden Befehl geantwortet.</translation>
     </message>
     <message>
-        <source>Send initialization string to the REMOTE modem</source>
-        <extracomment>Status bar text of the Configure Remote Modem command.</extracomment>
-        <translation>Initialisierungszeichenfolge an das Modem der GEGENSTELLE senden</translation>
-    </message>
-    <message>
         <source>Configure Remote Modem</source>
         <extracomment>Title of the remote modem dialog.</extracomment>
         <translation>Modem der Gegenstelle einrichten</translation>
@@ -3068,28 +3063,6 @@ Vom Benutzer abgebrochen</translation>
         <source>brltty takes USB serial adapters for Braille displays; without a Braille display remove it with: sudo apt remove brltty</source>
         <extracomment>Follows the text saying that brltty holds the serial port. The command after the colon stays as it is.</extracomment>
         <translation>brltty hält USB-Seriell-Adapter für Braillezeilen; ohne Braillezeile entfernen Sie es mit: sudo apt remove brltty</translation>
-    </message>
-    <message>
-        <source>Read the configuration from the M-4400 unit.</source>
-        <extracomment>Status bar text of the Read from Unit command.</extracomment>
-        <translation>Die Konfiguration aus dem Gerät M-4400 lesen.</translation>
-    </message>
-    <message>
-        <source>Write the current setup to the M-4400 unit.</source>
-        <extracomment>Status bar text of the Write to Unit command.</extracomment>
-        <translation>Die aktuelle Konfiguration in das Gerät M-4400 schreiben.</translation>
-    </message>
-    <message>
-        <source>Write the M-4400 unit then Verify by reading and comparing.</source>
-        <extracomment>Status bar text of the Verify Write command.</extracomment>
-        <translation>In das Gerät M-4400 schreiben und danach durch Lesen und Vergleichen prüfen.</translation>
-    </message>
-    <message>
-        <source>Set M-4400 time of day and date from PC clock
-Set Time</source>
-        <extracomment>Status bar text, then after the line break the tooltip of the Set Time command.</extracomment>
-        <translation>Uhrzeit und Datum des M-4400 nach der Uhr des PCs stellen
-Uhrzeit stellen</translation>
     </message>
     <message>
         <source>Cannot close, Currently Communicating with the M-4400 unit.</source>

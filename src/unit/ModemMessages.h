@@ -17,9 +17,6 @@ inline constexpr const char* kStatusDone = ZRT_TRANSLATE_NOOP("Modem", "Remote m
 //: Status bar text after the remote modem dialog's last step when the modem did not answer.
 inline constexpr const char* kStatusNotSetUp =
     ZRT_TRANSLATE_NOOP("Modem", "Remote modem not set up: it did not answer every command.");
-//: Status bar text of the Configure Remote Modem command.
-inline constexpr const char* kMenuPrompt =
-    ZRT_TRANSLATE_NOOP("Modem", "Send initialization string to the REMOTE modem");
 //: Title of the remote modem dialog.
 inline constexpr const char* kDialogTitle = ZRT_TRANSLATE_NOOP("Modem", "Configure Remote Modem");
 

@@ -294,19 +294,6 @@ inline constexpr const char* kBrlttyRemedy = ZRT_TRANSLATE_NOOP(
     "brltty takes USB serial adapters for Braille displays; without a Braille display remove it "
     "with: sudo apt remove brltty");
 
-// Command prompts.
-//: Status bar text of the Read from Unit command.
-inline constexpr const char* kReadPrompt =
-    ZRT_TRANSLATE_NOOP("Unit", "Read the configuration from the M-4400 unit.");
-//: Status bar text of the Write to Unit command.
-inline constexpr const char* kWritePrompt =
-    ZRT_TRANSLATE_NOOP("Unit", "Write the current setup to the M-4400 unit.");
-//: Status bar text of the Verify Write command.
-inline constexpr const char* kVerifyPrompt =
-    ZRT_TRANSLATE_NOOP("Unit", "Write the M-4400 unit then Verify by reading and comparing.");
-//: Status bar text, then after the line break the tooltip of the Set Time command.
-inline constexpr const char* kSetTimePrompt =
-    ZRT_TRANSLATE_NOOP("Unit", "Set M-4400 time of day and date from PC clock\nSet Time");
 //: Message when the user closes the window during a transfer.
 inline constexpr const char* kCannotClose =
     ZRT_TRANSLATE_NOOP("Unit", "Cannot close, Currently Communicating with the M-4400 unit.");
